@@ -1,0 +1,29 @@
+// LocaleSettings: the regional settings that conversions and formats read, supplied by the host.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace orvo {
+
+enum class DateOrder { DayMonthYear, MonthDayYear };
+
+struct LocaleSettings {
+  std::string decimalSeparator = ",";  // "sDecimal"; may be several characters
+  std::string groupSeparator = ".";    // the locale's own digit grouping symbol
+  DateOrder dateOrder = DateOrder::DayMonthYear;
+  std::string shortDateFormat = "dd/mm/yyyy";  // picture of the named format "Short Date"
+  std::array<std::string, 12> monthNames;      // January first, Latin-1
+  std::array<std::string, 12> monthAbbrevs;
+  std::array<std::string, 7> weekdayNames;  // Sunday first
+  std::array<std::string, 7> weekdayAbbrevs;
+
+  // Presets matching the play script's `locale` command.
+  static LocaleSettings PtBR();  // ",", day-first, Portuguese names (the default)
+  static LocaleSettings EnUS();  // ".", month-first, English names
+  static LocaleSettings EnGB();  // ".", day-first, English names
+  // "pt-BR", "en-US", "en-GB"; throws orvo::Error 5 for any other name.
+  static LocaleSettings Named(const std::string& name);
+};
+
+}  // namespace orvo
