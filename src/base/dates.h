@@ -15,6 +15,7 @@ struct DateParts {
 
 // Valid years are 100..9999, as the classic date type allows.
 bool IsValidDate(int year, int month, int day);
+bool IsLeapYear(int year);
 // Raises orvo::Error 5 for an invalid date (DateSerial does not roll over here).
 double DateSerial(int year, int month, int day);
 double TimeSerial(int hour, int minute, int second);
@@ -29,5 +30,11 @@ double AddMonths(double serial, int months);
 // "25/12/2024 13:45:00", "13:45", "25/dez/2024" (month names and abbreviations), two-digit
 // years as the classic rule (00-29 -> 20xx, 30-99 -> 19xx). nullopt when it is no date.
 std::optional<double> ParseDateText(const std::string& text, const LocaleSettings& loc);
+
+// A serial inside the years 100..9999 (NaN and infinities are not).
+bool IsValidSerial(double serial);
+// The classic text of a date: the short date format, then " hh:mm:ss" when there is a time
+// of day; a serial with no date part (days 0) prints the time alone: "13:45:00".
+std::string DateToText(double serial, const LocaleSettings& loc);
 
 }  // namespace orvo

@@ -3,6 +3,8 @@
 
 namespace orvo {
 
-void RaiseError(int32_t number, std::string message) { throw Error(number, std::move(message)); }
+void RaiseError(int32_t number, std::string message) {
+  throw Error(number, std::move(message));
+}
 
 }  // namespace orvo

@@ -13,7 +13,8 @@ struct LocaleSettings {
   std::string groupSeparator = ".";    // the locale's own digit grouping symbol
   DateOrder dateOrder = DateOrder::DayMonthYear;
   std::string shortDateFormat = "dd/mm/yyyy";  // picture of the named format "Short Date"
-  std::array<std::string, 12> monthNames;      // January first, Latin-1
+  std::string longDateFormat = "dddd, d \"de\" mmmm \"de\" yyyy";  // "Long Date"
+  std::array<std::string, 12> monthNames;                          // January first, Latin-1
   std::array<std::string, 12> monthAbbrevs;
   std::array<std::string, 7> weekdayNames;  // Sunday first
   std::array<std::string, 7> weekdayAbbrevs;

@@ -18,7 +18,7 @@ std::string RemoveChars(std::string_view text, std::string_view what, bool perCh
 std::string ReplaceChars(std::string_view text, std::string_view from, std::string_view to,
                          bool perChar);
 
-std::string Trim(std::string_view s);   // blanks (space) both ends, as the classic Trim
+std::string Trim(std::string_view s);  // blanks (space) both ends, as the classic Trim
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
 std::string UCase(std::string_view s);  // Latin-1 aware: 224..254 except 247 -> upper
