@@ -1,0 +1,38 @@
+// ConfigureButtons: shows and arms the browse button and the spinner bars for the field kind.
+#include "control/orvo_mask.h"
+
+namespace orvo {
+
+void OrvoMask::ConfigureButtons(int32_t& orientation) {
+  m_.Orientation = orientation == 1 ? Orientacao::Horizontal : Orientacao::Vertical;
+  const bool checkKind =
+      m_.DataType == TipoDeCampo::Boolean || m_.DataType == TipoDeCampo::Option;
+  if (checkKind && m_.BrowseVisible != TipoBot::None) m_.BrowseVisible = TipoBot::None;
+
+  const bool locked = txt[0]->Locked();
+  if (static_cast<int32_t>(m_.BrowseVisible) <= 0) {
+    bot->SetVisible(false);
+  } else {
+    bot->SetPicture(m_.BrowseVisible == TipoBot::Ellipsis ? txt[0]->MouseIcon()
+                                                          : txt[1]->MouseIcon());
+    bot->SetVisible(true);
+    bot->SetEnabled(!locked);
+  }
+
+  if (m_.DataType == TipoDeCampo::Spinner) {
+    // The bars keep opposite ends of one range.
+    scrV->SetMax(scrH->Min());
+    scrV->SetMin(scrH->Max());
+    const bool horizontal = m_.Orientation == Orientacao::Horizontal;
+    ScrollBar& shown = horizontal ? *scrH : *scrV;
+    ScrollBar& hidden = horizontal ? *scrV : *scrH;
+    hidden.SetVisible(false);
+    shown.SetVisible(true);
+    shown.SetEnabled(!locked);
+  } else {
+    scrV->SetVisible(false);
+    scrH->SetVisible(false);
+  }
+}
+
+}  // namespace orvo

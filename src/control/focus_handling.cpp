@@ -1,0 +1,98 @@
+// Focus entering and leaving the control, the notifications of its own surface, and the
+// methods that hand the focus back after a popup.
+#include "base/error.h"
+#include "control/orvo_mask.h"
+#include "control/process_state.h"
+
+namespace orvo {
+
+void OrvoMask::UserControl_EnterFocus() {
+  // A search carried over one focus entry starts with character 255.
+  if (!ListBoxSearch.empty() && static_cast<unsigned char>(ListBoxSearch[0]) == 255)
+    ListBoxSearch.erase(0, 1);
+  else
+    ListBoxSearch.clear();
+  shp->SetFillColor(m_.ColorOnFocus);
+  shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleOnFocus));
+  if (!m_.Enabled) PressKey(9);
+}
+
+void OrvoMask::UserControl_ExitFocus() {
+  shp->SetFillColor(m_.ColorNoFocus);
+  shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
+}
+
+void OrvoMask::UserControl_GotFocus() {
+  Process().gFocusedHwnd = site_.hWnd();
+  DrawCaptionFocus();
+  try {
+    ActiveBox().SetFocus();
+  } catch (const Error&) {
+  }
+}
+
+void OrvoMask::UserControl_LostFocus() { DrawCaptionFocus(); }
+
+void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
+  events_->KeyDown(KeyCode, Shift);
+  if (KeyCode == 0) return;
+  if (KeyCode == 38) {
+    int16_t key = -2;
+    KeyCode = ApplyKey(key, KeyCode);
+  } else if (KeyCode == 40) {
+    int16_t key = -1;
+    KeyCode = ApplyKey(key, KeyCode);
+  } else if (Shift == 2 && KeyCode == 9) {
+    KeyCode = 0;
+  }
+}
+
+void OrvoMask::UserControl_KeyPress(int16_t& KeyAscii) {
+  events_->KeyPress(KeyAscii);
+  if (KeyAscii == 13) {
+    PressKey(9);
+  } else if (KeyAscii == 32) {
+    if (m_.DataType == TipoDeCampo::Boolean || m_.DataType == TipoDeCampo::Option) ToggleValue();
+  }
+}
+
+void OrvoMask::UserControl_MouseDown(int16_t&, int16_t&, float&, float&) { ToggleValue(); }
+
+void OrvoMask::UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+  events_->MouseUp(Button, Shift, X, Y);
+}
+
+void OrvoMask::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+  events_->MouseMove(Button, Shift, X, Y);
+  site_.Services().DoEvents();
+}
+
+void OrvoMask::VoltaFoco() {
+  try {
+    ActiveBox().SetFocus();
+  } catch (const Error&) {
+  }
+}
+
+void OrvoMask::ExcutaChange() {
+  try {
+    ActiveBox().SetFocus();
+  } catch (const Error&) {
+  }
+  events_->Click();
+  events_->Change();
+}
+
+void OrvoMask::OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) {
+  events_->OpenRecordSet(vgRecordSet, vgSQL);
+}
+
+// A simulated press and release of the key; Tab moves the focus once the current
+// notification returns.
+void OrvoMask::PressKey(int16_t virtualKey) {
+  HostServices& host = site_.Services();
+  host.KeybdEvent(static_cast<uint8_t>(virtualKey), 69, kKeyExtended);
+  host.KeybdEvent(static_cast<uint8_t>(virtualKey), 69, kKeyExtended | kKeyUp);
+}
+
+}  // namespace orvo

@@ -1,0 +1,191 @@
+// OrvoMask lifetime: widget creation and wiring, initialisation of a new control, Show.
+#include "control/orvo_mask.h"
+
+#include "base/error.h"
+#include "control/conversions16.h"
+#include "control/popup_widgets.h"
+#include "control/process_state.h"
+
+namespace orvo {
+
+OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
+    : site_(site), events_(events ? events : &noEvents_) {
+  pic = site_.CreatePictureBox();
+  txt[0] = site_.CreateTextBox(pic.get(), false);
+  txt[1] = site_.CreateTextBox(pic.get(), false);
+  txt[2] = site_.CreateTextBox(pic.get(), true);
+  lab = site_.CreateLabel();
+  img = site_.CreateImage();
+  shp = site_.CreateShape();
+  bot = site_.CreateCommandButton(pic.get());
+  scrV = site_.CreateScrollBar(pic.get(), true);
+  scrH = site_.CreateScrollBar(pic.get(), false);
+  hok = site_.CreateMessageHook();
+
+  // The pictures stored with the constituents: the two browse-button glyphs on the boxes,
+  // the check mark on the button, the option marks on the bars.
+  txt[0]->SetMouseIcon(std::make_shared<Picture>("ellipsis"));
+  txt[1]->SetMouseIcon(std::make_shared<Picture>("dropdown"));
+  bot->SetMouseIcon(std::make_shared<Picture>("check"));
+  scrV->SetMouseIcon(std::make_shared<Picture>("option-on"));
+  scrH->SetMouseIcon(std::make_shared<Picture>("option-off"));
+
+  // The widgets as the control was designed: one visible box, no button, no bars, caption
+  // and shape hidden until a caption is given, the spinner range 0..32767 with the bars
+  // holding opposite ends.
+  for (int i = 1; i < 3; ++i) txt[i]->SetVisible(false);
+  img->SetVisible(false);
+  lab->SetVisible(false);
+  shp->SetVisible(false);
+  bot->SetVisible(false);
+  scrV->SetVisible(false);
+  scrH->SetVisible(false);
+  scrV->SetMax(32767);
+  scrH->SetMin(32767);
+  for (ScrollBar* bar : {scrV.get(), scrH.get()}) {
+    bar->SetLargeChange(10);
+    bar->SetSmallChange(1);
+  }
+
+  WireWidgetEvents();
+  UserControl_Initialize();
+}
+
+OrvoMask::~OrvoMask() {
+  if (!terminated_) UserControl_Terminate();
+  if (Process().gActiveControl == this) Process().gActiveControl = nullptr;
+}
+
+void OrvoMask::WireWidgetEvents() {
+  for (int16_t i = 0; i < 3; ++i) {
+    TextBox& box = *txt[i];
+    box.OnKeyDown = [this, i](int16_t& k, int16_t& s) { txt_KeyDown(i, k, s); };
+    box.OnKeyPress = [this, i](int16_t& k) { txt_KeyPress(i, k); };
+    box.OnKeyUp = [this, i](int16_t& k, int16_t& s) { txt_KeyUp(i, k, s); };
+    box.OnClick = [this, i] { txt_Click(i); };
+    box.OnChange = [this, i] { txt_Change(i); };
+    box.OnGotFocus = [this, i] { txt_GotFocus(i); };
+    box.OnLostFocus = [this, i] { txt_LostFocus(i); };
+    box.OnMouseDown = [this, i](int16_t& b, int16_t& s, float& x, float& y) {
+      txt_MouseDown(i, b, s, x, y);
+    };
+    box.OnMouseMove = [this, i](int16_t& b, int16_t& s, float& x, float& y) {
+      txt_MouseMove(i, b, s, x, y);
+    };
+    box.OnMouseUp = [this, i](int16_t& b, int16_t& s, float& x, float& y) {
+      txt_MouseUp(i, b, s, x, y);
+    };
+  }
+  scrH->OnChange = [this] { scrH_Change(); };
+  scrV->OnChange = [this] { scrV_Change(); };
+  bot->OnClick = [this] { bot_Click(); };
+  lab->OnClick = [this] { lab_Click(); };
+  img->OnClick = [this] { img_Click(); };
+  pic->OnClick = [this] { pic_Click(); };
+  pic->OnGotFocus = [this] { pic_GotFocus(); };
+  pic->OnLostFocus = [this] { pic_LostFocus(); };
+  pic->OnKeyDown = [this](int16_t& k, int16_t& s) { pic_KeyDown(k, s); };
+  pic->OnKeyPress = [this](int16_t& k) { pic_KeyPress(k); };
+  for (Widget* w : {static_cast<Widget*>(lab.get()), static_cast<Widget*>(pic.get())}) {
+    w->OnMouseDown = [this, w](int16_t& b, int16_t& s, float& x, float& y) {
+      ForwardMouse(*w, 0, b, s, x, y);
+    };
+    w->OnMouseMove = [this, w](int16_t& b, int16_t& s, float& x, float& y) {
+      ForwardMouse(*w, 1, b, s, x, y);
+    };
+    w->OnMouseUp = [this, w](int16_t& b, int16_t& s, float& x, float& y) {
+      ForwardMouse(*w, 2, b, s, x, y);
+    };
+  }
+
+  SurfaceHandlers h;
+  h.OnShow = [this] { UserControl_Show(); };
+  h.OnResize = [this] { UserControl_Resize(); };
+  h.OnEnterFocus = [this] { UserControl_EnterFocus(); };
+  h.OnExitFocus = [this] { UserControl_ExitFocus(); };
+  h.OnGotFocus = [this] { UserControl_GotFocus(); };
+  h.OnLostFocus = [this] { UserControl_LostFocus(); };
+  h.OnKeyDown = [this](int16_t& k, int16_t& s) { UserControl_KeyDown(k, s); };
+  h.OnKeyPress = [this](int16_t& k) { UserControl_KeyPress(k); };
+  h.OnMouseDown = [this](int16_t& b, int16_t& s, float& x, float& y) {
+    UserControl_MouseDown(b, s, x, y);
+  };
+  h.OnMouseUp = [this](int16_t& b, int16_t& s, float& x, float& y) {
+    UserControl_MouseUp(b, s, x, y);
+  };
+  h.OnMouseMove = [this](int16_t& b, int16_t& s, float& x, float& y) {
+    UserControl_MouseMove(b, s, x, y);
+  };
+  site_.SetSurfaceHandlers(std::move(h));
+}
+
+void OrvoMask::UserControl_Initialize() {
+  ProcessState& ps = Process();
+  ps.gColumnSeparator = kColumnSeparator;
+  m_.LayoutReady = 0;
+  m_.ActiveTextIndex = 0;
+  ps.gOptionBusy = 0;
+  m_.CalendFormOpen = 0;
+  m_.CalcFormOpen = 0;
+
+  // The separators are read when each control is created; the module keeps one value for
+  // all controls, so a control created after the settings change sees the new ones.
+  locale_ = site_.Services().Locale();
+  ps.gDecimalSeparator = locale_.decimalSeparator.empty() ? "," : locale_.decimalSeparator;
+  ps.gGroupSeparator = ps.gDecimalSeparator == "," ? "." : ",";
+
+  m_.FillStyleOnFocus = EstiloShape::Transparent;
+  m_.FillStyleNoFocus = EstiloShape::Transparent;
+  m_.ColorNoFocus = 0xFF;
+  m_.ColorOnFocus = 0xFF00;
+  m_.FilterKeyLast = -1;
+  m_.Enabled = -1;
+  shp->SetShapeKind(static_cast<int32_t>(TipoShape::Oval));
+  shp->SetFillColor(m_.ColorNoFocus);
+  shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
+}
+
+void OrvoMask::UserControl_InitProperties() {
+  Process().gColumnSeparator = kColumnSeparator;
+  m_.UserMode = 0;
+  m_.FormatLostFocus = -1;
+  m_.Orientation = Orientacao::Vertical;
+  m_.Appearance = Aparencia::ThreeD;
+  m_.BorderStyle = TipoBorda::FixedSingle;
+  m_.Mask.clear();
+  m_.ListFields.clear();
+  m_.BoundColumn.clear();
+  m_.IndexBound.clear();
+  m_.IndexField.clear();
+  m_.StuffChar.clear();
+  m_.DataType = TipoDeCampo::Character;
+  m_.BrowseVisible = TipoBot::None;
+  m_.MultiLine = 0;
+  m_.SelectOnFocus = -1;
+  m_.CaptionOffset = 50;
+  m_.CheckValue = 0;
+  m_.Alignment = TipoAlinhamento::FieldTop;
+  SelectEditWidgets();
+  m_.LayoutReady = -1;
+  gTpMDB = -1;
+  gTpTabela = 0;
+  m_.FilterKeyLast = -1;
+}
+
+void OrvoMask::UserControl_Show() {
+  if (m_.LayoutReady) return;
+  SelectEditWidgets();
+  m_.LayoutReady = -1;
+  UserControl_Resize();
+}
+
+bool OrvoMask::ReadOnly() const {
+  return txt[0]->Locked() || WhatsThisHelpID() == -1;
+}
+
+void OrvoMask::NotAvailableYet(const char* what) const {
+  RaiseError(err::kNotAvailableYet,
+             std::string("OrvoMask.") + what + " is not available in this build yet");
+}
+
+}  // namespace orvo

@@ -1,0 +1,332 @@
+// OrvoMask: one field of a form: caption, masked edit box, typed value and drop-down aid.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/locale_settings.h"
+#include "base/variant.h"
+#include "control/control_site.h"
+#include "control/enums.h"
+#include "control/orvo_mask_events.h"
+#include "control/property_bag.h"
+#include "control/widgets.h"
+#include "lookup/recordset.h"
+#include "mask/compiled_mask.h"
+
+namespace orvo {
+
+class PopupForm;
+
+// The private members of the control, under the names every part of the control uses.
+// Booleans are 16-bit (-1 true, 0 false); enumerations are 32-bit.
+struct MemberRecord {
+  std::array<std::string, 10> FilterKeyFields;
+  std::array<Variant, 10> FilterKeyValues;
+  int16_t FilterKeyLast = -1;
+  int16_t CalendFormOpen = 0;
+  int16_t CalcFormOpen = 0;
+  Orientacao Orientation = Orientacao::Vertical;
+  Aparencia Appearance = Aparencia::ThreeD;
+  TipoBorda BorderStyle = TipoBorda::FixedSingle;
+  std::string Mask;
+  TipoDeCampo DataType = TipoDeCampo::Character;
+  std::string StuffChar;
+  TipoBot BrowseVisible = TipoBot::None;
+  int16_t SelectOnFocus = -1;
+  int16_t MultiLine = 0;
+  int16_t CaptionOffset = 50;  // twips
+  int16_t CheckValue = 0;
+  TipoAlinhamento Alignment = TipoAlinhamento::FieldTop;
+  Color ColorOnFocus = 0xFF00;
+  Color ColorNoFocus = 0xFF;
+  EstiloShape FillStyleOnFocus = EstiloShape::Transparent;
+  EstiloShape FillStyleNoFocus = EstiloShape::Transparent;
+  std::string ListFields;
+  std::string BoundColumn;
+  std::string IndexBound;
+  std::string IndexField;
+  int16_t FormatLostFocus = -1;
+  int16_t Enabled = -1;
+  Variant BookMark;
+  std::string Filter;
+  std::string SelectFilter;
+  CompiledMask compiled;  // MaskTemplate, ForceUpper, ForceLower, AllLetters, DecimalDigits,
+                          // IntegerDigits, GroupThousands
+  int16_t ActiveTextIndex = 0;
+  PopupForm* CalendForm = nullptr;  // owned by calendFormObject_
+  float PopupClosedAt = 0;          // seconds since midnight
+  int16_t LayoutReady = 0;
+  int16_t UserMode = 0;
+  int16_t SuppressChange = 0;
+  int16_t ListBusy = 0;
+  // Not in the classic record: what reading Min returns (the value last given to Min).
+  int16_t MinValue = 0;
+};
+
+class OrvoMask {
+ public:
+  // Creates the constituent widgets through the site and runs UserControl_Initialize.
+  explicit OrvoMask(ControlSite& site, OrvoMaskEvents* events = nullptr);
+  ~OrvoMask();
+  OrvoMask(const OrvoMask&) = delete;
+  OrvoMask& operator=(const OrvoMask&) = delete;
+
+  void SetEvents(OrvoMaskEvents* events) { events_ = events ? events : &noEvents_; }
+  ControlSite& Site() { return site_; }
+
+  // ---- Container notifications ------------------------------------------------------
+  void UserControl_Initialize();
+  void UserControl_InitProperties();
+  void UserControl_ReadProperties(PropertyBag& PropBag);
+  void UserControl_WriteProperties(PropertyBag& PropBag);
+  void UserControl_Terminate();
+  void UserControl_Show();
+  void UserControl_Resize();
+  void UserControl_EnterFocus();
+  void UserControl_ExitFocus();
+  void UserControl_GotFocus();
+  void UserControl_LostFocus();
+  void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift);
+  void UserControl_KeyPress(int16_t& KeyAscii);
+  void UserControl_MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y);
+
+  // ---- Properties ---------------------------------------------------------------------
+  std::string SelectFilter() const { return m_.SelectFilter; }
+  void SetSelectFilter(const std::string& v);
+  std::string Filter() const { return m_.Filter; }
+  void SetFilter(const std::string& v);
+  RecordsetRef RecordSource() const { return gRsLista; }
+  void SetRecordSource(RecordsetRef r);
+  void SetFormatLostFocus(bool v);
+  Color BackColor() const;
+  void SetBackColor(Color c);
+  Variant BookMark() const { return m_.BookMark; }
+  void SetBookMark(const Variant& v);
+  std::string PasswordChar() const;
+  void SetPasswordChar(const std::string& v);
+  int16_t LinkTimeOut() const;
+  void SetLinkTimeOut(int16_t v);
+  Color ColorNoFocus() const { return m_.ColorNoFocus; }
+  void SetColorNoFocus(Color c);
+  Color ColorOnFocus() const { return m_.ColorOnFocus; }
+  void SetColorOnFocus(Color c);
+  bool Locked() const;
+  void SetLocked(bool v);
+  int16_t LargeChange() const;
+  void SetLargeChange(int16_t v);
+  int32_t hwnd() const;
+  int32_t hdc() const;
+  Color ForeColor() const;
+  void SetForeColor(Color c);
+  Color ShapeBorderColor() const;
+  void SetShapeBorderColor(Color c);
+  int16_t ShapeBorderWidth() const;
+  void SetShapeBorderWidth(int16_t v);
+  TipoBordaShape ShapeBorderStyle() const;
+  void SetShapeBorderStyle(TipoBordaShape v);
+  Color CaptionColor() const;
+  void SetCaptionColor(Color c);
+  FontRef Font() const;
+  void SetFont(FontRef f);
+  FontRef CaptionFont() const;
+  void SetCaptionFont(FontRef f);
+  bool MultiLine() const { return m_.MultiLine != 0; }
+  void SetMultiLine(bool v);
+  bool SelectOnFocus() const { return m_.SelectOnFocus != 0; }
+  void SetSelectOnFocus(bool v);
+  TipoBot BrowseVisible() const { return m_.BrowseVisible; }
+  void SetBrowseVisible(TipoBot v);
+  int16_t CaptionOffset() const { return m_.CaptionOffset; }
+  void SetCaptionOffset(int16_t v);
+  Ponteiro MousePointer() const;
+  void SetMousePointer(Ponteiro v);
+  PictureRef MouseIcon() const;
+  void SetMouseIcon(PictureRef p);
+  int16_t Min() const { return m_.MinValue; }
+  void SetMin(int16_t v);
+  int32_t MaxLength() const;
+  void SetMaxLength(int32_t v);
+  int16_t Max() const;
+  void SetMax(int16_t v);
+  int16_t ListIndex();
+  void SetListIndex(int16_t v);
+  int16_t ListCount();
+  std::string List(int16_t Index);
+  void SetList(int16_t Index, const std::string& v);
+  std::string SelText() const;
+  void SetSelText(const std::string& v);
+  int32_t SelStart() const;
+  void SetSelStart(int32_t v);
+  int32_t SelLength() const;
+  void SetSelLength(int32_t v);
+  std::string Text() const;
+  void SetText(const std::string& v);
+  int16_t SmallChange() const;
+  void SetSmallChange(int16_t v);
+  Variant Value();
+  void SetValue(const Variant& v);
+  int32_t WhatsThisHelpID() const;
+  void SetWhatsThisHelpID(int32_t v);
+  TipoBorda BorderStyle() const { return m_.BorderStyle; }
+  void SetBorderStyle(TipoBorda v);
+  Aparencia Appearance() const { return m_.Appearance; }
+  void SetAppearance(Aparencia v);
+  Orientacao Orientation() const { return m_.Orientation; }
+  void SetOrientation(Orientacao v);
+  std::string IndexField() const { return m_.IndexField; }
+  std::string IndexBound() const { return m_.IndexBound; }
+  std::string BoundColumn() const { return m_.BoundColumn; }
+  void SetBoundColumn(const std::string& v);
+  std::string ListFields() const { return m_.ListFields; }
+  void SetListFields(const std::string& v);
+  std::string Mask() const { return m_.Mask; }
+  void SetMask(const std::string& v);
+  TipoDeCampo DataType() const { return m_.DataType; }
+  void SetDataType(TipoDeCampo v);
+  std::string StuffChar() const { return m_.StuffChar; }
+  void SetStuffChar(const std::string& v);
+  std::string Caption() const;
+  void SetCaption(const std::string& v);
+  TipoAlinhamento Alignment() const { return m_.Alignment; }
+  void SetAlignment(TipoAlinhamento v);
+  EstiloShape FillStyleOnFocus() const { return m_.FillStyleOnFocus; }
+  void SetFillStyleOnFocus(EstiloShape v);
+  EstiloShape FillStyleNoFocus() const { return m_.FillStyleNoFocus; }
+  void SetFillStyleNoFocus(EstiloShape v);
+  TipoShape Shape() const;
+  void SetShape(TipoShape v);
+  bool Enabled() const { return m_.Enabled != 0; }
+  void SetEnabled(bool v);
+
+  // ---- Methods ------------------------------------------------------------------------
+  void VoltaFoco();
+  void ExcutaChange();
+  void ProcuraLetra(int16_t& Index, int16_t& KeyAscii);
+  void LigaDesligaHok(int32_t& Liga, bool& GeraEvento);
+  void Refresh();
+  void AddItem(std::string New_Item);
+  void Clear();
+  void RemoveItem(int16_t New_Index);
+  Variant FieldValue(std::string St, TipoDeCampo Tp, std::string MA, std::string LstCp);
+  std::string FormatField(Variant New_Value, std::string MA, TipoDeCampo Tp, std::string LstCp);
+  std::string FormatText(std::string& St);
+  int16_t ComLstExt() const;
+  void Pesquisa(int16_t& Oq);
+  bool RegistroOk();
+  void OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL);
+
+  // ---- Public variables -----------------------------------------------------------------
+  RecordsetRef gRsLista;
+  int16_t gTpMDB = -1;
+  int16_t gTpTabela = 0;
+  Variant gValueAtual;
+  int32_t WndForm = 0;
+  int32_t EstiloForm = 0;
+  int16_t NaoEClick = 0;
+  int16_t EstadoNumLock = 0;
+  std::string UserTag;
+  std::string ListBoxSearch;
+  int16_t FazerRefresh = 0;
+
+  // ---- By-name access (scripts, form files) -------------------------------------------
+  // Properties, public variables and, for reading, private members and compiled-mask
+  // fields, each as a Variant of its declared type. Unknown names raise error 438.
+  Variant GetProperty(const std::string& name);
+  void SetProperty(const std::string& name, const Variant& value);
+  // List(i) and other indexed properties.
+  Variant GetIndexedProperty(const std::string& name, int16_t index);
+  void SetIndexedProperty(const std::string& name, int16_t index, const Variant& value);
+  // Methods by name; by-reference arguments are written back into `args`. A sub returns
+  // Empty with `isFunction` false.
+  Variant CallMethod(const std::string& name, std::vector<Variant>& args, bool& isFunction);
+  // Widget state: widget "txt" with index 0..2, "lab", "pic", "img", "shp", "bot", "scrV",
+  // "scrH"; property as the classic widget names it (Text, Visible, Left, ...).
+  Variant GetWidgetProperty(const std::string& widget, int16_t index, const std::string& prop);
+
+  // ---- Constituent widgets ------------------------------------------------------------
+  std::array<std::unique_ptr<TextBox>, 3> txt;
+  std::unique_ptr<Label> lab;
+  std::unique_ptr<PictureBox> pic;
+  std::unique_ptr<Image> img;
+  std::unique_ptr<orvo::Shape> shp;
+  std::unique_ptr<CommandButton> bot;
+  std::unique_ptr<ScrollBar> scrV;
+  std::unique_ptr<ScrollBar> scrH;
+  std::unique_ptr<MessageHook> hok;
+
+  const MemberRecord& Members() const { return m_; }
+  const LocaleSettings& Locale() const { return locale_; }
+
+  // ---- Routines the parts of the control call by name ---------------------------------
+  void ConfigureButtons(int32_t& orientation);
+  void CompileMask();
+  int16_t ApplyKey(int16_t& key, int16_t& passThrough);
+  void PressKey(int16_t virtualKey);
+  void SelectEditWidgets();
+  void DrawFieldBorder(int16_t& Clear);
+  void UpdateCaptionVisibility();
+  void DrawCaptionFocus();
+  void ToggleValue();
+  void ShowPopup(PopupForm& form);
+  void PrepareList(int16_t& SkipLocate);
+  void ParseFilter();
+  void LocateValue();
+
+  // Edit box handlers.
+  void txt_KeyDown(int16_t Index, int16_t& KeyCode, int16_t& Shift);
+  void txt_KeyPress(int16_t Index, int16_t& KeyAscii);
+  void txt_KeyUp(int16_t Index, int16_t& KeyCode, int16_t& Shift);
+  void txt_Click(int16_t Index);
+  void txt_Change(int16_t Index);
+  void txt_GotFocus(int16_t Index);
+  void txt_LostFocus(int16_t Index);
+  void txt_MouseDown(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void txt_MouseMove(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void txt_MouseUp(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y);
+  // Spinner bars, browse button, caption and box handlers.
+  void scrH_Change();
+  void scrV_Change();
+  void bot_Click();
+  void lab_Click();
+  void pic_Click();
+  void img_Click();
+  void pic_GotFocus();
+  void pic_LostFocus();
+  void pic_KeyDown(int16_t& KeyCode, int16_t& Shift);
+  void pic_KeyPress(int16_t& KeyAscii);
+  void ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X,
+                    float& Y);
+
+ private:
+  friend struct OrvoMaskAccess;  // tests and by-name access
+
+  void WireWidgetEvents();
+  TextBox& ActiveBox() const { return *txt[m_.ActiveTextIndex]; }
+  bool ReadOnly() const;
+  void RaiseChangeReport(const char* name) { site_.PropertyChanged(name); }
+  std::string FormatTextWith(const std::string& st) const;
+  [[noreturn]] void NotAvailableYet(const char* what) const;
+  // Closes the list/calendar page of this control's popup form without a choice.
+  void CloseCalendFormPage();
+  // Rebuilds the item list of an item-list field from ListFields.
+  void BuildItemList();
+  // Unloads the calculator shared by the process when it is loaded.
+  void UnloadCalculatorIfLoaded();
+  void SpinnerBarChanged(ScrollBar& moved, ScrollBar& other);
+
+  ControlSite& site_;
+  OrvoMaskEvents noEvents_;
+  OrvoMaskEvents* events_;
+  MemberRecord m_;
+  LocaleSettings locale_;
+  std::unique_ptr<PopupForm> calendFormObject_;
+  bool terminated_ = false;
+};
+
+}  // namespace orvo

@@ -1,0 +1,31 @@
+// ProcessState: the state shared by every control of the process, kept in one place.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvo {
+
+class OrvoMask;
+class PopupForm;
+
+struct ProcessState {
+  // The control that owns the open popup. A control clears it when it is destroyed, so it
+  // never dangles whatever the order of destruction.
+  OrvoMask* gActiveControl = nullptr;
+  int16_t gDropDownStatus = 0;
+  std::string gDecimalSeparator = ",";
+  std::string gGroupSeparator = ".";
+  // Two no-break spaces, "-", two no-break spaces: between the columns of a list row.
+  std::string gColumnSeparator = "\xA0\xA0-\xA0\xA0";
+  int16_t gOptionBusy = 0;
+  int32_t gFocusedHwnd = 0;
+  int16_t gCalcLoaded = 0;
+};
+
+ProcessState& Process();
+
+// The column separator as every control sets it when it starts.
+inline const char* kColumnSeparator = "\xA0\xA0-\xA0\xA0";
+
+}  // namespace orvo

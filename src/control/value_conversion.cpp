@@ -1,0 +1,245 @@
+// Text and Value of the field, and the public conversions FormatText, FieldValue and
+// FormatField.
+#include <algorithm>
+
+#include "base/error.h"
+#include "base/format.h"
+#include "base/strings.h"
+#include "control/conversions16.h"
+#include "control/orvo_mask.h"
+#include "control/process_state.h"
+#include "mask/format_text.h"
+
+namespace orvo {
+
+namespace {
+
+// A value as text for the conversions; Null and Empty read as "" (they clear a field
+// rather than fail).
+std::string TextOf(const Variant& v, const LocaleSettings& loc) {
+  if (v.IsNull() || v.IsEmpty()) return "";
+  return ToText(v, loc);
+}
+
+// Item `index` (0-based) of a "|"-separated list; past the last item the walk starts again
+// from the first, and a negative index gives the first item.
+std::string ItemAt(const std::string& items, int32_t index) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (;;) {
+    size_t bar = items.find('|', start);
+    parts.push_back(items.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+  if (index < 0) return parts.front();
+  return parts[static_cast<size_t>(index) % parts.size()];
+}
+
+}  // namespace
+
+std::string OrvoMask::FormatText(std::string& St) { return FormatTextWith(St); }
+
+std::string OrvoMask::FormatTextWith(const std::string& st) const {
+  const ProcessState& ps = Process();
+  FormatContext ctx{m_.compiled, m_.Mask,        m_.DataType,          !m_.ListFields.empty(),
+                    m_.StuffChar, ps.gDecimalSeparator, ps.gGroupSeparator};
+  return orvo::FormatText(ctx, st);
+}
+
+std::string OrvoMask::Text() const { return ActiveBox().Text(); }
+
+void OrvoMask::SetText(const std::string& v) {
+  if (NaoEClick != 0) m_.SuppressChange = -1;
+  std::string display;
+  if (!v.empty())
+    display = FormatTextWith(v);
+  else
+    gValueAtual = Variant();
+  for (auto& box : txt) box->SetText(display);
+  if (NaoEClick != 0) {
+    m_.SuppressChange = 0;
+    if (NaoEClick == -2) {
+      RaiseChangeReport("Text");
+      RaiseChangeReport("Value");
+    }
+  } else {
+    RaiseChangeReport("Text");
+    RaiseChangeReport("Value");
+  }
+}
+
+Variant OrvoMask::Value() {
+  const TipoDeCampo kind = m_.DataType;
+  if (ComLstExt()) {
+    if (!gValueAtual.IsEmpty()) return gValueAtual;
+    switch (kind) {
+      case TipoDeCampo::Character:
+      case TipoDeCampo::Memo: return Variant("");
+      case TipoDeCampo::Date: return Variant::Null();
+      case TipoDeCampo::Boolean: return Variant(false);
+      default: return Variant(int16_t{0});
+    }
+  }
+  const std::string text = ActiveBox().Text();
+  switch (kind) {
+    case TipoDeCampo::Character:
+    case TipoDeCampo::Memo:
+      if (m_.UserMode && !m_.ListFields.empty()) NotAvailableYet("Value of an item-list field");
+      return Variant(text);
+    case TipoDeCampo::Numeric:
+    case TipoDeCampo::Spinner:
+      if (kind == TipoDeCampo::Numeric && m_.UserMode && !m_.ListFields.empty())
+        NotAvailableYet("Value of an item-list field");
+      return NumericValue(text, Process().gDecimalSeparator);
+    case TipoDeCampo::Date: {
+      if (!text.empty() && IsDate(Variant(text), locale_)) {
+        std::string f = Format(Variant(text), DateFormatOf(m_.Mask, locale_.dateOrder), locale_);
+        if (IsDate(Variant(f), locale_)) return Variant::Date(ToDate(Variant(f), locale_));
+        return Variant::Null();
+      }
+      return m_.UserMode ? Variant::Null() : Variant("");
+    }
+    case TipoDeCampo::Boolean: return Variant(m_.CheckValue != 0);
+    case TipoDeCampo::Option: return Variant(m_.CheckValue);
+  }
+  return Variant();
+}
+
+void OrvoMask::SetValue(const Variant& v) {
+  const TipoDeCampo kind = m_.DataType;
+  if (m_.UserMode && ComLstExt()) {
+    NotAvailableYet("Value of a lookup field");
+  } else if (kind == TipoDeCampo::Spinner) {
+    m_.SuppressChange = -1;
+    bool moved = false;
+    try {
+      const int16_t n = ToInteger(v, locale_);
+      scrH->SetValue(n);
+      scrV->SetValue(n);
+      moved = true;
+    } catch (const Error&) {
+    }
+    m_.SuppressChange = 0;
+    // The bars' own change handling is held off while the value is set, so the field's
+    // text would keep the old number and Value would read it back; write what the bars
+    // now hold, as a click on them would.
+    if (moved && m_.UserMode) {
+      std::string number = std::to_string(scrH->Value());
+      ActiveBox().SetText(FormatTextWith(number));
+    }
+  } else if (kind == TipoDeCampo::Date) {
+    ActiveBox().SetText(
+        Format(Variant(Trim(TextOf(v, locale_))), DateFormatOf(m_.Mask, locale_.dateOrder), locale_));
+  } else if (kind == TipoDeCampo::Boolean) {
+    const int16_t b = Bool16(!v.IsEmpty() && !v.IsNull() && ToBoolean(v, locale_));
+    if (b != m_.CheckValue) {
+      m_.CheckValue = b;
+      UserControl_Resize();
+      events_->Click();
+      events_->Change();
+    }
+  } else if (kind == TipoDeCampo::Option) {
+    const int16_t n = ToInteger(v, locale_);
+    if (n != m_.CheckValue) {
+      ProcessState& ps = Process();
+      if (ps.gOptionBusy) {
+        m_.CheckValue = n;
+        UserControl_Resize();
+      } else {
+        ps.gOptionBusy = -1;
+        try {
+          const std::string name = site_.Name();
+          for (const SiblingControl& s : site_.ParentControls())
+            if (s.control && s.name == name && s.control->DataType() == TipoDeCampo::Option)
+              s.control->SetValue(Variant(n));
+        } catch (...) {
+          ps.gOptionBusy = 0;
+          throw;
+        }
+        ps.gOptionBusy = 0;
+        events_->Click();
+        events_->Change();
+        UserControl_Resize();
+      }
+    }
+  } else {
+    const bool number = v.IsNumber();
+    if (m_.ListFields.empty() || !m_.UserMode || (!number && kind != TipoDeCampo::Numeric)) {
+      ActiveBox().SetText(FormatTextWith(TextOf(v, locale_)));
+    } else {
+      NotAvailableYet("Value of an item-list field");
+    }
+  }
+  RaiseChangeReport("Value");
+}
+
+Variant OrvoMask::FieldValue(std::string St, TipoDeCampo Tp, std::string MA, std::string LstCp) {
+  switch (Tp) {
+    case TipoDeCampo::Character:
+    case TipoDeCampo::Memo: return Variant(St);
+    case TipoDeCampo::Numeric:
+    case TipoDeCampo::Spinner:
+    case TipoDeCampo::Option: {
+      if (LstCp.empty()) return NumericValue(St, Process().gDecimalSeparator);
+      const std::string all = "|" + LstCp + "|";
+      const size_t at = all.find("|" + St + "|");
+      if (at == std::string::npos) return Variant(int16_t{-1});
+      return Variant(static_cast<int32_t>(std::count(all.begin(), all.begin() + at, '|')));
+    }
+    case TipoDeCampo::Date: {
+      if (St.empty()) return Variant::Null();
+      std::string f = Format(Variant(St), DateFormatOf(MA, locale_.dateOrder), locale_);
+      if (IsDate(Variant(f), locale_)) return Variant::Date(ToDate(Variant(f), locale_));
+      return Variant::Null();
+    }
+    case TipoDeCampo::Boolean: return Variant(!Trim(St).empty());
+  }
+  return Variant();
+}
+
+std::string OrvoMask::FormatField(Variant New_Value, std::string MA, TipoDeCampo Tp,
+                                  std::string LstCp) {
+  const TipoDeCampo savedKind = m_.DataType;
+  const CompiledMask savedCompiled = m_.compiled;
+  const std::string savedMask = m_.Mask;
+  const std::string savedList = m_.ListFields;
+  const int32_t savedMaxLength = ActiveBox().MaxLength();
+  m_.SuppressChange = -1;
+
+  auto restore = [&] {
+    m_.DataType = savedKind;
+    SetMaxLength(savedMaxLength);
+    m_.compiled = savedCompiled;
+    m_.Mask = savedMask;
+    m_.ListFields = savedList;
+    m_.SuppressChange = 0;
+  };
+
+  std::string result;
+  try {
+    m_.DataType = Tp;
+    m_.Mask = MA;
+    m_.ListFields = LstCp;
+    CompileMask();
+    const std::string text = TextOf(New_Value, locale_);
+    if (Tp == TipoDeCampo::Date) {
+      result = Format(Variant(Trim(text)), DateFormatOf(m_.Mask, locale_.dateOrder), locale_);
+    } else if (Tp == TipoDeCampo::Boolean) {
+      result = !New_Value.IsEmpty() && !New_Value.IsNull() && ToBoolean(New_Value, locale_) ? "X" : " ";
+    } else if ((Tp == TipoDeCampo::Numeric && !LstCp.empty()) || Tp == TipoDeCampo::Option) {
+      result = text.empty() ? "" : ItemAt(LstCp, ToLong(New_Value, locale_));
+    } else if (!m_.Mask.empty()) {
+      result = FormatTextWith(text);
+    } else {
+      result = text;
+    }
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+  return result;
+}
+
+}  // namespace orvo

@@ -1,0 +1,116 @@
+// Reading the constituent widgets' state by name, rendered as the classic widgets type it.
+#include "base/error.h"
+#include "base/strings.h"
+#include "control/orvo_mask.h"
+
+namespace orvo {
+
+namespace {
+
+Variant Geometry(const Widget& w, const std::string& p, bool& found) {
+  found = true;
+  if (p == "LEFT") return Variant(w.Left());
+  if (p == "TOP") return Variant(w.Top());
+  if (p == "WIDTH") return Variant(w.Width());
+  if (p == "HEIGHT") return Variant(w.Height());
+  if (p == "VISIBLE") return Variant(w.Visible());
+  if (p == "ENABLED") return Variant(w.Enabled());
+  if (p == "HWND") return Variant(w.hWnd());
+  found = false;
+  return Variant();
+}
+
+Variant PictureName(const PictureRef& p) { return Variant(p ? p->name : std::string()); }
+Variant Long(int32_t v) { return Variant(v); }
+Variant Colour(Color c) { return Variant(static_cast<int32_t>(c)); }
+
+}  // namespace
+
+Variant OrvoMask::GetWidgetProperty(const std::string& widget, int16_t index,
+                                    const std::string& prop) {
+  const std::string w = UCase(widget);
+  const std::string p = UCase(prop);
+  auto unknown = [&]() -> Variant {
+    RaiseError(438, "Object doesn't support this property or method: " + widget + "." + prop);
+  };
+  bool found = false;
+  if (w == "TXT") {
+    if (index < 0 || index > 2) RaiseError(err::kSubscriptOutOfRange, "Subscript out of range");
+    const TextBox& b = *txt[index];
+    Variant g = Geometry(b, p, found);
+    if (found) return g;
+    if (p == "TEXT") return Variant(b.Text());
+    if (p == "LOCKED") return Variant(b.Locked());
+    if (p == "MAXLENGTH") return Long(b.MaxLength());
+    if (p == "SELSTART") return Long(b.SelStart());
+    if (p == "SELLENGTH") return Long(b.SelLength());
+    if (p == "SELTEXT") return Variant(b.SelText());
+    if (p == "BACKCOLOR") return Colour(b.BackColor());
+    if (p == "FORECOLOR") return Colour(b.ForeColor());
+    if (p == "PASSWORDCHAR") return Variant(b.PasswordChar());
+    if (p == "MOUSEICON") return PictureName(b.MouseIcon());
+    return unknown();
+  }
+  if (index != 0) RaiseError(err::kSubscriptOutOfRange, widget + " is not a control array");
+  if (w == "LAB") {
+    Variant g = Geometry(*lab, p, found);
+    if (found) return g;
+    if (p == "CAPTION") return Variant(lab->Caption());
+    if (p == "FORECOLOR") return Colour(lab->ForeColor());
+    return unknown();
+  }
+  if (w == "PIC") {
+    Variant g = Geometry(*pic, p, found);
+    if (found) return g;
+    if (p == "SCALEWIDTH") return Variant(pic->ScaleWidth());
+    if (p == "SCALEHEIGHT") return Variant(pic->ScaleHeight());
+    if (p == "BACKCOLOR") return Colour(pic->BackColor());
+    if (p == "FORECOLOR") return Colour(pic->ForeColor());
+    if (p == "DRAWWIDTH") return Long(pic->DrawWidth());
+    if (p == "PICTURE") return PictureName(pic->Picture());
+    if (p == "LINKTIMEOUT") return Variant(pic->LinkTimeout());
+    if (p == "LINES") return Long(static_cast<int32_t>(pic->Lines().size()));
+    return unknown();
+  }
+  if (w == "IMG") {
+    Variant g = Geometry(*img, p, found);
+    if (found) return g;
+    if (p == "PICTURE") return PictureName(img->Picture());
+    return unknown();
+  }
+  if (w == "SHP") {
+    Variant g = Geometry(*shp, p, found);
+    if (found) return g;
+    if (p == "SHAPE") return Long(shp->ShapeKind());
+    if (p == "FILLCOLOR") return Colour(shp->FillColor());
+    if (p == "FILLSTYLE") return Long(shp->FillStyle());
+    if (p == "BORDERCOLOR") return Colour(shp->BorderColor());
+    if (p == "BORDERWIDTH") return Long(shp->BorderWidth());
+    if (p == "BORDERSTYLE") return Long(shp->BorderStyle());
+    return unknown();
+  }
+  if (w == "BOT") {
+    Variant g = Geometry(*bot, p, found);
+    if (found) return g;
+    if (p == "PICTURE") return PictureName(bot->Picture());
+    return unknown();
+  }
+  if (w == "SCRV" || w == "SCRH") {
+    const ScrollBar& s = w == "SCRV" ? *scrV : *scrH;
+    Variant g = Geometry(s, p, found);
+    if (found) return g;
+    if (p == "VALUE") return Variant(s.Value());
+    if (p == "MIN") return Variant(s.Min());
+    if (p == "MAX") return Variant(s.Max());
+    if (p == "SMALLCHANGE") return Variant(s.SmallChange());
+    if (p == "LARGECHANGE") return Variant(s.LargeChange());
+    return unknown();
+  }
+  if (w == "HOK") {
+    if (p == "HWNDHOOK") return Long(hok->HwndHook());
+    return unknown();
+  }
+  RaiseError(438, "The control has no widget named " + widget);
+}
+
+}  // namespace orvo
