@@ -12,10 +12,10 @@ namespace orvo {
 // Everything FormatText reads of a control.
 struct FormatContext {
   const CompiledMask& compiled;
-  std::string_view mask;        // Mask as set ("" formats nothing)
+  std::string_view mask;  // Mask as set ("" formats nothing)
   TipoDeCampo kind;
   bool hasListFields;
-  std::string_view stuffChar;   // StuffChar
+  std::string_view stuffChar;         // StuffChar
   std::string_view decimalSeparator;  // gDecimalSeparator
   std::string_view groupSeparator;    // gGroupSeparator
 };
