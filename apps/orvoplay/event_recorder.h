@@ -1,0 +1,49 @@
+// EventRecorder: the script's handler of one control's events: prints and remembers them.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/variant.h"
+#include "control/orvo_mask_events.h"
+#include "transcript.h"
+
+namespace orvo::play {
+
+// What every control's recorder shares: whether events are recorded, the names raised since
+// the last `expect-events`, and how `OpenRecordSet` is answered.
+struct EventLog {
+  explicit EventLog(Transcript& t) : transcript(t) {}
+  Transcript& transcript;
+  bool on = false;
+  std::vector<std::string> raised;
+  // Set by `answer OpenRecordSet`: opens `vgSQL` into `vgRecordSet`.
+  std::function<void(RecordsetRef& vgRecordSet, const std::string& vgSQL)> answerOpenRecordSet;
+
+  void Record(const std::string& name, const std::vector<Variant>& args);
+};
+
+class EventRecorder : public OrvoMaskEvents {
+ public:
+  explicit EventRecorder(EventLog& log) : log_(log) {}
+
+  void Click() override;
+  void DblClick() override;
+  void KeyDown(int16_t& KeyCode, int16_t& Shift) override;
+  void KeyPress(int16_t& KeyAscii) override;
+  void KeyUp(int16_t& KeyCode, int16_t& Shift) override;
+  void MouseDown(int16_t& Button, int16_t& Shift, float& x, float& Y) override;
+  void Change() override;
+  void ButtonClick(bool& Cancel) override;
+  void MouseUp(int16_t& Button, int16_t& Shift, float& x, float& Y) override;
+  void MouseMove(int16_t& Button, int16_t& Shift, float& x, float& Y) override;
+  void DropDown(bool& Status) override;
+  void SetFilter() override;
+  void OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) override;
+
+ private:
+  EventLog& log_;
+};
+
+}  // namespace orvo::play

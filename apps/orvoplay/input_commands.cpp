@@ -1,0 +1,61 @@
+// The keyboard, mouse and clock commands of scripts.
+#include "base/error.h"
+#include "play_form.h"
+#include "script_runner.h"
+
+namespace orvo::play {
+
+void ScriptRunner::KeysCommand(const Command& c) {
+  c.ExpectCount(1, 1);
+  Form().TypeText(c.Text(1));
+}
+
+void ScriptRunner::KeyCommand(const Command& c) {
+  c.ExpectCount(1, 3);
+  // `key list NAME`: a key in the open list or grid.
+  size_t at = 1;
+  std::string name = c.Word(1);
+  if (name == "list") name += " " + c.Word(++at);
+  int32_t times = 1;
+  if (c.Count() > at) times = c.Whole(at + 1);
+  if (c.Count() > at + 1) throw ScriptFault{"end of line", c.tokens[at + 2].text};
+  if (times < 0) throw ScriptFault{"a count of 0 or more", std::to_string(times)};
+  for (int32_t i = 0; i < times; ++i) {
+    if (!Form().Key(name)) throw ScriptFault{"a key name", name};
+  }
+}
+
+void ScriptRunner::SelectCommand(const Command& c) {
+  c.ExpectCount(2, 2);
+  Form().Select(c.Whole(1), c.Whole(2));
+}
+
+void ScriptRunner::ClickCommand(const Command& c) {
+  c.ExpectCount(1, 3);
+  std::vector<std::string> target;
+  for (size_t i = 1; i <= c.Count(); ++i) {
+    target.push_back(c.Arg(i).kind == TokenKind::String ? c.Text(i) : c.Word(i));
+  }
+  if (!Form().Click(target)) {
+    std::string shown;
+    for (const auto& t : target) shown += (shown.empty() ? "" : " ") + t;
+    throw ScriptFault{"a click target", shown};
+  }
+}
+
+void ScriptRunner::PressCommand(const Command& c) {
+  c.ExpectCount(2, 2);
+  if (c.Word(1) != "calc") throw ScriptFault{"press calc VK", c.tokens[1].text};
+  if (!Form().Click({"press-calc", std::to_string(c.Whole(2))})) {
+    throw ScriptFault{"a virtual-key code", c.tokens[2].text};
+  }
+}
+
+void ScriptRunner::WaitCommand(const Command& c) {
+  c.ExpectCount(1, 1);
+  double seconds = c.Number(1);
+  if (seconds < 0) throw ScriptFault{"a number of seconds, 0 or more", c.tokens[1].text};
+  Form().Wait(seconds);
+}
+
+}  // namespace orvo::play

@@ -1,0 +1,243 @@
+// PlayForm over the host's form: controls created as a container creates them, input
+// delivered through the host.
+#include "play_form.h"
+
+#include <algorithm>
+
+#include "base/error.h"
+#include "control/orvo_mask.h"
+#include "control/property_bag.h"
+#include "script_runner.h"
+
+// Until the host layer is in the tree the runner builds without it; every form command then
+// raises error 32001.
+#if __has_include("host/form_host.h")
+#include "host/form_host.h"
+#include "play_host.h"
+#define ORVOPLAY_HAS_FORM_HOST 1
+#endif
+
+namespace orvo::play {
+
+#ifdef ORVOPLAY_HAS_FORM_HOST
+
+namespace {
+
+struct PlayControl {
+  std::string name;
+  std::optional<int16_t> index;
+  ControlSite* site = nullptr;
+  std::unique_ptr<EventRecorder> recorder;
+  std::unique_ptr<OrvoMask> control;
+};
+
+std::optional<int16_t> ArrayIndex(int16_t index) {
+  return index < 0 ? std::nullopt : std::optional<int16_t>(index);
+}
+
+[[noreturn]] void NotYet(const std::string& what) {
+  RaiseError(err::kNotAvailableYet, "orvoplay: `" + what + "` is not available yet");
+}
+
+}  // namespace
+
+struct PlayForm::Impl {
+  explicit Impl(EventLog& l) : log(l) {}
+  EventLog& log;
+  std::unique_ptr<FormHost> host;
+  std::vector<std::unique_ptr<PlayControl>> controls;
+  PlayControl* current = nullptr;
+
+  PlayControl& Find(const std::string& name, int16_t index) {
+    for (auto& c : controls) {
+      if (c->name == name && c->index == ArrayIndex(index)) return *c;
+    }
+    throw ScriptFault{"a control created with `new`", ControlDisplayName(name, ArrayIndex(index))};
+  }
+
+  PlayControl& Current() {
+    if (!current) throw ScriptFault{"a current control (`new NAME` first)", "none"};
+    return *current;
+  }
+
+  void Remove(PlayControl& c) {
+    c.control.reset();  // the control goes before its site
+    host->RemoveControl(*c.site);
+  }
+};
+
+PlayForm::PlayForm(HostKind host, EventLog& log) : impl_(std::make_unique<Impl>(log)) {
+  impl_->host = CreatePlayHost(host);
+}
+
+PlayForm::~PlayForm() {
+  // Controls are destroyed in reverse order of creation, each before its site.
+  while (!impl_->controls.empty()) {
+    impl_->Remove(*impl_->controls.back());
+    impl_->controls.pop_back();
+  }
+}
+
+OrvoMask& PlayForm::New(const NewControlSpec& spec) {
+  FormHost& host = *impl_->host;
+  host.SetLocale(spec.locale);
+  SiteOptions options;
+  options.index = ArrayIndex(spec.index);
+  options.userMode = !spec.design;
+  options.width = 2400;
+  options.height = 600;
+  auto pc = std::make_unique<PlayControl>();
+  pc->name = spec.name;
+  pc->index = options.index;
+  pc->site = &host.CreateSite(spec.name, options);  // raises 5 for a name already there
+  pc->recorder = std::make_unique<EventRecorder>(impl_->log);
+  try {
+    pc->control = std::make_unique<OrvoMask>(*pc->site, pc->recorder.get());
+    host.RegisterControl(*pc->site, pc->control.get());
+    if (spec.design) {
+      pc->control->UserControl_InitProperties();
+    } else {
+      MemoryPropertyBag bag;
+      for (const auto& [key, value] : spec.bag) bag.Set(key, value);
+      pc->control->UserControl_ReadProperties(bag);
+    }
+    host.ShowForm();
+    host.ProcessPending();
+  } catch (...) {
+    // A control that failed to load leaves no half-made site behind.
+    impl_->Remove(*pc);
+    throw;
+  }
+  impl_->controls.push_back(std::move(pc));
+  impl_->current = impl_->controls.back().get();
+  return *impl_->current->control;
+}
+
+OrvoMask& PlayForm::Use(const std::string& name, int16_t index) {
+  impl_->current = &impl_->Find(name, index);
+  return *impl_->current->control;
+}
+
+void PlayForm::Focus(const std::string& name, int16_t index) {
+  PlayControl& c = impl_->Find(name, index);
+  impl_->current = &c;
+  impl_->host->FocusControl(*c.site);
+}
+
+OrvoMask& PlayForm::Current() { return *impl_->Current().control; }
+
+void PlayForm::Resize(float width, float height) {
+  ControlSite& site = *impl_->Current().site;
+  // FormHost moves and sizes in one step only with a position, which ControlSite does not
+  // report; the surface's own size setters raise one resize per changed dimension.
+  site.SetWidth(width);
+  site.SetHeight(height);
+  impl_->host->ProcessPending();
+}
+
+std::string PlayForm::Clipboard() const { return impl_->host->ClipboardText(); }
+void PlayForm::SetClipboard(const std::string& text) { impl_->host->SetClipboardText(text); }
+int32_t PlayForm::Beeps() const { return impl_->host->Beeps(); }
+std::string PlayForm::FocusName() const { return impl_->host->FocusName(); }
+
+void PlayForm::TypeText(const std::string& text) { impl_->host->Type(text); }
+
+bool PlayForm::Key(const std::string& name) {
+  if (name.rfind("list ", 0) == 0) NotYet("key " + name);
+  if (!NamedKey(name)) return false;
+  impl_->host->Key(name);
+  return true;
+}
+
+void PlayForm::Select(int32_t start, int32_t length) { impl_->host->SelectText(start, length); }
+
+bool PlayForm::Click(const std::vector<std::string>& target) {
+  FormHost& host = *impl_->host;
+  const std::string& what = target[0];
+  if (what == "outside" && target.size() == 1) {
+    host.ActivateOutside();
+    return true;
+  }
+  if (what == "calendar" || what == "calc" || what == "list" || what == "press-calc") {
+    std::string shown;
+    for (const auto& t : target) shown += (shown.empty() ? "" : " ") + t;
+    NotYet("click " + shown);
+  }
+  if (target.size() != 1) return false;
+  OrvoMask& c = *impl_->Current().control;
+  auto widget = [](auto& ptr) -> Widget& {
+    if (!ptr) RaiseError(err::kObjectRequired, "orvoplay: the control has no such widget");
+    return *ptr;
+  };
+  // The visible bar of a spinner takes the trough clicks; up and down arrows are the
+  // vertical bar's, left and right the horizontal one's.
+  auto pageBar = [&]() -> ScrollBar& {
+    return c.scrV && c.scrV->Visible() ? *c.scrV : static_cast<ScrollBar&>(widget(c.scrH));
+  };
+  if (what == "button") {
+    host.Click(widget(c.bot));
+  } else if (what == "caption") {
+    host.Click(widget(c.lab));
+  } else if (what == "box") {
+    if (c.Members().DataType == TipoDeCampo::Option) {
+      host.Click(widget(c.img));
+    } else {
+      host.Click(widget(c.pic));
+    }
+  } else if (what == "edit") {
+    host.Click(widget(c.txt[c.Members().ActiveTextIndex]));
+  } else if (what == "spin-up") {
+    host.ClickScrollBar(static_cast<ScrollBar&>(widget(c.scrV)), ScrollPart::ArrowMin);
+  } else if (what == "spin-down") {
+    host.ClickScrollBar(static_cast<ScrollBar&>(widget(c.scrV)), ScrollPart::ArrowMax);
+  } else if (what == "spin-left") {
+    host.ClickScrollBar(static_cast<ScrollBar&>(widget(c.scrH)), ScrollPart::ArrowMin);
+  } else if (what == "spin-right") {
+    host.ClickScrollBar(static_cast<ScrollBar&>(widget(c.scrH)), ScrollPart::ArrowMax);
+  } else if (what == "spin-page-up") {
+    host.ClickScrollBar(pageBar(), ScrollPart::PageMin);
+  } else if (what == "spin-page-down") {
+    host.ClickScrollBar(pageBar(), ScrollPart::PageMax);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void PlayForm::Wait(double seconds) {
+  impl_->host->AdvanceClock(seconds);
+  impl_->host->ProcessPending();
+}
+
+void PlayForm::Screenshot(const std::string& path) { SavePlayHostScreenshot(*impl_->host, path); }
+
+#else
+
+namespace {
+[[noreturn]] void NoHost() {
+  RaiseError(err::kNotAvailableYet, "orvoplay: no form host is built yet");
+}
+}  // namespace
+
+struct PlayForm::Impl {};
+PlayForm::PlayForm(HostKind, EventLog&) { NoHost(); }
+PlayForm::~PlayForm() = default;
+OrvoMask& PlayForm::New(const NewControlSpec&) { NoHost(); }
+OrvoMask& PlayForm::Use(const std::string&, int16_t) { NoHost(); }
+void PlayForm::Focus(const std::string&, int16_t) { NoHost(); }
+OrvoMask& PlayForm::Current() { NoHost(); }
+void PlayForm::Resize(float, float) { NoHost(); }
+std::string PlayForm::Clipboard() const { NoHost(); }
+void PlayForm::SetClipboard(const std::string&) { NoHost(); }
+int32_t PlayForm::Beeps() const { NoHost(); }
+std::string PlayForm::FocusName() const { NoHost(); }
+void PlayForm::TypeText(const std::string&) { NoHost(); }
+bool PlayForm::Key(const std::string&) { NoHost(); }
+void PlayForm::Select(int32_t, int32_t) { NoHost(); }
+bool PlayForm::Click(const std::vector<std::string>&) { NoHost(); }
+void PlayForm::Wait(double) { NoHost(); }
+void PlayForm::Screenshot(const std::string&) { NoHost(); }
+
+#endif
+
+}  // namespace orvo::play

@@ -1,0 +1,68 @@
+// PlayForm: the script's form in one host: its controls, the focus, keyboard, mouse and clock.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/locale_settings.h"
+#include "base/variant.h"
+#include "event_recorder.h"
+
+namespace orvo {
+class OrvoMask;
+}
+
+namespace orvo::play {
+
+enum class HostKind;
+
+// How a control is made: placed anew at design time, or loaded from a bag at run time.
+struct NewControlSpec {
+  std::string name;
+  int16_t index = -1;  // -1: not an element of a control array
+  bool design = false;
+  LocaleSettings locale;
+  std::vector<std::pair<std::string, Variant>> bag;
+};
+
+class PlayForm {
+ public:
+  PlayForm(HostKind host, EventLog& log);
+  ~PlayForm();
+  PlayForm(const PlayForm&) = delete;
+  PlayForm& operator=(const PlayForm&) = delete;
+
+  // Creates, shows and lays out the control at 2400 x 600 twips; it becomes current.
+  OrvoMask& New(const NewControlSpec& spec);
+  // Makes the control current; raises when there is none of that name.
+  OrvoMask& Use(const std::string& name, int16_t index);
+  // As a mouse click on the control's field would; the control becomes current.
+  void Focus(const std::string& name, int16_t index);
+  OrvoMask& Current();  // raises when no control was created
+  void Resize(float width, float height);  // the current control, twips
+
+  std::string Clipboard() const;
+  void SetClipboard(const std::string& text);
+  int32_t Beeps() const;
+  // "b", "opt(1)", or "" when no control has the focus.
+  std::string FocusName() const;
+
+  // Each character: key down, character, key up, to the focused widget.
+  void TypeText(const std::string& text);
+  // A named key (`Enter`, `Shift+Tab`, `Ctrl+V`); false for a name it does not know.
+  bool Key(const std::string& name);
+  void Select(int32_t start, int32_t length);
+  // `button`, `caption`, `box`, `edit`, `spin-up`, ... ; false for a target it does not know.
+  bool Click(const std::vector<std::string>& target);
+  void Wait(double seconds);
+  void Screenshot(const std::string& path);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace orvo::play

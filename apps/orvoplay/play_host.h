@@ -1,0 +1,19 @@
+// The hosts the runner can play in: creating one, and what only some of them offer.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/form_host.h"
+
+namespace orvo::play {
+
+enum class HostKind;
+
+// The headless host, or the Qt host when the runner was built with it (else error 32001).
+std::unique_ptr<FormHost> CreatePlayHost(HostKind kind);
+
+// A PNG of the form and any open popup; the Qt host only.
+void SavePlayHostScreenshot(FormHost& host, const std::string& path);
+
+}  // namespace orvo::play
