@@ -174,10 +174,14 @@ bool TakeDate(const std::vector<DateWord>& w, const LocaleSettings& loc, int& ye
   if (monthWord >= 0) {
     month = MonthOfWord(elements[static_cast<size_t>(monthWord)]->text, loc);
     if (numbers.size() == 1) {
-      // "dez/2024": the month of a year; a bare day would need today's year.
-      if (!LooksLikeYear(*numbers[0])) return false;
-      year = FullYear(*numbers[0]);
-      day = 1;
+      // "dez/2024" is the month of a year; "25/dez" a day of this year.
+      if (LooksLikeYear(*numbers[0])) {
+        year = FullYear(*numbers[0]);
+        day = 1;
+      } else {
+        year = CurrentYear();
+        day = numbers[0]->value;
+      }
       return true;
     }
     const bool yearFirst = LooksLikeYear(*numbers[0]) && !LooksLikeYear(*numbers[1]);
@@ -185,12 +189,20 @@ bool TakeDate(const std::vector<DateWord>& w, const LocaleSettings& loc, int& ye
     year = FullYear(yearFirst ? *numbers[0] : *numbers[1]);
     return true;
   }
+  const bool dayFirst = loc.dateOrder == DateOrder::DayMonthYear;
   if (numbers.size() == 2) {
-    // "12/2024": the month of a year, day 1. Day and month alone would need today's year.
-    if (!LooksLikeYear(*numbers[1]) || LooksLikeYear(*numbers[0])) return false;
-    month = numbers[0]->value;
-    year = FullYear(*numbers[1]);
-    day = 1;
+    if (LooksLikeYear(*numbers[0])) return false;
+    if (LooksLikeYear(*numbers[1])) {  // "12/2024": the first of the month
+      month = numbers[0]->value;
+      year = FullYear(*numbers[1]);
+      day = 1;
+      return true;
+    }
+    // "25/12": a day of this year, in the locale's order (with the same swap as below).
+    year = CurrentYear();
+    day = dayFirst ? numbers[0]->value : numbers[1]->value;
+    month = dayFirst ? numbers[1]->value : numbers[0]->value;
+    if (!IsValidDate(year, month, day) && IsValidDate(year, day, month)) std::swap(day, month);
     return true;
   }
   if (LooksLikeYear(*numbers[0])) {  // "2024-12-25"
@@ -199,7 +211,6 @@ bool TakeDate(const std::vector<DateWord>& w, const LocaleSettings& loc, int& ye
     day = numbers[2]->value;
     return true;
   }
-  const bool dayFirst = loc.dateOrder == DateOrder::DayMonthYear;
   day = dayFirst ? numbers[0]->value : numbers[1]->value;
   month = dayFirst ? numbers[1]->value : numbers[0]->value;
   year = FullYear(*numbers[2]);

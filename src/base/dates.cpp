@@ -2,7 +2,9 @@
 #include "base/dates.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <mutex>
 
 #include "base/error.h"
 #include "base/locale_settings.h"
@@ -37,7 +39,24 @@ const int64_t kEpoch = DaysFromCivil(1899, 12, 30);
 constexpr double kFirstSerial = -657434;  // 100-01-01
 constexpr double kLastSerial = 2958465;   // 9999-12-31
 
+std::mutex gYearSourceMutex;
+std::function<int()> gYearSource;
+
 }  // namespace
+
+void SetCurrentYearSource(std::function<int()> source) {
+  std::lock_guard lock(gYearSourceMutex);
+  gYearSource = std::move(source);
+}
+
+int CurrentYear() {
+  {
+    std::lock_guard lock(gYearSourceMutex);
+    if (gYearSource) return gYearSource();
+  }
+  const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+  return static_cast<int>(std::chrono::year_month_day(today).year());
+}
 
 bool IsLeapYear(int year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

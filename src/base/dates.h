@@ -1,6 +1,7 @@
 // Serial dates: days since 1899-12-30 as a double, the time of day as the fraction.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -28,8 +29,14 @@ double AddMonths(double serial, int months);
 
 // Reads a date text under the locale's date order: "25/12/2024", "25-12-24", "2024-12-25",
 // "25/12/2024 13:45:00", "13:45", "25/dez/2024" (month names and abbreviations), two-digit
-// years as the classic rule (00-29 -> 20xx, 30-99 -> 19xx). nullopt when it is no date.
+// years as the classic rule (00-29 -> 20xx, 30-99 -> 19xx), "25/12" in CurrentYear(), "12/2024"
+// the first of the month. nullopt when it is no date.
 std::optional<double> ParseDateText(const std::string& text, const LocaleSettings& loc);
+
+// The year a day-and-month text ("25/12") falls in: the classic reading takes today's year.
+// Hosts install their clock here; with none installed it is the system clock's year.
+void SetCurrentYearSource(std::function<int()> source);
+int CurrentYear();
 
 // A serial inside the years 100..9999 (NaN and infinities are not).
 bool IsValidSerial(double serial);

@@ -27,14 +27,17 @@ class ParseDateTable : public testing::TestWithParam<ParseCase> {};
 TEST_P(ParseDateTable, Reads) {
   const auto& c = GetParam();
   const LocaleSettings loc = LocaleSettings::Named(c.locale);
+  SetCurrentYearSource([] { return 2024; });
   const auto got = ParseDateText(c.text, loc);
+  const bool isDate = IsDate(Variant(c.text), loc);
+  SetCurrentYearSource(nullptr);
   if (std::isnan(c.serial)) {
     EXPECT_FALSE(got.has_value()) << *got;
-    EXPECT_FALSE(IsDate(Variant(c.text), loc));
+    EXPECT_FALSE(isDate);
   } else {
     ASSERT_TRUE(got.has_value());
     EXPECT_NEAR(*got, c.serial, 1e-9);
-    EXPECT_TRUE(IsDate(Variant(c.text), loc));
+    EXPECT_TRUE(isDate);
   }
 }
 
@@ -79,8 +82,12 @@ INSTANTIATE_TEST_SUITE_P(Base, ParseDateTable,
                              {"Feb29In1900IsNoDate", "en-GB", "29/02/1900", kNo},
                              {"Month13BothWays", "pt-BR", "13/13/2024", kNo},
                              {"Year5Digits", "pt-BR", "1/1/10000", kNo},
-                             {"DayAndMonthNeedToday", "pt-BR", "25/12", kNo},
-                             {"DecimalNumberIsNoDate", "en-US", "1.5", kNo},
+                             {"DayAndMonthInCurrentYear", "pt-BR", "25/12", kXmas2024},
+                             {"MonthAndDayInCurrentYear", "en-US", "12-25", kXmas2024},
+                             {"DayAndMonthNameInCurrentYear", "pt-BR", "25 dez", kXmas2024},
+                             {"DecimalLikeTextIsDayAndMonth", "en-US", "1.5", 45296},
+                             {"DayAndMonthInvalidBothWays", "pt-BR", "31/02", kNo},
+                             {"YearAndMonthBackwards", "pt-BR", "2024/12", kNo},
                              {"CommaNumberIsNoDate", "pt-BR", "1,5", kNo},
                              {"PlainNumberIsNoDate", "pt-BR", "45651", kNo},
                              {"TrailingSeparator", "pt-BR", "25/12/2024/", kNo},
