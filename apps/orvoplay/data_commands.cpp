@@ -1,8 +1,158 @@
 // The data commands of scripts: an SQLite database, recordsets bound to the current control.
 #include "base/error.h"
+#include "control/orvo_mask.h"
+#include "play_form.h"
 #include "script_runner.h"
 
+// Until the database engine is in the tree the runner builds without it; every data command
+// then raises error 32001.
+#if __has_include("db/sqlite/sqlite_database.h")
+#include "db/sqlite/sqlite_database.h"
+#define ORVOPLAY_HAS_DATABASE 1
+#endif
+
 namespace orvo::play {
+
+#ifdef ORVOPLAY_HAS_DATABASE
+
+namespace {
+
+inline constexpr int32_t kObjectVariableNotSet = 91;
+
+SqliteDatabase& OpenDatabase(const std::shared_ptr<SqliteDatabase>& db) {
+  if (!db) RaiseError(kObjectVariableNotSet, "orvoplay: no database is open (`db open` first)");
+  return *db;
+}
+
+}  // namespace
+
+void ScriptRunner::DbCommand(const Command& c) {
+  std::string what = c.Word(1);
+  if (what == "open") {
+    c.ExpectCount(2, 2);
+    std::string path = c.Arg(2).kind == TokenKind::String ? c.Text(2) : c.Word(2);
+    DatabaseOptions options;
+    options.create = true;  // scripts build their own data
+    db_.reset();
+    db_ = SqliteDatabase::Open(path, LocaleSettings::Named(localeName_), options);
+  } else if (what == "exec") {
+    c.ExpectCount(2, 2);
+    OpenDatabase(db_).Exec(c.Text(2));
+  } else {
+    throw ScriptFault{"db open or db exec", what};
+  }
+}
+
+void ScriptRunner::BindCommand(const Command& c) {
+  std::string flavour = c.Word(1);
+  SqliteDatabase& db = OpenDatabase(db_);
+  RecordsetRef rs;
+  if (flavour == "table") {
+    c.ExpectCount(2, 3);
+    std::string name = c.Arg(2).kind == TokenKind::String ? c.Text(2) : c.Word(2);
+    std::string index;
+    if (c.Count() == 3) index = c.Arg(3).kind == TokenKind::String ? c.Text(3) : c.Word(3);
+    rs = db.OpenTable(name, index);
+  } else if (flavour == "dynaset") {
+    c.ExpectCount(2, 2);
+    rs = db.OpenDynaset(c.Text(2));
+  } else if (flavour == "nomatchless") {
+    c.ExpectCount(2, 2);
+    rs = db.OpenNoMatchless(c.Text(2));
+  } else {
+    throw ScriptFault{"table, dynaset or nomatchless", flavour};
+  }
+  Form().Current().SetRecordSource(rs);
+  Form().Settle();
+}
+
+void ScriptRunner::AnswerCommand(const Command& c) {
+  c.ExpectCount(1, 1);
+  if (c.Word(1) != "OpenRecordSet") throw ScriptFault{"OpenRecordSet", c.tokens[1].text};
+  OpenDatabase(db_);
+  std::weak_ptr<SqliteDatabase> weak = db_;
+  // The statement is opened in the family the control searches with: gTpMDB marks the
+  // family with NoMatch.
+  events_.answerOpenRecordSet = [weak](OrvoMask& control, RecordsetRef& rs,
+                                       const std::string& sql) {
+    auto db = weak.lock();
+    if (!db) RaiseError(kObjectVariableNotSet, "orvoplay: the database was closed");
+    rs = control.gTpMDB != 0 ? db->OpenDynaset(sql) : db->OpenNoMatchless(sql);
+  };
+}
+
+void ScriptRunner::RsCommand(const Command& c) {
+  c.ExpectCount(1, 11);
+  std::string op = c.Word(1);
+  RecordsetRef ref = Form().Current().RecordSource();
+  if (!ref) RaiseError(kObjectVariableNotSet, "orvoplay: the control has no RecordSource");
+  Recordset& rs = *ref;
+  auto noMore = [&](size_t n) { c.ExpectCount(n, n); };
+  if (op == "MoveFirst") {
+    noMore(1), rs.MoveFirst();
+  } else if (op == "MoveLast") {
+    noMore(1), rs.MoveLast();
+  } else if (op == "MoveNext") {
+    noMore(1), rs.MoveNext();
+  } else if (op == "MovePrevious") {
+    noMore(1), rs.MovePrevious();
+  } else if (op == "Move") {
+    c.ExpectCount(2, 2);
+    rs.Move(c.Whole(2), Variant());
+  } else if (op == "Requery") {
+    noMore(1), rs.Requery();
+  } else if (op == "Close") {
+    noMore(1), rs.Close();
+  } else if (op == "Seek") {
+    c.ExpectCount(3, 11);
+    std::vector<Variant> keys;
+    for (size_t i = 3; i <= c.Count(); ++i) keys.push_back(c.Value(i));
+    rs.Seek(c.Text(2), keys);
+  } else if (op == "FindFirst" || op == "FindLast" || op == "FindNext" ||
+             op == "FindPrevious") {
+    c.ExpectCount(2, 2);
+    std::string criterion = c.Text(2);
+    if (op == "FindFirst") rs.FindFirst(criterion);
+    if (op == "FindLast") rs.FindLast(criterion);
+    if (op == "FindNext") rs.FindNext(criterion);
+    if (op == "FindPrevious") rs.FindPrevious(criterion);
+  } else if (op == "Find") {
+    c.ExpectCount(4, 4);
+    rs.Find(c.Text(2), c.Whole(3), c.Whole(4));
+  } else if (op == "SetIndex") {
+    c.ExpectCount(2, 2);
+    rs.SetIndex(c.Text(2));
+  } else if (op == "Field") {
+    c.ExpectCount(2, 2);
+    std::string name = c.Arg(2).kind == TokenKind::String ? c.Text(2) : c.Word(2);
+    PrintValue("Field", rs.Fields(name).Value());
+  } else if (op == "EOF") {
+    noMore(1), PrintValue(op, Variant(rs.EOF_()));
+  } else if (op == "BOF") {
+    noMore(1), PrintValue(op, Variant(rs.BOF()));
+  } else if (op == "NoMatch") {
+    noMore(1), PrintValue(op, Variant(rs.NoMatch()));
+  } else if (op == "RecordCount") {
+    noMore(1), PrintValue(op, Variant(rs.RecordCount()));
+  } else if (op == "Index") {
+    noMore(1), PrintValue(op, Variant(rs.Index()));
+  } else if (op == "Name") {
+    noMore(1), PrintValue(op, Variant(rs.Name()));
+  } else if (op == "Source") {
+    noMore(1), PrintValue(op, Variant(rs.Source()));
+  } else if (op == "Type") {
+    noMore(1), PrintValue(op, Variant(rs.Type()));
+  } else if (op == "FieldCount") {
+    noMore(1), PrintValue(op, Variant(rs.FieldCount()));
+  } else if (op == "BookMark") {
+    noMore(1), PrintValue(op, rs.BookMark());
+  } else {
+    throw ScriptFault{"a recordset operation or property", op};
+  }
+  Form().Settle();
+}
+
+#else
 
 namespace {
 
@@ -17,5 +167,7 @@ void ScriptRunner::DbCommand(const Command& c) { NoEngine(c.tokens[0].text); }
 void ScriptRunner::BindCommand(const Command& c) { NoEngine(c.tokens[0].text); }
 void ScriptRunner::AnswerCommand(const Command& c) { NoEngine(c.tokens[0].text); }
 void ScriptRunner::RsCommand(const Command& c) { NoEngine(c.tokens[0].text); }
+
+#endif
 
 }  // namespace orvo::play

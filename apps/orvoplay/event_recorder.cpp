@@ -48,7 +48,7 @@ void EventRecorder::SetFilter() { log_.Record("SetFilter", {}); }
 
 void EventRecorder::OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) {
   log_.Record("OpenRecordSet", {Variant(std::shared_ptr<Object>(vgRecordSet)), vgSQL});
-  if (log_.answerOpenRecordSet) log_.answerOpenRecordSet(vgRecordSet, vgSQL);
+  if (log_.answerOpenRecordSet && control_) log_.answerOpenRecordSet(*control_, vgRecordSet, vgSQL);
 }
 
 }  // namespace orvo::play

@@ -9,6 +9,10 @@
 #include "control/orvo_mask_events.h"
 #include "transcript.h"
 
+namespace orvo {
+class OrvoMask;
+}
+
 namespace orvo::play {
 
 // What every control's recorder shares: whether events are recorded, the names raised since
@@ -18,8 +22,9 @@ struct EventLog {
   Transcript& transcript;
   bool on = false;
   std::vector<std::string> raised;
-  // Set by `answer OpenRecordSet`: opens `vgSQL` into `vgRecordSet`.
-  std::function<void(RecordsetRef& vgRecordSet, const std::string& vgSQL)> answerOpenRecordSet;
+  // Set by `answer OpenRecordSet`: opens `vgSQL` into `vgRecordSet` for `control`.
+  std::function<void(OrvoMask& control, RecordsetRef& vgRecordSet, const std::string& vgSQL)>
+      answerOpenRecordSet;
 
   void Record(const std::string& name, const std::vector<Variant>& args);
 };
@@ -27,6 +32,8 @@ struct EventLog {
 class EventRecorder : public OrvoMaskEvents {
  public:
   explicit EventRecorder(EventLog& log) : log_(log) {}
+  // The control whose events these are (for answering OpenRecordSet).
+  void SetControl(OrvoMask* control) { control_ = control; }
 
   void Click() override;
   void DblClick() override;
@@ -44,6 +51,7 @@ class EventRecorder : public OrvoMaskEvents {
 
  private:
   EventLog& log_;
+  OrvoMask* control_ = nullptr;
 };
 
 }  // namespace orvo::play

@@ -76,6 +76,7 @@ void ScriptRunner::SetCommand(const Command& c) {
   } else {
     control.SetProperty(path.name, value);
   }
+  Form().Settle();
 }
 
 void ScriptRunner::GetCommand(const Command& c) {
@@ -104,6 +105,7 @@ void ScriptRunner::CallCommand(const Command& c) {
   for (size_t i = 2; i <= c.Count(); ++i) args.push_back(c.Value(i));
   bool isFunction = false;
   Variant result = Form().Current().CallMethod(method, args, isFunction);
+  Form().Settle();
   if (isFunction) PrintValue(method, result);
 }
 

@@ -93,6 +93,7 @@ OrvoMask& PlayForm::New(const NewControlSpec& spec) {
   pc->recorder = std::make_unique<EventRecorder>(impl_->log);
   try {
     pc->control = std::make_unique<OrvoMask>(*pc->site, pc->recorder.get());
+    pc->recorder->SetControl(pc->control.get());
     host.RegisterControl(*pc->site, pc->control.get());
     if (spec.design) {
       pc->control->UserControl_InitProperties();
@@ -209,6 +210,8 @@ void PlayForm::Wait(double seconds) {
   impl_->host->ProcessPending();
 }
 
+void PlayForm::Settle() { impl_->host->ProcessPending(); }
+
 void PlayForm::Screenshot(const std::string& path) { SavePlayHostScreenshot(*impl_->host, path); }
 
 #else
@@ -236,6 +239,7 @@ bool PlayForm::Key(const std::string&) { NoHost(); }
 void PlayForm::Select(int32_t, int32_t) { NoHost(); }
 bool PlayForm::Click(const std::vector<std::string>&) { NoHost(); }
 void PlayForm::Wait(double) { NoHost(); }
+void PlayForm::Settle() { NoHost(); }
 void PlayForm::Screenshot(const std::string&) { NoHost(); }
 
 #endif

@@ -58,6 +58,8 @@ class PlayForm {
   // `button`, `caption`, `box`, `edit`, `spin-up`, ... ; false for a target it does not know.
   bool Click(const std::vector<std::string>& target);
   void Wait(double seconds);
+  // Runs what the last direct call on a control left pending (keys it injected, paints).
+  void Settle();
   void Screenshot(const std::string& path);
 
  private:

@@ -91,6 +91,7 @@ void ScriptRunner::ResetScript() {
   designMode_ = false;
   bagEntries_.clear();
   form_.reset();
+  db_.reset();
 }
 
 std::optional<bool> ScriptRunner::RunsHere(const std::vector<Token>& only) const {

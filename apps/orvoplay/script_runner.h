@@ -14,6 +14,10 @@
 #include "script_lexer.h"
 #include "transcript.h"
 
+namespace orvo {
+class SqliteDatabase;
+}
+
 namespace orvo::play {
 
 enum class HostKind { Headless, Qt };
@@ -101,6 +105,7 @@ class ScriptRunner {
   std::vector<std::pair<std::string, Variant>> bagEntries_;
 
   std::unique_ptr<PlayForm> form_;
+  std::shared_ptr<SqliteDatabase> db_;
 };
 
 }  // namespace orvo::play
