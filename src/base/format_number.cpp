@@ -6,6 +6,7 @@
 
 #include "base/format_parts.h"
 #include "base/locale_settings.h"
+#include "base/number_text.h"
 
 namespace orvo {
 
@@ -211,7 +212,7 @@ std::string FormatNumberSection(double value, std::string_view section, bool add
       ++fracSlot;
     } else if (it.kind == PictureItem::Point) {
       if (intSlots == 0) out += intPart;
-      out += loc.decimalSeparator;
+      out += DecimalMark(loc);
     } else if (it.kind == PictureItem::Literal || it.kind == PictureItem::Percent) {
       out += it.text;
     }

@@ -18,36 +18,9 @@ void SetEnglishNames(LocaleSettings& loc) {
 
 }  // namespace
 
+// The member defaults are the pt-BR settings.
 LocaleSettings LocaleSettings::PtBR() {
-  LocaleSettings loc;
-  loc.decimalSeparator = ",";
-  loc.groupSeparator = ".";
-  loc.dateOrder = DateOrder::DayMonthYear;
-  loc.shortDateFormat = "dd/mm/yyyy";
-  loc.longDateFormat = "dddd, d \"de\" mmmm \"de\" yyyy";
-  // Latin-1: "mar\xE7o" is "março".
-  loc.monthNames = {"janeiro", "fevereiro", "mar\xE7o", "abril",   "maio",     "junho",
-                    "julho",   "agosto",    "setembro", "outubro", "novembro", "dezembro"};
-  loc.monthAbbrevs = {"jan", "fev", "mar", "abr", "mai", "jun",
-                      "jul", "ago", "set", "out", "nov", "dez"};
-  loc.weekdayNames = {"domingo",
-                      "segunda-feira",
-                      "ter\xE7"
-                      "a-feira",
-                      "quarta-feira",
-                      "quinta-feira",
-                      "sexta-feira",
-                      "s\xE1"
-                      "bado"};
-  loc.weekdayAbbrevs = {"dom",
-                        "seg",
-                        "ter",
-                        "qua",
-                        "qui",
-                        "sex",
-                        "s\xE1"
-                        "b"};
-  return loc;
+  return LocaleSettings{};
 }
 
 LocaleSettings LocaleSettings::EnUS() {

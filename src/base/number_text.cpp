@@ -76,10 +76,15 @@ std::string ShortestText(T v, int maxPlainExp, const LocaleSettings& loc) {
   }
   int exp = 0;
   std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp);
-  return LayOut(negative, digits, exp, maxPlainExp, loc.decimalSeparator);
+  return LayOut(negative, digits, exp, maxPlainExp, DecimalMark(loc));
 }
 
 }  // namespace
+
+const std::string& DecimalMark(const LocaleSettings& loc) {
+  static const std::string kPoint = ".";
+  return loc.decimalSeparator.empty() ? kPoint : loc.decimalSeparator;
+}
 
 NumberRead ReadNumberText(std::string_view text, const LocaleSettings& loc) {
   NumberRead bad;
@@ -91,9 +96,9 @@ NumberRead ReadNumberText(std::string_view text, const LocaleSettings& loc) {
 
   // The group separator counts only between two digits, and never when it equals the
   // decimal separator (the decimal reading wins then).
-  const std::string_view dec = loc.decimalSeparator;
+  const std::string_view dec = DecimalMark(loc);
   const std::string_view group =
-      loc.groupSeparator == loc.decimalSeparator ? std::string_view() : loc.groupSeparator;
+      loc.groupSeparator == dec ? std::string_view() : std::string_view(loc.groupSeparator);
   std::string intDigits, fracDigits;
   while (i < n) {
     if (IsDigit(text[i])) {

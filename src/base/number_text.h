@@ -22,6 +22,10 @@ struct NumberRead {
 // Values beyond the double range read as Overflow; values below it read as zero.
 NumberRead ReadNumberText(std::string_view text, const LocaleSettings& loc);
 
+// The locale's decimal separator, or "." when the host supplied none: an empty one would
+// glue the fraction to the integer digits ("1234,5" written as "12345").
+const std::string& DecimalMark(const LocaleSettings& loc);
+
 // The shortest text that reads back to the same value, with the locale's decimal separator.
 std::string DoubleToText(double v, const LocaleSettings& loc);
 std::string SingleToText(float v, const LocaleSettings& loc);

@@ -57,10 +57,10 @@ void ConvertAll(const Variant& v, const LocaleSettings& loc) {
   IsDate(v, loc);
 }
 
-const char* const kPictures[] = {"#,##0",      "####0.00",   "0.",         "#,##0.00",
-                                 "dd/mm/yyyy", "hh:mm:ss",   "mmm/yyyy",   "Short Date",
-                                 "0;(0);z",    "dddddd c",   "#,##0,,,.%", "",
-                                 "\"",         "\\",         ";;;;",       "ddddd"};
+const char* const kPictures[] = {"#,##0",      "####0.00", "0.",         "#,##0.00",
+                                 "dd/mm/yyyy", "hh:mm:ss", "mmm/yyyy",   "Short Date",
+                                 "0;(0);z",    "dddddd c", "#,##0,,,.%", "",
+                                 "\"",         "\\",       ";;;;",       "ddddd"};
 
 TEST(BadInput, ExtremeValuesUnderEveryPicture) {
   for (const auto& loc : {LocaleSettings::PtBR(), LocaleSettings::EnUS()}) {

@@ -235,6 +235,22 @@ TEST(Variant, IdentityAndTypes) {
   EXPECT_FALSE(Variant(obj) == Variant(std::make_shared<Object>()));
 }
 
+TEST(LocaleSettings, DefaultIsPtBRWithNames) {
+  const LocaleSettings def;
+  EXPECT_EQ(def.monthAbbrevs[11], "dez");
+  EXPECT_EQ(def.weekdayNames[6],
+            "s\xE1"
+            "bado");
+  EXPECT_EQ(def.decimalSeparator, LocaleSettings::PtBR().decimalSeparator);
+}
+
+TEST(LocaleSettings, EmptyDecimalSeparatorFallsBackToPoint) {
+  LocaleSettings loc;
+  loc.decimalSeparator.clear();
+  EXPECT_EQ(ToText(Variant(1234.5), loc), "1234.5");
+  EXPECT_EQ(ToDouble(Variant("1234.5"), loc), 1234.5);
+}
+
 TEST(LocaleSettings, NamedRejectsUnknown) {
   EXPECT_EQ(LocaleSettings::Named("en-GB").decimalSeparator, ".");
   EXPECT_EQ(LocaleSettings::PtBR().monthNames[2], "mar\xE7o");
