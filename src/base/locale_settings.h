@@ -14,30 +14,17 @@ struct LocaleSettings {
   DateOrder dateOrder = DateOrder::DayMonthYear;
   std::string shortDateFormat = "dd/mm/yyyy";  // picture of the named format "Short Date"
   std::string longDateFormat = "dddd, d \"de\" mmmm \"de\" yyyy";  // "Long Date"
-  // A default-constructed LocaleSettings is the pt-BR preset, names included.
-  std::array<std::string, 12> monthNames = {  // January first, Latin-1 ("mar\xE7o" is março)
-      "janeiro", "fevereiro", "mar\xE7o", "abril",   "maio",     "junho",
+  // A default-constructed LocaleSettings is the pt-BR preset, names included. Latin-1, written
+  // in octal so that no escape runs into the next letter: "mar\347o", "s\341bado".
+  std::array<std::string, 12> monthNames = {  // January first
+      "janeiro", "fevereiro", "mar\347o", "abril",   "maio",     "junho",
       "julho",   "agosto",    "setembro", "outubro", "novembro", "dezembro"};
   std::array<std::string, 12> monthAbbrevs = {"jan", "fev", "mar", "abr", "mai", "jun",
                                               "jul", "ago", "set", "out", "nov", "dez"};
   std::array<std::string, 7> weekdayNames = {  // Sunday first
-      "domingo",
-      "segunda-feira",
-      "ter\xE7"
-      "a-feira",
-      "quarta-feira",
-      "quinta-feira",
-      "sexta-feira",
-      "s\xE1"
-      "bado"};
-  std::array<std::string, 7> weekdayAbbrevs = {"dom",
-                                               "seg",
-                                               "ter",
-                                               "qua",
-                                               "qui",
-                                               "sex",
-                                               "s\xE1"
-                                               "b"};
+      "domingo",      "segunda-feira", "ter\347a-feira", "quarta-feira",
+      "quinta-feira", "sexta-feira",   "s\341bado"};
+  std::array<std::string, 7> weekdayAbbrevs = {"dom", "seg", "ter", "qua", "qui", "sex", "s\341b"};
 
   // Presets matching the play script's `locale` command.
   static LocaleSettings PtBR();  // ",", day-first, Portuguese names (the default)
