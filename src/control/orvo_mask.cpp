@@ -1,5 +1,6 @@
 // OrvoMask lifetime: widget creation and wiring, initialisation of a new control, Show.
 #include "control/orvo_mask.h"
+#include "popups/calend_form.h"
 
 #include "base/error.h"
 #include "control/conversions16.h"

@@ -20,6 +20,7 @@
 namespace orvo {
 
 class PopupForm;
+class CalendForm;
 
 // The private members of the control, under the names every part of the control uses.
 // Booleans are 16-bit (-1 true, 0 false); enumerations are 32-bit.
@@ -57,7 +58,7 @@ struct MemberRecord {
   CompiledMask compiled;  // MaskTemplate, ForceUpper, ForceLower, AllLetters, DecimalDigits,
                           // IntegerDigits, GroupThousands
   int16_t ActiveTextIndex = 0;
-  PopupForm* CalendForm = nullptr;  // owned by calendFormObject_
+  orvo::CalendForm* CalendForm = nullptr;  // owned by calendForm_; created on first use
   float PopupClosedAt = 0;          // seconds since midnight
   int16_t LayoutReady = 0;
   int16_t UserMode = 0;
@@ -314,6 +315,8 @@ class OrvoMask {
   [[noreturn]] void NotAvailableYet(const char* what) const;
   // Closes the list/calendar page of this control's popup form without a choice.
   void CloseCalendFormPage();
+  // This control's popup form, created on first use.
+  orvo::CalendForm& EnsureCalendForm();
   // Rebuilds the item list of an item-list field from ListFields.
   void BuildItemList();
   // Unloads the calculator shared by the process when it is loaded.
@@ -325,7 +328,7 @@ class OrvoMask {
   OrvoMaskEvents* events_;
   MemberRecord m_;
   LocaleSettings locale_;
-  std::unique_ptr<PopupForm> calendFormObject_;
+  std::unique_ptr<orvo::CalendForm> calendForm_;
   bool terminated_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "control/orvo_mask.h"
 #include "control/popup_widgets.h"
 #include "control/process_state.h"
+#include "popups/calend_form.h"
 
 namespace orvo {
 
@@ -258,7 +259,8 @@ void OrvoMask::UserControl_Terminate() {
   }
   Process().gActiveControl = nullptr;
   try {
-    if (!m_.ListFields.empty() && calendFormObject_) calendFormObject_->Unload();
+    // A form never created has nothing to unload.
+    if (!m_.ListFields.empty() && calendForm_) calendForm_->Unload();
   } catch (...) {
   }
   // The shared calculator is unloaded by its owner module when it is loaded.

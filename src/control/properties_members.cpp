@@ -2,6 +2,7 @@
 #include "base/error.h"
 #include "control/orvo_mask.h"
 #include "control/popup_widgets.h"
+#include "popups/calend_form.h"
 
 namespace orvo {
 
@@ -91,8 +92,8 @@ void OrvoMask::SetBrowseVisible(TipoBot v) {
   if (m_.CalendFormOpen) {
     if (!m_.ListFields.empty()) {
       CloseCalendFormPage();
-    } else if (calendFormObject_) {
-      calendFormObject_->Unload();
+    } else {
+      EnsureCalendForm().Unload();
     }
     m_.CalendFormOpen = 0;
   }

@@ -1,7 +1,71 @@
-// Binding a recordset, the filter key, record validation and list preparation.
+// Binding a recordset, the filter key, record validation and moves inside the filter range.
+#include "base/error.h"
+#include "base/format.h"
+#include "base/strings.h"
 #include "control/orvo_mask.h"
+#include "control/process_state.h"
+#include "lookup/criteria_text.h"
+#include "popups/calend_form.h"
 
 namespace orvo {
+
+namespace {
+
+// Runs one step of a sequence whose errors are ignored: a failing step is skipped and the
+// sequence goes on.
+template <typename F>
+bool Try(F&& step) {
+  try {
+    step();
+    return true;
+  } catch (const Error&) {
+    return false;
+  }
+}
+
+// "+[Codigo];-Nome" -> "CODIGO": the first field of an index, without brackets and sign.
+std::string FirstIndexField(const std::string& fields) {
+  std::string f = UCase(RemoveChars(RemoveChars(fields, "[", false), "]", false));
+  const size_t semi = f.find(';');
+  if (semi != std::string::npos) f.resize(semi);
+  if (!f.empty() && (f[0] == '+' || f[0] == '-')) f.erase(0, 1);
+  return f;
+}
+
+// The first name of ListFields, trimmed and upper-cased.
+std::string FirstListField(const std::string& listFields) {
+  return UCase(Trim(listFields.substr(0, listFields.find('|'))));
+}
+
+// The key value just past every value that starts with `k`: text with its last character
+// one code higher, numbers plus one.
+Variant NextKeyValue(const Variant& k, const LocaleSettings& loc) {
+  if (k.Type() == VarType::String) {
+    std::string s = k.AsString();
+    if (!s.empty()) s.back() = static_cast<char>(static_cast<unsigned char>(s.back()) + 1);
+    return Variant(s);
+  }
+  if (k.Type() == VarType::Date) return Variant::Date(k.AsDouble() + 1);
+  return Variant(ToDouble(k, loc) + 1);
+}
+
+// A value in a criterion. Texts are quoted with their own quotes doubled, so that a value
+// such as O'Neil still makes a well-formed criterion; numbers are written with "." as the
+// criterion's decimal point whatever the locale (1234,5 in a comma locale would otherwise
+// read as two numbers).
+std::string CriterionLiteral(const Variant& v, const LocaleSettings& loc) {
+  if (v.Type() == VarType::String || v.Type() == VarType::Variant)
+    return "'" + ReplaceChars(v.AsString(), "'", "''", false) + "'";
+  if (v.IsNumber()) {
+    LocaleSettings invariant = loc;
+    invariant.decimalSeparator = ".";
+    invariant.groupSeparator = ",";
+    return ToText(v, invariant);
+  }
+  return ToText(v, loc);
+}
+
+}  // namespace
 
 void OrvoMask::SetSelectFilter(const std::string& v) {
   m_.SelectFilter = v;
@@ -17,17 +81,265 @@ void OrvoMask::SetFilter(const std::string& v) {
   RaiseChangeReport("Filter");
 }
 
-void OrvoMask::SetRecordSource(RecordsetRef) { NotAvailableYet("RecordSource"); }
+void OrvoMask::SetRecordSource(RecordsetRef r) {
+  gTpMDB = -1;
+  gTpTabela = 0;
+  gRsLista = std::move(r);
+  Recordset* rs = gRsLista.get();
+  bool probed = Try([&] {
+    if (!rs) RaiseError(err::kObjectRequired, "Object required");
+    (void)rs->NoMatch();
+  });
+  FazerRefresh = -1;
+  if (!probed) {
+    gTpMDB = 0;
+  } else {
+    Try([&] { gTpTabela = rs->Type() == static_cast<int16_t>(RecordsetType::Table) ? -1 : 0; });
+    if (gTpTabela) {
+      Try([&] { ParseFilter(); });
+      const std::string firstList = FirstListField(m_.ListFields);
+      const std::string bound = UCase(m_.BoundColumn);
+      if (!m_.BoundColumn.empty() || !m_.ListFields.empty()) {
+        int16_t count = 0;
+        Try([&] { count = rs->IndexCount(); });
+        for (int16_t i = 0; i < count; ++i) {
+          Try([&] {
+            IndexInfo& index = rs->Indexes(i);
+            if (index.Foreign()) return;
+            const std::string first = FirstIndexField(index.Fields());
+            if (bound == first) m_.IndexBound = index.Name();
+            if (firstList == first) m_.IndexField = index.Name();
+          });
+        }
+      }
+    } else {
+      Try([&] {
+        if (rs->RecordCount() > 0) FazerRefresh = -2;
+      });
+    }
+  }
+  if (rs) {
+    Try([&] {
+      bool ok = false;
+      EnsureCalendForm().EncheLstRs(*this, ok);
+    });
+  }
+}
 
 void OrvoMask::ParseFilter() {
   m_.FilterKeyLast = -1;
   if (!gRsLista || m_.Filter.empty() || !gTpTabela) return;
-  NotAvailableYet("Filter on a bound table");
+  try {
+    // Clauses are separated by " AND " in any case.
+    std::vector<std::string> clauses;
+    const std::string upper = UCase(m_.Filter);
+    size_t start = 0;
+    for (;;) {
+      const size_t at = upper.find(" AND ", start);
+      clauses.push_back(Trim(m_.Filter.substr(start, at == std::string::npos ? std::string::npos
+                                                                              : at - start)));
+      if (at == std::string::npos) break;
+      start = at + 5;
+    }
+    int16_t last = -1;
+    for (const std::string& clause : clauses) {
+      const size_t eq = clause.find('=');
+      const std::string name =
+          Trim(RemoveChars(RemoveChars(clause.substr(0, eq), "[", false), "]", false));
+      const std::string value =
+          eq == std::string::npos ? "" : RemoveChars(Trim(clause.substr(eq + 1)), "'", false);
+      if (last == 9) RaiseError(err::kSubscriptOutOfRange, "more than ten filter clauses");
+      ++last;
+      m_.FilterKeyFields[last] = name;
+      const int16_t type = gRsLista->Fields(name).Type();
+      if (type == fieldtype::kText) {
+        m_.FilterKeyValues[last] = Variant(value);
+      } else if (type == fieldtype::kDate) {
+        m_.FilterKeyValues[last] = !Trim(value).empty() && IsDate(Variant(value), locale_)
+                                       ? Variant::Date(ToDate(Variant(value), locale_))
+                                       : Variant::Null();
+      } else {
+        // The filter is written as a criterion: numbers take "." as the decimal point.
+        m_.FilterKeyValues[last] = Variant(LeadingNumber(value));
+      }
+    }
+    m_.FilterKeyLast = last;
+  } catch (const Error&) {
+    m_.FilterKeyLast = -1;
+  }
 }
 
-void OrvoMask::Pesquisa(int16_t&) { NotAvailableYet("Pesquisa"); }
-bool OrvoMask::RegistroOk() { NotAvailableYet("RegistroOk"); }
-void OrvoMask::PrepareList(int16_t&) { NotAvailableYet("PrepareList"); }
-void OrvoMask::LocateValue() { NotAvailableYet("LocateValue"); }
+bool OrvoMask::RegistroOk() {
+  if (!gRsLista) RaiseError(err::kObjectRequired, "RegistroOk: no recordset is bound");
+  if (gRsLista->BOF() || gRsLista->EOF_()) return false;
+  for (int16_t i = 0; i <= m_.FilterKeyLast; ++i) {
+    const Variant current = gRsLista->Fields(m_.FilterKeyFields[i]).Value();
+    if (!LooseEqual(m_.FilterKeyValues[i], current, locale_)) return false;
+  }
+  return true;
+}
+
+void OrvoMask::Pesquisa(int16_t& Oq) {
+  if (!gRsLista) RaiseError(err::kObjectRequired, "Pesquisa: no recordset is bound");
+  Recordset& rs = *gRsLista;
+  const bool filtered = !m_.Filter.empty();
+  auto previous = [&] {
+    rs.MovePrevious();
+    if (filtered && !RegistroOk()) {
+      rs.MoveFirst();
+      rs.MovePrevious();
+    }
+  };
+  auto next = [&] {
+    rs.MoveNext();
+    if (filtered && !RegistroOk()) {
+      rs.MoveLast();
+      rs.MoveNext();
+    }
+  };
+  if (Oq == 2) return previous();
+  if (Oq == 3) return next();
+  if (!filtered) {
+    if (Oq == 4) rs.MoveLast();
+    if (Oq == 1) rs.MoveFirst();
+    return;
+  }
+  // The table's current index must lead with the key's fields.
+  if (m_.FilterKeyLast < 0 && gTpTabela) {
+    // No key could be parsed on a table: the range is the whole table. (A recordset of
+    // another kind has no Seek, and the call below fails for the caller.)
+    if (Oq == 4) rs.MoveLast();
+    if (Oq == 1) rs.MoveFirst();
+    return;
+  }
+  Variant saved;
+  const int16_t lastKey = m_.FilterKeyLast;
+  if (Oq == 4) {
+    saved = m_.FilterKeyValues[lastKey];
+    m_.FilterKeyValues[lastKey] = NextKeyValue(saved, locale_);
+  }
+  std::vector<Variant> keys(m_.FilterKeyValues.begin(), m_.FilterKeyValues.begin() + lastKey + 1);
+  try {
+    rs.Seek(">=", keys);
+  } catch (...) {
+    if (Oq == 4) m_.FilterKeyValues[lastKey] = saved;
+    throw;
+  }
+  if (Oq == 4) {
+    m_.FilterKeyValues[lastKey] = saved;
+    if (rs.NoMatch()) {
+      rs.MoveLast();
+      rs.MoveNext();
+    }
+    return previous();
+  }
+  if (rs.NoMatch()) return;
+  if (!RegistroOk()) next();
+}
+
+void OrvoMask::PrepareList(int16_t& SkipLocate) {
+  HostServices& host = site_.Services();
+  const int16_t savedPointer = host.ScreenMousePointer();
+  m_.ListBusy = -1;
+  host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));
+  try {
+    events_->SetFilter();
+    if (FazerRefresh != 0) {
+      if (FazerRefresh == -2) {
+        gRsLista->MoveLast();
+        gRsLista->MoveFirst();
+      }
+      EnsureCalendForm().Grid().RefreshRows();
+      FazerRefresh = 0;
+    }
+    if (!SkipLocate) {
+      if (ActiveBox().Text().empty()) {
+        if (gRsLista->RecordCount() > 0) {
+          if (gTpTabela) {
+            int16_t first = 1;
+            Pesquisa(first);
+          } else {
+            gRsLista->MoveFirst();
+          }
+          if (!gRsLista->BOF() && !gRsLista->EOF_()) {
+            Try([&] {
+              Process().gActiveControl = this;
+              EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
+            });
+          }
+        }
+      } else {
+        LocateValue();
+      }
+    }
+  } catch (const Error&) {
+    // An error ends the preparation; the pointer and ListBusy are still restored.
+  }
+  host.SetScreenMousePointer(savedPointer);
+  m_.ListBusy = 0;
+}
+
+void OrvoMask::LocateValue() {
+  Recordset& rs = *gRsLista;
+  auto showCurrent = [&] {
+    Try([&] {
+      DataGrid& grid = EnsureCalendForm().Grid();
+      grid.SetBookmark(rs.BookMark());
+      grid.Rebind();
+    });
+  };
+  auto positionAtStart = [&] {
+    if (rs.RecordCount() > 0) {
+      if (gTpTabela) {
+        int16_t first = 1;
+        Pesquisa(first);
+      } else {
+        rs.MoveFirst();
+      }
+      if (!rs.BOF() && !rs.EOF_()) showCurrent();
+    } else {
+      EnsureCalendForm().Grid().RefreshRows();
+    }
+  };
+  try {
+    if (gValueAtual.IsEmpty()) return positionAtStart();
+    if (rs.RecordCount() == 0) return;
+    bool found = false;
+    if (gTpTabela) {
+      const std::string savedIndex = rs.Index();
+      rs.SetIndex(m_.IndexBound);
+      rs.Seek("=", {gValueAtual});
+      found = !rs.NoMatch();
+      Variant bookmark;
+      if (found) bookmark = rs.BookMark();
+      rs.SetIndex(savedIndex);
+      if (found) rs.SetBookMark(bookmark);
+    } else {
+      std::string criterion = BracketName(m_.BoundColumn) + "=";
+      const VarType t = gValueAtual.Type();
+      if (t == VarType::Date)
+        criterion += gTpMDB ? "CDate('" + Format(gValueAtual, "Short Date", locale_) + "')"
+                            : "'" + Format(gValueAtual, "yyyy/mm/dd hh:mm:ss", locale_) + "'";
+      else
+        criterion += CriterionLiteral(gValueAtual, locale_);
+      if (gTpMDB) {
+        rs.FindFirst(criterion);
+        found = !rs.NoMatch();
+      } else {
+        rs.MoveFirst();
+        rs.Find(criterion, 0, 1);
+        found = !rs.BOF() && !rs.EOF_();
+      }
+    }
+    if (found && RegistroOk()) {
+      Process().gActiveControl = this;
+      showCurrent();
+    } else {
+      positionAtStart();
+    }
+  } catch (const Error&) {
+    // Any error ends the search where it stands.
+  }
+}
 
 }  // namespace orvo

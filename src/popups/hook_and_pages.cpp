@@ -2,6 +2,7 @@
 #include "control/orvo_mask.h"
 #include "control/popup_widgets.h"
 #include "control/process_state.h"
+#include "popups/calend_form.h"
 
 namespace orvo {
 
@@ -20,19 +21,15 @@ void OrvoMask::LigaDesligaHok(int32_t& Liga, bool& GeraEvento) {
   hok->SetMessage(kWmActivate, true);
 }
 
-// Closes the page without a choice: the hook goes off (raising DropDown false when the form
-// was shown), and a shown form gives the parent its style back and hides.
-void OrvoMask::CloseCalendFormPage() {
-  const bool shown = calendFormObject_ && calendFormObject_->Visible();
-  int32_t liga = 0;
-  bool geraEvento = shown;
-  LigaDesligaHok(liga, geraEvento);
-  if (shown) {
-    site_.Services().SetWindowLong(WndForm, kGwlStyle, EstiloForm);
-    ListBoxSearch.clear();
-    calendFormObject_->Hide();
+orvo::CalendForm& OrvoMask::EnsureCalendForm() {
+  if (!calendForm_) {
+    calendForm_ = std::make_unique<orvo::CalendForm>(site_.Services());
+    m_.CalendForm = calendForm_.get();
   }
+  return *calendForm_;
 }
+
+void OrvoMask::CloseCalendFormPage() { EnsureCalendForm().Descarrega(*this); }
 
 void OrvoMask::UnloadCalculatorIfLoaded() {
   // The calculator form is built with the popups; until one is loaded there is nothing to
