@@ -1,17 +1,119 @@
 // Keys typed into the edit boxes: the read-only filter, navigation, and the mask engine.
+#include "base/error.h"
 #include "control/orvo_mask.h"
+#include "control/process_state.h"
+#include "mask/apply_key.h"
 
 namespace orvo {
 
-void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t&) {
-  (void)KeyCode;
-  NotAvailableYet("keystroke editing");
+namespace {
+
+constexpr int16_t kVkTab = 9;
+constexpr int16_t kVkShift = 16;
+constexpr int16_t kVkDelete = 46;
+constexpr int16_t kVkUp = 38;
+constexpr int16_t kVkDown = 40;
+constexpr int16_t kVkF4 = 115;
+
+// Keys a read-only field still lets through: Enter and the page, end, home and arrow keys
+// (and F4 going down).
+bool PassesReadOnly(int16_t key, bool allowF4) {
+  return key == 13 || (key >= 33 && key <= 40) || (allowF4 && key == kVkF4);
+}
+
+}  // namespace
+
+void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
+  if (ReadOnly() && !PassesReadOnly(KeyCode, true)) {
+    KeyCode = 0;
+    return;
+  }
+  events_->KeyDown(KeyCode, Shift);
+  if (KeyCode == 0) return;
+  if (m_.Enabled && !txt[0]->Locked() && !m_.ListFields.empty())
+    NotAvailableYet("the list search of list fields");
+  switch (KeyCode) {
+    case kVkF4:
+      if (static_cast<int32_t>(m_.BrowseVisible) > 0) bot->SetValue(true);
+      break;
+    case kVkDelete: {
+      int16_t key = key::Delete;
+      KeyCode = ApplyKey(key, KeyCode);
+      break;
+    }
+    case kVkUp: {
+      int16_t key = key::PreviousField;
+      KeyCode = ApplyKey(key, KeyCode);
+      break;
+    }
+    case kVkDown: {
+      int16_t key = key::NextField;
+      KeyCode = ApplyKey(key, KeyCode);
+      break;
+    }
+    case kVkTab:
+      if (Shift == 2) KeyCode = 0;  // Ctrl+Tab does nothing
+      break;
+    default:
+      break;
+  }
 }
 
 void OrvoMask::txt_KeyPress(int16_t Index, int16_t& KeyAscii) { ProcuraLetra(Index, KeyAscii); }
 
-void OrvoMask::ProcuraLetra(int16_t&, int16_t&) { NotAvailableYet("ProcuraLetra"); }
+// The keystroke entry point. Index -11 is the lookup grid's internal call: the field's own
+// box is used, no KeyPress is raised and the key serves only the list search.
+void OrvoMask::ProcuraLetra(int16_t& Index, int16_t& KeyAscii) {
+  bool internal = false;
+  if (Index == -11) {
+    Index = m_.ActiveTextIndex;
+    internal = true;
+  }
+  if (ReadOnly() && !PassesReadOnly(KeyAscii, false)) {
+    KeyAscii = 0;
+    return;
+  }
+  if (!internal) events_->KeyPress(KeyAscii);
+  if (KeyAscii == 0) return;
+  if (!m_.ListFields.empty()) NotAvailableYet("the list search of list fields");
+  if (!internal) KeyAscii = ApplyKey(KeyAscii, KeyAscii);
+}
 
-int16_t OrvoMask::ApplyKey(int16_t&, int16_t&) { NotAvailableYet("ApplyKey"); }
+// One key through the mask engine; the control carries out what it decides.
+int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
+  HostServices& host = site_.Services();
+  TextBox& box = ActiveBox();
+  const ProcessState& ps = Process();
+  const EditState state{box.Text(), box.SelStart(), box.SelLength(), box.MaxLength()};
+  MaskEnv env{m_.compiled};
+  env.kind = m_.DataType;
+  env.decimalSeparator = ps.gDecimalSeparator;
+  env.groupSeparator = ps.gGroupSeparator;
+  env.multiLineBox = m_.ActiveTextIndex == 2;
+  env.readOnly = box.Locked() || WhatsThisHelpID() == -1;
+  env.enabled = m_.Enabled != 0;
+  const std::string clipboard = key == key::Paste ? host.ClipboardGetText() : std::string();
+
+  KeyOutcome out = orvo::ApplyKey(env, state, key, passThrough, clipboard);
+
+  if (out.maskTemplate) m_.compiled.MaskTemplate = *out.maskTemplate;
+  if (out.clipboardText) {
+    host.ClipboardClear();
+    host.ClipboardSetText(*out.clipboardText);
+  }
+  if (out.textWritten) {
+    box.SetText(out.state.text);
+    box.SetSelStart(out.state.selStart);
+  }
+  if (out.beep) host.Beep();
+  if (out.focus == FocusMove::Next) {
+    PressKey(kVkTab);
+  } else if (out.focus == FocusMove::Previous) {
+    host.KeybdEvent(kVkShift, 0, kKeyExtended);
+    PressKey(kVkTab);
+    host.KeybdEvent(kVkShift, 0, kKeyExtended | kKeyUp);
+  }
+  return out.passOn;
+}
 
 }  // namespace orvo
