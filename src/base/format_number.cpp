@@ -13,8 +13,8 @@ namespace orvo {
 namespace {
 
 struct PictureItem {
-  enum Kind { Zero, Hash, Point, Comma, Percent, Literal } kind;
-  std::string text;  // Literal only
+  enum Kind { Zero, Hash, Point, Comma, Percent, Exponent, Literal } kind;
+  std::string text;  // Literal and Percent: the text; Exponent: "E+", "e-" as written
 };
 
 std::vector<PictureItem> ParseSection(std::string_view s) {
@@ -34,6 +34,15 @@ std::vector<PictureItem> ParseSection(std::string_view s) {
         break;
       case '%':
         items.push_back({PictureItem::Percent, "%"});
+        break;
+      case 'E':
+      case 'e':
+        if (i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-')) {
+          items.push_back({PictureItem::Exponent, std::string(s.substr(i, 2))});
+          ++i;
+        } else {
+          items.push_back({PictureItem::Literal, std::string(1, c)});
+        }
         break;
       case '.':
         // Only the first point is the decimal point; later ones print as they are.
@@ -62,33 +71,39 @@ bool IsDigitItem(const PictureItem& it) {
   return it.kind == PictureItem::Zero || it.kind == PictureItem::Hash;
 }
 
-// The digits of v >= 0 rounded to `decimals` places, half away from zero. The value is first
-// taken to 15 significant digits, as the classic Format does, so 1.005 shows "1.01" under
-// "0.00" although the double lies a hair below 1.005.
-void DecimalDigits(double v, size_t decimals, std::string& intPart, std::string& fracPart) {
+// The 15 significant digits of v > 0 and the decimal exponent of the first: 1234.5 gives
+// "123450000000000" and 3. Format works from these, as the classic Format does, so 1.005
+// shows "1.01" under "0.00" although the double lies a hair below 1.005.
+void SignificantDigits(double v, std::string& digits, int& exp) {
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+  const std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
+  const auto e = sci.find('e');
+  digits.clear();
+  for (char c : sci.substr(0, e)) {
+    if (c != '.') digits += c;
+  }
+  exp = 0;
+  std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp);
+}
+
+// Splits the digits so that `pointAt` of them stand before the decimal point.
+void PlacePoint(const std::string& digits, int pointAt, std::string& intPart,
+                std::string& fracPart) {
+  const auto n = static_cast<int>(digits.size());
   intPart.clear();
   fracPart.clear();
-  if (v > 0) {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
-    const std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
-    const auto e = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, e)) {
-      if (c != '.') digits += c;
-    }
-    int exp = 0;
-    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp);
-    const int pointAt = exp + 1;  // digits before the decimal point
-    const auto n = static_cast<int>(digits.size());
-    if (pointAt > 0) {
-      intPart = digits.substr(0, static_cast<size_t>(std::min(pointAt, n)));
-      if (pointAt > n) intPart.append(static_cast<size_t>(pointAt - n), '0');
-      if (pointAt < n) fracPart = digits.substr(static_cast<size_t>(pointAt));
-    } else {
-      fracPart = std::string(static_cast<size_t>(-pointAt), '0') + digits;
-    }
+  if (pointAt > 0) {
+    intPart = digits.substr(0, static_cast<size_t>(std::min(pointAt, n)));
+    if (pointAt > n) intPart.append(static_cast<size_t>(pointAt - n), '0');
+    if (pointAt < n) fracPart = digits.substr(static_cast<size_t>(pointAt));
+  } else {
+    fracPart = std::string(static_cast<size_t>(-pointAt), '0') + digits;
   }
+}
+
+// Rounds to `decimals` places, half away from zero, carrying into the integer digits.
+void RoundDigits(std::string& intPart, std::string& fracPart, size_t decimals) {
   if (fracPart.size() > decimals) {
     const bool up = fracPart[decimals] >= '5';
     fracPart.resize(decimals);
@@ -105,6 +120,46 @@ void DecimalDigits(double v, size_t decimals, std::string& intPart, std::string&
     }
   }
   fracPart.resize(decimals, '0');
+}
+
+void DecimalDigits(double v, size_t decimals, std::string& intPart, std::string& fracPart) {
+  intPart.clear();
+  fracPart.clear();
+  if (v > 0) {
+    std::string digits;
+    int exp = 0;
+    SignificantDigits(v, digits, exp);
+    PlacePoint(digits, exp + 1, intPart, fracPart);
+  }
+  RoundDigits(intPart, fracPart, decimals);
+}
+
+// Mantissa digits for "0.00E+00": as many integer digits as the picture has integer
+// placeholders; returns the exponent shown. 1234.5 under "0.00E+00" gives "1", "23", 3.
+int ScientificDigits(double v, int intSlots, size_t decimals, std::string& intPart,
+                     std::string& fracPart) {
+  intPart.clear();
+  fracPart.clear();
+  if (v <= 0) {
+    RoundDigits(intPart, fracPart, decimals);
+    return 0;
+  }
+  std::string digits;
+  int exp = 0;
+  SignificantDigits(v, digits, exp);
+  PlacePoint(digits, intSlots, intPart, fracPart);
+  const size_t before = intPart.size();
+  RoundDigits(intPart, fracPart, decimals);
+  int shown = exp + 1 - intSlots;
+  if (intPart.size() > before && intPart.find_first_not_of('0') == 0 && intPart[0] == '1' &&
+      intPart.size() > static_cast<size_t>(intSlots)) {
+    // The carry made one digit too many ("9.99" -> "10.0"): shift it into the exponent.
+    fracPart.insert(fracPart.begin(), intPart.back());
+    intPart.pop_back();
+    fracPart.pop_back();
+    ++shown;
+  }
+  return shown;
 }
 
 std::string Grouped(const std::string& digits, const std::string& separator) {
@@ -142,20 +197,23 @@ std::string FormatNumberSection(double value, std::string_view section, bool add
                                 const LocaleSettings& loc) {
   const std::vector<PictureItem> items = ParseSection(section);
   const auto count = static_cast<int>(items.size());
-  int pointAt = count;
-  for (int i = 0; i < count; ++i) {
-    if (items[i].kind == PictureItem::Point) {
-      pointAt = i;
-      break;
-    }
+  // The mantissa is everything before an "E+"/"E-"; the placeholders after it show the exponent.
+  int expAt = count, pointAt = count;
+  for (int i = count - 1; i >= 0; --i) {
+    if (items[i].kind == PictureItem::Exponent) expAt = i;
   }
-  int firstInt = -1, lastInt = -1, intSlots = 0, minInt = 0, percents = 0;
+  for (int i = expAt - 1; i >= 0; --i) {
+    if (items[i].kind == PictureItem::Point) pointAt = i;
+  }
+  int firstInt = -1, lastInt = -1, intSlots = 0, minInt = 0, percents = 0, minExp = 0;
   size_t fracSlots = 0, minFrac = 0;
   for (int i = 0; i < count; ++i) {
     const auto& it = items[i];
     if (it.kind == PictureItem::Percent) ++percents;
     if (!IsDigitItem(it)) continue;
-    if (i < pointAt) {
+    if (i > expAt) {
+      if (it.kind == PictureItem::Zero) ++minExp;
+    } else if (i < pointAt) {
       if (firstInt < 0) firstInt = i;
       lastInt = i;
       ++intSlots;
@@ -180,8 +238,14 @@ std::string FormatNumberSection(double value, std::string_view section, bool add
   double v = std::fabs(value);
   for (int i = 0; i < percents; ++i) v *= 100;
   for (int i = 0; i < scaleBy1000; ++i) v /= 1000;
+  if (!std::isfinite(v)) return value < 0 ? "-Inf" : "Inf";  // a percent of a huge value
   std::string intPart, fracPart;
-  DecimalDigits(std::isfinite(v) ? v : 0, fracSlots, intPart, fracPart);
+  int exponent = 0;
+  if (expAt < count) {
+    exponent = ScientificDigits(v, intSlots, fracSlots, intPart, fracPart);
+  } else {
+    DecimalDigits(v, fracSlots, intPart, fracPart);
+  }
   while (fracPart.size() > minFrac && fracPart.back() == '0') fracPart.pop_back();
   const bool isZero = intPart.find_first_not_of('0') == std::string::npos &&
                       fracPart.find_first_not_of('0') == std::string::npos;
@@ -190,14 +254,22 @@ std::string FormatNumberSection(double value, std::string_view section, bool add
     intPart.insert(0, static_cast<size_t>(minInt) - intPart.size(), '0');
   }
   if (grouping) intPart = Grouped(intPart, loc.groupSeparator);
+  std::string expDigits = std::to_string(exponent < 0 ? -exponent : exponent);
+  if (static_cast<int>(expDigits.size()) < minExp) {
+    expDigits.insert(0, static_cast<size_t>(minExp) - expDigits.size(), '0');
+  }
 
   std::string out = addSign && value < 0 && !isZero ? "-" : "";
   const int excess = static_cast<int>(intPart.size()) - intSlots;
   int intSlot = 0;
   size_t fracSlot = 0;
+  bool expShown = false;
   for (int i = 0; i < count; ++i) {
     const auto& it = items[i];
-    if (IsDigitItem(it) && i < pointAt) {
+    if (IsDigitItem(it) && i > expAt) {
+      if (!expShown) out += expDigits;
+      expShown = true;
+    } else if (IsDigitItem(it) && i < pointAt) {
       // Digits fill the integer placeholders from the right; the first one takes the rest.
       if (grouping) {
         if (intSlot == 0) out += intPart;
@@ -210,11 +282,20 @@ std::string FormatNumberSection(double value, std::string_view section, bool add
     } else if (IsDigitItem(it)) {
       if (fracSlot < fracPart.size()) out += fracPart[fracSlot];
       ++fracSlot;
-    } else if (it.kind == PictureItem::Point) {
+    } else if (it.kind == PictureItem::Point && i == pointAt) {
       if (intSlots == 0) out += intPart;
       out += DecimalMark(loc);
-    } else if (it.kind == PictureItem::Literal || it.kind == PictureItem::Percent) {
-      out += it.text;
+    } else if (it.kind == PictureItem::Exponent) {
+      if (i != expAt) continue;
+      out += it.text[0];
+      // "E+" always shows the exponent's sign; "E-" only a minus.
+      if (exponent < 0)
+        out += '-';
+      else if (it.text[1] == '+')
+        out += '+';
+    } else if (it.kind == PictureItem::Literal || it.kind == PictureItem::Percent ||
+               it.kind == PictureItem::Point) {
+      out += it.kind == PictureItem::Point ? "." : it.text;
     }
   }
   return out;
