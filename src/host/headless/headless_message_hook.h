@@ -1,0 +1,30 @@
+// HeadlessMessageHook: reports the selected messages the headless host sends to one window.
+#pragma once
+
+#include <set>
+
+#include "control/widgets.h"
+
+namespace orvo {
+
+class HeadlessHost;
+
+class HeadlessMessageHook : public MessageHook {
+ public:
+  explicit HeadlessMessageHook(HeadlessHost& host);
+  ~HeadlessMessageHook() override;
+  int32_t HwndHook() const override { return hwnd_; }
+  void SetHwndHook(int32_t hwnd) override { hwnd_ = hwnd; }
+  bool Message(int32_t msg) const override { return selected_.count(msg) != 0; }
+  void SetMessage(int32_t msg, bool report) override;
+
+  // Called by the host for every message of the watched window.
+  void Deliver(int32_t hwnd, int32_t msg);
+
+ private:
+  HeadlessHost& host_;
+  int32_t hwnd_ = 0;
+  std::set<int32_t> selected_;
+};
+
+}  // namespace orvo

@@ -1,0 +1,92 @@
+// HeadlessPopupForm: a top-level popup window of the headless host; its drawing is recorded.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control/popup_widgets.h"
+#include "host/headless/headless_widget.h"
+
+namespace orvo {
+
+// One drawing operation on a popup form, in its scale units.
+struct PopupDrawOp {
+  enum Kind { kLine, kFill, kText } kind;
+  float x1, y1, x2, y2;
+  Color color;
+  std::string text;
+};
+
+class HeadlessPopupForm : public PopupForm, public CoreHolder {
+ public:
+  explicit HeadlessPopupForm(HeadlessHost& host);
+  ~HeadlessPopupForm() override;
+
+  // Widget: Left and Top are screen positions (twips).
+  float Left() const override { return core_.left; }
+  float Top() const override { return core_.top; }
+  float Width() const override { return core_.width; }
+  float Height() const override { return core_.height; }
+  void Move(float left, float top, float width, float height) override;
+  bool Visible() const override { return window_.Shown(); }
+  void SetVisible(bool v) override;
+  bool Enabled() const override { return core_.enabled; }
+  void SetEnabled(bool v) override { core_.enabled = v; }
+  void ZOrder(int16_t) override {}
+  void Refresh() override;
+  int32_t hWnd() const override { return window_.Hwnd(); }
+  void SetFocus() override;
+  PictureRef MouseIcon() const override { return mouseIcon_; }
+  void SetMouseIcon(PictureRef p) override { mouseIcon_ = std::move(p); }
+
+  // PopupForm.
+  void Show(bool modal) override;
+  void Hide() override;
+  void Unload() override;
+  bool Loaded() const override { return loaded_; }
+  float ScaleWidth() const override { return ToScale(core_.width); }
+  float ScaleHeight() const override { return ToScale(core_.height); }
+  void SetScaleModePixels(bool pixels) override { pixels_ = pixels; }
+  void SetAutoRedraw(bool v) override { autoRedraw_ = v; }
+  FontRef Font() const override { return font_; }
+  void SetFont(FontRef f) override { font_ = f ? std::move(f) : font_; }
+  void SetFontBold(bool bold) override;
+  Color BackColor() const override { return kSysButtonHighlight; }
+  void Line(float x1, float y1, float x2, float y2, Color color) override;
+  void FillRect(float x1, float y1, float x2, float y2, Color color) override;
+  void Print(float x, float y, const std::string& text, Color color) override;
+  float TextWidth(const std::string& text) const override;
+  float TextHeight(const std::string& text) const override;
+  void Cls() override { drawing_.clear(); }
+
+  std::unique_ptr<ListBox> CreateListBox() override;
+  std::unique_ptr<DataGrid> CreateDataGrid() override;
+  std::unique_ptr<TextBox> CreateTextBox() override;
+  std::unique_ptr<Label> CreateLabel() override;
+  std::unique_ptr<CommandButton> CreateButton(const std::string& caption) override;
+
+  WidgetCore& Core() override { return core_; }
+  HeadlessWindow& Window() { return window_; }
+  bool Modal() const { return modal_; }
+  bool AutoRedraw() const { return autoRedraw_; }
+  const std::vector<PopupDrawOp>& Drawing() const { return drawing_; }
+
+ private:
+  float ToScale(float twips) const { return pixels_ ? twips / 15 : twips; }
+  void Load();
+
+  HeadlessHost& host_;
+  HeadlessWindow window_;
+  WidgetCore core_;
+  PictureRef mouseIcon_;
+  FontRef font_;
+  bool loaded_ = false;
+  bool modal_ = false;
+  bool pixels_ = false;
+  bool autoRedraw_ = false;
+  bool unloading_ = false;
+  std::vector<PopupDrawOp> drawing_;
+};
+
+}  // namespace orvo

@@ -1,0 +1,178 @@
+// The headless host: the shared semantics table, and what only the headless host pins
+// (text measure, positions on the form and the screen, the grid's row reading).
+#include <gtest/gtest.h>
+
+#include "host/headless/headless_data_grid.h"
+#include "host/headless/headless_host.h"
+#include "host/headless/headless_text_metrics.h"
+#include "host_semantics.h"
+
+namespace orvo::testing {
+namespace {
+
+INSTANTIATE_TEST_SUITE_P(Headless, HostSemantics,
+                         ::testing::Values(HostFactory{
+                             "headless", [] { return std::make_unique<HeadlessHost>(); }}),
+                         [](const auto& info) { return info.param.name; });
+
+struct MeasureCase {
+  float size;
+  std::string text;
+  float width, height;
+};
+
+class HeadlessMeasure : public ::testing::TestWithParam<MeasureCase> {};
+
+TEST_P(HeadlessMeasure, IsFixedPerCharacterAndLine) {
+  Font f;
+  f.size = GetParam().size;
+  EXPECT_EQ(HeadlessTextWidth(&f, GetParam().text), GetParam().width);
+  EXPECT_EQ(HeadlessTextHeight(&f, GetParam().text), GetParam().height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, HeadlessMeasure,
+                         ::testing::Values(MeasureCase{8.25f, "0", 90, 195},
+                                           MeasureCase{8.25f, "", 0, 195},
+                                           MeasureCase{8.25f, "Nome:", 450, 195},
+                                           MeasureCase{12, "ab", 270, 285},
+                                           MeasureCase{8.25f, "abc\r\nd", 270, 390}));
+
+TEST(HeadlessHost, LabelSizesItselfToItsCaption) {
+  HeadlessHost host;
+  ControlSite& site = host.CreateSite("a");
+  auto lab = site.CreateLabel();
+  lab->SetCaption("Nome");
+  EXPECT_EQ(lab->Width(), 360);
+  EXPECT_EQ(lab->Height(), 195);
+  auto big = std::make_shared<Font>();
+  big->size = 12;
+  lab->SetFont(big);
+  EXPECT_EQ(lab->Width(), 4 * 9 * 15);
+  EXPECT_EQ(site.TextHeight("0"), 195);
+}
+
+TEST(HeadlessHost, WindowRectsFollowPositionsOnTheForm) {
+  HeadlessHost host;
+  host.CreateSite("a");  // at 120,120, 2400 x 600
+  ControlSite& b = host.CreateSite("b");  // below it: 120, 840
+  auto pic = b.CreatePictureBox();
+  pic->Move(300, 150, 1500, 300);
+  auto bot = b.CreateCommandButton(pic.get());
+  bot->Move(1245, 0, 255, 300);
+  HostServices& s = host.Services();
+  EXPECT_EQ(s.GetWindowRect(b.hWnd()), (Rect{8, 56, 168, 96}));
+  EXPECT_EQ(s.GetWindowRect(pic->hWnd()), (Rect{28, 66, 128, 86}));
+  EXPECT_EQ(s.GetWindowRect(bot->hWnd()), (Rect{111, 66, 128, 86}));
+  EXPECT_NE(b.hWnd(), pic->hWnd());
+  EXPECT_EQ(s.GetWindowLong(b.ParentHwnd(), kGwlStyle) & kWsDisabled, 0);
+  s.SetWindowLong(b.ParentHwnd(), kGwlStyle, kWsDisabled);
+  EXPECT_EQ(s.GetWindowLong(b.ParentHwnd(), kGwlStyle), kWsDisabled);
+}
+
+TEST(HeadlessHost, ResizingASiteRaisesItsResizeOnlyOnChange) {
+  HeadlessHost host;
+  ControlSite& a = host.CreateSite("a");
+  int resizes = 0;
+  SurfaceHandlers h;
+  h.OnResize = [&] {
+    ++resizes;
+    if (a.Width() < 3000) a.SetWidth(3000);  // a minimum, as a layout pass sets it
+  };
+  a.SetSurfaceHandlers(h);
+  host.PlaceControl(a, 0, 0, 1000, 600);
+  EXPECT_EQ(a.Width(), 3000);
+  EXPECT_EQ(resizes, 2);
+  a.SetHeight(600);
+  EXPECT_EQ(resizes, 2);
+}
+
+TEST(HeadlessHost, ShowRaisesEachControlsShowOnce) {
+  HeadlessHost host;
+  int shows = 0;
+  ControlSite& a = host.CreateSite("a");
+  SurfaceHandlers h;
+  h.OnShow = [&] { ++shows; };
+  a.SetSurfaceHandlers(h);
+  host.ShowForm();
+  host.ShowForm();
+  EXPECT_EQ(shows, 1);
+  EXPECT_TRUE(host.FormShown());
+}
+
+TEST(HeadlessHost, RemovingTheFocusedControlLeavesNoFocus) {
+  HeadlessHost host;
+  ControlSite& a = host.CreateSite("a");
+  host.CreateSite("b");
+  auto pic = a.CreatePictureBox();
+  pic->Move(0, 0, 100, 100);
+  host.ShowForm();
+  host.FocusControl(a);
+  EXPECT_EQ(host.FocusName(), "a");
+  pic.reset();
+  host.RemoveControl(a);
+  EXPECT_EQ(host.FocusName(), "");
+  host.Key("Tab");
+  EXPECT_EQ(host.FocusName(), "b");
+  ASSERT_EQ(host.Sites().size(), 1u);
+}
+
+// A grid over the rows 10, 20, ... 100, its bookmarks the values.
+struct NumberRows {
+  explicit NumberRows(DataGrid& grid) {
+    grid.OnReadRows = [](DataGrid::RowBuffer& rows, const Variant& start, bool) {
+      int32_t first = start.IsEmpty() ? 10 : start.AsLong() + 10;
+      for (int32_t v = first; v <= 100 && static_cast<int32_t>(rows.bookmarks.size()) < rows.rowCount; v += 10) {
+        rows.bookmarks.push_back(Variant(v));
+        rows.values.push_back({Variant(v)});
+      }
+    };
+    grid.OnRelativeBookmark = [](const Variant& start, int32_t offset) {
+      int32_t v = start.AsLong() + 10 * offset;
+      return v < 10 || v > 100 ? Variant::Null() : Variant(v);
+    };
+  }
+};
+
+TEST(HeadlessHost, GridReadsTheRowsItShows) {
+  HeadlessHost host;
+  auto popup = host.Services().CreatePopupForm();
+  auto grid = popup->CreateDataGrid();
+  NumberRows rows(*grid);
+  auto& g = static_cast<HeadlessDataGrid&>(*grid);
+  grid->Move(0, 0, 2000, 3 * g.RowHeight());
+  grid->Rebind();
+  ASSERT_EQ(grid->ShownBookmarks().size(), 3u);
+  EXPECT_EQ(grid->ShownBookmarks()[0], Variant(10));
+  grid->SetBookmark(Variant(70));
+  EXPECT_EQ(grid->ShownBookmarks()[0], Variant(70));
+  EXPECT_EQ(grid->VisibleRow(), 0);
+  grid->Scroll(0, -2);
+  EXPECT_EQ(grid->ShownBookmarks()[0], Variant(50));
+  EXPECT_EQ(grid->VisibleRow(), 2);
+  EXPECT_EQ(grid->RowAt(g.RowHeight() * 1.5f), 1);
+  EXPECT_EQ(grid->RowAt(g.RowHeight() * 3.5f), -1);
+}
+
+TEST(HeadlessHost, KeysGoToTheActivePopupsFocus) {
+  HeadlessHost host;
+  ControlSite& a = host.CreateSite("a");
+  auto pic = a.CreatePictureBox();
+  pic->Move(0, 0, 100, 100);
+  host.ShowForm();
+  host.FocusControl(a);
+  auto popup = host.Services().CreatePopupForm();
+  auto list = popup->CreateListBox();
+  list->Move(0, 0, 1000, 1000);
+  for (const char* s : {"a", "b", "c"}) list->AddItem(s);
+  popup->Show(false);
+  EXPECT_EQ(host.FocusName(), "");
+  host.Click(*list, 30, 200);  // the second row
+  EXPECT_EQ(list->ListIndex(), 1);
+  host.Key("Down");
+  EXPECT_EQ(list->ListIndex(), 2);
+  popup->Hide();
+  EXPECT_EQ(host.FocusName(), "a");  // the form's focus was kept meanwhile
+}
+
+}  // namespace
+}  // namespace orvo::testing

@@ -1,0 +1,546 @@
+// The widget and form semantics every host keeps, as parameterised tests over a host factory.
+// Each host's test binary instantiates HostSemantics with its own factory.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/form_host.h"
+
+namespace orvo::testing {
+
+struct HostFactory {
+  std::string name;
+  std::function<std::unique_ptr<FormHost>()> make;
+};
+
+inline std::string PrintToString(const HostFactory& f) { return f.name; }
+
+// A stand-in for a control: a picture box holding one text box, every notification logged
+// as "name.Event".
+struct FakeField {
+  FakeField(FormHost& host, const std::string& name, std::vector<std::string>& log,
+            std::optional<int16_t> index = {})
+      : site(host.CreateSite(name, SiteOptions{index})) {
+    const std::string n = ControlDisplayName(name, index);
+    pic = site.CreatePictureBox();
+    pic->Move(0, 0, 2400, 600);
+    txt = site.CreateTextBox(pic.get(), false);
+    txt->Move(30, 30, 2000, 300);
+    SurfaceHandlers h;
+    h.OnEnterFocus = [&log, n] { log.push_back(n + ".Enter"); };
+    h.OnExitFocus = [&log, n] { log.push_back(n + ".Exit"); };
+    h.OnGotFocus = [&log, n] { log.push_back(n + ".SurfaceGot"); };
+    h.OnLostFocus = [&log, n] { log.push_back(n + ".SurfaceLost"); };
+    site.SetSurfaceHandlers(h);
+    txt->OnGotFocus = [&log, n] { log.push_back(n + ".Got"); };
+    txt->OnLostFocus = [&log, n] { log.push_back(n + ".Lost"); };
+    txt->OnChange = [&log, n] { log.push_back(n + ".Change"); };
+  }
+  ControlSite& site;
+  std::unique_ptr<PictureBox> pic;
+  std::unique_ptr<TextBox> txt;
+};
+
+class HostSemantics : public ::testing::TestWithParam<HostFactory> {
+ protected:
+  void SetUp() override { host = GetParam().make(); }
+  void TearDown() override {
+    fields.clear();
+    host.reset();
+  }
+  FakeField& Add(const std::string& name) {
+    fields.push_back(std::make_unique<FakeField>(*host, name, log));
+    return *fields.back();
+  }
+  std::unique_ptr<FormHost> host;
+  std::vector<std::string> log;
+  std::vector<std::unique_ptr<FakeField>> fields;
+};
+
+using Log = std::vector<std::string>;
+
+TEST_P(HostSemantics, TextSetNotifiesBeforeReturningAndOnlyOnChange) {
+  FakeField& a = Add("a");
+  std::string seenInHandler;
+  a.txt->OnChange = [&] { seenInHandler = a.txt->Text(); log.push_back("change"); };
+  a.txt->SetText("12/05");
+  EXPECT_EQ(log, Log{"change"});
+  EXPECT_EQ(seenInHandler, "12/05");
+  a.txt->SetText("12/05");
+  EXPECT_EQ(log, Log{"change"});
+  // The classic box leaves the caret at the start after an assignment.
+  EXPECT_EQ(a.txt->SelStart(), 0);
+  a.txt->SetSelStart(99);
+  EXPECT_EQ(a.txt->SelStart(), 5);
+  a.txt->SetSelStart(1);
+  a.txt->SetSelLength(99);
+  EXPECT_EQ(a.txt->SelText(), "2/05");
+  a.txt->SetSelText("X");
+  EXPECT_EQ(a.txt->Text(), "1X");
+  EXPECT_EQ(log, (Log{"change", "change"}));
+}
+
+TEST_P(HostSemantics, AssignedTextIsNotCutByMaxLength) {
+  FakeField& a = Add("a");
+  a.txt->SetMaxLength(3);
+  a.txt->SetText("12345");
+  EXPECT_EQ(a.txt->Text(), "12345");
+}
+
+struct ScrollCase {
+  std::string name;
+  int16_t min, max, value;
+  int16_t expected;
+};
+
+TEST_P(HostSemantics, ScrollBarClampsToItsRangeEitherWayRound) {
+  FakeField& a = Add("a");
+  auto bar = a.site.CreateScrollBar(a.pic.get(), true);
+  int changes = 0;
+  bar->OnChange = [&] { ++changes; };
+  const ScrollCase cases[] = {
+      {"inside", 0, 10, 5, 5},          {"above max", 0, 10, 50, 10},
+      {"below min", 0, 10, -3, 0},      {"inverted inside", 10, 1, 4, 4},
+      {"inverted above", 10, 1, 11, 10}, {"inverted below", 10, 1, 0, 1},
+  };
+  for (const auto& c : cases) {
+    bar->SetMin(-32768);
+    bar->SetMax(32767);
+    bar->SetValue(0);
+    bar->SetMin(c.min);
+    bar->SetMax(c.max);
+    bar->SetValue(c.value);
+    EXPECT_EQ(bar->Value(), c.expected) << c.name;
+  }
+  // The range moving under the value drags it along, with a notification.
+  bar->SetMin(0);
+  bar->SetMax(10);
+  bar->SetValue(8);
+  changes = 0;
+  bar->SetMax(5);
+  EXPECT_EQ(bar->Value(), 5);
+  EXPECT_EQ(changes, 1);
+  bar->SetValue(5);
+  EXPECT_EQ(changes, 1);
+  EXPECT_THROW(bar->SetSmallChange(0), Error);
+  EXPECT_THROW(bar->SetLargeChange(-1), Error);
+}
+
+TEST_P(HostSemantics, ScrollBarClicksStepTowardsTheClickedEnd) {
+  FakeField& a = Add("a");
+  auto bar = a.site.CreateScrollBar(a.pic.get(), true);
+  bar->Move(2000, 0, 255, 600);
+  host->ShowForm();
+  // Min 1 at the top, Max 10 at the bottom; then the same bar inverted.
+  bar->SetMin(1);
+  bar->SetMax(10);
+  bar->SetValue(1);
+  bar->SetSmallChange(1);
+  bar->SetLargeChange(3);
+  int changes = 0;
+  bar->OnChange = [&] { ++changes; };
+  host->ClickScrollBar(*bar, ScrollPart::ArrowMax);
+  EXPECT_EQ(bar->Value(), 2);
+  host->ClickScrollBar(*bar, ScrollPart::PageMax);
+  EXPECT_EQ(bar->Value(), 5);
+  host->ClickScrollBar(*bar, ScrollPart::ArrowMin);
+  host->ClickScrollBar(*bar, ScrollPart::PageMin);
+  host->ClickScrollBar(*bar, ScrollPart::ArrowMin);
+  EXPECT_EQ(bar->Value(), 1);
+  EXPECT_EQ(changes, 4);  // the last click hit the end and changed nothing
+  bar->SetMin(10);
+  bar->SetMax(1);
+  bar->SetValue(10);
+  host->ClickScrollBar(*bar, ScrollPart::ArrowMax);
+  EXPECT_EQ(bar->Value(), 9);
+}
+
+TEST_P(HostSemantics, SetFocusOnAHiddenWidgetRaisesError5) {
+  FakeField& a = Add("a");
+  try {
+    a.txt->SetFocus();  // the form is not shown yet
+    FAIL() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.Number(), 5);
+  }
+  host->ShowForm();
+  a.txt->SetVisible(false);
+  EXPECT_THROW(a.txt->SetFocus(), Error);
+  a.txt->SetVisible(true);
+  a.pic->SetEnabled(false);  // a disabled parent keeps its children from the focus
+  EXPECT_THROW(a.txt->SetFocus(), Error);
+}
+
+TEST_P(HostSemantics, FocusNotificationsComeInClassicOrder) {
+  FakeField& a = Add("a");
+  FakeField& b = Add("b");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  EXPECT_EQ(log, (Log{"a.Enter", "a.Got"}));
+  log.clear();
+  host->FocusControl(b.site);
+  EXPECT_EQ(log, (Log{"a.Lost", "a.Exit", "b.Enter", "b.Got"}));
+  EXPECT_EQ(host->FocusName(), "b");
+  log.clear();
+  // Within one control no Exit/Enter.
+  b.pic->SetFocus();
+  EXPECT_EQ(log, (Log{"b.Lost"}));
+}
+
+TEST_P(HostSemantics, TabAndShiftTabFollowFormOrderSkippingUnreachableControls) {
+  FakeField& a = Add("a");
+  FakeField& b = Add("b");
+  Add("c");
+  FakeField& d = Add("d");
+  host->ShowForm();
+  host->SetControlEnabled(b.site, false);
+  host->FocusControl(a.site);
+  log.clear();
+  bool widgetSawTab = false;
+  a.txt->OnKeyDown = [&](int16_t&, int16_t&) { widgetSawTab = true; };
+  a.txt->OnKeyUp = [&](int16_t&, int16_t&) { widgetSawTab = true; };
+  host->Key("Tab");
+  EXPECT_FALSE(widgetSawTab);
+  EXPECT_EQ(host->FocusName(), "c");
+  host->SetControlVisible(d.site, false);
+  host->Key("Tab");
+  EXPECT_EQ(host->FocusName(), "a");  // wraps round
+  host->Key("Shift+Tab");
+  EXPECT_EQ(host->FocusName(), "c");
+  host->Key("Shift+Tab");
+  EXPECT_EQ(host->FocusName(), "a");
+  // Ctrl+Tab is the widget's.
+  int16_t seenCode = 0, seenShift = 0;
+  a.txt->OnKeyDown = [&](int16_t& code, int16_t& shift) { seenCode = code, seenShift = shift; };
+  host->Key("Ctrl+Tab");
+  EXPECT_EQ(host->FocusName(), "a");
+  EXPECT_EQ(seenCode, 9);
+  EXPECT_EQ(seenShift, 2);
+}
+
+TEST_P(HostSemantics, ControlWithoutFocusableWidgetsTakesTheFocusOnItsSurface) {
+  FakeField& a = Add("a");
+  FakeField& b = Add("b");
+  b.pic->SetVisible(false);
+  host->ShowForm();
+  host->FocusControl(a.site);
+  log.clear();
+  host->Key("Tab");
+  EXPECT_EQ(log, (Log{"a.Lost", "a.Exit", "b.Enter", "b.SurfaceGot"}));
+  EXPECT_EQ(host->FocusName(), "b");
+  EXPECT_EQ(host->FocusedWidget(), nullptr);
+}
+
+TEST_P(HostSemantics, InjectedTabRunsAfterTheKeyDeliveryReturns) {
+  FakeField& a = Add("a");
+  Add("b");
+  FakeField& c = Add("c");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  std::string focusInHandler;
+  HostServices& services = a.site.Services();
+  a.txt->OnKeyPress = [&](int16_t& ascii) {
+    if (ascii != 13) return;
+    ascii = 0;
+    services.KeybdEvent(9, 69, kKeyExtended);
+    services.KeybdEvent(9, 69, kKeyExtended | kKeyUp);
+    focusInHandler = host->FocusName();
+  };
+  bool keyUpInA = false;
+  a.txt->OnKeyUp = [&](int16_t&, int16_t&) { keyUpInA = true; };
+  host->Key("Enter");
+  EXPECT_EQ(focusInHandler, "a");
+  EXPECT_TRUE(keyUpInA);  // the key up came before the injected Tab
+  EXPECT_EQ(host->FocusName(), "b");
+  // With Shift held round the injected Tab the focus moves back.
+  host->FocusControl(c.site);
+  services.KeybdEvent(16, 69, kKeyExtended);
+  services.KeybdEvent(9, 69, kKeyExtended);
+  services.KeybdEvent(9, 69, kKeyExtended | kKeyUp);
+  services.KeybdEvent(16, 69, kKeyExtended | kKeyUp);
+  host->ProcessPending();
+  EXPECT_EQ(host->FocusName(), "b");
+}
+
+TEST_P(HostSemantics, ControlThatPassesTheFocusOnFromEnterFocusIsSkipped) {
+  FakeField& a = Add("a");
+  FakeField& b = Add("b");
+  Add("c");
+  host->ShowForm();
+  // Like a control whose Enabled is false: its box is disabled, it presses Tab on entry.
+  b.txt->SetEnabled(false);
+  SurfaceHandlers h;
+  h.OnEnterFocus = [&] {
+    log.push_back("b.Enter");
+    b.site.Services().KeybdEvent(9, 69, kKeyExtended);
+    b.site.Services().KeybdEvent(9, 69, kKeyExtended | kKeyUp);
+  };
+  h.OnExitFocus = [&] { log.push_back("b.Exit"); };
+  b.site.SetSurfaceHandlers(h);
+  host->FocusControl(a.site);
+  log.clear();
+  host->Key("Tab");
+  EXPECT_EQ(host->FocusName(), "c");
+  EXPECT_EQ(log, (Log{"a.Lost", "a.Exit", "b.Enter", "b.Exit", "c.Enter", "c.Got"}));
+}
+
+// Every control pressing Tab on entry would pass the focus round for ever: the host gives up
+// after a while instead of hanging.
+TEST_P(HostSemantics, FocusPassedRoundForEverStops) {
+  for (const char* name : {"a", "b"}) {
+    FakeField& f = Add(name);
+    SurfaceHandlers h;
+    HostServices* services = &f.site.Services();
+    h.OnEnterFocus = [services] {
+      services->KeybdEvent(9, 69, kKeyExtended);
+      services->KeybdEvent(9, 69, kKeyExtended | kKeyUp);
+    };
+    f.site.SetSurfaceHandlers(h);
+  }
+  host->ShowForm();
+  host->FocusControl(fields[0]->site);
+  EXPECT_NE(host->FocusName(), "");
+  host->Key("Tab");  // the queue was emptied: a later delivery works as usual
+}
+
+TEST_P(HostSemantics, ListBoxNotifiesAClickWhenItsSelectionChanges) {
+  FakeField& a = Add("a");
+  auto popup = a.site.Services().CreatePopupForm();
+  auto list = popup->CreateListBox();
+  for (const char* item : {"ant", "bee", "cat"}) list->AddItem(item);
+  int clicks = 0;
+  list->OnClick = [&] { ++clicks; };
+  list->SetListIndex(1);
+  list->SetListIndex(1);
+  EXPECT_EQ(clicks, 1);
+  list->SetListIndex(-1);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(list->List(2), "cat");
+  EXPECT_EQ(list->List(7), "");
+  EXPECT_THROW(list->RemoveItem(3), Error);
+  list->SetListIndex(2);
+  list->RemoveItem(0);
+  EXPECT_EQ(list->ListIndex(), 1);  // the selection stays on "cat"
+  EXPECT_EQ(list->ListCount(), 2);
+}
+
+struct EditCase {
+  std::string name;
+  std::string text;
+  int32_t selStart, selLength;
+  int32_t maxLength;
+  std::vector<std::string> keys;  // named keys, or "'abc'" for typed text
+  std::string expectedText;
+  int32_t expectedStart, expectedLength;
+};
+
+// What a text box does by itself with keys nobody handled.
+inline const EditCase kEditCases[] = {
+    {"typing replaces the selection", "abcdef", 1, 3, 0, {"'X'"}, "aXef", 2, 0},
+    {"typing stops at MaxLength", "abc", 3, 0, 5, {"'defg'"}, "abcde", 5, 0},
+    {"a selection makes room under MaxLength", "abcde", 0, 2, 5, {"'XYZ'"}, "XYcde", 2, 0},
+    {"backspace deletes before the caret", "abc", 2, 0, 0, {"Backspace"}, "ac", 1, 0},
+    {"backspace at the start does nothing", "abc", 0, 0, 0, {"Backspace"}, "abc", 0, 0},
+    {"delete deletes after the caret", "abc", 1, 0, 0, {"Delete"}, "ac", 1, 0},
+    {"delete removes the selection", "abcdef", 1, 4, 0, {"Delete"}, "af", 1, 0},
+    {"left collapses a selection to its start", "abcdef", 1, 3, 0, {"Left"}, "abcdef", 1, 0},
+    {"right collapses a selection to its end", "abcdef", 1, 3, 0, {"Right"}, "abcdef", 4, 0},
+    {"home and end", "abcdef", 3, 0, 0, {"Home", "Right", "End", "Left"}, "abcdef", 5, 0},
+    {"shift+home selects to the start", "abcdef", 3, 0, 0, {"Shift+Home"}, "abcdef", 0, 3},
+    {"shift+right grows, shift+left shrinks", "abcdef", 1, 0, 0,
+     {"Shift+Right", "Shift+Right", "Shift+Left"}, "abcdef", 1, 1},
+    {"shift+end selects to the end", "abcdef", 2, 0, 0, {"Shift+End"}, "abcdef", 2, 4},
+    {"enter and escape insert nothing in one line", "ab", 2, 0, 0, {"Enter", "Escape"}, "ab", 2, 0},
+    {"cut then paste moves text", "abcdef", 0, 2, 0, {"Ctrl+X", "End", "Ctrl+V"}, "cdefab", 6, 0},
+    {"copy leaves the text", "abcdef", 0, 3, 0, {"Ctrl+C", "End", "Ctrl+V"}, "abcdefabc", 9, 0},
+    {"paste is cut to MaxLength", "ab", 2, 0, 4, {"Ctrl+C", "Ctrl+V"}, "abWX", 4, 0},
+    {"latin-1 characters go in whole", "", 0, 0, 0, {"'\xE7\xE3o'"}, "\xE7\xE3o", 3, 0},
+};
+
+TEST_P(HostSemantics, TextBoxEditsKeysNobodyHandled) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  for (const EditCase& c : kEditCases) {
+    host->FocusControl(a.site);
+    host->SetClipboardText("WXYZ");
+    a.txt->SetMaxLength(c.maxLength);
+    a.txt->SetText(c.text);
+    a.txt->SetSelStart(c.selStart);
+    a.txt->SetSelLength(c.selLength);
+    for (const std::string& k : c.keys) {
+      if (k.front() == '\'')
+        host->Type(k.substr(1, k.size() - 2));
+      else
+        host->Key(k);
+    }
+    EXPECT_EQ(a.txt->Text(), c.expectedText) << c.name;
+    EXPECT_EQ(a.txt->SelStart(), c.expectedStart) << c.name;
+    EXPECT_EQ(a.txt->SelLength(), c.expectedLength) << c.name;
+  }
+}
+
+TEST_P(HostSemantics, HandlersThatZeroAKeyKeepTheBoxFromActing) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  a.txt->SetText("abc");
+  a.txt->SetSelStart(1);
+  a.txt->OnKeyPress = [](int16_t& ascii) {
+    if (ascii == 'x') ascii = 0;
+    if (ascii == 'u') ascii = 'U';
+  };
+  a.txt->OnKeyDown = [](int16_t& code, int16_t&) {
+    if (code == 46) code = 0;
+  };
+  log.clear();
+  host->Type("xu");
+  host->Key("Delete");
+  EXPECT_EQ(a.txt->Text(), "aUbc");
+  EXPECT_EQ(log, Log{"a.Change"});
+}
+
+TEST_P(HostSemantics, TypedCharactersGoDownAsTheirKeys) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  std::vector<std::string> seen;
+  a.txt->OnKeyDown = [&](int16_t& c, int16_t& s) { seen.push_back(std::to_string(c) + "/" + std::to_string(s)); };
+  a.txt->OnKeyPress = [&](int16_t& k) { seen.push_back(std::to_string(k)); };
+  a.txt->OnKeyUp = [&](int16_t& c, int16_t&) { seen.push_back("up" + std::to_string(c)); };
+  host->Type(".(A");
+  EXPECT_EQ(seen, (std::vector<std::string>{"190/0", "46", "up190", "57/1", "40", "up57",
+                                            "65/1", "65", "up65"}));
+}
+
+TEST_P(HostSemantics, MultiLineBoxTakesEnterAsALineBreak) {
+  FakeField& a = Add("a");
+  a.txt->SetVisible(false);
+  auto memo = a.site.CreateTextBox(a.pic.get(), true);
+  memo->Move(30, 30, 2000, 500);
+  host->ShowForm();
+  host->FocusControl(a.site);
+  ASSERT_EQ(host->FocusedWidget(), memo.get());
+  host->Type("ab");
+  host->Key("Enter");
+  host->Type("cd");
+  EXPECT_EQ(memo->Text(), "ab\r\ncd");
+  EXPECT_EQ(memo->SelStart(), 6);
+  host->Key("Up");
+  EXPECT_EQ(memo->SelStart(), 2);
+  host->Key("Right");
+  EXPECT_EQ(memo->SelStart(), 4);  // CR LF is one step
+  host->Key("Backspace");
+  EXPECT_EQ(memo->Text(), "abcd");
+}
+
+TEST_P(HostSemantics, ClickFocusesAndRaisesDownUpClick) {
+  FakeField& a = Add("a");
+  FakeField& b = Add("b");
+  auto button = b.site.CreateCommandButton(b.pic.get());
+  button->Move(2100, 30, 255, 300);
+  host->ShowForm();
+  host->FocusControl(a.site);
+  log.clear();
+  button->OnMouseDown = [&](int16_t& bt, int16_t&, float&, float&) { log.push_back("down" + std::to_string(bt)); };
+  button->OnMouseUp = [&](int16_t&, int16_t&, float&, float&) { log.push_back("up"); };
+  button->OnClick = [&] { log.push_back("click"); };
+  host->Click(*button);
+  EXPECT_EQ(log, (Log{"a.Lost", "a.Exit", "b.Enter", "down1", "up", "click"}));
+  log.clear();
+  button->SetEnabled(false);
+  host->Click(*button);
+  EXPECT_TRUE(log.empty());
+  button->SetEnabled(true);
+  button->SetValue(true);
+  EXPECT_EQ(log, Log{"click"});
+}
+
+TEST_P(HostSemantics, SelectPlacesTheSelectionLikeADrag) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  a.txt->SetText("abcdef");
+  int downs = 0;
+  a.txt->OnMouseDown = [&](int16_t&, int16_t&, float&, float&) { ++downs; };
+  host->SelectText(1, 3);
+  EXPECT_EQ(a.txt->SelStart(), 1);
+  EXPECT_EQ(a.txt->SelLength(), 3);
+  EXPECT_EQ(a.txt->SelText(), "bcd");
+  EXPECT_EQ(downs, 1);
+  host->SelectText(4, 99);
+  EXPECT_EQ(a.txt->SelText(), "ef");
+}
+
+TEST_P(HostSemantics, ControlArrayElementsAreNamedWithTheirIndex) {
+  fields.push_back(std::make_unique<FakeField>(*host, "opt", log, int16_t{1}));
+  FakeField& opt1 = *fields.back();
+  host->ShowForm();
+  EXPECT_EQ(host->FocusName(), "");
+  host->FocusControl(opt1.site);
+  EXPECT_EQ(host->FocusName(), "opt(1)");
+  EXPECT_EQ(opt1.site.Index(), 1);
+  FakeField& plain = Add("b");
+  try {
+    plain.site.Index();
+    FAIL() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.Number(), 343);
+  }
+  EXPECT_THROW(host->CreateSite("b"), Error);
+  EXPECT_EQ(host->FindSite("opt", 1), &opt1.site);
+  EXPECT_EQ(host->FindSite("opt"), nullptr);
+}
+
+TEST_P(HostSemantics, ServicesKeepClipboardBeepsClockAndLocale) {
+  HostServices& s = host->Services();
+  s.ClipboardSetText("abc");
+  EXPECT_EQ(host->ClipboardText(), "abc");
+  s.ClipboardClear();
+  EXPECT_EQ(s.ClipboardGetText(), "");
+  s.Beep();
+  s.Beep();
+  EXPECT_EQ(host->Beeps(), 2);
+  EXPECT_FLOAT_EQ(s.Timer(), 36000.0f);
+  host->AdvanceClock(4.5);
+  EXPECT_FLOAT_EQ(s.Timer(), 36004.5f);
+  EXPECT_EQ(s.TwipsPerPixelX(), 15);
+  host->SetLocale(LocaleSettings::EnUS());
+  ControlSite& us = host->CreateSite("us");
+  host->SetLocale(LocaleSettings::PtBR());
+  ControlSite& br = host->CreateSite("br");
+  EXPECT_EQ(us.Services().Locale().decimalSeparator, ".");
+  EXPECT_EQ(br.Services().Locale().decimalSeparator, ",");
+}
+
+TEST_P(HostSemantics, PopupHookSeesPaintThenActivationChanges) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  auto popup = a.site.Services().CreatePopupForm();
+  popup->Move(1500, 1500, 2000, 1500);
+  auto hook = a.site.CreateMessageHook();
+  std::vector<int32_t> messages;
+  hook->OnMessage = [&](int32_t msg) { messages.push_back(msg); };
+  popup->Show(false);
+  hook->SetHwndHook(popup->hWnd());
+  hook->SetMessage(kWmPaint, true);
+  hook->SetMessage(kWmActivate, true);
+  host->ProcessPending();
+  EXPECT_EQ(messages, std::vector<int32_t>{kWmPaint});
+  Rect r = a.site.Services().GetWindowRect(popup->hWnd());
+  EXPECT_EQ(r, (Rect{100, 100, 233, 200}));
+  host->ActivateOutside();
+  EXPECT_EQ(messages, (std::vector<int32_t>{kWmPaint, kWmActivate}));
+  Point p = a.site.Services().GetCursorPos();
+  EXPECT_FALSE(p.x > r.left && p.x < r.right && p.y > r.top && p.y < r.bottom);
+  hook->SetHwndHook(0);
+  popup->Hide();
+  EXPECT_FALSE(popup->Visible());
+}
+
+}  // namespace orvo::testing
