@@ -99,7 +99,9 @@ const TypingCase kTypingCases[] = {
     {"NumericPointTypedAsComma", Num("#.##0,00"), "", 0, 0, "12.5", "12,5", 4},
     {"NumericSecondSeparatorBeeps", Num("#.##0,00"), "", 0, 0, "1234,5,", "1.234,5", 7, true},
     {"NumericDecimalsCut", Num("#.##0,00"), "", 0, 0, "1,234", "1,23", 4},
+    // The field holds IntegerDigits digits: a fifth one is dropped, the sign takes no digit.
     {"NumericIntegerDigitsCut", Num("#.##0,00"), "", 0, 0, "12345", "1.234", 5},
+    // Kept on purpose: a typed "-" moves the caret one position further, even when it beeps.
     {"NumericMinusInFront", Num("#.##0,00"), "12,5", 0, 0, "-", "-12,5", 2},
     {"NumericMinusElsewhereBeeps", Num("#.##0,00"), "12,5", 2, 0, "-", "12,5", 3, true},
     {"NumericSecondMinusBeeps", Num("#.##0,00"), "-12", 0, 0, "-", "-12", 1, true},
