@@ -2,6 +2,10 @@
 #include "base/variant.h"
 
 #include <cassert>
+#include <ostream>
+
+#include "base/locale_settings.h"
+#include "base/number_text.h"
 
 namespace orvo {
 
@@ -69,6 +73,36 @@ const std::shared_ptr<Object>& Variant::AsObject() const {
 
 bool Variant::operator==(const Variant& other) const {
   return type_ == other.type_ && value_ == other.value_;
+}
+
+std::ostream& operator<<(std::ostream& os, const Variant& v) {
+  static const LocaleSettings kPoint = LocaleSettings::EnUS();
+  switch (v.Type()) {
+    case VarType::Empty:
+      return os << "Empty";
+    case VarType::Null:
+      return os << "Null";
+    case VarType::Integer:
+      return os << "Integer(" << v.AsInteger() << ")";
+    case VarType::Long:
+      return os << "Long(" << v.AsLong() << ")";
+    case VarType::Single:
+      return os << "Single(" << SingleToText(v.AsSingle(), kPoint) << ")";
+    case VarType::Double:
+      return os << "Double(" << DoubleToText(v.AsDouble(), kPoint) << ")";
+    case VarType::Currency:
+      return os << "Currency(" << DoubleToText(v.AsDouble(), kPoint) << ")";
+    case VarType::Date:
+      return os << "Date(" << DoubleToText(v.AsDouble(), kPoint) << ")";
+    case VarType::String:
+      return os << "String(\"" << v.AsString() << "\")";
+    case VarType::Boolean:
+      return os << (v.AsBoolean() ? "Boolean(True)" : "Boolean(False)");
+    case VarType::Object:
+      return os << (v.AsObject() ? "Object" : "Object(Nothing)");
+    default:
+      return os << "VarType(" << static_cast<int>(v.Type()) << ")";
+  }
 }
 
 }  // namespace orvo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <variant>
@@ -72,6 +73,9 @@ class Variant {
                std::shared_ptr<Object>>
       value_;
 };
+
+// For test failure messages and logs: Double(1234.5), String("abc"), Date(45651.5), Null.
+std::ostream& operator<<(std::ostream& os, const Variant& v);
 
 // Conversions, as the classic conversion functions do them under a locale.
 // Each raises orvo::Error 13 (type mismatch) or 6 (overflow) where those did.

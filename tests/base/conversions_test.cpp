@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
 
 #include "base/error.h"
 #include "base/locale_settings.h"
@@ -233,6 +234,12 @@ TEST(Variant, IdentityAndTypes) {
   auto obj = std::make_shared<Object>();
   EXPECT_TRUE(Variant(obj) == Variant(obj));
   EXPECT_FALSE(Variant(obj) == Variant(std::make_shared<Object>()));
+}
+
+TEST(Variant, PrintsForMessages) {
+  std::ostringstream os;
+  os << Variant(1234.5) << " " << Variant("a") << " " << Variant::Date(1.5) << " " << Variant();
+  EXPECT_EQ(os.str(), "Double(1234.5) String(\"a\") Date(1.5) Empty");
 }
 
 TEST(LocaleSettings, DefaultIsPtBRWithNames) {
