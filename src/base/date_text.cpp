@@ -146,7 +146,7 @@ bool TakeDate(const std::vector<DateWord>& w, const LocaleSettings& loc, int& ye
     if (x.kind == DateWord::Blank) continue;
     if (x.kind == DateWord::Separator) {
       if (x.text == ":") return false;                                     // a second time
-      if (elements.empty() && !weekdayAllowed && x.text == ",") continue;  // "sábado, 25/12"
+      if (elements.empty() && !weekdayAllowed && x.text == ",") continue;  // "qua, 25/12"
       if (elements.empty() || ++punct > 1) return false;
       sawComma = sawComma || x.text == ",";
       continue;
