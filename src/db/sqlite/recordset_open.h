@@ -1,0 +1,20 @@
+// The open functions: turn a table name or a statement into the plan a SqliteRecordset walks.
+#pragma once
+
+#include <string>
+
+#include "db/sqlite/sqlite_connection.h"
+#include "db/sqlite/sqlite_recordset.h"
+
+namespace orvo {
+
+// Raises 3078 for a table that does not exist, 3800 for an unknown index.
+RecordsetRef OpenTableRecordset(const ConnectionRef& conn, const std::string& name,
+                                const std::string& index);
+// A statement in the control's dialect, or a bare table name. Plain one-table selects
+// are walked by key over the table; anything else (joins, grouping, TOP n, views) is
+// materialised into a temporary table in statement order and walked by row id.
+RecordsetRef OpenStatementRecordset(const ConnectionRef& conn, const std::string& text,
+                                    RecordsetFlavour flavour);
+
+}  // namespace orvo

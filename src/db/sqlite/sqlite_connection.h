@@ -1,0 +1,107 @@
+// SqliteConnection: one open SQLite handle, its cache of prepared statements, and the
+// conversions between the library's Latin-1 text and the UTF-8 the database stores.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/locale_settings.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace orvo {
+
+// A value bound to a statement parameter. Text is Latin-1 here and UTF-8 in the database.
+struct SqlValue {
+  enum class Kind { Null, Integer, Real, Text } kind = Kind::Null;
+  int64_t integer = 0;
+  double real = 0;
+  std::string text;
+
+  static SqlValue Int(int64_t v) { return {Kind::Integer, v, 0, {}}; }
+  static SqlValue Real(double v) { return {Kind::Real, 0, v, {}}; }
+  static SqlValue Text(std::string v) { return {Kind::Text, 0, 0, std::move(v)}; }
+  bool operator==(const SqlValue&) const = default;
+};
+
+std::string Latin1ToUtf8(const std::string& s);
+// Bytes that are not valid UTF-8 are taken as Latin-1 as they are; characters above 255
+// become '?'.
+std::string Utf8ToLatin1(const char* s, int length);
+
+class SqliteConnection;
+
+// A prepared statement borrowed from the connection's cache; reset and unbound when it
+// goes out of scope so the cached statement never holds a read transaction open.
+class SqlQuery {
+ public:
+  SqlQuery(SqliteConnection& conn, const std::string& sql);
+  ~SqlQuery();
+  SqlQuery(const SqlQuery&) = delete;
+  SqlQuery& operator=(const SqlQuery&) = delete;
+
+  void Bind(const std::vector<SqlValue>& values, int first = 1);
+  void Bind(int position, const SqlValue& value);
+  bool Step();  // true while a row is available
+  void Reset();  // ready to run again with new values
+  int ColumnCount() const;
+  int ColumnType(int column) const;  // SQLITE_INTEGER ...
+  int64_t ColumnInt(int column) const;
+  double ColumnDouble(int column) const;
+  std::string ColumnText(int column) const;  // Latin-1
+  SqlValue Column(int column) const;
+  std::string ColumnName(int column) const;
+  std::string ColumnDeclType(int column) const;  // "" for expressions
+  std::string ColumnTableName(int column) const;
+  sqlite3_stmt* Handle() const { return stmt_; }
+
+ private:
+  SqliteConnection& conn_;
+  std::string sql_;  // the cache key
+  sqlite3_stmt* stmt_;
+};
+
+class SqliteConnection {
+ public:
+  struct Options {
+    bool readOnly = false;
+    bool mustExist = true;          // a missing file is an error, never created
+    int busyTimeoutMs = 5000;
+  };
+  SqliteConnection(const std::string& path, const Options& options, LocaleSettings locale);
+  ~SqliteConnection();
+  SqliteConnection(const SqliteConnection&) = delete;
+  SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+  void Exec(const std::string& sql);  // one or more raw SQLite statements, no parameters
+  int64_t Changes() const;
+  // Changes by anyone, this connection included: a different value means cached rows and
+  // counts may be stale.
+  uint64_t DataStamp();
+  const std::string& Path() const { return path_; }
+  const LocaleSettings& Locale() const { return locale_; }
+  sqlite3* Handle() const { return db_; }
+  std::string NewTempName();
+
+  // Raises orvo::Error for an SQLite result code, naming what was being done.
+  [[noreturn]] void Raise(int rc, const std::string& doing) const;
+
+ private:
+  friend class SqlQuery;
+  sqlite3_stmt* Prepare(const std::string& sql);
+  void Release(sqlite3_stmt* stmt, std::string sql);
+
+  sqlite3* db_ = nullptr;
+  std::string path_;
+  LocaleSettings locale_;
+  std::map<std::string, sqlite3_stmt*> cache_;  // idle statements by their SQL text
+  int tempCounter_ = 0;
+};
+
+using ConnectionRef = std::shared_ptr<SqliteConnection>;
+
+}  // namespace orvo

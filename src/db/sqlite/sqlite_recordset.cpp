@@ -1,0 +1,449 @@
+// SqliteRecordset: position state, moves, seeks, finds and fields over a KeysetCursor.
+#include "db/sqlite/sqlite_recordset.h"
+
+#include <cmath>
+
+#include "base/error.h"
+#include "base/strings.h"
+#include "db/sqlite/db_errors.h"
+
+namespace orvo {
+
+// ---- fields ----
+
+std::string SqliteField::Name() const {
+  owner_.CheckOpen();
+  return owner_.plan_.fields[column_].name;
+}
+
+int16_t SqliteField::Type() const {
+  owner_.CheckOpen();
+  ColumnKind kind = owner_.plan_.fields[column_].kind;
+  return owner_.Flavour() == RecordsetFlavour::NoMatchless ? FindFamilyType(kind)
+                                                           : SeekFamilyType(kind);
+}
+
+Variant SqliteField::Value() const { return owner_.CurrentValue(column_); }
+
+int32_t SqliteField::Size() const {
+  owner_.CheckOpen();
+  if (owner_.Flavour() == RecordsetFlavour::NoMatchless) {
+    RaiseError(dberr::kNotSupported, "field `" + Name() + "` has no Size here; read DefinedSize");
+  }
+  return owner_.plan_.fields[column_].size;
+}
+
+int32_t SqliteField::DefinedSize() const {
+  owner_.CheckOpen();
+  if (owner_.Flavour() != RecordsetFlavour::NoMatchless) {
+    RaiseError(dberr::kNotSupported, "field `" + Name() + "` has no DefinedSize here; read Size");
+  }
+  const ColumnInfo& info = owner_.plan_.fields[column_];
+  return info.kind == ColumnKind::Memo || info.kind == ColumnKind::Binary ? 2147483647 : info.size;
+}
+
+// ---- lifetime ----
+
+SqliteRecordset::SqliteRecordset(ConnectionRef conn, RecordsetPlan plan)
+    : conn_(std::move(conn)), plan_(std::move(plan)) {
+  if (!plan_.tempTable.empty()) Materialise();
+  cursor_ = std::make_unique<KeysetCursor>(*conn_, plan_.from, plan_.where, plan_.fieldSql);
+  cursor_->SetOrder(plan_.order);
+  for (size_t i = 0; i < plan_.fields.size(); ++i) {
+    fieldObjects_.push_back(std::make_unique<SqliteField>(*this, i));
+  }
+  if (plan_.table) {
+    for (const auto& index : plan_.table->indexes) {
+      indexObjects_.push_back(std::make_unique<SqliteIndexInfo>(index));
+    }
+  }
+  MoveFirst();
+}
+
+SqliteRecordset::~SqliteRecordset() {
+  try {
+    Close();
+  } catch (const Error&) {
+    // A connection that can no longer drop the temporary table drops it when it closes.
+  }
+}
+
+void SqliteRecordset::Materialise() {
+  conn_->Exec("DELETE FROM temp." + QuoteIdentifier(plan_.tempTable));
+  SqlQuery fill(*conn_, "INSERT INTO temp." + QuoteIdentifier(plan_.tempTable) + " " + plan_.fill.sql);
+  fill.Bind(plan_.fill.params);
+  fill.Step();
+}
+
+void SqliteRecordset::Close() {
+  if (closed_) return;
+  closed_ = true;
+  row_.reset();
+  cursor_.reset();
+  if (!plan_.tempTable.empty()) conn_->Exec("DROP TABLE IF EXISTS temp." + QuoteIdentifier(plan_.tempTable));
+}
+
+void SqliteRecordset::CheckOpen() const {
+  if (closed_) RaiseError(dberr::kObjectClosed, "recordset `" + plan_.name + "` is closed");
+}
+
+void SqliteRecordset::Unsupported(const char* operation) const {
+  RaiseError(dberr::kNotSupported,
+             std::string("this recordset does not support ") + operation);
+}
+
+void SqliteRecordset::RequireSeekFamily(const char* operation) const {
+  CheckOpen();
+  if (plan_.flavour == RecordsetFlavour::NoMatchless) Unsupported(operation);
+}
+
+void SqliteRecordset::RequireTable(const char* operation) const {
+  RequireSeekFamily(operation);
+  if (plan_.flavour != RecordsetFlavour::Table) {
+    RaiseError(dberr::kWrongFamily,
+               std::string(operation) + " is only for table recordsets (`" + plan_.name + "` is not one)");
+  }
+}
+
+// ---- position ----
+
+void SqliteRecordset::SetRow(CursorRow row) {
+  row_ = std::move(row);
+  bof_ = eof_ = false;
+}
+
+void SqliteRecordset::Land(std::optional<CursorRow> row) {
+  if (row) SetRow(std::move(*row));
+}
+
+std::optional<CursorRow> SqliteRecordset::First(bool forward, const SqlFragment* extra) {
+  auto rows = cursor_->Walk(forward, nullptr, false, extra, 0, 1);
+  if (rows.empty()) return std::nullopt;
+  return std::move(rows.front());
+}
+
+std::optional<CursorRow> SqliteRecordset::Step(bool forward, const KeyBound& from, bool inclusive,
+                                               const SqlFragment* extra, int64_t skip) {
+  auto rows = cursor_->Walk(forward, &from, inclusive, extra, skip, 1);
+  if (rows.empty()) return std::nullopt;
+  return std::move(rows.front());
+}
+
+int32_t SqliteRecordset::RecordCount() {
+  CheckOpen();
+  int64_t count = cursor_->Count();
+  return count > INT32_MAX ? INT32_MAX : static_cast<int32_t>(count);
+}
+
+bool SqliteRecordset::BOF() {
+  CheckOpen();
+  return bof_;
+}
+
+bool SqliteRecordset::EOF_() {
+  CheckOpen();
+  return eof_;
+}
+
+Variant SqliteRecordset::BookMark() {
+  CheckOpen();
+  if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record to take a bookmark of");
+  return Variant(static_cast<double>(row_->rowid));
+}
+
+void SqliteRecordset::SetBookMark(const Variant& bookmark) {
+  CheckOpen();
+  if (!bookmark.IsNumber()) {
+    RaiseError(dberr::kInvalidBookmark, "not a valid bookmark for recordset `" + plan_.name + "`");
+  }
+  double number = bookmark.Type() == VarType::Long      ? bookmark.AsLong()
+                  : bookmark.Type() == VarType::Integer ? bookmark.AsInteger()
+                  : bookmark.Type() == VarType::Single  ? bookmark.AsSingle()
+                                                        : bookmark.AsDouble();
+  auto row = cursor_->ByRowid(static_cast<int64_t>(std::llround(number)));
+  if (!row) {
+    RaiseError(dberr::kInvalidBookmark,
+               "bookmark names no record of `" + plan_.name + "` (it may have been deleted)");
+  }
+  SetRow(std::move(*row));
+}
+
+void SqliteRecordset::MoveFirst() {
+  CheckOpen();
+  row_.reset();
+  bof_ = eof_ = true;
+  Land(First(true, nullptr));
+}
+
+void SqliteRecordset::MoveLast() {
+  CheckOpen();
+  row_.reset();
+  bof_ = eof_ = true;
+  Land(First(false, nullptr));
+}
+
+void SqliteRecordset::MoveNext() {
+  CheckOpen();
+  if (eof_) RaiseError(dberr::kNoCurrentRecord, "no current record: already past the last record");
+  auto next = row_ ? Step(true, KeysetCursor::BoundOf(*row_), false, nullptr, 0) : First(true, nullptr);
+  row_.reset();
+  bof_ = false;
+  eof_ = true;
+  Land(std::move(next));
+}
+
+void SqliteRecordset::MovePrevious() {
+  CheckOpen();
+  if (bof_) RaiseError(dberr::kNoCurrentRecord, "no current record: already before the first record");
+  auto previous = row_ ? Step(false, KeysetCursor::BoundOf(*row_), false, nullptr, 0)
+                       : First(false, nullptr);
+  row_.reset();
+  eof_ = false;
+  bof_ = true;
+  Land(std::move(previous));
+}
+
+void SqliteRecordset::Move(int32_t rows, const Variant& startBookmark) {
+  CheckOpen();
+  if (!startBookmark.IsEmpty() && !startBookmark.IsNull()) SetBookMark(startBookmark);
+  if (rows == 0) {
+    if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record to move from");
+    return;
+  }
+  const bool forward = rows > 0;
+  const int64_t distance = std::llabs(static_cast<int64_t>(rows));
+  std::optional<CursorRow> target;
+  if (row_) {
+    target = Step(forward, KeysetCursor::BoundOf(*row_), false, nullptr, distance - 1);
+  } else if ((forward && bof_ && !eof_) || (!forward && eof_ && !bof_)) {
+    auto found = cursor_->Walk(forward, nullptr, false, nullptr, distance - 1, 1);
+    if (!found.empty()) target = std::move(found.front());
+  } else {
+    RaiseError(dberr::kNoCurrentRecord, "no current record to move from");
+  }
+  row_.reset();
+  bof_ = !forward;
+  eof_ = forward;
+  Land(std::move(target));
+}
+
+Variant SqliteRecordset::CurrentValue(size_t column) {
+  CheckOpen();
+  if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record");
+  if (row_->stamp != conn_->DataStamp()) {
+    // The data changed since the row was read: read it again, or report it gone.
+    auto fresh = cursor_->ByRowid(row_->rowid);
+    if (!fresh) {
+      RaiseError(dberr::kNoCurrentRecord, "no current record: it was deleted by another user");
+    }
+    fresh->keys = row_->keys;  // the position stays where the walk put it
+    row_ = std::move(*fresh);
+  }
+  return ToVariant(row_->values[column], plan_.fields[column].kind);
+}
+
+// ---- fields ----
+
+int16_t SqliteRecordset::FieldCount() {
+  CheckOpen();
+  return static_cast<int16_t>(fieldObjects_.size());
+}
+
+Field& SqliteRecordset::Fields(int16_t index) {
+  CheckOpen();
+  if (index < 0 || static_cast<size_t>(index) >= fieldObjects_.size()) {
+    RaiseError(dberr::kItemNotFound, "field " + std::to_string(index) + " is out of range (" +
+                                         std::to_string(fieldObjects_.size()) + " fields)");
+  }
+  return *fieldObjects_[index];
+}
+
+Field& SqliteRecordset::Fields(const std::string& name) {
+  CheckOpen();
+  std::string upper = UCase(RemoveChars(name, "[]", true));
+  for (size_t i = 0; i < plan_.fields.size(); ++i) {
+    if (UCase(plan_.fields[i].name) == upper) return *fieldObjects_[i];
+  }
+  RaiseError(dberr::kItemNotFound, "recordset `" + plan_.name + "` has no field `" + name + "`");
+}
+
+// ---- table operations ----
+
+int16_t SqliteRecordset::Type() {
+  CheckOpen();
+  return static_cast<int16_t>(plan_.flavour == RecordsetFlavour::Table ? RecordsetType::Table
+                                                                       : RecordsetType::Dynaset);
+}
+
+bool SqliteRecordset::NoMatch() {
+  RequireSeekFamily("NoMatch");
+  return noMatch_;
+}
+
+std::string SqliteRecordset::Index() {
+  RequireTable("Index");
+  return index_;
+}
+
+void SqliteRecordset::SetIndex(const std::string& name) {
+  RequireTable("Index");
+  const IndexSchema* index = nullptr;
+  if (!Trim(name).empty()) {
+    index = plan_.table->FindIndex(Trim(name));
+    if (!index) {
+      RaiseError(dberr::kNotAnIndex, "`" + name + "` is not an index of table `" + plan_.name + "`");
+    }
+    if (!index->usable) {
+      RaiseError(dberr::kNotAnIndex, "index `" + name + "` orders by an expression and cannot be the current index");
+    }
+  }
+  currentIndex_ = index;
+  index_ = index ? index->name : "";
+  cursor_->SetOrder(index ? index->columns : std::vector<KeyColumn>{});
+  std::optional<CursorRow> again;
+  if (row_) again = cursor_->ByRowid(row_->rowid);
+  if (again) {
+    SetRow(std::move(*again));
+  } else {
+    MoveFirst();
+  }
+}
+
+int16_t SqliteRecordset::IndexCount() {
+  RequireTable("Indexes");
+  return static_cast<int16_t>(indexObjects_.size());
+}
+
+IndexInfo& SqliteRecordset::Indexes(int16_t index) {
+  RequireTable("Indexes");
+  if (index < 0 || static_cast<size_t>(index) >= indexObjects_.size()) {
+    RaiseError(dberr::kItemNotFound, "index " + std::to_string(index) + " is out of range (" +
+                                         std::to_string(indexObjects_.size()) + " indexes)");
+  }
+  return *indexObjects_[index];
+}
+
+void SqliteRecordset::Seek(const std::string& comparison, const std::vector<Variant>& keys) {
+  RequireTable("Seek");
+  if (!currentIndex_) {
+    RaiseError(dberr::kNoCurrentIndex, "Seek on `" + plan_.name + "` needs a current Index");
+  }
+  const auto& columns = currentIndex_->columns;
+  if (keys.empty() || keys.size() > 10 || keys.size() > columns.size()) {
+    RaiseError(dberr::kInvalidArgument,
+               "Seek on index `" + index_ + "` takes 1 to " +
+                   std::to_string(std::min<size_t>(10, columns.size())) + " key values, not " +
+                   std::to_string(keys.size()));
+  }
+  std::string op = Trim(comparison);
+  if (op != "=" && op != ">=" && op != "<=" && op != ">" && op != "<") {
+    RaiseError(dberr::kInvalidArgument, "Seek comparison `" + comparison + "` is not =, >=, <=, > or <");
+  }
+  KeyBound bound;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    int at = plan_.table->FindColumn(columns[i].name);
+    ColumnKind kind = at >= 0 ? plan_.table->columns[at].kind : ColumnKind::Long;
+    SqlValue value = ToSqlValue(keys[i], kind, conn_->Locale());
+    // A trailing NUL only guards a trailing blank against trimming; blanks count here.
+    while (value.kind == SqlValue::Kind::Text && !value.text.empty() && value.text.back() == '\0') {
+      value.text.pop_back();
+    }
+    bound.values.push_back(std::move(value));
+  }
+  std::optional<CursorRow> found;
+  if (op == "=") {
+    found = cursor_->FirstEqual(bound.values, nullptr);
+  } else {
+    bool forward = op[0] == '>';
+    auto rows = cursor_->Walk(forward, &bound, op.size() == 2, nullptr, 0, 1);
+    if (!rows.empty()) found = std::move(rows.front());
+  }
+  noMatch_ = !found;
+  Land(std::move(found));
+}
+
+// ---- finds ----
+
+SqlFragment SqliteRecordset::Criterion(const std::string& criterion) const {
+  return TranslateCriterion(criterion, plan_.resolve, conn_->Locale());
+}
+
+void SqliteRecordset::FindWith(FindKind kind, const std::string& criterion) {
+  RequireSeekFamily("FindFirst/FindLast/FindNext/FindPrevious");
+  SqlFragment condition = Criterion(criterion);
+  std::optional<CursorRow> found;
+  try {
+    switch (kind) {
+      case FindKind::First: found = First(true, &condition); break;
+      case FindKind::Last: found = First(false, &condition); break;
+      case FindKind::Next:
+        if (row_) found = Step(true, KeysetCursor::BoundOf(*row_), false, &condition, 0);
+        else if (bof_) found = First(true, &condition);
+        break;
+      case FindKind::Previous:
+        if (row_) found = Step(false, KeysetCursor::BoundOf(*row_), false, &condition, 0);
+        else if (eof_) found = First(false, &condition);
+        break;
+    }
+  } catch (const Error& e) {
+    if (e.Number() != dberr::kEngineError) throw;
+    RaiseError(dberr::kSyntaxInCriterion, "criterion `" + criterion + "` cannot be applied: " + e.Message());
+  }
+  noMatch_ = !found;
+  Land(std::move(found));
+}
+
+void SqliteRecordset::FindFirst(const std::string& c) { FindWith(FindKind::First, c); }
+void SqliteRecordset::FindLast(const std::string& c) { FindWith(FindKind::Last, c); }
+void SqliteRecordset::FindNext(const std::string& c) { FindWith(FindKind::Next, c); }
+void SqliteRecordset::FindPrevious(const std::string& c) { FindWith(FindKind::Previous, c); }
+
+void SqliteRecordset::Find(const std::string& criterion, int32_t skip, int32_t direction) {
+  CheckOpen();
+  if (direction != 1 && direction != -1) {
+    RaiseError(dberr::kInvalidArgument, "Find direction must be 1 (forward) or -1 (backward)");
+  }
+  if (skip < 0) RaiseError(dberr::kInvalidArgument, "Find cannot skip a negative number of records");
+  const bool forward = direction == 1;
+  SqlFragment condition = Criterion(criterion);
+  std::optional<CursorRow> found;
+  try {
+    std::optional<CursorRow> start = row_;
+    if (start && skip > 0) start = Step(forward, KeysetCursor::BoundOf(*start), false, nullptr, skip - 1);
+    if (start) {
+      // The search includes the record it starts on.
+      found = Step(forward, KeysetCursor::BoundOf(*start), true, &condition, 0);
+    } else if (!row_ && ((forward && bof_ && !eof_) || (!forward && eof_ && !bof_))) {
+      auto rows = cursor_->Walk(forward, nullptr, false, &condition, 0, 1);
+      if (!rows.empty()) found = std::move(rows.front());
+    }
+  } catch (const Error& e) {
+    if (e.Number() != dberr::kEngineError) throw;
+    RaiseError(dberr::kSyntaxInCriterion, "criterion `" + criterion + "` cannot be applied: " + e.Message());
+  }
+  row_.reset();
+  bof_ = !forward;
+  eof_ = forward;
+  Land(std::move(found));
+}
+
+// ---- the rest ----
+
+std::string SqliteRecordset::Name() {
+  CheckOpen();
+  return plan_.name;
+}
+
+std::string SqliteRecordset::Source() {
+  CheckOpen();
+  return plan_.name;
+}
+
+void SqliteRecordset::Requery() {
+  CheckOpen();
+  if (!plan_.tempTable.empty()) Materialise();
+  noMatch_ = false;
+  MoveFirst();
+}
+
+}  // namespace orvo

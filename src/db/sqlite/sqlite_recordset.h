@@ -1,0 +1,149 @@
+// SqliteRecordset: the recordset interface over a KeysetCursor, in three flavours: table
+// (Type 1: Index, Seek, NoMatch), dynaset (Type 2: FindFirst..FindPrevious, NoMatch) and
+// the flavour without NoMatch (Find with skip and direction; its fields report DefinedSize
+// and the other family's type codes).
+//
+// Behaviour chosen where the classic engines left it open:
+// - RecordCount is the exact count, read once with count(*) and kept until the data
+//   changes (any connection), so repeated reads cost nothing.
+// - Setting Index keeps the current record (the first one when there is none).
+// - A Seek or Find* that finds nothing sets NoMatch and leaves the current record as it was.
+// - MoveFirst/MoveLast on an empty recordset leave BOF and EOF both true instead of
+//   raising; MoveNext at EOF and MovePrevious at BOF raise 3021.
+// - Bookmarks are the row id as a Double; a bookmark whose row is gone raises 3159.
+// - A current record deleted by another connection raises 3021 when its fields are read;
+//   moving from it goes on to its neighbours.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "db/sqlite/column_kind.h"
+#include "db/sqlite/criteria_translator.h"
+#include "db/sqlite/keyset_cursor.h"
+#include "db/sqlite/table_schema.h"
+#include "lookup/recordset.h"
+
+namespace orvo {
+
+enum class RecordsetFlavour { Table, Dynaset, NoMatchless };
+
+class SqliteRecordset;
+
+class SqliteField : public Field {
+ public:
+  SqliteField(SqliteRecordset& owner, size_t column) : owner_(owner), column_(column) {}
+  std::string Name() const override;
+  int16_t Type() const override;
+  Variant Value() const override;
+  int32_t Size() const override;
+  int32_t DefinedSize() const override;
+
+ private:
+  SqliteRecordset& owner_;
+  size_t column_;
+};
+
+class SqliteIndexInfo : public IndexInfo {
+ public:
+  explicit SqliteIndexInfo(IndexSchema schema) : schema_(std::move(schema)) {}
+  std::string Name() const override { return schema_.name; }
+  std::string Fields() const override { return schema_.FieldsText(); }
+  // SQLite makes no hidden indexes for foreign keys, so no index is one.
+  bool Foreign() const override { return false; }
+
+ private:
+  IndexSchema schema_;
+};
+
+// What a recordset walks: built by the open functions (recordset_open.cpp).
+struct RecordsetPlan {
+  RecordsetFlavour flavour = RecordsetFlavour::Dynaset;
+  std::string name;    // table name, or the statement as given
+  std::string from;    // SQL of the rows' source
+  SqlFragment where;   // the statement's own condition
+  std::vector<ColumnInfo> fields;
+  std::vector<std::string> fieldSql;
+  std::vector<KeyColumn> order;  // the statement's ORDER BY; tables use their Index
+  std::optional<TableSchema> table;  // for tables and keyset dynasets
+  ColumnResolver resolve;            // criterion names to columns
+  std::string tempTable;             // set when the rows were materialised
+  SqlFragment fill;                  // the statement that fills the temporary table
+};
+
+class SqliteRecordset : public Recordset {
+ public:
+  SqliteRecordset(ConnectionRef conn, RecordsetPlan plan);
+  ~SqliteRecordset() override;
+
+  int32_t RecordCount() override;
+  bool BOF() override;
+  bool EOF_() override;
+  Variant BookMark() override;
+  void SetBookMark(const Variant& bookmark) override;
+
+  void MoveFirst() override;
+  void MoveLast() override;
+  void MoveNext() override;
+  void MovePrevious() override;
+  void Move(int32_t rows, const Variant& startBookmark) override;
+
+  int16_t FieldCount() override;
+  Field& Fields(int16_t index) override;
+  Field& Fields(const std::string& name) override;
+
+  int16_t Type() override;
+  bool NoMatch() override;
+  std::string Index() override;
+  void SetIndex(const std::string& name) override;
+  int16_t IndexCount() override;
+  IndexInfo& Indexes(int16_t index) override;
+  void Seek(const std::string& comparison, const std::vector<Variant>& keys) override;
+
+  void FindFirst(const std::string& criterion) override;
+  void FindLast(const std::string& criterion) override;
+  void FindNext(const std::string& criterion) override;
+  void FindPrevious(const std::string& criterion) override;
+  void Find(const std::string& criterion, int32_t skip, int32_t direction) override;
+
+  std::string Name() override;
+  std::string Source() override;
+  void Requery() override;
+  void Close() override;
+
+  RecordsetFlavour Flavour() const { return plan_.flavour; }
+
+ private:
+  friend class SqliteField;
+  enum class FindKind { First, Last, Next, Previous };
+
+  void CheckOpen() const;
+  [[noreturn]] void Unsupported(const char* operation) const;
+  void RequireTable(const char* operation) const;
+  void RequireSeekFamily(const char* operation) const;
+  Variant CurrentValue(size_t column);
+  void Land(std::optional<CursorRow> row);  // on a row, or at the end when none
+  void SetRow(CursorRow row);
+  SqlFragment Criterion(const std::string& criterion) const;
+  void FindWith(FindKind kind, const std::string& criterion);
+  std::optional<CursorRow> First(bool forward, const SqlFragment* extra);
+  std::optional<CursorRow> Step(bool forward, const KeyBound& from, bool inclusive,
+                                const SqlFragment* extra, int64_t skip);
+  void Materialise();
+
+  ConnectionRef conn_;
+  RecordsetPlan plan_;
+  std::unique_ptr<KeysetCursor> cursor_;
+  std::vector<std::unique_ptr<SqliteField>> fieldObjects_;
+  std::vector<std::unique_ptr<SqliteIndexInfo>> indexObjects_;
+  std::string index_;
+  const IndexSchema* currentIndex_ = nullptr;
+  std::optional<CursorRow> row_;
+  bool bof_ = true, eof_ = true;
+  bool noMatch_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace orvo

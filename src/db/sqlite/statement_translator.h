@@ -1,0 +1,39 @@
+// Statements in the control's dialect (SELECT TOP 1 * FROM [Clientes] WHERE [Nome] LIKE 'A*')
+// translated to SQLite, and the recognition of plain one-table selects that can be paged by
+// key instead of being materialised.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "db/sqlite/criteria_lexer.h"
+#include "db/sqlite/criteria_translator.h"
+
+namespace orvo {
+
+// SELECT [TOP n] * | col, col FROM table [WHERE ...] [ORDER BY col [ASC|DESC], ...]
+struct PlainSelect {
+  std::string table;
+  std::vector<std::string> columns;  // empty for "*"
+  size_t whereBegin = 0, whereEnd = 0;  // token range of the condition; empty when none
+  std::vector<std::pair<std::string, bool>> order;  // name, descending
+};
+
+struct ParsedStatement {
+  std::string source;
+  std::vector<Token> tokens;
+  std::optional<int64_t> top;        // SELECT TOP n
+  std::optional<PlainSelect> plain;  // set for a plain select without TOP
+};
+
+// Raises orvo::Error 3141 naming the statement when it does not tokenise or is no SELECT.
+ParsedStatement ParseStatement(const std::string& source);
+
+// The whole statement as SQLite: [names] quoted, literals bound, '*' wildcards after LIKE
+// as '%', CDate('..') and #..# as ISO dates, TOP n as LIMIT n. `resolve` (may be empty)
+// types the literal after `name =` so dates compare as stored.
+SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnResolver& resolve,
+                               const LocaleSettings& locale);
+
+}  // namespace orvo
