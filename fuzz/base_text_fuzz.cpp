@@ -37,6 +37,9 @@ void Exercise(const std::string& text, const std::string& picture,
     const std::string shortDate = orvo::Format(orvo::Variant::Date(*date), "Short Date", loc);
     const auto back = orvo::ParseDateText(shortDate, loc);
     Check(back && std::trunc(*back) == std::trunc(*date));
+    const std::string longDate = orvo::Format(orvo::Variant::Date(*date), "Long Date", loc);
+    const auto backFromLong = orvo::ParseDateText(longDate, loc);
+    Check(backFromLong && std::trunc(*backFromLong) == std::trunc(*date));
   }
   orvo::Format(orvo::Variant(text), picture, loc);
   if (number.status == orvo::NumberReadStatus::Ok) {

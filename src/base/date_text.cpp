@@ -39,7 +39,11 @@ bool Split(std::string_view s, std::vector<DateWord>& out) {
       out.push_back({DateWord::Number, std::string(s.substr(i, j - i)), 0});
       for (char d : out.back().text) out.back().value = out.back().value * 10 + (d - '0');
     } else if (IsLetter(c)) {
-      while (j < s.size() && IsLetter(s[j])) ++j;
+      // A hyphen between letters belongs to the word: "quarta-feira".
+      while (j < s.size() &&
+             (IsLetter(s[j]) || (s[j] == '-' && j + 1 < s.size() && IsLetter(s[j + 1])))) {
+        ++j;
+      }
       out.push_back({DateWord::Word, UCase(s.substr(i, j - i)), 0});
     } else if (IsBlank(c)) {
       while (j < s.size() && IsBlank(s[j])) ++j;
@@ -60,6 +64,35 @@ int MonthOfWord(const std::string& upper, const LocaleSettings& loc) {
     if (upper == UCase(loc.monthNames[m]) || upper == UCase(loc.monthAbbrevs[m])) return m + 1;
   }
   return 0;
+}
+
+// The words the locale's long date format writes as literals ("de" in "25 de dezembro de
+// 2024"): the reader passes over them so that a long date reads back.
+bool IsFillerWord(const std::string& upper, const LocaleSettings& loc) {
+  const std::string& p = loc.longDateFormat;
+  for (size_t i = 0; i < p.size(); ++i) {
+    std::string literal;
+    if (p[i] == '"') {
+      const auto end = p.find('"', i + 1);
+      if (end == std::string::npos) break;
+      literal = p.substr(i + 1, end - i - 1);
+      i = end;
+    } else if (p[i] == '\\') {
+      while (i + 1 < p.size() && p[i] == '\\' && IsLetter(p[i + 1])) {
+        literal += p[i + 1];
+        i += 2;
+      }
+      if (!literal.empty()) --i;  // the loop stands on the next character already
+    }
+    size_t k = 0;
+    while (k < literal.size()) {
+      size_t e = k;
+      while (e < literal.size() && IsLetter(literal[e])) ++e;
+      if (e > k && UCase(std::string_view(literal).substr(k, e - k)) == upper) return true;
+      k = e + 1;
+    }
+  }
+  return false;
 }
 
 bool IsWeekdayWord(const std::string& upper, const LocaleSettings& loc) {
@@ -156,6 +189,7 @@ bool TakeDate(const std::vector<DateWord>& w, const LocaleSettings& loc, int& ye
         weekdayAllowed = false;
         continue;
       }
+      if (!elements.empty() && IsFillerWord(x.text, loc)) continue;
       const int m = MonthOfWord(x.text, loc);
       if (m == 0 || monthWord >= 0) return false;
       monthWord = static_cast<int>(elements.size());
