@@ -10,7 +10,10 @@ namespace orvo {
 struct LocaleSettings;
 
 // Number pictures: '#', '0', '.' (decimal point) and ',' (grouping) as in "#,##0",
-// "####0.00", "0.", rendered with the locale's separators ("1.234,50" under pt-BR).
+// "####0.00", "0.", rendered with the locale's separators ("1.234,50" under pt-BR); also
+// '%', scaling commas ("#,##0,"), "0.00E+00", quoted and \-escaped literals and the sections
+// "positive;negative;zero". Rounding is half away from zero on the value's 15 significant
+// digits, as the classic Format rounds (1.005 -> "1.01" under "0.00").
 // Date pictures: d dd m mm mmm mmmm yy yyyy h hh n nn s ss, where "m" right after "h" or
 // right before "s" means minutes; the named formats "Short Date" (and "Short date"),
 // "Long Date", "General Date", "Short Time", "Long Time".

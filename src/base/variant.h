@@ -81,8 +81,10 @@ std::ostream& operator<<(std::ostream& os, const Variant& v);
 // Each raises orvo::Error 13 (type mismatch) or 6 (overflow) where those did.
 
 // CStr: numbers with the locale's decimal separator and the shortest text that reads back
-// (1234.5 -> "1234,5"); dates in the short date format with a time when there is one;
-// booleans "True"/"False"; Empty ""; Null raises 94 (invalid use of Null).
+// (1234.5 -> "1234,5"), plain from 1E-04 to below 1E+15 and in exponent form outside that
+// ("1E+15", "1E-05"; Singles from 1E+07); NaN "NaN", infinities "Inf"/"-Inf"; dates in the short
+// date format with a time when there is one; booleans "True"/"False"; Empty ""; Null raises 94
+// (invalid use of Null).
 std::string ToText(const Variant& v, const LocaleSettings& loc);
 // CDbl: numbers as they are; texts read under the locale ("1.234,5" -> 1234.5 for pt-BR);
 // booleans -1/0; dates their serial; Empty 0.
