@@ -11,6 +11,20 @@
 
 namespace orvo::dbtest {
 
+// Seven products: duplicate and NULL codes, a composite index with a descending part.
+inline const char* const kProdutos =
+    "CREATE TABLE prod (id INTEGER PRIMARY KEY, codigo VARCHAR(10) COLLATE NOCASE,"
+    " nome VARCHAR(40), grupo INTEGER, preco REAL, criado DATE, obs TEXT, ativo BOOLEAN);"
+    "CREATE INDEX ix_codigo ON prod (codigo);"
+    "CREATE INDEX ix_grupo_nome ON prod (grupo, nome DESC);"
+    "INSERT INTO prod VALUES (1, 'A1', 'Parafuso', 2, 1.5, '2024-01-05', NULL, 1);"
+    "INSERT INTO prod VALUES (2, 'B2', 'Arruela', 1, 0.25, '2023-12-31', 'x', 0);"
+    "INSERT INTO prod VALUES (3, 'A1', 'Porca', 2, 0.75, '2024-02-01', NULL, 1);"
+    "INSERT INTO prod VALUES (4, 'C3', 'Martelo', 1, 30, NULL, NULL, 1);"
+    "INSERT INTO prod VALUES (5, 'a1', 'Prego', 3, 0.1, '2024-01-05 10:30:00', NULL, 1);"
+    "INSERT INTO prod VALUES (6, NULL, 'Serra', 2, 45, NULL, NULL, 0);"
+    "INSERT INTO prod VALUES (7, 'B2', 'Alicate', 1, 22, '2022-06-15', NULL, 1);";
+
 // A fresh in-memory database holding `sql`.
 inline DatabaseRef MemoryDb(const std::string& sql) {
   auto db = SqliteDatabase::Open(":memory:", LocaleSettings::PtBR());

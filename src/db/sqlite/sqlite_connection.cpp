@@ -216,9 +216,14 @@ void SqliteConnection::Exec(const std::string& sql) {
 int64_t SqliteConnection::Changes() const { return sqlite3_changes(db_); }
 
 uint64_t SqliteConnection::DataStamp() {
-  unsigned int version = 0;
-  sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &version);
-  return (static_cast<uint64_t>(version) << 32) ^ static_cast<uint64_t>(sqlite3_total_changes64(db_));
+  // data_version moves when another connection commits; total_changes when this one writes.
+  int64_t version = 0;
+  {
+    SqlQuery query(*this, "PRAGMA data_version");
+    if (query.Step()) version = query.ColumnInt(0);
+  }
+  return (static_cast<uint64_t>(version) << 32) ^
+         static_cast<uint64_t>(sqlite3_total_changes64(db_));
 }
 
 std::string SqliteConnection::NewTempName() {

@@ -1,0 +1,184 @@
+// Criteria and statements in the control's dialect, translated to SQLite with bound values.
+#include <gtest/gtest.h>
+
+#include "base/error.h"
+#include "base/strings.h"
+#include "db/sqlite/criteria_translator.h"
+#include "db/sqlite/db_errors.h"
+#include "db/sqlite/statement_translator.h"
+
+namespace orvo {
+namespace {
+
+std::string ShowParams(const std::vector<SqlValue>& params) {
+  std::string out;
+  for (const SqlValue& p : params) {
+    if (!out.empty()) out += ",";
+    switch (p.kind) {
+      case SqlValue::Kind::Null: out += "N"; break;
+      case SqlValue::Kind::Integer: out += "I:" + std::to_string(p.integer); break;
+      case SqlValue::Kind::Real: out += "R:" + std::to_string(p.real).substr(0, 6); break;
+      case SqlValue::Kind::Text: out += "T:" + p.text; break;
+    }
+  }
+  return out;
+}
+
+std::optional<ResolvedColumn> Customers(const std::string& name) {
+  std::string upper = UCase(name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1));
+  if (upper == "NOME") return ResolvedColumn{"\"nome\"", ColumnKind::Text};
+  if (upper == "NUM") return ResolvedColumn{"\"num\"", ColumnKind::Long};
+  if (upper == "NASC") return ResolvedColumn{"\"nasc\"", ColumnKind::Date};
+  if (upper == "ATIVO") return ResolvedColumn{"\"ativo\"", ColumnKind::Boolean};
+  if (upper == "COD CLI") return ResolvedColumn{"\"Cod Cli\"", ColumnKind::Text};
+  return std::nullopt;
+}
+
+struct CriterionCase {
+  const char* name;
+  const char* criterion;
+  const char* sql;
+  const char* params;
+};
+
+class Criterion : public ::testing::TestWithParam<CriterionCase> {};
+
+TEST_P(Criterion, TranslatesWithBoundValues) {
+  SqlFragment out = TranslateCriterion(GetParam().criterion, Customers, LocaleSettings::PtBR());
+  EXPECT_EQ(out.sql, GetParam().sql);
+  EXPECT_EQ(ShowParams(out.params), GetParam().params);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialect, Criterion,
+    ::testing::ValuesIn(std::vector<CriterionCase>{
+        {"BracketedEquals", "[Nome] = 'Silva'", "\"nome\" = ?", "T:Silva"},
+        {"LikeStar", "Nome LIKE 'SIL*'", "\"nome\" LIKE ? ESCAPE '\\'", "T:SIL%"},
+        {"LikePercent", "Nome Like 'SIL%'", "\"nome\" LIKE ? ESCAPE '\\'", "T:SIL%"},
+        {"LikeQuestionAndBracketedStar", "Nome LIKE 'a?[*]'", "\"nome\" LIKE ? ESCAPE '\\'", "T:a_*"},
+        {"LikeBackslashIsLiteral", "Nome LIKE 'a\\b*'", "\"nome\" LIKE ? ESCAPE '\\'", "T:a\\\\b%"},
+        {"FourQuotesAreOneApostrophe", "[Nome]='O''''Neil'", "\"nome\" = ?", "T:O'Neil"},
+        {"TwoQuotesAreOneApostrophe", "[Nome]='O''Neil'", "\"nome\" = ?", "T:O'Neil"},
+        {"UndoubledApostropheInsideAName", "[Nome]='O'Neil'", "\"nome\" = ?", "T:O'Neil"},
+        {"ApostropheAtTheEnd", "[Nome]='abc'''''", "\"nome\" = ?", "T:abc'"},
+        {"InjectionStaysLiteral", "[Nome] = 'x'' OR 1=1; DROP TABLE t --'", "\"nome\" = ?",
+         "T:x' OR 1=1; DROP TABLE t --"},
+        {"CDateUnderTheLocale", "[Nasc] = CDate('25/12/2024')", "\"nasc\" = ?", "T:2024-12-25"},
+        {"HashDateIsMonthFirst", "Nasc >= #12/25/2024#", "\"nasc\" >= ?", "T:2024-12-25"},
+        {"QuotedDateForDateColumn", "[Nasc]='2024/12/25 13:05:00'", "\"nasc\" = ?",
+         "T:2024-12-25 13:05:00"},
+        {"NumbersWithPoint", "Num >= 10 And Num < 20.5", "(\"num\" >= ? AND \"num\" < ?)",
+         "I:10,R:20.500"},
+        {"TextForNumberColumn", "Num = '12'", "\"num\" = ?", "I:12"},
+        {"NegativeNumber", "Num > -3", "\"num\" > ?", "I:-3"},
+        {"NotAndBoolean", "Not [Ativo] = True", "(NOT \"ativo\" = ?)", "I:1"},
+        {"NameWithSpace", "[Cod Cli] = '0012'", "\"Cod Cli\" = ?", "T:0012"},
+        {"TableDotName", "clientes.[Nome] <> 'a'", "\"nome\" <> ?", "T:a"},
+        {"Grouping", "(Num = 1 Or Num = 2) And Nome Is Not Null",
+         "(((\"num\" = ? OR \"num\" = ?)) AND \"nome\" IS NOT NULL)", "I:1,I:2"},
+        {"InList", "Num In (1, 2)", "\"num\" IN (?, ?)", "I:1,I:2"},
+        {"Between", "Num Not Between 1 And 5", "\"num\" NOT BETWEEN ? AND ?", "I:1,I:5"},
+        {"Concatenation", "Nome = 'a' & 'b'", "\"nome\" = (? || ?)", "T:a,T:b"},
+        {"LiteralOnTheLeft", "'Silva' = Nome", "? = \"nome\"", "T:Silva"},
+        {"IsNull", "Nasc Is Null", "\"nasc\" IS NULL", ""},
+    }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct MalformedCase {
+  const char* name;
+  const char* criterion;
+  const char* message;
+};
+
+class MalformedCriterion : public ::testing::TestWithParam<MalformedCase> {};
+
+TEST_P(MalformedCriterion, RaisesNamingTheCriterion) {
+  try {
+    TranslateCriterion(GetParam().criterion, Customers, LocaleSettings::PtBR());
+    FAIL() << "no error for " << GetParam().criterion;
+  } catch (const Error& e) {
+    EXPECT_EQ(e.Number(), dberr::kSyntaxInCriterion);
+    EXPECT_EQ(e.Message(), GetParam().message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialect, MalformedCriterion,
+    ::testing::ValuesIn(std::vector<MalformedCase>{
+        {"UnterminatedQuote", "Nome LIKE 'a", "criterion `Nome LIKE 'a` has an unterminated quote"},
+        {"UnterminatedBracket", "[Nome = 'a'", "criterion `[Nome = 'a'` has an unterminated [name]"},
+        {"UnknownField", "Nada = 1", "criterion `Nada = 1` names the unknown field `Nada`"},
+        {"MissingValue", "Nome = ", "criterion `Nome = ` ends where a value should follow"},
+        {"DanglingAnd", "Nome = 'a' And", "criterion `Nome = 'a' And` ends where a value should follow"},
+        {"SecondStatement", "Nome = 'a'; DROP TABLE t", "criterion `Nome = 'a'; DROP TABLE t` has unexpected `;`"},
+        {"InvalidCDate", "Nasc = CDate('31/02/2024')",
+         "criterion `Nasc = CDate('31/02/2024')` has an invalid date `31/02/2024`"},
+        {"UnknownFunction", "Upper(Nome) = 'A'", "criterion `Upper(Nome) = 'A'` uses the unknown function `Upper`"},
+        {"TwoValues", "Nome = 'a' 'b'", "criterion `Nome = 'a' 'b'` has unexpected `b`"},
+        {"Empty", "", "criterion `` is empty"},
+        {"UnclosedParenthesis", "(Num = 1", "criterion `(Num = 1` lacks `)` at the end"},
+        {"StrayCharacter", "Num = 1 @", "criterion `Num = 1 @` has an unexpected character `@`"},
+        {"BadHashDate", "Nasc = #2024-13-45#", "criterion `Nasc = #2024-13-45#` has an invalid date `2024-13-45`"},
+    }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct StatementCase {
+  const char* name;
+  const char* statement;
+  const char* sql;
+  const char* params;
+  bool plain;
+};
+
+class Statement : public ::testing::TestWithParam<StatementCase> {};
+
+TEST_P(Statement, TranslatesAndRecognisesPlainSelects) {
+  ParsedStatement parsed = ParseStatement(GetParam().statement);
+  SqlFragment out = TranslateStatement(parsed, Customers, LocaleSettings::PtBR());
+  EXPECT_EQ(out.sql, GetParam().sql);
+  EXPECT_EQ(ShowParams(out.params), GetParam().params);
+  EXPECT_EQ(parsed.plain.has_value(), GetParam().plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialect, Statement,
+    ::testing::ValuesIn(std::vector<StatementCase>{
+        {"TopOneWithLike", "SELECT TOP 1 * FROM [Clientes] WHERE [Nome] LIKE 'A*' ORDER BY Nome",
+         "SELECT * FROM \"Clientes\" WHERE \"Nome\" LIKE ? ESCAPE '\\' ORDER BY Nome LIMIT 1", "T:A%", false},
+        {"PlainOrdered", "SELECT * FROM clientes ORDER BY nome DESC, num",
+         "SELECT * FROM clientes ORDER BY nome DESC , num", "", true},
+        {"PlainWithWhere", "SELECT nome, num FROM clientes WHERE Nasc = '2024/12/25 00:00:00'",
+         "SELECT nome , num FROM clientes WHERE Nasc = ?", "T:2024-12-25", true},
+        {"HashDate", "SELECT * FROM t WHERE d = #1/2/2024#", "SELECT * FROM t WHERE d = ?",
+         "T:2024-01-02", true},
+        {"CDateAndBoolean", "SELECT * FROM t WHERE d > CDate('02/01/2024') AND a = True",
+         "SELECT * FROM t WHERE d > ? AND a = 1", "T:2024-01-02", true},
+        {"Grouped", "SELECT uf, count(*) FROM clientes GROUP BY uf",
+         "SELECT uf , count ( * ) FROM clientes GROUP BY uf", "", false},
+        {"Join", "SELECT * FROM a, b WHERE a.x = b.x", "SELECT * FROM a , b WHERE a . x = b . x", "", false},
+        {"InjectionStaysLiteral", "SELECT * FROM t WHERE n = 'a''; DROP TABLE t; --'",
+         "SELECT * FROM t WHERE n = ?", "T:a'; DROP TABLE t; --", true},
+    }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MalformedStatement, RaisesNamingTheStatement) {
+  struct Case { const char* statement; const char* message; };
+  for (const Case& c : {Case{"DELETE FROM t", "statement `DELETE FROM t` is not a SELECT"},
+                        Case{"SELECT * FROM t; DROP TABLE t",
+                             "statement `SELECT * FROM t; DROP TABLE t` holds more than one statement"},
+                        Case{"SELECT TOP x * FROM t",
+                             "statement `SELECT TOP x * FROM t` has TOP without a whole number of rows"},
+                        Case{"SELECT * FROM t WHERE n = 'a",
+                             "statement `SELECT * FROM t WHERE n = 'a` has an unterminated quote"}}) {
+    try {
+      ParseStatement(c.statement);
+      ADD_FAILURE() << "no error for " << c.statement;
+    } catch (const Error& e) {
+      EXPECT_EQ(e.Number(), dberr::kSyntaxInStatement);
+      EXPECT_EQ(e.Message(), c.message);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orvo
