@@ -128,11 +128,7 @@ void PlayForm::Focus(const std::string& name, int16_t index) {
 OrvoMask& PlayForm::Current() { return *impl_->Current().control; }
 
 void PlayForm::Resize(float width, float height) {
-  ControlSite& site = *impl_->Current().site;
-  // FormHost moves and sizes in one step only with a position, which ControlSite does not
-  // report; the surface's own size setters raise one resize per changed dimension.
-  site.SetWidth(width);
-  site.SetHeight(height);
+  impl_->host->ResizeControl(*impl_->Current().site, width, height);
   impl_->host->ProcessPending();
 }
 

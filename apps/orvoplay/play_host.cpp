@@ -6,15 +6,33 @@
 #include "host/headless/headless_host.h"
 #include "script_runner.h"
 
+#ifdef ORVO_HAVE_QT
+#include "host/qt/qt_host.h"
+#endif
+
 namespace orvo::play {
 
 std::unique_ptr<FormHost> CreatePlayHost(HostKind kind) {
   if (kind == HostKind::Headless) return std::make_unique<HeadlessHost>();
-  RaiseError(err::kNotAvailableYet, "orvoplay: the Qt host is not available yet");
+#ifdef ORVO_HAVE_QT
+  return std::make_unique<QtHost>();
+#else
+  RaiseError(err::kNotAvailableYet, "orvoplay: this build has no Qt host");
+#endif
 }
 
-void SavePlayHostScreenshot(FormHost&, const std::string&) {
-  RaiseError(err::kNotAvailableYet, "orvoplay: `screenshot` needs the Qt host");
+void SavePlayHostScreenshot(FormHost& host, const std::string& path) {
+#ifdef ORVO_HAVE_QT
+  if (auto* qt = dynamic_cast<QtHost*>(&host)) {
+    if (!qt->SaveScreenshot(path)) {
+      RaiseError(err::kInvalidProcedureCall, "orvoplay: cannot write the screenshot " + path);
+    }
+    return;
+  }
+#endif
+  // Other hosts have nothing to photograph; they print nothing either, so that one script
+  // gives the same transcript in every host.
+  (void)host, (void)path;
 }
 
 }  // namespace orvo::play

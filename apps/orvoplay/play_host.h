@@ -13,7 +13,7 @@ enum class HostKind;
 // The headless host, or the Qt host when the runner was built with it (else error 32001).
 std::unique_ptr<FormHost> CreatePlayHost(HostKind kind);
 
-// A PNG of the form and any open popup; the Qt host only.
+// A PNG of the form and any open popup in the Qt host; nothing in the others.
 void SavePlayHostScreenshot(FormHost& host, const std::string& path);
 
 }  // namespace orvo::play
