@@ -156,6 +156,8 @@ class FormHost {
   // Moves a control on the form (twips) and resizes it (raising its resize notification).
   virtual void PlaceControl(ControlSite& site, float left, float top, float width,
                             float height) = 0;
+  // Resizes a control in one step: one resize notification when the size changes.
+  virtual void ResizeControl(ControlSite& site, float width, float height) = 0;
   // The extender's Visible and Enabled: a hidden or disabled control takes no focus.
   virtual void SetControlVisible(ControlSite& site, bool visible) = 0;
   virtual void SetControlEnabled(ControlSite& site, bool enabled) = 0;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/error.h"
 #include "host/form_host.h"
 
 namespace orvo::testing {

@@ -97,6 +97,11 @@ void HeadlessHost::PlaceControl(ControlSite& site, float left, float top, float 
   ProcessPending();
 }
 
+void HeadlessHost::ResizeControl(ControlSite& site, float width, float height) {
+  AsHeadless(site).Resize(width, height);
+  ProcessPending();
+}
+
 void HeadlessHost::SetControlVisible(ControlSite& site, bool visible) {
   AsHeadless(site).Surface().visible = visible;
 }

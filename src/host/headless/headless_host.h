@@ -40,6 +40,7 @@ class HeadlessHost : public FormHost {
   void RemoveControl(ControlSite& site) override;
   void PlaceControl(ControlSite& site, float left, float top, float width,
                     float height) override;
+  void ResizeControl(ControlSite& site, float width, float height) override;
   void SetControlVisible(ControlSite& site, bool visible) override;
   void SetControlEnabled(ControlSite& site, bool enabled) override;
   void ShowForm() override;

@@ -1,0 +1,34 @@
+// Conversions between the library's values and Qt's: colours, fonts, Latin-1 text, keys.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <string>
+
+#include "control/host_objects.h"
+#include "host/form_host.h"
+
+namespace orvo {
+
+inline constexpr float kQtTwipsPerPixel = 15;
+
+inline int ToPixels(float twips) { return static_cast<int>(std::lround(twips / kQtTwipsPerPixel)); }
+
+// Red in the low byte; system colours by index.
+QColor ToQColor(Color c);
+QFont ToQFont(const Font* font);
+inline QString FromLatin1(const std::string& s) {
+  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+// Characters beyond Latin-1 become '?'.
+std::string ToLatin1(const QString& s);
+
+// The virtual-key code of a Qt key (0 when it has none), and the stroke of a key event.
+int16_t VirtualKeyOf(int qtKey, const QString& text);
+int16_t ShiftStateOf(Qt::KeyboardModifiers modifiers);
+// The Qt key and modifiers that stand for a stroke.
+int QtKeyOf(const KeyStroke& stroke);
+Qt::KeyboardModifiers QtModifiersOf(int16_t shift);
+
+}  // namespace orvo

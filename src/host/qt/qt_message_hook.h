@@ -1,0 +1,28 @@
+// QtMessageHook: reports the selected messages the Qt host sends to one window.
+#pragma once
+
+#include <set>
+
+#include "control/widgets.h"
+
+namespace orvo {
+
+class QtHost;
+
+class QtMessageHook : public MessageHook {
+ public:
+  explicit QtMessageHook(QtHost& host);
+  ~QtMessageHook() override;
+  int32_t HwndHook() const override { return hwnd_; }
+  void SetHwndHook(int32_t hwnd) override { hwnd_ = hwnd; }
+  bool Message(int32_t msg) const override { return selected_.count(msg) != 0; }
+  void SetMessage(int32_t msg, bool report) override;
+  void Deliver(int32_t hwnd, int32_t msg);
+
+ private:
+  QtHost& host_;
+  int32_t hwnd_ = 0;
+  std::set<int32_t> selected_;
+};
+
+}  // namespace orvo

@@ -1,0 +1,63 @@
+// QtServices: the process services of the Qt host: the system clipboard and beep, the real
+// or a fixed clock, the screen, window styles per handle, the pointer.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "control/host_services.h"
+
+namespace orvo {
+
+class QtHost;
+
+class QtServices : public HostServices {
+ public:
+  QtServices(QtHost& host, bool simulatedClock);
+
+  void ClipboardClear() override;
+  void ClipboardSetText(const std::string& text) override;
+  std::string ClipboardGetText() const override;
+  void Beep() override;
+  void KeybdEvent(uint8_t virtualKey, uint8_t scanCode, int32_t flags) override;
+  void DoEvents() override;
+  float Timer() const override;
+  double Now() const override;
+  float TwipsPerPixelX() const override { return 15; }
+  float TwipsPerPixelY() const override { return 15; }
+  float ScreenWidth() const override;
+  float ScreenHeight() const override;
+  LocaleSettings Locale() const override;
+  int32_t GetWindowLong(int32_t hwnd, int32_t index) const override;
+  void SetWindowLong(int32_t hwnd, int32_t index, int32_t value) override;
+  Rect GetWindowRect(int32_t hwnd) const override;
+  Point GetCursorPos() const override;
+  int16_t ScreenMousePointer() const override { return screenMousePointer_; }
+  void SetScreenMousePointer(int16_t v) override;
+  std::unique_ptr<PopupForm> CreatePopupForm() override;
+  std::unique_ptr<MessageHook> CreateMessageHook() override;
+
+  int32_t BeepCount() const { return beeps_; }
+  void AdvanceClock(double seconds);
+  void SetClock(double serial);
+  // The pointer as the host last placed it; the user's real pointer once it moves.
+  void SetCursor(Point p) { cursor_ = p; }
+  void ForgetCursor() { cursor_.reset(); }
+
+  static double StartTime();
+
+ private:
+  QtHost& host_;
+  // The clipboard text kept here too: platforms without a clipboard still round-trip.
+  std::string clipboard_;
+  bool platformClipboard_ = true;
+  int32_t beeps_ = 0;
+  std::optional<double> now_;  // a fixed clock, else the real one
+  double offset_ = 0;          // added to the real clock by AdvanceClock
+  std::optional<Point> cursor_;
+  int16_t screenMousePointer_ = 0;
+  std::map<std::pair<int32_t, int32_t>, int32_t> windowLongs_;
+};
+
+}  // namespace orvo

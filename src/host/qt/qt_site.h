@@ -1,0 +1,99 @@
+// QtSite: one control's place on the Qt host's form: extender, ambients and its surface
+// widget, which holds the control's constituent widgets.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "control/control_site.h"
+#include "host/form_host.h"
+#include "host/qt/qt_window.h"
+
+namespace orvo {
+
+class QtSite : public ControlSite {
+ public:
+  QtSite(QtHost& host, std::string name, const SiteOptions& options, LocaleSettings locale);
+  ~QtSite() override;
+
+  HostServices& Services() override { return services_; }
+  void PropertyChanged(const std::string& name) override { propertyChanges_.push_back(name); }
+  bool AmbientUserMode() const override { return userMode_; }
+  FontRef AmbientFont() const override;
+  int32_t WhatsThisHelpID() const override { return whatsThisHelpId_; }
+  void SetWhatsThisHelpID(int32_t v) override { whatsThisHelpId_ = v; }
+  int16_t Index() const override;
+  std::string Name() const override { return name_; }
+  int32_t ParentHwnd() const override;
+  std::vector<SiblingControl> ParentControls() const override;
+
+  int32_t hWnd() const override { return surface_.hwnd; }
+  int32_t hDC() const override { return surface_.hwnd + 0x100000; }
+  float Width() const override { return surface_.width; }
+  float Height() const override { return surface_.height; }
+  void SetWidth(float v) override { Resize(v, surface_.height); }
+  void SetHeight(float v) override { Resize(surface_.width, v); }
+  float ScaleWidth() const override { return surface_.width; }
+  float ScaleHeight() const override { return surface_.height; }
+  float ScaleXToContainer(float x) const override { return x; }
+  float ScaleYToContainer(float y) const override { return y; }
+  float TextWidth(const std::string& text) const override;
+  float TextHeight(const std::string& text) const override;
+  FontRef Font() const override { return font_; }
+  void SetFont(FontRef f) override;
+  int16_t MousePointer() const override { return mousePointer_; }
+  void SetMousePointer(int16_t v) override;
+  PictureRef MouseIcon() const override { return mouseIcon_; }
+  void SetMouseIcon(PictureRef p) override { mouseIcon_ = std::move(p); }
+  void Repaint() override;
+  void DrawFocusRect(const Rect& r) override;
+  void SetSurfaceHandlers(SurfaceHandlers handlers) override { handlers_ = std::move(handlers); }
+
+  std::unique_ptr<TextBox> CreateTextBox(PictureBox* parent, bool multiLine) override;
+  std::unique_ptr<Label> CreateLabel() override;
+  std::unique_ptr<PictureBox> CreatePictureBox() override;
+  std::unique_ptr<Image> CreateImage() override;
+  std::unique_ptr<Shape> CreateShape() override;
+  std::unique_ptr<CommandButton> CreateCommandButton(PictureBox* parent) override;
+  std::unique_ptr<ScrollBar> CreateScrollBar(PictureBox* parent, bool vertical) override;
+  std::unique_ptr<MessageHook> CreateMessageHook() override;
+
+  QtHost& Host() const { return host_; }
+  QtCore& Surface() { return surface_; }
+  const QtCore& Surface() const { return surface_; }
+  QWidget* SurfaceWidget() const { return surface_.qwidget; }
+  const SurfaceHandlers& Handlers() const { return handlers_; }
+  std::optional<int16_t> ArrayIndex() const { return index_; }
+  std::string DisplayName() const { return ControlDisplayName(name_, index_); }
+  OrvoMask* Control() const { return control_; }
+  void SetControl(OrvoMask* c) { control_ = c; }
+  bool ShowRaised() const { return showRaised_; }
+  void SetShowRaised() { showRaised_ = true; }
+  void Place(float left, float top, float width, float height);
+  void Resize(float width, float height);
+  const std::vector<std::string>& PropertyChanges() const { return propertyChanges_; }
+  const std::vector<Rect>& FocusRects() const { return focusRects_; }
+
+ private:
+  QWidget* ParentWidgetFor(PictureBox* parent, QtCore** parentCore) const;
+
+  QtHost& host_;
+  std::string name_;
+  std::optional<int16_t> index_;
+  bool userMode_;
+  SiteServices services_;
+  QtCore surface_;
+  SurfaceHandlers handlers_;
+  FontRef font_;
+  OrvoMask* control_ = nullptr;
+  bool showRaised_ = false;
+  int32_t whatsThisHelpId_ = 0;
+  int16_t mousePointer_ = 0;
+  PictureRef mouseIcon_;
+  std::vector<std::string> propertyChanges_;
+  std::vector<Rect> focusRects_;
+};
+
+}  // namespace orvo

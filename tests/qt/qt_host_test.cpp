@@ -1,0 +1,144 @@
+// The Qt host: the shared semantics table over real widgets, and what only the Qt host
+// pins (geometry from the real font, the Qt widgets mirroring the host's state, real key
+// events from Qt, top-level popups, screenshots).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <cstdio>
+
+#include "../host/host_semantics.h"
+#include "host/qt/qt_conversions.h"
+#include "host/qt/qt_host.h"
+#include "host/qt/qt_popup_form.h"
+#include "host/qt/qt_text_box.h"
+#include "host/qt/qt_widgets.h"
+
+namespace orvo::testing {
+namespace {
+
+INSTANTIATE_TEST_SUITE_P(Qt, HostSemantics,
+                         ::testing::Values(HostFactory{
+                             "qt", [] { return std::make_unique<QtHost>(); }}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(QtHost, RunsOnTheOffscreenPlatformAt96Dpi) {
+  QtHost host;
+  EXPECT_EQ(QGuiApplication::platformName(), "offscreen");
+  EXPECT_EQ(host.Services().ScreenWidth(), 12000);
+  EXPECT_EQ(host.Services().ScreenHeight(), 12000);
+}
+
+TEST(QtHost, LabelTakesItsSizeFromTheRealFont) {
+  QtHost host;
+  ControlSite& site = host.CreateSite("a");
+  auto lab = site.CreateLabel();
+  lab->SetCaption("Nome");
+  QFontMetrics fm(ToQFont(lab->Font().get()));
+  EXPECT_EQ(lab->Width(), fm.horizontalAdvance("Nome") * 15);
+  EXPECT_EQ(lab->Height(), fm.height() * 15);
+  EXPECT_EQ(site.TextHeight("0"), fm.height() * 15.0f);
+  EXPECT_GT(site.TextWidth("00"), site.TextWidth("0"));
+}
+
+TEST(QtHost, WidgetsMirrorTheHostsState) {
+  QtHost host;
+  ControlSite& site = host.CreateSite("a");
+  auto pic = site.CreatePictureBox();
+  pic->Move(300, 150, 1500, 300);
+  auto txt = site.CreateTextBox(pic.get(), false);
+  txt->Move(30, 30, 1200, 240);
+  txt->SetText("abc\xE7");
+  auto* line = qobject_cast<QLineEdit*>(static_cast<QtTextBox&>(*txt).QWidgetOf());
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->text(), QString::fromUtf8("abc\xC3\xA7"));
+  EXPECT_EQ(line->geometry(), QRect(2, 2, 80, 16));
+  EXPECT_EQ(line->parentWidget(), static_cast<QtPictureBox&>(*pic).QWidgetOf());
+  txt->SetLocked(true);
+  EXPECT_TRUE(line->isReadOnly());
+
+  auto bar = site.CreateScrollBar(pic.get(), true);
+  bar->SetMin(10);
+  bar->SetMax(1);
+  bar->SetValue(7);
+  QScrollBar* q = static_cast<QtScrollBar&>(*bar).QWidgetOf();
+  EXPECT_EQ(q->minimum(), 1);
+  EXPECT_EQ(q->maximum(), 10);
+  EXPECT_EQ(q->value(), 7);
+  EXPECT_TRUE(q->invertedAppearance());  // Min stays at the top
+}
+
+TEST(QtHost, TextTheUserChangesInQtNotifiesOnce) {
+  QtHost host;
+  ControlSite& site = host.CreateSite("a");
+  auto txt = site.CreateTextBox(nullptr, false);
+  int changes = 0;
+  txt->OnChange = [&] { ++changes; };
+  auto* line = qobject_cast<QLineEdit*>(static_cast<QtTextBox&>(*txt).QWidgetOf());
+  line->insert("xy");  // as a paste from the context menu would
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(txt->Text(), "xy");
+  txt->SetText("xy");
+  EXPECT_EQ(changes, 1);
+}
+
+TEST(QtHost, RealKeyEventsGoThroughTheNotifications) {
+  QtHost host;
+  ControlSite& site = host.CreateSite("a");
+  auto txt = site.CreateTextBox(nullptr, false);
+  txt->Move(0, 0, 1500, 300);
+  host.ShowForm();
+  host.FocusControl(site);
+  std::string seen;
+  txt->OnKeyPress = [&](int16_t& k) {
+    seen += static_cast<char>(k);
+    if (k == 'b') k = 0;
+  };
+  QWidget* w = static_cast<QtTextBox&>(*txt).QWidgetOf();
+  QTest::keyClicks(w, "abc");
+  QTest::keyClick(w, Qt::Key_Left);
+  EXPECT_EQ(seen, "abc");
+  EXPECT_EQ(txt->Text(), "ac");
+  EXPECT_EQ(txt->SelStart(), 1);
+}
+
+TEST(QtHost, MultiLineTextKeepsClassicLineBreaksAndPositions) {
+  QtHost host;
+  ControlSite& site = host.CreateSite("a");
+  auto memo = site.CreateTextBox(nullptr, true);
+  memo->SetText("ab\r\ncd");
+  memo->SetSelStart(4);
+  memo->SetSelLength(2);
+  EXPECT_EQ(memo->SelText(), "cd");
+  EXPECT_EQ(memo->Text(), "ab\r\ncd");
+}
+
+TEST(QtHost, PopupIsARealTopLevelWindowAndScreenshotsShowIt) {
+  QtHost host;
+  ControlSite& site = host.CreateSite("a");
+  auto pic = site.CreatePictureBox();
+  pic->Move(0, 0, 2400, 600);
+  pic->Line(0, 0, 2385, 0, kSys3DDarkShadow);
+  host.ShowForm();
+  auto popup = host.Services().CreatePopupForm();
+  popup->Move(1500, 1500, 1800, 1500);
+  popup->Print(15, 15, "Junho", 0);
+  popup->Show(false);
+  QWidget* top = static_cast<QtPopupForm&>(*popup).TopWidget();
+  EXPECT_TRUE(top->isWindow());
+  EXPECT_TRUE(top->isVisible());
+  EXPECT_EQ(top->geometry(), QRect(100, 100, 120, 100));
+  std::string path = ::testing::TempDir() + "qt_host_shot.png";
+  ASSERT_TRUE(host.SaveScreenshot(path));
+  QImage shot(QString::fromStdString(path));
+  EXPECT_GE(shot.width(), 120);  // the form and the popup beside it
+  std::remove(path.c_str());
+  popup->Hide();
+  EXPECT_FALSE(top->isVisible());
+}
+
+}  // namespace
+}  // namespace orvo::testing
