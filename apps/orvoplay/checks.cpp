@@ -6,8 +6,12 @@
 namespace orvo::play {
 
 std::string ValueOfLine(const std::string& line) {
-  size_t at = line.find("= ");
-  return at == std::string::npos ? line : line.substr(at + 2);
+  // Only a `NAME = ` head splits: an "= " inside a rendered string or an event's argument
+  // (`! OpenRecordSet ... "WHERE [Codigo] = 2"`) is part of the value.
+  size_t blank = line.find(' ');
+  if (blank == std::string::npos || blank == 0 || line.compare(blank, 3, " = ") != 0) return line;
+  if (line.find('"') < blank) return line;
+  return line.substr(blank + 3);
 }
 
 std::string CanonicalText(const std::vector<Token>& tokens) {

@@ -15,8 +15,8 @@ struct CheckOutcome {
   std::string got;
 };
 
-// What a printed line holds for a check: the text after its first "= " (`Text = Long 5`
-// -> `Long 5`), or the whole line when it has none (`error 438 ...`).
+// What a printed line holds for a check: the text after its `NAME = ` head (`Text = Long 5`
+// -> `Long 5`), or the whole line when it has none (`error 438 ...`, `! Change`).
 std::string ValueOfLine(const std::string& line);
 
 // Tokens written back as one text in a single form, so that `String "\t"` and
