@@ -55,13 +55,13 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
       host_.OnKeyReleaseEvent(core, sent ? *sent : StrokeOf(e));
       return true;
     }
-    case QEvent::FocusIn: {
-      auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (core && !host_.SyncingFocus() && reason != Qt::ActiveWindowFocusReason &&
-          reason != Qt::PopupFocusReason)
+    case QEvent::FocusIn:
+      // Only a click is the user's: Tab never reaches Qt's navigation, and Qt's own moves
+      // (a focused widget hidden, a window activated) are not focus changes of the form.
+      if (core && !host_.SyncingFocus() &&
+          static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
         host_.OnUserFocus(core);
       return false;
-    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove: {

@@ -99,6 +99,7 @@ QtHost::QtHost(QtHostOptions options)
 }
 
 QtHost::~QtHost() {
+  FocusSync sync(*this);
   sites_.clear();
   form_.reset();
   formWidget_.reset();
@@ -145,6 +146,7 @@ std::vector<QtSite*> QtHost::SiteList() const {
 
 void QtHost::RemoveControl(ControlSite& site) {
   QtSite* s = &AsQt(site);
+  FocusSync sync(*this);
   form_->ForgetSite(s);
   for (auto& [id, core] : cores_) {
     if (core->site != s || core == &s->Surface()) continue;
@@ -209,6 +211,7 @@ void QtHost::AlsoRoute(QWidget* w, QtCore* core) {
 }
 
 void QtHost::Unregister(QtCore* core) {
+  FocusSync sync(*this);
   cores_.erase(core->id);
   for (auto it = byObject_.begin(); it != byObject_.end();)
     it = it.value() == core ? byObject_.erase(it) : std::next(it);
@@ -258,12 +261,11 @@ void QtHost::SetFocusTo(QtCore* core) {
 }
 
 void QtHost::MirrorFocus(QtWindow* window, QtCore* target) {
-  ++syncingFocus_;
+  FocusSync sync(*this);
   if (target && target->qwidget)
     target->qwidget->setFocus(Qt::OtherFocusReason);
   else if (window->Top() && window->Top()->focusWidget())
     window->Top()->focusWidget()->clearFocus();
-  --syncingFocus_;
 }
 
 void QtHost::Activate(QtWindow* window) {

@@ -112,6 +112,12 @@ class QtHost : public FormHost {
   std::vector<QtSite*> SiteList() const;
   Rect ScreenRectPixels(const QtCore* core) const;
   bool SyncingFocus() const { return syncingFocus_ > 0; }
+  // Qt focus moves made while one lives are the host's own, not the user's.
+  struct FocusSync {
+    explicit FocusSync(QtHost& h) : host(h) { ++host.syncingFocus_; }
+    ~FocusSync() { --host.syncingFocus_; }
+    QtHost& host;
+  };
 
   // From the event filter: a key event on a widget of this host, focus taken by the user,
   // a mouse event, an activation change of a top-level window.

@@ -32,6 +32,7 @@ QtPopupForm::QtPopupForm(QtHost& host)
 }
 
 QtPopupForm::~QtPopupForm() {
+  QtHost::FocusSync sync(host_);
   host_.Unregister(&core_);
   // Widgets the library still holds outlive the window: they leave it first.
   for (QtCore* c : window_->Cores())

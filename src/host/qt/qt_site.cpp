@@ -54,6 +54,7 @@ QtSite::QtSite(QtHost& host, std::string name, const SiteOptions& options, Local
 }
 
 QtSite::~QtSite() {
+  QtHost::FocusSync sync(host_);
   host_.Form().ForgetSite(this);
   host_.Unregister(&surface_);
   delete surface_.qwidget.data();
