@@ -96,14 +96,19 @@ TEST_F(DatabaseFile, RowsDeletedByAnotherUser) {
   rs->Seek("=", {3});
   Variant mark = rs->BookMark();
   EXPECT_EQ(rs->RecordCount(), 10);
+  std::string nome = Field(*rs, "nome");
   theirs->Exec("DELETE FROM clientes WHERE codigo IN (3, 4)");
-  EXPECT_EQ(ErrorOf([&] { rs->Fields("nome").Value(); }), dberr::kNoCurrentRecord);
+  EXPECT_EQ(Field(*rs, "nome"), nome) << "the record as it was when it became current";
+  EXPECT_EQ(ErrorOf([&] { rs->Move(0, Variant()); }), dberr::kNoCurrentRecord);
   rs->MoveNext();
   EXPECT_EQ(Field(*rs, "codigo"), "5") << "the walk goes on past the deleted rows";
   EXPECT_EQ(ErrorOf([&] { rs->SetBookMark(mark); }), dberr::kInvalidBookmark);
   EXPECT_EQ(rs->RecordCount(), 8);
   theirs->Exec("UPDATE clientes SET nome = 'NOVO' WHERE codigo = 5");
-  EXPECT_EQ(Field(*rs, "nome"), "NOVO") << "a changed current record is read again";
+  rs->Move(0, Variant());
+  EXPECT_EQ(Field(*rs, "nome"), "NOVO") << "Move 0 reads the record again";
+  rs->MovePrevious();
+  EXPECT_EQ(Field(*rs, "codigo"), "2");
 }
 
 TEST_F(DatabaseFile, SampleDataIsDeterministicLatin1StoredAsUtf8) {

@@ -62,14 +62,12 @@ std::vector<CursorRow> KeysetCursor::Run(const SqlFragment& conditions, const Sq
   query.params.push_back(SqlValue::Int(skip));
 
   std::vector<CursorRow> rows;
-  uint64_t stamp = conn_.DataStamp();
   SqlQuery q(conn_, query.sql);
   q.Bind(query.params);
   const int keyCount = static_cast<int>(order_.size());
   while (q.Step()) {
     CursorRow row;
     row.rowid = q.ColumnInt(0);
-    row.stamp = stamp;
     for (int i = 0; i < keyCount; ++i) row.keys.push_back(q.Column(1 + i));
     for (size_t i = 0; i < fieldSql_.size(); ++i) {
       row.values.push_back(q.Column(1 + keyCount + static_cast<int>(i)));

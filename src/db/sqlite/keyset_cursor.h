@@ -18,7 +18,6 @@ struct CursorRow {
   int64_t rowid = 0;
   std::vector<SqlValue> keys;    // the order's key values, rowid not included
   std::vector<SqlValue> values;  // the fields
-  uint64_t stamp = 0;            // the connection's data stamp when read
 };
 
 // A bound for a walk: the first `values.size()` key columns, plus the row id when

@@ -207,7 +207,14 @@ void SqliteRecordset::Move(int32_t rows, const Variant& startBookmark) {
   CheckOpen();
   if (!startBookmark.IsEmpty() && !startBookmark.IsNull()) SetBookMark(startBookmark);
   if (rows == 0) {
+    // Move 0 reads the current record again, with other users' changes.
     if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record to move from");
+    auto fresh = cursor_->ByRowid(row_->rowid);
+    if (!fresh) {
+      RaiseError(dberr::kNoCurrentRecord, "no current record: it was deleted by another user");
+    }
+    fresh->keys = row_->keys;  // the position stays where the walk put it
+    row_ = std::move(*fresh);
     return;
   }
   const bool forward = rows > 0;
@@ -230,15 +237,6 @@ void SqliteRecordset::Move(int32_t rows, const Variant& startBookmark) {
 Variant SqliteRecordset::CurrentValue(size_t column) {
   CheckOpen();
   if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record");
-  if (row_->stamp != conn_->DataStamp()) {
-    // The data changed since the row was read: read it again, or report it gone.
-    auto fresh = cursor_->ByRowid(row_->rowid);
-    if (!fresh) {
-      RaiseError(dberr::kNoCurrentRecord, "no current record: it was deleted by another user");
-    }
-    fresh->keys = row_->keys;  // the position stays where the walk put it
-    row_ = std::move(*fresh);
-  }
   return ToVariant(row_->values[column], plan_.fields[column].kind);
 }
 

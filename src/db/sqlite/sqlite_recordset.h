@@ -11,8 +11,10 @@
 // - MoveFirst/MoveLast on an empty recordset leave BOF and EOF both true instead of
 //   raising; MoveNext at EOF and MovePrevious at BOF raise 3021.
 // - Bookmarks are the row id as a Double; a bookmark whose row is gone raises 3159.
-// - A current record deleted by another connection raises 3021 when its fields are read;
-//   moving from it goes on to its neighbours.
+// - The current record's fields are read when it becomes current (a move, seek, find or
+//   bookmark), as the classic record buffer was: another user's later change or deletion
+//   shows after the next move; Move 0 reads the record again (3021 when it is gone).
+//   Moving from a record deleted meanwhile goes on to its neighbours.
 #pragma once
 
 #include <memory>
