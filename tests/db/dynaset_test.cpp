@@ -51,6 +51,14 @@ TEST_F(Dynaset, WhereAndOrderOfTheStatement) {
   EXPECT_EQ(Field(*rs, "nome"), "Parafuso");
 }
 
+TEST_F(Dynaset, AliasesNameFieldsAndServeInCriteria) {
+  auto rs = db->OpenDynaset(
+      "SELECT p.nome AS Produto, p.preco FROM prod AS p WHERE p.grupo = 1 ORDER BY p.preco DESC");
+  EXPECT_EQ(dbtest::Forward(*rs, "Produto"), "Martelo|Alicate|Arruela");
+  rs->FindFirst("[Produto] LIKE 'Al*' Or p.nome = 'x'");
+  EXPECT_EQ(Field(*rs, "preco"), "22");
+}
+
 TEST_F(Dynaset, MaterialisedStatements) {
   auto grouped = db->OpenDynaset("SELECT grupo, count(*) AS n FROM prod GROUP BY grupo");
   EXPECT_EQ(dbtest::Forward(*grouped, "n"), "3|3|1");

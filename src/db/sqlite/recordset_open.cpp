@@ -12,13 +12,14 @@ namespace orvo {
 
 namespace {
 
-// Criterion names over a table: "nome", "[Nome]", "clientes.nome".
-ColumnResolver TableResolver(const TableSchema& schema) {
-  return [schema](const std::string& name) -> std::optional<ResolvedColumn> {
+// Criterion names over a table: "nome", "[Nome]", "clientes.nome", "c.nome" (an alias).
+ColumnResolver TableResolver(const TableSchema& schema, std::string alias = "") {
+  return [schema, alias](const std::string& name) -> std::optional<ResolvedColumn> {
     std::string column = name;
     auto dot = name.rfind('.');
     if (dot != std::string::npos) {
-      if (UCase(name.substr(0, dot)) != UCase(schema.name)) return std::nullopt;
+      std::string qualifier = UCase(name.substr(0, dot));
+      if (qualifier != UCase(schema.name) && qualifier != UCase(alias)) return std::nullopt;
       column = name.substr(dot + 1);
     }
     int at = schema.FindColumn(column);
@@ -59,25 +60,47 @@ bool PlanPlainSelect(SqliteConnection& conn, const ParsedStatement& parsed, Reco
   const PlainSelect& select = *parsed.plain;
   auto schema = ReadTableSchema(conn, select.table);
   if (!schema || schema->isView || !schema->hasRowid) return false;
+  // The rows are read from the table itself, so an alias only names it in the statement.
   plan.from = QuoteIdentifier(schema->name);
-  plan.resolve = TableResolver(*schema);
+  plan.resolve = TableResolver(*schema, select.alias);
+  auto find = [&](const PlainColumn& column) {
+    if (!column.qualifier.empty() && UCase(column.qualifier) != UCase(schema->name) &&
+        UCase(column.qualifier) != UCase(select.alias)) {
+      return -1;
+    }
+    return schema->FindColumn(column.name);
+  };
   if (select.columns.empty()) {
     for (const auto& column : schema->columns) {
       plan.fields.push_back(column);
       plan.fieldSql.push_back(QuoteIdentifier(column.name));
     }
   } else {
-    for (const auto& name : select.columns) {
-      int at = schema->FindColumn(name);
+    for (const auto& column : select.columns) {
+      int at = find(column);
       if (at < 0) return false;
       plan.fields.push_back(schema->columns[at]);
+      if (!column.alias.empty()) plan.fields.back().name = column.alias;
       plan.fieldSql.push_back(QuoteIdentifier(schema->columns[at].name));
     }
   }
-  for (const auto& [name, descending] : select.order) {
-    int at = schema->FindColumn(name);
+  std::vector<std::pair<std::string, ResolvedColumn>> aliases;
+  for (size_t i = 0; i < select.columns.size(); ++i) {
+    if (select.columns[i].alias.empty()) continue;
+    aliases.push_back({UCase(select.columns[i].alias), {plan.fieldSql[i], plan.fields[i].kind}});
+  }
+  if (!aliases.empty()) {
+    plan.resolve = [aliases, columns = plan.resolve](const std::string& name) {
+      for (const auto& [alias, column] : aliases) {
+        if (UCase(name) == alias) return std::optional<ResolvedColumn>(column);
+      }
+      return columns(name);
+    };
+  }
+  for (const auto& item : select.order) {
+    int at = find(item);
     if (at < 0) return false;
-    plan.order.push_back({schema->columns[at].name, descending, ""});
+    plan.order.push_back({schema->columns[at].name, item.descending, ""});
   }
   if (select.whereEnd > select.whereBegin) {
     try {

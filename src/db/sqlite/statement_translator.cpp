@@ -12,6 +12,33 @@ namespace {
 
 bool IsName(const Token& t) { return t.kind == TokenKind::Word || t.kind == TokenKind::Bracketed; }
 
+bool IsClauseWord(const Token& t) {
+  return t.IsWord("FROM") || t.IsWord("WHERE") || t.IsWord("ORDER") || t.IsWord("AS");
+}
+
+// [qualifier.]name at tokens[i]; false when there is none.
+bool ReadColumnRef(const std::vector<Token>& tokens, size_t& i, PlainColumn& column) {
+  if (!IsName(tokens[i]) || IsClauseWord(tokens[i])) return false;
+  column.name = tokens[i++].text;
+  if (tokens[i].IsSymbol(".")) {
+    if (!IsName(tokens[i + 1]) && !tokens[i + 1].IsSymbol("*")) return false;
+    column.qualifier = column.name;
+    column.name = tokens[i + 1].text;
+    i += 2;
+  }
+  return true;
+}
+
+// [AS] alias after a column or the table.
+void ReadAlias(const std::vector<Token>& tokens, size_t& i, std::string& alias) {
+  bool as = tokens[i].IsWord("AS");
+  const Token& t = tokens[as ? i + 1 : i];
+  if (IsName(t) && !IsClauseWord(t)) {
+    alias = t.text;
+    i += as ? 2 : 1;
+  }
+}
+
 std::optional<PlainSelect> RecognisePlain(const std::vector<Token>& tokens) {
   static const char* const kBreakers[] = {"GROUP", "HAVING", "UNION", "JOIN", "LIMIT",
                                           "DISTINCT", "INTO", "EXCEPT", "INTERSECT",
@@ -34,9 +61,15 @@ std::optional<PlainSelect> RecognisePlain(const std::vector<Token>& tokens) {
     ++i;
   } else {
     while (true) {
-      if (!IsName(tokens[i]) || tokens[i].IsWord("FROM")) return std::nullopt;
-      plain.columns.push_back(tokens[i].text);
-      ++i;
+      PlainColumn column;
+      if (!ReadColumnRef(tokens, i, column)) return std::nullopt;
+      if (column.name == "*") {
+        if (!plain.columns.empty() || !tokens[i].IsWord("FROM")) return std::nullopt;
+        plain.alias = column.qualifier;  // checked against the table below
+        break;
+      }
+      ReadAlias(tokens, i, column.alias);
+      plain.columns.push_back(std::move(column));
       if (!tokens[i].IsSymbol(",")) break;
       ++i;
     }
@@ -44,6 +77,13 @@ std::optional<PlainSelect> RecognisePlain(const std::vector<Token>& tokens) {
   if (!tokens[i].IsWord("FROM") || !IsName(tokens[i + 1])) return std::nullopt;
   plain.table = tokens[i + 1].text;
   i += 2;
+  std::string starQualifier = plain.alias;
+  plain.alias.clear();
+  ReadAlias(tokens, i, plain.alias);
+  if (!starQualifier.empty() && UCase(starQualifier) != UCase(plain.table) &&
+      UCase(starQualifier) != UCase(plain.alias)) {
+    return std::nullopt;
+  }
   if (i < end && tokens[i].IsWord("WHERE")) {
     plain.whereBegin = ++i;
     depth = 0;
@@ -60,11 +100,10 @@ std::optional<PlainSelect> RecognisePlain(const std::vector<Token>& tokens) {
     if (!tokens[i + 1].IsWord("BY")) return std::nullopt;
     i += 2;
     while (true) {
-      if (!IsName(tokens[i])) return std::nullopt;
-      std::pair<std::string, bool> item{tokens[i].text, false};
-      ++i;
+      PlainColumn item;
+      if (!ReadColumnRef(tokens, i, item)) return std::nullopt;
       if (tokens[i].IsWord("DESC")) {
-        item.second = true;
+        item.descending = true;
         ++i;
       } else if (tokens[i].IsWord("ASC")) {
         ++i;

@@ -12,12 +12,21 @@
 
 namespace orvo {
 
-// SELECT [TOP n] * | col, col FROM table [WHERE ...] [ORDER BY col [ASC|DESC], ...]
+// A column named in a plain select: [qualifier.]name [[AS] alias].
+struct PlainColumn {
+  std::string qualifier;  // "" or the table's name or alias
+  std::string name;
+  std::string alias;      // "" when none
+  bool descending = false;  // ORDER BY items only
+};
+
+// SELECT * | [t.]col [AS a], ... FROM table [[AS] t] [WHERE ...] [ORDER BY [t.]col [ASC|DESC], ...]
 struct PlainSelect {
   std::string table;
-  std::vector<std::string> columns;  // empty for "*"
+  std::string alias;
+  std::vector<PlainColumn> columns;  // empty for "*"
   size_t whereBegin = 0, whereEnd = 0;  // token range of the condition; empty when none
-  std::vector<std::pair<std::string, bool>> order;  // name, descending
+  std::vector<PlainColumn> order;
 };
 
 struct ParsedStatement {
