@@ -64,7 +64,9 @@ BenchData& Data() {
   return data;
 }
 
-void Finish(benchmark::State& state) { state.counters["maxrss_MB"] = PeakMegabytes(); }
+void Finish(benchmark::State& state) {
+  state.counters["maxrss_MB"] = PeakMegabytes();
+}
 
 void BM_OpenTableAndSeek(benchmark::State& state) {
   auto& data = Data();
@@ -188,7 +190,8 @@ void BM_DynasetPageFromBookmark(benchmark::State& state) {
   for (auto _ : state) {
     rs->SetBookMark(orvo::Variant(data.bookmarks[i++ % data.bookmarks.size()]));
     for (int k = 0; k < 8 && !rs->EOF_(); ++k) {
-      for (int16_t f = 0; f < rs->FieldCount(); ++f) benchmark::DoNotOptimize(rs->Fields(f).Value());
+      for (int16_t f = 0; f < rs->FieldCount(); ++f)
+        benchmark::DoNotOptimize(rs->Fields(f).Value());
       rs->MoveNext();
     }
   }
