@@ -15,17 +15,26 @@ std::string ShowParams(const std::vector<SqlValue>& params) {
   for (const SqlValue& p : params) {
     if (!out.empty()) out += ",";
     switch (p.kind) {
-      case SqlValue::Kind::Null: out += "N"; break;
-      case SqlValue::Kind::Integer: out += "I:" + std::to_string(p.integer); break;
-      case SqlValue::Kind::Real: out += "R:" + std::to_string(p.real).substr(0, 6); break;
-      case SqlValue::Kind::Text: out += "T:" + p.text; break;
+      case SqlValue::Kind::Null:
+        out += "N";
+        break;
+      case SqlValue::Kind::Integer:
+        out += "I:" + std::to_string(p.integer);
+        break;
+      case SqlValue::Kind::Real:
+        out += "R:" + std::to_string(p.real).substr(0, 6);
+        break;
+      case SqlValue::Kind::Text:
+        out += "T:" + p.text;
+        break;
     }
   }
   return out;
 }
 
 std::optional<ResolvedColumn> Customers(const std::string& name) {
-  std::string upper = UCase(name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1));
+  std::string upper =
+      UCase(name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1));
   if (upper == "NOME") return ResolvedColumn{"\"nome\"", ColumnKind::Text};
   if (upper == "NUM") return ResolvedColumn{"\"num\"", ColumnKind::Long};
   if (upper == "NASC") return ResolvedColumn{"\"nasc\"", ColumnKind::Date};
@@ -55,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"BracketedEquals", "[Nome] = 'Silva'", "\"nome\" = ?", "T:Silva"},
         {"LikeStar", "Nome LIKE 'SIL*'", "\"nome\" LIKE ? ESCAPE '\\'", "T:SIL%"},
         {"LikePercent", "Nome Like 'SIL%'", "\"nome\" LIKE ? ESCAPE '\\'", "T:SIL%"},
-        {"LikeQuestionAndBracketedStar", "Nome LIKE 'a?[*]'", "\"nome\" LIKE ? ESCAPE '\\'", "T:a_*"},
+        {"LikeQuestionAndBracketedStar", "Nome LIKE 'a?[*]'", "\"nome\" LIKE ? ESCAPE '\\'",
+         "T:a_*"},
         {"LikeBackslashIsLiteral", "Nome LIKE 'a\\b*'", "\"nome\" LIKE ? ESCAPE '\\'", "T:a\\\\b%"},
         {"FourQuotesAreOneApostrophe", "[Nome]='O''''Neil'", "\"nome\" = ?", "T:O'Neil"},
         {"TwoQuotesAreOneApostrophe", "[Nome]='O''Neil'", "\"nome\" = ?", "T:O'Neil"},
@@ -106,19 +116,24 @@ INSTANTIATE_TEST_SUITE_P(
     Dialect, MalformedCriterion,
     ::testing::ValuesIn(std::vector<MalformedCase>{
         {"UnterminatedQuote", "Nome LIKE 'a", "criterion `Nome LIKE 'a` has an unterminated quote"},
-        {"UnterminatedBracket", "[Nome = 'a'", "criterion `[Nome = 'a'` has an unterminated [name]"},
+        {"UnterminatedBracket", "[Nome = 'a'",
+         "criterion `[Nome = 'a'` has an unterminated [name]"},
         {"UnknownField", "Nada = 1", "criterion `Nada = 1` names the unknown field `Nada`"},
         {"MissingValue", "Nome = ", "criterion `Nome = ` ends where a value should follow"},
-        {"DanglingAnd", "Nome = 'a' And", "criterion `Nome = 'a' And` ends where a value should follow"},
-        {"SecondStatement", "Nome = 'a'; DROP TABLE t", "criterion `Nome = 'a'; DROP TABLE t` has unexpected `;`"},
+        {"DanglingAnd", "Nome = 'a' And",
+         "criterion `Nome = 'a' And` ends where a value should follow"},
+        {"SecondStatement", "Nome = 'a'; DROP TABLE t",
+         "criterion `Nome = 'a'; DROP TABLE t` has unexpected `;`"},
         {"InvalidCDate", "Nasc = CDate('31/02/2024')",
          "criterion `Nasc = CDate('31/02/2024')` has an invalid date `31/02/2024`"},
-        {"UnknownFunction", "Upper(Nome) = 'A'", "criterion `Upper(Nome) = 'A'` uses the unknown function `Upper`"},
+        {"UnknownFunction", "Upper(Nome) = 'A'",
+         "criterion `Upper(Nome) = 'A'` uses the unknown function `Upper`"},
         {"TwoValues", "Nome = 'a' 'b'", "criterion `Nome = 'a' 'b'` has unexpected `b`"},
         {"Empty", "", "criterion `` is empty"},
         {"UnclosedParenthesis", "(Num = 1", "criterion `(Num = 1` lacks `)` at the end"},
         {"StrayCharacter", "Num = 1 @", "criterion `Num = 1 @` has an unexpected character `@`"},
-        {"BadHashDate", "Nasc = #2024-13-45#", "criterion `Nasc = #2024-13-45#` has an invalid date `2024-13-45`"},
+        {"BadHashDate", "Nasc = #2024-13-45#",
+         "criterion `Nasc = #2024-13-45#` has an invalid date `2024-13-45`"},
     }),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -144,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
     Dialect, Statement,
     ::testing::ValuesIn(std::vector<StatementCase>{
         {"TopOneWithLike", "SELECT TOP 1 * FROM [Clientes] WHERE [Nome] LIKE 'A*' ORDER BY Nome",
-         "SELECT * FROM \"Clientes\" WHERE \"Nome\" LIKE ? ESCAPE '\\' ORDER BY Nome LIMIT 1", "T:A%", false},
+         "SELECT * FROM \"Clientes\" WHERE \"Nome\" LIKE ? ESCAPE '\\' ORDER BY Nome LIMIT 1",
+         "T:A%", false},
         {"PlainOrdered", "SELECT * FROM clientes ORDER BY nome DESC, num",
          "SELECT * FROM clientes ORDER BY nome DESC , num", "", true},
         {"PlainWithWhere", "SELECT nome, num FROM clientes WHERE Nasc = '2024/12/25 00:00:00'",
@@ -157,25 +173,33 @@ INSTANTIATE_TEST_SUITE_P(
          "SELECT uf , count ( * ) FROM clientes GROUP BY uf", "", false},
         {"AliasesAndQualifiedNames",
          "SELECT c.nome AS n, c.[num] FROM clientes AS c WHERE c.num > 3 ORDER BY c.nome DESC",
-         "SELECT c . nome AS n , c . \"num\" FROM clientes AS c WHERE c . num > 3 ORDER BY c . nome DESC",
+         "SELECT c . nome AS n , c . \"num\" FROM clientes AS c WHERE c . num > 3 ORDER BY c . "
+         "nome DESC",
          "", true},
-        {"QualifiedStarAndBareAlias", "SELECT c.* FROM clientes c", "SELECT c . * FROM clientes c", "", true},
-        {"StarOfAnotherTable", "SELECT x.* FROM clientes c", "SELECT x . * FROM clientes c", "", false},
-        {"Join", "SELECT * FROM a, b WHERE a.x = b.x", "SELECT * FROM a , b WHERE a . x = b . x", "", false},
+        {"QualifiedStarAndBareAlias", "SELECT c.* FROM clientes c", "SELECT c . * FROM clientes c",
+         "", true},
+        {"StarOfAnotherTable", "SELECT x.* FROM clientes c", "SELECT x . * FROM clientes c", "",
+         false},
+        {"Join", "SELECT * FROM a, b WHERE a.x = b.x", "SELECT * FROM a , b WHERE a . x = b . x",
+         "", false},
         {"InjectionStaysLiteral", "SELECT * FROM t WHERE n = 'a''; DROP TABLE t; --'",
          "SELECT * FROM t WHERE n = ?", "T:a'; DROP TABLE t; --", true},
     }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MalformedStatement, RaisesNamingTheStatement) {
-  struct Case { const char* statement; const char* message; };
-  for (const Case& c : {Case{"DELETE FROM t", "statement `DELETE FROM t` is not a SELECT"},
-                        Case{"SELECT * FROM t; DROP TABLE t",
-                             "statement `SELECT * FROM t; DROP TABLE t` holds more than one statement"},
-                        Case{"SELECT TOP x * FROM t",
-                             "statement `SELECT TOP x * FROM t` has TOP without a whole number of rows"},
-                        Case{"SELECT * FROM t WHERE n = 'a",
-                             "statement `SELECT * FROM t WHERE n = 'a` has an unterminated quote"}}) {
+  struct Case {
+    const char* statement;
+    const char* message;
+  };
+  for (const Case& c :
+       {Case{"DELETE FROM t", "statement `DELETE FROM t` is not a SELECT"},
+        Case{"SELECT * FROM t; DROP TABLE t",
+             "statement `SELECT * FROM t; DROP TABLE t` holds more than one statement"},
+        Case{"SELECT TOP x * FROM t",
+             "statement `SELECT TOP x * FROM t` has TOP without a whole number of rows"},
+        Case{"SELECT * FROM t WHERE n = 'a",
+             "statement `SELECT * FROM t WHERE n = 'a` has an unterminated quote"}}) {
     try {
       ParseStatement(c.statement);
       ADD_FAILURE() << "no error for " << c.statement;

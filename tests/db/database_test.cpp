@@ -35,7 +35,9 @@ TEST_F(DatabaseFile, MissingFileIsNotCreatedUnlessAsked) {
   EXPECT_EQ(ErrorOf([&] { SqliteDatabase::Open(path); }, &message), dberr::kFileNotFound);
   EXPECT_EQ(message, "could not find database file `" + path + "`");
   EXPECT_FALSE(std::filesystem::exists(path));
-  EXPECT_EQ(ErrorOf([&] { SqliteDatabase::Open(path, LocaleSettings::PtBR(), {true, true, 100}); }),
+  EXPECT_EQ(ErrorOf([&] {
+              SqliteDatabase::Open(path, LocaleSettings::PtBR(), {true, true, 100});
+            }),
             dberr::kFileNotFound)
       << "read-only never creates";
   DatabaseOptions create;
@@ -76,8 +78,9 @@ TEST_F(DatabaseFile, LockedDatabaseWaitsThenRaises) {
   DatabaseOptions impatient;
   impatient.busyTimeoutMs = 50;
   std::string message;
-  EXPECT_EQ(ErrorOf([&] { SqliteDatabase::Open(path, LocaleSettings::PtBR(), impatient); }, &message),
-            dberr::kLocked);
+  EXPECT_EQ(
+      ErrorOf([&] { SqliteDatabase::Open(path, LocaleSettings::PtBR(), impatient); }, &message),
+      dberr::kLocked);
   EXPECT_NE(message.find("locked"), std::string::npos) << message;
   owner->Exec("COMMIT");
   auto other = SqliteDatabase::Open(path, LocaleSettings::PtBR(), impatient);
@@ -124,7 +127,8 @@ TEST_F(DatabaseFile, SampleDataIsDeterministicLatin1StoredAsUtf8) {
   EXPECT_EQ(rs->RecordCount(), 300);
   rs->FindFirst("cidade = 'S\xC3O PAULO'");
   ASSERT_FALSE(rs->NoMatch());
-  auto stored = db->OpenDynaset("SELECT hex(cidade) AS h FROM clientes WHERE cidade = 'S\xC3O PAULO'");
+  auto stored =
+      db->OpenDynaset("SELECT hex(cidade) AS h FROM clientes WHERE cidade = 'S\xC3O PAULO'");
   EXPECT_EQ(Field(*stored, "h"), "53C3834F205041554C4F");  // UTF-8 on disk
   auto table = db->OpenTable("clientes", "ix_uf_cidade");
   EXPECT_EQ(table->Indexes(2).Fields(), "+uf;+cidade");

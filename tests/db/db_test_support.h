@@ -36,12 +36,18 @@ inline DatabaseRef MemoryDb(const std::string& sql) {
 // Null as "<null>".
 inline std::string Show(const Variant& v) {
   switch (v.Type()) {
-    case VarType::Null: return "<null>";
-    case VarType::Empty: return "<empty>";
-    case VarType::String: return v.AsString();
-    case VarType::Integer: return std::to_string(v.AsInteger());
-    case VarType::Long: return std::to_string(v.AsLong());
-    case VarType::Boolean: return v.AsBoolean() ? "True" : "False";
+    case VarType::Null:
+      return "<null>";
+    case VarType::Empty:
+      return "<empty>";
+    case VarType::String:
+      return v.AsString();
+    case VarType::Integer:
+      return std::to_string(v.AsInteger());
+    case VarType::Long:
+      return std::to_string(v.AsLong());
+    case VarType::Boolean:
+      return v.AsBoolean() ? "True" : "False";
     default: {
       char buffer[64];
       std::snprintf(buffer, sizeof buffer, "%g", v.AsDouble());

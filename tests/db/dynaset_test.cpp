@@ -85,9 +85,13 @@ TEST_F(Dynaset, RequeryAndBookmarks) {
   auto rs = db->OpenDynaset("SELECT * FROM prod ORDER BY nome");
   rs->FindFirst("nome = 'Porca'");
   Variant mark = rs->BookMark();
-  db->Exec("INSERT INTO prod (id, nome, grupo) VALUES (8, 'Abra\xE7" "adeira', 1)");
+  db->Exec(
+      "INSERT INTO prod (id, nome, grupo) VALUES (8, 'Abra\xE7"
+      "adeira', 1)");
   rs->Requery();
-  EXPECT_EQ(Field(*rs, "nome"), "Abra\xE7" "adeira");
+  EXPECT_EQ(Field(*rs, "nome"),
+            "Abra\xE7"
+            "adeira");
   EXPECT_EQ(rs->RecordCount(), 8);
   rs->SetBookMark(mark);
   EXPECT_EQ(Field(*rs, "nome"), "Porca");
@@ -135,10 +139,14 @@ TEST_F(NoMatchless, FieldsReportTheirOwnFamily) {
   EXPECT_EQ(ErrorOf([&] { rs->Fields("nome").Size(); }), dberr::kNotSupported);
   EXPECT_EQ(ErrorOf([&] { rs->Seek("=", {1}); }), dberr::kNotSupported);
   EXPECT_EQ(ErrorOf([&] { rs->FindFirst("id = 1"); }), dberr::kNotSupported);
-  struct Expected { const char* name; int16_t type; int32_t definedSize; };
-  for (const Expected& e : {Expected{"id", 3, 4}, Expected{"nome", 200, 40},
-                            Expected{"preco", 5, 8}, Expected{"criado", 7, 8},
-                            Expected{"obs", 201, 2147483647}, Expected{"ativo", 11, 1}}) {
+  struct Expected {
+    const char* name;
+    int16_t type;
+    int32_t definedSize;
+  };
+  for (const Expected& e :
+       {Expected{"id", 3, 4}, Expected{"nome", 200, 40}, Expected{"preco", 5, 8},
+        Expected{"criado", 7, 8}, Expected{"obs", 201, 2147483647}, Expected{"ativo", 11, 1}}) {
     EXPECT_EQ(rs->Fields(e.name).Type(), e.type) << e.name;
     EXPECT_EQ(rs->Fields(e.name).DefinedSize(), e.definedSize) << e.name;
   }

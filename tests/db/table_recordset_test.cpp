@@ -116,8 +116,9 @@ TEST_F(TableRecordset, ListsIndexesWithTheirFields) {
 }
 
 TEST_F(TableRecordset, PrimaryKeyOfATextKeyIsItsAutomaticIndex) {
-  db->Exec("CREATE TABLE uf (sigla VARCHAR(2) PRIMARY KEY, nome VARCHAR(30));"
-           "INSERT INTO uf VALUES ('SP','S\xE3o Paulo'), ('AC','Acre'), ('MG','Minas');");
+  db->Exec(
+      "CREATE TABLE uf (sigla VARCHAR(2) PRIMARY KEY, nome VARCHAR(30));"
+      "INSERT INTO uf VALUES ('SP','S\xE3o Paulo'), ('AC','Acre'), ('MG','Minas');");
   auto rs = db->OpenTable("UF", "PrimaryKey");
   EXPECT_EQ(rs->Indexes(0).Name(), "PrimaryKey");
   EXPECT_EQ(rs->Indexes(0).Fields(), "+sigla");
@@ -139,10 +140,15 @@ TEST_F(TableRecordset, ChangingIndexKeepsTheCurrentRecord) {
 TEST_F(TableRecordset, FieldsReportTypesSizesAndValues) {
   auto rs = db->OpenTable("prod", "PrimaryKey");
   rs->Seek("=", {5});
-  struct Expected { const char* name; int16_t type; int32_t size; const char* value; };
-  for (const Expected& e : {Expected{"id", 4, 4, "5"}, Expected{"CODIGO", 10, 10, "a1"},
-                            Expected{"preco", 7, 8, "0.1"}, Expected{"obs", 12, 0, "<null>"},
-                            Expected{"ativo", 1, 1, "True"}}) {
+  struct Expected {
+    const char* name;
+    int16_t type;
+    int32_t size;
+    const char* value;
+  };
+  for (const Expected& e :
+       {Expected{"id", 4, 4, "5"}, Expected{"CODIGO", 10, 10, "a1"}, Expected{"preco", 7, 8, "0.1"},
+        Expected{"obs", 12, 0, "<null>"}, Expected{"ativo", 1, 1, "True"}}) {
     EXPECT_EQ(rs->Fields(e.name).Type(), e.type) << e.name;
     EXPECT_EQ(rs->Fields(e.name).Size(), e.size) << e.name;
     EXPECT_EQ(Field(*rs, e.name), e.value) << e.name;
@@ -233,7 +239,12 @@ TEST(TableRecordsetWalk, MatchesASortOfTheRows) {
   auto db = dbtest::MemoryDb(
       "CREATE TABLE t (id INTEGER PRIMARY KEY, a INTEGER, b VARCHAR(5), c REAL);"
       "CREATE INDEX ix_mixed ON t (a DESC, b, c DESC);");
-  struct Row { int id; std::optional<int> a; std::optional<std::string> b; std::optional<double> c; };
+  struct Row {
+    int id;
+    std::optional<int> a;
+    std::optional<std::string> b;
+    std::optional<double> c;
+  };
   std::vector<Row> rows;
   std::mt19937 random(7);
   for (int id = 1; id <= 300; ++id) {

@@ -49,10 +49,14 @@ const int64_t kSerialEpoch = DaysFromCivil(1899, 12, 30);
 
 double NumberOf(const Variant& v) {
   switch (v.Type()) {
-    case VarType::Integer: return v.AsInteger();
-    case VarType::Long: return v.AsLong();
-    case VarType::Single: return v.AsSingle();
-    default: return v.AsDouble();
+    case VarType::Integer:
+      return v.AsInteger();
+    case VarType::Long:
+      return v.AsLong();
+    case VarType::Single:
+      return v.AsSingle();
+    default:
+      return v.AsDouble();
   }
 }
 
@@ -67,63 +71,103 @@ ColumnInfo ColumnFromDeclType(std::string name, std::string declType) {
     info.kind = kind;
     info.size = size;
   };
-  if (Has(t, "BOOL") || Has(t, "BIT") || Has(t, "YESNO")) set(ColumnKind::Boolean, 1);
-  else if (Has(t, "DATE") || Has(t, "TIME")) set(ColumnKind::Date, 8);
-  else if (Has(t, "BIGINT") || Has(t, "INT8")) set(ColumnKind::BigInt, 8);
-  else if (Has(t, "TINYINT") || t == "BYTE") set(ColumnKind::Byte, 1);
-  else if (Has(t, "SMALLINT") || Has(t, "INT2")) set(ColumnKind::Integer, 2);
-  else if (Has(t, "INT")) set(ColumnKind::Long, 4);
+  if (Has(t, "BOOL") || Has(t, "BIT") || Has(t, "YESNO"))
+    set(ColumnKind::Boolean, 1);
+  else if (Has(t, "DATE") || Has(t, "TIME"))
+    set(ColumnKind::Date, 8);
+  else if (Has(t, "BIGINT") || Has(t, "INT8"))
+    set(ColumnKind::BigInt, 8);
+  else if (Has(t, "TINYINT") || t == "BYTE")
+    set(ColumnKind::Byte, 1);
+  else if (Has(t, "SMALLINT") || Has(t, "INT2"))
+    set(ColumnKind::Integer, 2);
+  else if (Has(t, "INT"))
+    set(ColumnKind::Long, 4);
   else if (Has(t, "CHAR") || Has(t, "CLOB") || Has(t, "TEXT")) {
     int32_t length = DeclaredLength(declType);
-    if (length > 0) set(ColumnKind::Text, length);
-    else if (Has(t, "CHAR")) set(ColumnKind::Text, 255);
-    else set(ColumnKind::Memo, 0);
-  } else if (Has(t, "BLOB") || Has(t, "BINARY")) set(ColumnKind::Binary, 0);
-  else if (Has(t, "MONEY") || Has(t, "CURRENCY")) set(ColumnKind::Currency, 8);
-  else if (Has(t, "SINGLE")) set(ColumnKind::Single, 4);
+    if (length > 0)
+      set(ColumnKind::Text, length);
+    else if (Has(t, "CHAR"))
+      set(ColumnKind::Text, 255);
+    else
+      set(ColumnKind::Memo, 0);
+  } else if (Has(t, "BLOB") || Has(t, "BINARY"))
+    set(ColumnKind::Binary, 0);
+  else if (Has(t, "MONEY") || Has(t, "CURRENCY"))
+    set(ColumnKind::Currency, 8);
+  else if (Has(t, "SINGLE"))
+    set(ColumnKind::Single, 4);
   else if (Has(t, "REAL") || Has(t, "FLOA") || Has(t, "DOUB") || Has(t, "NUMERIC") ||
-           Has(t, "DECIMAL")) set(ColumnKind::Double, 8);
-  else set(ColumnKind::Memo, 0);
+           Has(t, "DECIMAL"))
+    set(ColumnKind::Double, 8);
+  else
+    set(ColumnKind::Memo, 0);
   return info;
 }
 
 int16_t SeekFamilyType(ColumnKind kind) {
   switch (kind) {
-    case ColumnKind::Boolean: return 1;
-    case ColumnKind::Byte: return 2;
-    case ColumnKind::Integer: return 3;
-    case ColumnKind::Long: return 4;
-    case ColumnKind::Currency: return 5;
-    case ColumnKind::Single: return 6;
-    case ColumnKind::Double: return 7;
-    case ColumnKind::Date: return 8;
-    case ColumnKind::Binary: return 11;
-    case ColumnKind::Text: return 10;
-    case ColumnKind::Memo: return 12;
-    case ColumnKind::BigInt: return 16;
+    case ColumnKind::Boolean:
+      return 1;
+    case ColumnKind::Byte:
+      return 2;
+    case ColumnKind::Integer:
+      return 3;
+    case ColumnKind::Long:
+      return 4;
+    case ColumnKind::Currency:
+      return 5;
+    case ColumnKind::Single:
+      return 6;
+    case ColumnKind::Double:
+      return 7;
+    case ColumnKind::Date:
+      return 8;
+    case ColumnKind::Binary:
+      return 11;
+    case ColumnKind::Text:
+      return 10;
+    case ColumnKind::Memo:
+      return 12;
+    case ColumnKind::BigInt:
+      return 16;
   }
   return 12;
 }
 
 int16_t FindFamilyType(ColumnKind kind) {
   switch (kind) {
-    case ColumnKind::Boolean: return 11;
-    case ColumnKind::Byte: return 17;
-    case ColumnKind::Integer: return 2;
-    case ColumnKind::Long: return 3;
-    case ColumnKind::Currency: return 6;
-    case ColumnKind::Single: return 4;
-    case ColumnKind::Double: return 5;
-    case ColumnKind::Date: return 7;
-    case ColumnKind::Binary: return 205;
-    case ColumnKind::Text: return 200;
-    case ColumnKind::Memo: return 201;
-    case ColumnKind::BigInt: return 20;
+    case ColumnKind::Boolean:
+      return 11;
+    case ColumnKind::Byte:
+      return 17;
+    case ColumnKind::Integer:
+      return 2;
+    case ColumnKind::Long:
+      return 3;
+    case ColumnKind::Currency:
+      return 6;
+    case ColumnKind::Single:
+      return 4;
+    case ColumnKind::Double:
+      return 5;
+    case ColumnKind::Date:
+      return 7;
+    case ColumnKind::Binary:
+      return 205;
+    case ColumnKind::Text:
+      return 200;
+    case ColumnKind::Memo:
+      return 201;
+    case ColumnKind::BigInt:
+      return 20;
   }
   return 201;
 }
 
-bool IsTextKind(ColumnKind kind) { return kind == ColumnKind::Text || kind == ColumnKind::Memo; }
+bool IsTextKind(ColumnKind kind) {
+  return kind == ColumnKind::Text || kind == ColumnKind::Memo;
+}
 
 bool IsNumericKind(ColumnKind kind) {
   return !IsTextKind(kind) && kind != ColumnKind::Date && kind != ColumnKind::Binary;
@@ -217,9 +261,12 @@ Variant ToVariant(const SqlValue& value, ColumnKind kind) {
         return Variant(static_cast<int32_t>(value.integer));
       }
       return Variant(static_cast<double>(value.integer));
-    case K::Real: return Variant(value.real);
-    case K::Text: return Variant(value.text);
-    case K::Null: break;
+    case K::Real:
+      return Variant(value.real);
+    case K::Text:
+      return Variant(value.text);
+    case K::Null:
+      break;
   }
   return Variant::Null();
 }

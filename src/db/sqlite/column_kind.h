@@ -12,15 +12,27 @@
 
 namespace orvo {
 
-enum class ColumnKind { Boolean, Byte, Integer, Long, BigInt, Currency, Single, Double, Date,
-                        Text, Memo, Binary };
+enum class ColumnKind {
+  Boolean,
+  Byte,
+  Integer,
+  Long,
+  BigInt,
+  Currency,
+  Single,
+  Double,
+  Date,
+  Text,
+  Memo,
+  Binary
+};
 
 struct ColumnInfo {
   std::string name;      // as the database spells it
   std::string declType;  // as declared, "" for expressions
   ColumnKind kind = ColumnKind::Memo;
-  int32_t size = 0;      // characters for text, bytes for the others
-  std::string collation; // "" for the column's default
+  int32_t size = 0;       // characters for text, bytes for the others
+  std::string collation;  // "" for the column's default
 };
 
 // "VARCHAR(40)" -> Text/40, "TEXT" -> Memo, "DATE"/"DATETIME" -> Date, "INTEGER" -> Long,

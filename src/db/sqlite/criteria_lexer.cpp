@@ -15,14 +15,16 @@ bool Token::IsWord(const char* upperWord) const {
 }
 
 void RaiseSyntax(const char* what, const std::string& source, const std::string& fault) {
-  int32_t number = std::strcmp(what, "statement") == 0 ? dberr::kSyntaxInStatement
-                                                       : dberr::kSyntaxInCriterion;
+  int32_t number =
+      std::strcmp(what, "statement") == 0 ? dberr::kSyntaxInStatement : dberr::kSyntaxInCriterion;
   RaiseError(number, std::string(what) + " `" + source + "` " + fault);
 }
 
 namespace {
 
-bool IsNameChar(unsigned char c) { return std::isalnum(c) || c == '_' || c == '$' || c >= 0xC0; }
+bool IsNameChar(unsigned char c) {
+  return std::isalnum(c) || c == '_' || c == '$' || c >= 0xC0;
+}
 
 // Reads a quoted literal starting at the opening quote. Two quotes stand for one. The
 // control also writes four quotes for one apostrophe (O''''Neil) and, in some lookups, no
@@ -84,7 +86,8 @@ std::vector<Token> Tokenize(const std::string& s, const char* what) {
       token.kind = TokenKind::Date;
       token.text = s.substr(i + 1, close - i - 1);
       i = close + 1;
-    } else if (std::isdigit(c) || (c == '.' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
+    } else if (std::isdigit(c) || (c == '.' && i + 1 < s.size() &&
+                                   std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
       token.kind = TokenKind::Number;
       size_t j = i;
       while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) ++j;

@@ -8,12 +8,12 @@
 namespace orvo {
 
 enum class TokenKind {
-  Word,      // bare name or keyword: Nome, AND, LIKE, SELECT, CDate
-  Bracketed, // [Cod Cli]: text holds the name without brackets
-  String,    // 'O''Neil': text holds the value, quotes undone
-  Number,    // 12, 12.5, 1e3: text as written
-  Date,      // #12/25/2024#: text between the hashes
-  Symbol,    // = <> != < > <= >= ( ) , . * + - / & ; ?
+  Word,       // bare name or keyword: Nome, AND, LIKE, SELECT, CDate
+  Bracketed,  // [Cod Cli]: text holds the name without brackets
+  String,     // 'O''Neil': text holds the value, quotes undone
+  Number,     // 12, 12.5, 1e3: text as written
+  Date,       // #12/25/2024#: text between the hashes
+  Symbol,     // = <> != < > <= >= ( ) , . * + - / & ; ?
   End,
 };
 

@@ -61,8 +61,13 @@ class CriterionParser {
   CriterionParser(const std::vector<Token>& tokens, size_t begin, size_t end,
                   const ColumnResolver& resolve, const LocaleSettings& locale, const char* what,
                   const std::string& source)
-      : tokens_(tokens), pos_(begin), end_(end), resolve_(resolve), locale_(locale),
-        what_(what), source_(source) {}
+      : tokens_(tokens),
+        pos_(begin),
+        end_(end),
+        resolve_(resolve),
+        locale_(locale),
+        what_(what),
+        source_(source) {}
 
   SqlFragment Run() {
     if (pos_ >= end_) Fail("is empty");
@@ -142,10 +147,14 @@ class CriterionParser {
 
   static ColumnKind DefaultKind(const Variant& v) {
     switch (v.Type()) {
-      case VarType::String: return ColumnKind::Memo;
-      case VarType::Date: return ColumnKind::Date;
-      case VarType::Boolean: return ColumnKind::Long;
-      default: return ColumnKind::Double;
+      case VarType::String:
+        return ColumnKind::Memo;
+      case VarType::Date:
+        return ColumnKind::Date;
+      case VarType::Boolean:
+        return ColumnKind::Long;
+      default:
+        return ColumnKind::Double;
     }
   }
 
@@ -166,8 +175,8 @@ class CriterionParser {
           logical = true;
         }
       }
-      bool followedByOperator = scan < end_ && (IsComparisonSymbol(tokens_[scan]) ||
-                                                tokens_[scan].IsWord("LIKE"));
+      bool followedByOperator =
+          scan < end_ && (IsComparisonSymbol(tokens_[scan]) || tokens_[scan].IsWord("LIKE"));
       if (logical && !followedByOperator) {
         SqlFragment inner = ParseOr();
         ExpectSymbol(")");
@@ -240,8 +249,8 @@ class CriterionParser {
 
   static bool IsComparisonSymbol(const Token& t) {
     return t.kind == TokenKind::Symbol &&
-           (t.text == "=" || t.text == "<>" || t.text == "!=" || t.text == "<" ||
-            t.text == ">" || t.text == "<=" || t.text == ">=");
+           (t.text == "=" || t.text == "<>" || t.text == "!=" || t.text == "<" || t.text == ">" ||
+            t.text == "<=" || t.text == ">=");
   }
 
   Operand Combine(Operand left, const std::string& symbol, Operand right) {
@@ -398,8 +407,7 @@ SqlFragment TranslateCondition(const std::vector<Token>& tokens, size_t begin, s
 SqlFragment TranslateCriterion(const std::string& criterion, const ColumnResolver& resolve,
                                const LocaleSettings& locale) {
   std::vector<Token> tokens = Tokenize(criterion, "criterion");
-  return TranslateCondition(tokens, 0, tokens.size() - 1, resolve, locale, "criterion",
-                            criterion);
+  return TranslateCondition(tokens, 0, tokens.size() - 1, resolve, locale, "criterion", criterion);
 }
 
 }  // namespace orvo

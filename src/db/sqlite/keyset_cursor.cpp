@@ -9,7 +9,9 @@ namespace orvo {
 
 KeysetCursor::KeysetCursor(SqliteConnection& conn, std::string from, SqlFragment baseWhere,
                            std::vector<std::string> fieldSql)
-    : conn_(conn), from_(std::move(from)), baseWhere_(std::move(baseWhere)),
+    : conn_(conn),
+      from_(std::move(from)),
+      baseWhere_(std::move(baseWhere)),
       fieldSql_(std::move(fieldSql)) {
   SetOrder({});
 }
@@ -102,9 +104,12 @@ std::vector<CursorRow> KeysetCursor::Walk(bool forward, const KeyBound* bound, b
     const std::string key = KeySql(level);
     std::vector<SqlFragment> segments;
     if (wantGreater) {
-      if (!isNull) segments.push_back({" AND " + key + (strict ? " > ?" : " >= ?"), {b}});
-      else if (strict) segments.push_back({" AND " + key + " IS NOT NULL", {}});
-      else segments.push_back({"", {}});
+      if (!isNull)
+        segments.push_back({" AND " + key + (strict ? " > ?" : " >= ?"), {b}});
+      else if (strict)
+        segments.push_back({" AND " + key + " IS NOT NULL", {}});
+      else
+        segments.push_back({"", {}});
     } else {
       if (!isNull) segments.push_back({" AND " + key + (strict ? " < ?" : " <= ?"), {b}});
       if (!isNull || !strict) segments.push_back({" AND " + key + " IS NULL", {}});
@@ -113,7 +118,8 @@ std::vector<CursorRow> KeysetCursor::Walk(bool forward, const KeyBound* bound, b
       SqlFragment conditions = prefix;
       conditions.Append(segment);
       // Skipped rows are counted off segment by segment.
-      std::vector<CursorRow> found = Run(conditions, extra, forward, 0, skip + limit - static_cast<int64_t>(rows.size()));
+      std::vector<CursorRow> found =
+          Run(conditions, extra, forward, 0, skip + limit - static_cast<int64_t>(rows.size()));
       for (auto& row : found) {
         if (skip > 0) {
           --skip;

@@ -47,15 +47,13 @@ class KeysetCursor {
   std::optional<CursorRow> ByRowid(int64_t rowid);
   int64_t Count();
 
-  static KeyBound BoundOf(const CursorRow& row) {
-    return KeyBound{row.keys, true, row.rowid};
-  }
+  static KeyBound BoundOf(const CursorRow& row) { return KeyBound{row.keys, true, row.rowid}; }
 
  private:
   std::string KeySql(size_t level) const;  // level == order_.size() is the row id
   std::string OrderBy(bool forward) const;
-  std::vector<CursorRow> Run(const SqlFragment& conditions, const SqlFragment* extra,
-                             bool forward, int64_t skip, int64_t limit);
+  std::vector<CursorRow> Run(const SqlFragment& conditions, const SqlFragment* extra, bool forward,
+                             int64_t skip, int64_t limit);
   SqlFragment EqualTo(size_t level, const SqlValue& value) const;
 
   SqliteConnection& conn_;

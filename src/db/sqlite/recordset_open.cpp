@@ -141,8 +141,10 @@ void PlanMaterialised(SqliteConnection& conn, const ParsedStatement& parsed, Rec
         // An expression has no declared type: the first row's value decides.
         if (!stepped) hasRow = probe.Step(), stepped = true;
         int type = hasRow ? probe.ColumnType(i) : SQLITE_NULL;
-        const char* decl = type == SQLITE_INTEGER ? "INTEGER" : type == SQLITE_FLOAT ? "DOUBLE"
-                           : type == SQLITE_TEXT  ? "VARCHAR(255)" : "";
+        const char* decl = type == SQLITE_INTEGER ? "INTEGER"
+                           : type == SQLITE_FLOAT ? "DOUBLE"
+                           : type == SQLITE_TEXT  ? "VARCHAR(255)"
+                                                  : "";
         info = ColumnFromDeclType(info.name, decl);
         info.declType.clear();
       }
@@ -156,9 +158,11 @@ void PlanMaterialised(SqliteConnection& conn, const ParsedStatement& parsed, Rec
   plan.from = "temp." + QuoteIdentifier(plan.tempTable);
   std::vector<ColumnInfo> fields = plan.fields;
   plan.resolve = [fields](const std::string& name) -> std::optional<ResolvedColumn> {
-    std::string upper = UCase(name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1));
+    std::string upper =
+        UCase(name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1));
     for (size_t i = 0; i < fields.size(); ++i) {
-      if (UCase(fields[i].name) == upper) return ResolvedColumn{"c" + std::to_string(i), fields[i].kind};
+      if (UCase(fields[i].name) == upper)
+        return ResolvedColumn{"c" + std::to_string(i), fields[i].kind};
     }
     return std::nullopt;
   };
@@ -170,8 +174,8 @@ RecordsetRef OpenTableRecordset(const ConnectionRef& conn, const std::string& na
                                 const std::string& index) {
   TableSchema schema = RequireTable(*conn, StripBrackets(name));
   if (schema.isView || !schema.hasRowid) {
-    RaiseError(dberr::kWrongFamily, "`" + schema.name +
-                                        "` cannot be opened as a table recordset; open it as a dynaset");
+    RaiseError(dberr::kWrongFamily,
+               "`" + schema.name + "` cannot be opened as a table recordset; open it as a dynaset");
   }
   RecordsetPlan plan;
   plan.flavour = RecordsetFlavour::Table;

@@ -26,31 +26,55 @@ class SampleRandom {
   uint64_t state_;
 };
 
-const char* const kFirstNames[] = {
-    "ANA", "ANTONIO", "BEATRIZ", "BRUNO", "CARLA", "CARLOS", "DANIELA", "EDUARDO", "FERNANDA",
-    "FRANCISCO", "GABRIEL", "HELENA", "IGOR", "JO\xC3O", "JOS\xC9", "JULIANA", "LU\xCDS",
-    "MARIA", "M\xC1RCIO", "PATR\xCD" "CIA", "PAULO", "PEDRO", "RAFAEL", "ROSA", "S\xC9RGIO",
-    "SILVIA", "TATIANE", "VIT\xD3RIA"};
+const char* const kFirstNames[] = {"ANA",
+                                   "ANTONIO",
+                                   "BEATRIZ",
+                                   "BRUNO",
+                                   "CARLA",
+                                   "CARLOS",
+                                   "DANIELA",
+                                   "EDUARDO",
+                                   "FERNANDA",
+                                   "FRANCISCO",
+                                   "GABRIEL",
+                                   "HELENA",
+                                   "IGOR",
+                                   "JO\xC3O",
+                                   "JOS\xC9",
+                                   "JULIANA",
+                                   "LU\xCDS",
+                                   "MARIA",
+                                   "M\xC1RCIO",
+                                   "PATR\xCD"
+                                   "CIA",
+                                   "PAULO",
+                                   "PEDRO",
+                                   "RAFAEL",
+                                   "ROSA",
+                                   "S\xC9RGIO",
+                                   "SILVIA",
+                                   "TATIANE",
+                                   "VIT\xD3RIA"};
 const char* const kSurnames[] = {
-    "ALMEIDA", "ALVES", "ARA\xDAJO", "BARBOSA", "CARVALHO", "CONCEI\xC7\xC3O", "COSTA",
-    "D'\xC1VILA", "DIAS", "FERREIRA", "GOMES", "LIMA", "MARTINS", "MELO", "NASCIMENTO",
-    "O'NEIL", "OLIVEIRA", "PEREIRA", "RIBEIRO", "ROCHA", "RODRIGUES", "SANTOS", "SILVA",
-    "SOUZA", "TEIXEIRA"};
+    "ALMEIDA",    "ALVES",  "ARA\xDAJO", "BARBOSA", "CARVALHO", "CONCEI\xC7\xC3O", "COSTA",
+    "D'\xC1VILA", "DIAS",   "FERREIRA",  "GOMES",   "LIMA",     "MARTINS",         "MELO",
+    "NASCIMENTO", "O'NEIL", "OLIVEIRA",  "PEREIRA", "RIBEIRO",  "ROCHA",           "RODRIGUES",
+    "SANTOS",     "SILVA",  "SOUZA",     "TEIXEIRA"};
 struct City {
   const char* name;
   const char* uf;
 };
 const City kCities[] = {
-    {"S\xC3O PAULO", "SP"},  {"CAMPINAS", "SP"},      {"SANTOS", "SP"},
-    {"RIO DE JANEIRO", "RJ"}, {"NITER\xD3I", "RJ"},   {"BELO HORIZONTE", "MG"},
-    {"UBERL\xC2NDIA", "MG"}, {"CURITIBA", "PR"},      {"LONDRINA", "PR"},
-    {"PORTO ALEGRE", "RS"},  {"PELOTAS", "RS"},       {"FLORIAN\xD3POLIS", "SC"},
-    {"JOINVILLE", "SC"},     {"SALVADOR", "BA"},      {"RECIFE", "PE"},
-    {"FORTALEZA", "CE"},     {"BEL\xC9M", "PA"},      {"MANAUS", "AM"},
-    {"GOI\xC2NIA", "GO"},    {"BRAS\xCDLIA", "DF"},   {"VIT\xD3RIA", "ES"},
-    {"NATAL", "RN"},         {"JO\xC3O PESSOA", "PB"}, {"MACEI\xD3", "AL"},
-    {"CUIAB\xC1", "MT"},     {"CAMPO GRANDE", "MS"},  {"S\xC3O LU\xCDS", "MA"},
-    {"TERESINA", "PI"},      {"ARACAJU", "SE"},       {"PALMAS", "TO"}};
+    {"S\xC3O PAULO", "SP"},   {"CAMPINAS", "SP"},       {"SANTOS", "SP"},
+    {"RIO DE JANEIRO", "RJ"}, {"NITER\xD3I", "RJ"},     {"BELO HORIZONTE", "MG"},
+    {"UBERL\xC2NDIA", "MG"},  {"CURITIBA", "PR"},       {"LONDRINA", "PR"},
+    {"PORTO ALEGRE", "RS"},   {"PELOTAS", "RS"},        {"FLORIAN\xD3POLIS", "SC"},
+    {"JOINVILLE", "SC"},      {"SALVADOR", "BA"},       {"RECIFE", "PE"},
+    {"FORTALEZA", "CE"},      {"BEL\xC9M", "PA"},       {"MANAUS", "AM"},
+    {"GOI\xC2NIA", "GO"},     {"BRAS\xCDLIA", "DF"},    {"VIT\xD3RIA", "ES"},
+    {"NATAL", "RN"},          {"JO\xC3O PESSOA", "PB"}, {"MACEI\xD3", "AL"},
+    {"CUIAB\xC1", "MT"},      {"CAMPO GRANDE", "MS"},   {"S\xC3O LU\xCDS", "MA"},
+    {"TERESINA", "PI"},       {"ARACAJU", "SE"},        {"PALMAS", "TO"}};
 
 template <typename T, size_t N>
 constexpr int Count(const T (&)[N]) {
@@ -91,13 +115,13 @@ void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed
       double limite = (10000 + random.Below(4990001)) / 100.0;
       bool ativo = random.Below(5) != 0;
       int note = random.Below(10);
-      insert.Bind({SqlValue::Int(codigo), SqlValue::Text(nome.substr(0, 40)),
-                   SqlValue::Text(city.name), SqlValue::Text(city.uf),
-                   SqlValue::Text(random.Below(3) ? "F" : "J"), SqlValue::Int(1 + random.Below(999)),
-                   SqlValue::Text(SerialToIsoText(nascimento)), SqlValue::Real(limite),
-                   SqlValue::Int(ativo ? 1 : 0),
-                   note == 0 ? SqlValue::Text("cliente desde " + std::to_string(1990 + random.Below(35)))
-                             : SqlValue{}});
+      insert.Bind(
+          {SqlValue::Int(codigo), SqlValue::Text(nome.substr(0, 40)), SqlValue::Text(city.name),
+           SqlValue::Text(city.uf), SqlValue::Text(random.Below(3) ? "F" : "J"),
+           SqlValue::Int(1 + random.Below(999)), SqlValue::Text(SerialToIsoText(nascimento)),
+           SqlValue::Real(limite), SqlValue::Int(ativo ? 1 : 0),
+           note == 0 ? SqlValue::Text("cliente desde " + std::to_string(1990 + random.Below(35)))
+                     : SqlValue{}});
       insert.Step();
       insert.Reset();
     }

@@ -54,7 +54,9 @@ std::string Utf8ToLatin1(const char* s, int length) {
 SqlQuery::SqlQuery(SqliteConnection& conn, const std::string& sql)
     : conn_(conn), sql_(sql), stmt_(conn.Prepare(sql)) {}
 
-SqlQuery::~SqlQuery() { conn_.Release(stmt_, std::move(sql_)); }
+SqlQuery::~SqlQuery() {
+  conn_.Release(stmt_, std::move(sql_));
+}
 
 void SqlQuery::Bind(const std::vector<SqlValue>& values, int first) {
   for (size_t i = 0; i < values.size(); ++i) Bind(first + static_cast<int>(i), values[i]);
@@ -63,9 +65,15 @@ void SqlQuery::Bind(const std::vector<SqlValue>& values, int first) {
 void SqlQuery::Bind(int position, const SqlValue& value) {
   int rc = SQLITE_OK;
   switch (value.kind) {
-    case SqlValue::Kind::Null: rc = sqlite3_bind_null(stmt_, position); break;
-    case SqlValue::Kind::Integer: rc = sqlite3_bind_int64(stmt_, position, value.integer); break;
-    case SqlValue::Kind::Real: rc = sqlite3_bind_double(stmt_, position, value.real); break;
+    case SqlValue::Kind::Null:
+      rc = sqlite3_bind_null(stmt_, position);
+      break;
+    case SqlValue::Kind::Integer:
+      rc = sqlite3_bind_int64(stmt_, position, value.integer);
+      break;
+    case SqlValue::Kind::Real:
+      rc = sqlite3_bind_double(stmt_, position, value.real);
+      break;
     case SqlValue::Kind::Text: {
       std::string utf8 = Latin1ToUtf8(value.text);
       rc = sqlite3_bind_text(stmt_, position, utf8.data(), static_cast<int>(utf8.size()),
@@ -88,10 +96,18 @@ void SqlQuery::Reset() {
   sqlite3_clear_bindings(stmt_);
 }
 
-int SqlQuery::ColumnCount() const { return sqlite3_column_count(stmt_); }
-int SqlQuery::ColumnType(int column) const { return sqlite3_column_type(stmt_, column); }
-int64_t SqlQuery::ColumnInt(int column) const { return sqlite3_column_int64(stmt_, column); }
-double SqlQuery::ColumnDouble(int column) const { return sqlite3_column_double(stmt_, column); }
+int SqlQuery::ColumnCount() const {
+  return sqlite3_column_count(stmt_);
+}
+int SqlQuery::ColumnType(int column) const {
+  return sqlite3_column_type(stmt_, column);
+}
+int64_t SqlQuery::ColumnInt(int column) const {
+  return sqlite3_column_int64(stmt_, column);
+}
+double SqlQuery::ColumnDouble(int column) const {
+  return sqlite3_column_double(stmt_, column);
+}
 
 std::string SqlQuery::ColumnText(int column) const {
   const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
@@ -101,14 +117,18 @@ std::string SqlQuery::ColumnText(int column) const {
 
 SqlValue SqlQuery::Column(int column) const {
   switch (ColumnType(column)) {
-    case SQLITE_INTEGER: return SqlValue::Int(ColumnInt(column));
-    case SQLITE_FLOAT: return SqlValue::Real(ColumnDouble(column));
-    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER:
+      return SqlValue::Int(ColumnInt(column));
+    case SQLITE_FLOAT:
+      return SqlValue::Real(ColumnDouble(column));
+    case SQLITE_NULL:
+      return {};
     case SQLITE_BLOB: {
       const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
       return SqlValue::Text(std::string(bytes ? bytes : "", sqlite3_column_bytes(stmt_, column)));
     }
-    default: return SqlValue::Text(ColumnText(column));
+    default:
+      return SqlValue::Text(ColumnText(column));
   }
 }
 
@@ -141,7 +161,8 @@ SqliteConnection::SqliteConnection(const std::string& path, const Options& optio
   if (!memory && exists && S_ISDIR(info.st_mode)) {
     RaiseError(dberr::kCannotOpen, "`" + path + "` is a folder, not a database file");
   }
-  int flags = SQLITE_OPEN_NOMUTEX | (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
+  int flags =
+      SQLITE_OPEN_NOMUTEX | (options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
   if (!options.readOnly && !options.mustExist) flags |= SQLITE_OPEN_CREATE;
   int rc = sqlite3_open_v2(memory ? ":memory:" : path.c_str(), &db_, flags, nullptr);
   if (rc != SQLITE_OK) {
@@ -160,7 +181,8 @@ SqliteConnection::SqliteConnection(const std::string& path, const Options& optio
     sqlite3_close(db_);
     db_ = nullptr;
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) {
-      RaiseError(dberr::kNotADatabase, "`" + path + "` is not a database or is damaged: " + message);
+      RaiseError(dberr::kNotADatabase,
+                 "`" + path + "` is not a database or is damaged: " + message);
     }
     if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
       RaiseError(dberr::kLocked, "database `" + path + "` is locked by another user");
@@ -209,11 +231,14 @@ void SqliteConnection::Exec(const std::string& sql) {
   if (rc == SQLITE_OK) return;
   std::string text = message ? message : sqlite3_errstr(rc);
   sqlite3_free(message);
-  if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED || rc == SQLITE_READONLY) Raise(rc, "running `" + sql + "`");
+  if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED || rc == SQLITE_READONLY)
+    Raise(rc, "running `" + sql + "`");
   RaiseError(dberr::kEngineError, "statement `" + sql + "` failed: " + text);
 }
 
-int64_t SqliteConnection::Changes() const { return sqlite3_changes(db_); }
+int64_t SqliteConnection::Changes() const {
+  return sqlite3_changes(db_);
+}
 
 uint64_t SqliteConnection::DataStamp() {
   // data_version moves when another connection commits; total_changes when this one writes.

@@ -46,7 +46,7 @@ class SqlQuery {
 
   void Bind(const std::vector<SqlValue>& values, int first = 1);
   void Bind(int position, const SqlValue& value);
-  bool Step();  // true while a row is available
+  bool Step();   // true while a row is available
   void Reset();  // ready to run again with new values
   int ColumnCount() const;
   int ColumnType(int column) const;  // SQLITE_INTEGER ...
@@ -69,7 +69,7 @@ class SqliteConnection {
  public:
   struct Options {
     bool readOnly = false;
-    bool mustExist = true;          // a missing file is an error, never created
+    bool mustExist = true;  // a missing file is an error, never created
     int busyTimeoutMs = 5000;
   };
   SqliteConnection(const std::string& path, const Options& options, LocaleSettings locale);

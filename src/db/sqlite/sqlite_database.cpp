@@ -6,8 +6,7 @@
 
 namespace orvo {
 
-std::shared_ptr<SqliteDatabase> SqliteDatabase::Open(const std::string& path,
-                                                     LocaleSettings locale,
+std::shared_ptr<SqliteDatabase> SqliteDatabase::Open(const std::string& path, LocaleSettings locale,
                                                      DatabaseOptions options) {
   SqliteConnection::Options connOptions;
   connOptions.readOnly = options.readOnly;
@@ -17,8 +16,12 @@ std::shared_ptr<SqliteDatabase> SqliteDatabase::Open(const std::string& path,
   return std::shared_ptr<SqliteDatabase>(new SqliteDatabase(std::move(conn)));
 }
 
-void SqliteDatabase::Exec(const std::string& sql) { conn_->Exec(sql); }
-int64_t SqliteDatabase::Changes() const { return conn_->Changes(); }
+void SqliteDatabase::Exec(const std::string& sql) {
+  conn_->Exec(sql);
+}
+int64_t SqliteDatabase::Changes() const {
+  return conn_->Changes();
+}
 
 RecordsetRef SqliteDatabase::OpenTable(const std::string& name, const std::string& index) {
   return OpenTableRecordset(conn_, name, index);
@@ -32,7 +35,11 @@ RecordsetRef SqliteDatabase::OpenNoMatchless(const std::string& statementOrTable
   return OpenStatementRecordset(conn_, statementOrTable, RecordsetFlavour::NoMatchless);
 }
 
-const std::string& SqliteDatabase::Path() const { return conn_->Path(); }
-const LocaleSettings& SqliteDatabase::Locale() const { return conn_->Locale(); }
+const std::string& SqliteDatabase::Path() const {
+  return conn_->Path();
+}
+const LocaleSettings& SqliteDatabase::Locale() const {
+  return conn_->Locale();
+}
 
 }  // namespace orvo

@@ -21,8 +21,8 @@ class SqliteConnection;
 
 struct DatabaseOptions {
   bool readOnly = false;
-  bool create = false;        // create the file when missing (never when read-only)
-  int busyTimeoutMs = 5000;   // how long to wait for another user's lock before raising 3218
+  bool create = false;       // create the file when missing (never when read-only)
+  int busyTimeoutMs = 5000;  // how long to wait for another user's lock before raising 3218
 };
 
 class SqliteDatabase {

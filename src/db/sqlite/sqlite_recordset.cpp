@@ -23,7 +23,9 @@ int16_t SqliteField::Type() const {
                                                            : SeekFamilyType(kind);
 }
 
-Variant SqliteField::Value() const { return owner_.CurrentValue(column_); }
+Variant SqliteField::Value() const {
+  return owner_.CurrentValue(column_);
+}
 
 int32_t SqliteField::Size() const {
   owner_.CheckOpen();
@@ -70,7 +72,8 @@ SqliteRecordset::~SqliteRecordset() {
 
 void SqliteRecordset::Materialise() {
   conn_->Exec("DELETE FROM temp." + QuoteIdentifier(plan_.tempTable));
-  SqlQuery fill(*conn_, "INSERT INTO temp." + QuoteIdentifier(plan_.tempTable) + " " + plan_.fill.sql);
+  SqlQuery fill(*conn_,
+                "INSERT INTO temp." + QuoteIdentifier(plan_.tempTable) + " " + plan_.fill.sql);
   fill.Bind(plan_.fill.params);
   fill.Step();
 }
@@ -80,7 +83,8 @@ void SqliteRecordset::Close() {
   closed_ = true;
   row_.reset();
   cursor_.reset();
-  if (!plan_.tempTable.empty()) conn_->Exec("DROP TABLE IF EXISTS temp." + QuoteIdentifier(plan_.tempTable));
+  if (!plan_.tempTable.empty())
+    conn_->Exec("DROP TABLE IF EXISTS temp." + QuoteIdentifier(plan_.tempTable));
 }
 
 void SqliteRecordset::CheckOpen() const {
@@ -88,8 +92,7 @@ void SqliteRecordset::CheckOpen() const {
 }
 
 void SqliteRecordset::Unsupported(const char* operation) const {
-  RaiseError(dberr::kNotSupported,
-             std::string("this recordset does not support ") + operation);
+  RaiseError(dberr::kNotSupported, std::string("this recordset does not support ") + operation);
 }
 
 void SqliteRecordset::RequireSeekFamily(const char* operation) const {
@@ -100,8 +103,8 @@ void SqliteRecordset::RequireSeekFamily(const char* operation) const {
 void SqliteRecordset::RequireTable(const char* operation) const {
   RequireSeekFamily(operation);
   if (plan_.flavour != RecordsetFlavour::Table) {
-    RaiseError(dberr::kWrongFamily,
-               std::string(operation) + " is only for table recordsets (`" + plan_.name + "` is not one)");
+    RaiseError(dberr::kWrongFamily, std::string(operation) + " is only for table recordsets (`" +
+                                        plan_.name + "` is not one)");
   }
 }
 
@@ -185,7 +188,8 @@ void SqliteRecordset::MoveLast() {
 void SqliteRecordset::MoveNext() {
   CheckOpen();
   if (eof_) RaiseError(dberr::kNoCurrentRecord, "no current record: already past the last record");
-  auto next = row_ ? Step(true, KeysetCursor::BoundOf(*row_), false, nullptr, 0) : First(true, nullptr);
+  auto next =
+      row_ ? Step(true, KeysetCursor::BoundOf(*row_), false, nullptr, 0) : First(true, nullptr);
   row_.reset();
   bof_ = false;
   eof_ = true;
@@ -194,9 +198,10 @@ void SqliteRecordset::MoveNext() {
 
 void SqliteRecordset::MovePrevious() {
   CheckOpen();
-  if (bof_) RaiseError(dberr::kNoCurrentRecord, "no current record: already before the first record");
-  auto previous = row_ ? Step(false, KeysetCursor::BoundOf(*row_), false, nullptr, 0)
-                       : First(false, nullptr);
+  if (bof_)
+    RaiseError(dberr::kNoCurrentRecord, "no current record: already before the first record");
+  auto previous =
+      row_ ? Step(false, KeysetCursor::BoundOf(*row_), false, nullptr, 0) : First(false, nullptr);
   row_.reset();
   eof_ = false;
   bof_ = true;
@@ -289,10 +294,12 @@ void SqliteRecordset::SetIndex(const std::string& name) {
   if (!Trim(name).empty()) {
     index = plan_.table->FindIndex(Trim(name));
     if (!index) {
-      RaiseError(dberr::kNotAnIndex, "`" + name + "` is not an index of table `" + plan_.name + "`");
+      RaiseError(dberr::kNotAnIndex,
+                 "`" + name + "` is not an index of table `" + plan_.name + "`");
     }
     if (!index->usable) {
-      RaiseError(dberr::kNotAnIndex, "index `" + name + "` orders by an expression and cannot be the current index");
+      RaiseError(dberr::kNotAnIndex,
+                 "index `" + name + "` orders by an expression and cannot be the current index");
     }
   }
   currentIndex_ = index;
@@ -328,14 +335,14 @@ void SqliteRecordset::Seek(const std::string& comparison, const std::vector<Vari
   }
   const auto& columns = currentIndex_->columns;
   if (keys.empty() || keys.size() > 10 || keys.size() > columns.size()) {
-    RaiseError(dberr::kInvalidArgument,
-               "Seek on index `" + index_ + "` takes 1 to " +
-                   std::to_string(std::min<size_t>(10, columns.size())) + " key values, not " +
-                   std::to_string(keys.size()));
+    RaiseError(dberr::kInvalidArgument, "Seek on index `" + index_ + "` takes 1 to " +
+                                            std::to_string(std::min<size_t>(10, columns.size())) +
+                                            " key values, not " + std::to_string(keys.size()));
   }
   std::string op = Trim(comparison);
   if (op != "=" && op != ">=" && op != "<=" && op != ">" && op != "<") {
-    RaiseError(dberr::kInvalidArgument, "Seek comparison `" + comparison + "` is not =, >=, <=, > or <");
+    RaiseError(dberr::kInvalidArgument,
+               "Seek comparison `" + comparison + "` is not =, >=, <=, > or <");
   }
   KeyBound bound;
   for (size_t i = 0; i < keys.size(); ++i) {
@@ -372,42 +379,61 @@ void SqliteRecordset::FindWith(FindKind kind, const std::string& criterion) {
   std::optional<CursorRow> found;
   try {
     switch (kind) {
-      case FindKind::First: found = First(true, &condition); break;
-      case FindKind::Last: found = First(false, &condition); break;
+      case FindKind::First:
+        found = First(true, &condition);
+        break;
+      case FindKind::Last:
+        found = First(false, &condition);
+        break;
       case FindKind::Next:
-        if (row_) found = Step(true, KeysetCursor::BoundOf(*row_), false, &condition, 0);
-        else if (bof_) found = First(true, &condition);
+        if (row_)
+          found = Step(true, KeysetCursor::BoundOf(*row_), false, &condition, 0);
+        else if (bof_)
+          found = First(true, &condition);
         break;
       case FindKind::Previous:
-        if (row_) found = Step(false, KeysetCursor::BoundOf(*row_), false, &condition, 0);
-        else if (eof_) found = First(false, &condition);
+        if (row_)
+          found = Step(false, KeysetCursor::BoundOf(*row_), false, &condition, 0);
+        else if (eof_)
+          found = First(false, &condition);
         break;
     }
   } catch (const Error& e) {
     if (e.Number() != dberr::kEngineError) throw;
-    RaiseError(dberr::kSyntaxInCriterion, "criterion `" + criterion + "` cannot be applied: " + e.Message());
+    RaiseError(dberr::kSyntaxInCriterion,
+               "criterion `" + criterion + "` cannot be applied: " + e.Message());
   }
   noMatch_ = !found;
   Land(std::move(found));
 }
 
-void SqliteRecordset::FindFirst(const std::string& c) { FindWith(FindKind::First, c); }
-void SqliteRecordset::FindLast(const std::string& c) { FindWith(FindKind::Last, c); }
-void SqliteRecordset::FindNext(const std::string& c) { FindWith(FindKind::Next, c); }
-void SqliteRecordset::FindPrevious(const std::string& c) { FindWith(FindKind::Previous, c); }
+void SqliteRecordset::FindFirst(const std::string& c) {
+  FindWith(FindKind::First, c);
+}
+void SqliteRecordset::FindLast(const std::string& c) {
+  FindWith(FindKind::Last, c);
+}
+void SqliteRecordset::FindNext(const std::string& c) {
+  FindWith(FindKind::Next, c);
+}
+void SqliteRecordset::FindPrevious(const std::string& c) {
+  FindWith(FindKind::Previous, c);
+}
 
 void SqliteRecordset::Find(const std::string& criterion, int32_t skip, int32_t direction) {
   CheckOpen();
   if (direction != 1 && direction != -1) {
     RaiseError(dberr::kInvalidArgument, "Find direction must be 1 (forward) or -1 (backward)");
   }
-  if (skip < 0) RaiseError(dberr::kInvalidArgument, "Find cannot skip a negative number of records");
+  if (skip < 0)
+    RaiseError(dberr::kInvalidArgument, "Find cannot skip a negative number of records");
   const bool forward = direction == 1;
   SqlFragment condition = Criterion(criterion);
   std::optional<CursorRow> found;
   try {
     std::optional<CursorRow> start = row_;
-    if (start && skip > 0) start = Step(forward, KeysetCursor::BoundOf(*start), false, nullptr, skip - 1);
+    if (start && skip > 0)
+      start = Step(forward, KeysetCursor::BoundOf(*start), false, nullptr, skip - 1);
     if (start) {
       // The search includes the record it starts on.
       found = Step(forward, KeysetCursor::BoundOf(*start), true, &condition, 0);
@@ -417,7 +443,8 @@ void SqliteRecordset::Find(const std::string& criterion, int32_t skip, int32_t d
     }
   } catch (const Error& e) {
     if (e.Number() != dberr::kEngineError) throw;
-    RaiseError(dberr::kSyntaxInCriterion, "criterion `" + criterion + "` cannot be applied: " + e.Message());
+    RaiseError(dberr::kSyntaxInCriterion,
+               "criterion `" + criterion + "` cannot be applied: " + e.Message());
   }
   row_.reset();
   bof_ = !forward;

@@ -63,12 +63,12 @@ class SqliteIndexInfo : public IndexInfo {
 // What a recordset walks: built by the open functions (recordset_open.cpp).
 struct RecordsetPlan {
   RecordsetFlavour flavour = RecordsetFlavour::Dynaset;
-  std::string name;    // table name, or the statement as given
-  std::string from;    // SQL of the rows' source
-  SqlFragment where;   // the statement's own condition
+  std::string name;   // table name, or the statement as given
+  std::string from;   // SQL of the rows' source
+  SqlFragment where;  // the statement's own condition
   std::vector<ColumnInfo> fields;
   std::vector<std::string> fieldSql;
-  std::vector<KeyColumn> order;  // the statement's ORDER BY; tables use their Index
+  std::vector<KeyColumn> order;      // the statement's ORDER BY; tables use their Index
   std::optional<TableSchema> table;  // for tables and keyset dynasets
   ColumnResolver resolve;            // criterion names to columns
   std::string tempTable;             // set when the rows were materialised

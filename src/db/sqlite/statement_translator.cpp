@@ -10,7 +10,9 @@ namespace orvo {
 
 namespace {
 
-bool IsName(const Token& t) { return t.kind == TokenKind::Word || t.kind == TokenKind::Bracketed; }
+bool IsName(const Token& t) {
+  return t.kind == TokenKind::Word || t.kind == TokenKind::Bracketed;
+}
 
 bool IsClauseWord(const Token& t) {
   return t.IsWord("FROM") || t.IsWord("WHERE") || t.IsWord("ORDER") || t.IsWord("AS");
@@ -40,9 +42,9 @@ void ReadAlias(const std::vector<Token>& tokens, size_t& i, std::string& alias) 
 }
 
 std::optional<PlainSelect> RecognisePlain(const std::vector<Token>& tokens) {
-  static const char* const kBreakers[] = {"GROUP", "HAVING", "UNION", "JOIN", "LIMIT",
-                                          "DISTINCT", "INTO", "EXCEPT", "INTERSECT",
-                                          "DISTINCTROW", "OFFSET", "WINDOW", "TOP"};
+  static const char* const kBreakers[] = {
+      "GROUP",  "HAVING",    "UNION",       "JOIN",   "LIMIT",  "DISTINCT", "INTO",
+      "EXCEPT", "INTERSECT", "DISTINCTROW", "OFFSET", "WINDOW", "TOP"};
   size_t end = tokens.size() - 1;  // the End token
   if (end > 0 && tokens[end - 1].IsSymbol(";")) --end;
   int depth = 0;
@@ -184,7 +186,8 @@ SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnRes
         break;
       case TokenKind::Date: {
         auto serial = ReadDateLiteral(t.text, true, locale);
-        if (!serial) RaiseSyntax("statement", statement.source, "has an invalid date `" + t.text + "`");
+        if (!serial)
+          RaiseSyntax("statement", statement.source, "has an invalid date `" + t.text + "`");
         add("?");
         out.params.push_back(SqlValue::Text(SerialToIsoText(*serial)));
         break;
@@ -209,8 +212,8 @@ SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnRes
         if ((t.IsWord("CDATE") || t.IsWord("DATEVALUE")) && tokens[i + 1].IsSymbol("(") &&
             (tokens[i + 2].kind == TokenKind::String || tokens[i + 2].kind == TokenKind::Date) &&
             tokens[i + 3].IsSymbol(")")) {
-          auto serial = ReadDateLiteral(tokens[i + 2].text,
-                                        tokens[i + 2].kind == TokenKind::Date, locale);
+          auto serial =
+              ReadDateLiteral(tokens[i + 2].text, tokens[i + 2].kind == TokenKind::Date, locale);
           if (!serial) {
             RaiseSyntax("statement", statement.source,
                         "has an invalid date `" + tokens[i + 2].text + "`");

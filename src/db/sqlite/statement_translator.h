@@ -16,7 +16,7 @@ namespace orvo {
 struct PlainColumn {
   std::string qualifier;  // "" or the table's name or alias
   std::string name;
-  std::string alias;      // "" when none
+  std::string alias;        // "" when none
   bool descending = false;  // ORDER BY items only
 };
 
@@ -24,7 +24,7 @@ struct PlainColumn {
 struct PlainSelect {
   std::string table;
   std::string alias;
-  std::vector<PlainColumn> columns;  // empty for "*"
+  std::vector<PlainColumn> columns;     // empty for "*"
   size_t whereBegin = 0, whereEnd = 0;  // token range of the condition; empty when none
   std::vector<PlainColumn> order;
 };

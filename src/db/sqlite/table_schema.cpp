@@ -36,7 +36,8 @@ int TableSchema::FindColumn(const std::string& wanted) const {
 const IndexSchema* TableSchema::FindIndex(const std::string& wanted) const {
   std::string upper = UCase(wanted);
   for (const auto& index : indexes) {
-    if (UCase(index.name) == upper || (!index.sqliteName.empty() && UCase(index.sqliteName) == upper)) {
+    if (UCase(index.name) == upper ||
+        (!index.sqliteName.empty() && UCase(index.sqliteName) == upper)) {
       return &index;
     }
   }
@@ -69,8 +70,8 @@ std::optional<TableSchema> ReadTableSchema(SqliteConnection& conn, const std::st
     if (!find.Step()) return std::nullopt;
     schema.name = find.ColumnText(0);
     schema.isView = find.ColumnText(1) == "view";
-    schema.hasRowid = !schema.isView && UCase(find.ColumnText(2)).find("WITHOUT ROWID") ==
-                                            std::string::npos;
+    schema.hasRowid =
+        !schema.isView && UCase(find.ColumnText(2)).find("WITHOUT ROWID") == std::string::npos;
   }
   std::string quoted = QuoteIdentifier(schema.name);
   std::string integerKey;  // the column that is the row id, if any
@@ -103,7 +104,8 @@ std::optional<TableSchema> ReadTableSchema(SqliteConnection& conn, const std::st
   }
   std::vector<std::pair<std::string, std::string>> list;  // name, origin
   {
-    SqlQuery indexes(conn, "SELECT name, origin, \"unique\" FROM pragma_index_list(?1) ORDER BY seq DESC");
+    SqlQuery indexes(
+        conn, "SELECT name, origin, \"unique\" FROM pragma_index_list(?1) ORDER BY seq DESC");
     indexes.Bind(1, SqlValue::Text(schema.name));
     while (indexes.Step()) list.emplace_back(indexes.ColumnText(0), indexes.ColumnText(1));
   }
@@ -113,7 +115,8 @@ std::optional<TableSchema> ReadTableSchema(SqliteConnection& conn, const std::st
     index.primary = origin == "pk";
     index.name = index.primary ? "PrimaryKey" : indexName;
     index.unique = origin != "c";
-    SqlQuery columns(conn, "SELECT cid, name, desc, coll FROM pragma_index_xinfo(?1) WHERE key ORDER BY seqno");
+    SqlQuery columns(
+        conn, "SELECT cid, name, desc, coll FROM pragma_index_xinfo(?1) WHERE key ORDER BY seqno");
     columns.Bind(1, SqlValue::Text(indexName));
     while (columns.Step()) {
       if (columns.ColumnInt(0) < 0) {

@@ -11,7 +11,7 @@
 namespace orvo {
 
 struct KeyColumn {
-  std::string name;       // column name; "rowid" for the row id itself
+  std::string name;  // column name; "rowid" for the row id itself
   bool descending = false;
   std::string collation;  // "" when it is the column's own
 };
@@ -22,7 +22,7 @@ struct IndexSchema {
   std::vector<KeyColumn> columns;
   bool primary = false;
   bool unique = false;
-  bool usable = true;      // false for expression indexes, which cannot order a recordset
+  bool usable = true;              // false for expression indexes, which cannot order a recordset
   std::string FieldsText() const;  // "+Codigo;-Nome"
 };
 
