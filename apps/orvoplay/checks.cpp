@@ -19,9 +19,15 @@ std::string CanonicalText(const std::vector<Token>& tokens) {
   for (const Token& t : tokens) {
     if (!out.empty()) out += ' ';
     switch (t.kind) {
-      case TokenKind::Word: out += t.text; break;
-      case TokenKind::String: out += QuoteText(t.text); break;
-      case TokenKind::Date: out += "#" + t.text + "#"; break;
+      case TokenKind::Word:
+        out += t.text;
+        break;
+      case TokenKind::String:
+        out += QuoteText(t.text);
+        break;
+      case TokenKind::Date:
+        out += "#" + t.text + "#";
+        break;
     }
   }
   return out;

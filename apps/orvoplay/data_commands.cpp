@@ -1,19 +1,11 @@
 // The data commands of scripts: an SQLite database, recordsets bound to the current control.
 #include "base/error.h"
 #include "control/orvo_mask.h"
+#include "db/sqlite/sqlite_database.h"
 #include "play_form.h"
 #include "script_runner.h"
 
-// Until the database engine is in the tree the runner builds without it; every data command
-// then raises error 32001.
-#if __has_include("db/sqlite/sqlite_database.h")
-#include "db/sqlite/sqlite_database.h"
-#define ORVOPLAY_HAS_DATABASE 1
-#endif
-
 namespace orvo::play {
-
-#ifdef ORVOPLAY_HAS_DATABASE
 
 namespace {
 
@@ -108,8 +100,7 @@ void ScriptRunner::RsCommand(const Command& c) {
     std::vector<Variant> keys;
     for (size_t i = 3; i <= c.Count(); ++i) keys.push_back(c.Value(i));
     rs.Seek(c.Text(2), keys);
-  } else if (op == "FindFirst" || op == "FindLast" || op == "FindNext" ||
-             op == "FindPrevious") {
+  } else if (op == "FindFirst" || op == "FindLast" || op == "FindNext" || op == "FindPrevious") {
     c.ExpectCount(2, 2);
     std::string criterion = c.Text(2);
     if (op == "FindFirst") rs.FindFirst(criterion);
@@ -151,23 +142,5 @@ void ScriptRunner::RsCommand(const Command& c) {
   }
   Form().Settle();
 }
-
-#else
-
-namespace {
-
-[[noreturn]] void NoEngine(const std::string& command) {
-  RaiseError(err::kNotAvailableYet,
-             "orvoplay: `" + command + "` needs the SQLite recordset engine, not built yet");
-}
-
-}  // namespace
-
-void ScriptRunner::DbCommand(const Command& c) { NoEngine(c.tokens[0].text); }
-void ScriptRunner::BindCommand(const Command& c) { NoEngine(c.tokens[0].text); }
-void ScriptRunner::AnswerCommand(const Command& c) { NoEngine(c.tokens[0].text); }
-void ScriptRunner::RsCommand(const Command& c) { NoEngine(c.tokens[0].text); }
-
-#endif
 
 }  // namespace orvo::play

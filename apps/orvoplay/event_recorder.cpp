@@ -13,14 +13,20 @@ void EventLog::Record(const std::string& name, const std::vector<Variant>& args)
   transcript.Print(line);
 }
 
-void EventRecorder::Click() { log_.Record("Click", {}); }
-void EventRecorder::DblClick() { log_.Record("DblClick", {}); }
+void EventRecorder::Click() {
+  log_.Record("Click", {});
+}
+void EventRecorder::DblClick() {
+  log_.Record("DblClick", {});
+}
 
 void EventRecorder::KeyDown(int16_t& KeyCode, int16_t& Shift) {
   log_.Record("KeyDown", {KeyCode, Shift});
 }
 
-void EventRecorder::KeyPress(int16_t& KeyAscii) { log_.Record("KeyPress", {KeyAscii}); }
+void EventRecorder::KeyPress(int16_t& KeyAscii) {
+  log_.Record("KeyPress", {KeyAscii});
+}
 
 void EventRecorder::KeyUp(int16_t& KeyCode, int16_t& Shift) {
   log_.Record("KeyUp", {KeyCode, Shift});
@@ -30,9 +36,13 @@ void EventRecorder::MouseDown(int16_t& Button, int16_t& Shift, float& x, float& 
   log_.Record("MouseDown", {Button, Shift, x, Y});
 }
 
-void EventRecorder::Change() { log_.Record("Change", {}); }
+void EventRecorder::Change() {
+  log_.Record("Change", {});
+}
 
-void EventRecorder::ButtonClick(bool& Cancel) { log_.Record("ButtonClick", {Cancel}); }
+void EventRecorder::ButtonClick(bool& Cancel) {
+  log_.Record("ButtonClick", {Cancel});
+}
 
 void EventRecorder::MouseUp(int16_t& Button, int16_t& Shift, float& x, float& Y) {
   log_.Record("MouseUp", {Button, Shift, x, Y});
@@ -42,9 +52,13 @@ void EventRecorder::MouseMove(int16_t& Button, int16_t& Shift, float& x, float& 
   log_.Record("MouseMove", {Button, Shift, x, Y});
 }
 
-void EventRecorder::DropDown(bool& Status) { log_.Record("DropDown", {Status}); }
+void EventRecorder::DropDown(bool& Status) {
+  log_.Record("DropDown", {Status});
+}
 
-void EventRecorder::SetFilter() { log_.Record("SetFilter", {}); }
+void EventRecorder::SetFilter() {
+  log_.Record("SetFilter", {});
+}
 
 void EventRecorder::OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) {
   log_.Record("OpenRecordSet", {Variant(std::shared_ptr<Object>(vgRecordSet)), vgSQL});

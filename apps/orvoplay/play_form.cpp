@@ -7,19 +7,11 @@
 #include "base/error.h"
 #include "control/orvo_mask.h"
 #include "control/property_bag.h"
-#include "script_runner.h"
-
-// Until the host layer is in the tree the runner builds without it; every form command then
-// raises error 32001.
-#if __has_include("host/form_host.h")
 #include "host/form_host.h"
 #include "play_host.h"
-#define ORVOPLAY_HAS_FORM_HOST 1
-#endif
+#include "script_runner.h"
 
 namespace orvo::play {
-
-#ifdef ORVOPLAY_HAS_FORM_HOST
 
 namespace {
 
@@ -125,19 +117,31 @@ void PlayForm::Focus(const std::string& name, int16_t index) {
   impl_->host->FocusControl(*c.site);
 }
 
-OrvoMask& PlayForm::Current() { return *impl_->Current().control; }
+OrvoMask& PlayForm::Current() {
+  return *impl_->Current().control;
+}
 
 void PlayForm::Resize(float width, float height) {
   impl_->host->ResizeControl(*impl_->Current().site, width, height);
   impl_->host->ProcessPending();
 }
 
-std::string PlayForm::Clipboard() const { return impl_->host->ClipboardText(); }
-void PlayForm::SetClipboard(const std::string& text) { impl_->host->SetClipboardText(text); }
-int32_t PlayForm::Beeps() const { return impl_->host->Beeps(); }
-std::string PlayForm::FocusName() const { return impl_->host->FocusName(); }
+std::string PlayForm::Clipboard() const {
+  return impl_->host->ClipboardText();
+}
+void PlayForm::SetClipboard(const std::string& text) {
+  impl_->host->SetClipboardText(text);
+}
+int32_t PlayForm::Beeps() const {
+  return impl_->host->Beeps();
+}
+std::string PlayForm::FocusName() const {
+  return impl_->host->FocusName();
+}
 
-void PlayForm::TypeText(const std::string& text) { impl_->host->Type(text); }
+void PlayForm::TypeText(const std::string& text) {
+  impl_->host->Type(text);
+}
 
 bool PlayForm::Key(const std::string& name) {
   if (name.rfind("list ", 0) == 0) NotYet("key " + name);
@@ -146,7 +150,9 @@ bool PlayForm::Key(const std::string& name) {
   return true;
 }
 
-void PlayForm::Select(int32_t start, int32_t length) { impl_->host->SelectText(start, length); }
+void PlayForm::Select(int32_t start, int32_t length) {
+  impl_->host->SelectText(start, length);
+}
 
 bool PlayForm::Click(const std::vector<std::string>& target) {
   FormHost& host = *impl_->host;
@@ -206,38 +212,12 @@ void PlayForm::Wait(double seconds) {
   impl_->host->ProcessPending();
 }
 
-void PlayForm::Settle() { impl_->host->ProcessPending(); }
-
-void PlayForm::Screenshot(const std::string& path) { SavePlayHostScreenshot(*impl_->host, path); }
-
-#else
-
-namespace {
-[[noreturn]] void NoHost() {
-  RaiseError(err::kNotAvailableYet, "orvoplay: no form host is built yet");
+void PlayForm::Settle() {
+  impl_->host->ProcessPending();
 }
-}  // namespace
 
-struct PlayForm::Impl {};
-PlayForm::PlayForm(HostKind, EventLog&) { NoHost(); }
-PlayForm::~PlayForm() = default;
-OrvoMask& PlayForm::New(const NewControlSpec&) { NoHost(); }
-OrvoMask& PlayForm::Use(const std::string&, int16_t) { NoHost(); }
-void PlayForm::Focus(const std::string&, int16_t) { NoHost(); }
-OrvoMask& PlayForm::Current() { NoHost(); }
-void PlayForm::Resize(float, float) { NoHost(); }
-std::string PlayForm::Clipboard() const { NoHost(); }
-void PlayForm::SetClipboard(const std::string&) { NoHost(); }
-int32_t PlayForm::Beeps() const { NoHost(); }
-std::string PlayForm::FocusName() const { NoHost(); }
-void PlayForm::TypeText(const std::string&) { NoHost(); }
-bool PlayForm::Key(const std::string&) { NoHost(); }
-void PlayForm::Select(int32_t, int32_t) { NoHost(); }
-bool PlayForm::Click(const std::vector<std::string>&) { NoHost(); }
-void PlayForm::Wait(double) { NoHost(); }
-void PlayForm::Settle() { NoHost(); }
-void PlayForm::Screenshot(const std::string&) { NoHost(); }
-
-#endif
+void PlayForm::Screenshot(const std::string& path) {
+  SavePlayHostScreenshot(*impl_->host, path);
+}
 
 }  // namespace orvo::play

@@ -41,7 +41,7 @@ class PlayForm {
   OrvoMask& Use(const std::string& name, int16_t index);
   // As a mouse click on the control's field would; the control becomes current.
   void Focus(const std::string& name, int16_t index);
-  OrvoMask& Current();  // raises when no control was created
+  OrvoMask& Current();                     // raises when no control was created
   void Resize(float width, float height);  // the current control, twips
 
   std::string Clipboard() const;

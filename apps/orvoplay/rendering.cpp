@@ -27,8 +27,8 @@ std::string DateText(double serial) {
   if (p.hour == 0 && p.minute == 0 && p.second == 0) {
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", p.year, p.month, p.day);
   } else {
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day,
-                  p.hour, p.minute, p.second);
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour,
+                  p.minute, p.second);
   }
   return buf;
 }
@@ -53,24 +53,41 @@ std::string QuoteText(const std::string& text) {
   return out + "\"";
 }
 
-std::string NumberText(double v) { return DoubleToText(v, PointLocale()); }
-std::string NumberText(float v) { return SingleToText(v, PointLocale()); }
+std::string NumberText(double v) {
+  return DoubleToText(v, PointLocale());
+}
+std::string NumberText(float v) {
+  return SingleToText(v, PointLocale());
+}
 
 std::string Render(const Variant& v) {
   switch (v.Type()) {
-    case VarType::Empty: return "Empty";
-    case VarType::Null: return "Null";
-    case VarType::Integer: return "Integer " + std::to_string(v.AsInteger());
-    case VarType::Long: return "Long " + std::to_string(v.AsLong());
-    case VarType::Single: return "Single " + NumberText(v.AsSingle());
-    case VarType::Double: return "Double " + NumberText(v.AsDouble());
-    case VarType::Currency: return "Currency " + NumberText(v.AsDouble());
-    case VarType::Date: return "Date " + DateText(v.AsDouble());
-    case VarType::String: return "String " + QuoteText(v.AsString());
-    case VarType::Boolean: return v.AsBoolean() ? "Boolean True" : "Boolean False";
-    case VarType::Object: return v.AsObject() ? "Object" : "Object Nothing";
-    case VarType::Error: return "Error";
-    case VarType::Variant: return "Variant";
+    case VarType::Empty:
+      return "Empty";
+    case VarType::Null:
+      return "Null";
+    case VarType::Integer:
+      return "Integer " + std::to_string(v.AsInteger());
+    case VarType::Long:
+      return "Long " + std::to_string(v.AsLong());
+    case VarType::Single:
+      return "Single " + NumberText(v.AsSingle());
+    case VarType::Double:
+      return "Double " + NumberText(v.AsDouble());
+    case VarType::Currency:
+      return "Currency " + NumberText(v.AsDouble());
+    case VarType::Date:
+      return "Date " + DateText(v.AsDouble());
+    case VarType::String:
+      return "String " + QuoteText(v.AsString());
+    case VarType::Boolean:
+      return v.AsBoolean() ? "Boolean True" : "Boolean False";
+    case VarType::Object:
+      return v.AsObject() ? "Object" : "Object Nothing";
+    case VarType::Error:
+      return "Error";
+    case VarType::Variant:
+      return "Variant";
   }
   return "?";
 }

@@ -8,8 +8,12 @@ namespace orvo::play {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -92,11 +96,21 @@ LexedLine LexLine(const std::string& s) {
         if (i >= s.size()) return fail("an escape after \\", "end of line");
         char e = s[i++];
         switch (e) {
-          case '"': text += '"'; break;
-          case '\\': text += '\\'; break;
-          case 't': text += '\t'; break;
-          case 'n': text += '\n'; break;
-          case 'r': text += '\r'; break;
+          case '"':
+            text += '"';
+            break;
+          case '\\':
+            text += '\\';
+            break;
+          case 't':
+            text += '\t';
+            break;
+          case 'n':
+            text += '\n';
+            break;
+          case 'r':
+            text += '\r';
+            break;
           case 'x': {
             int hi = i < s.size() ? HexValue(s[i]) : -1;
             int lo = i + 1 < s.size() ? HexValue(s[i + 1]) : -1;
@@ -145,8 +159,8 @@ bool Utf8ToLatin1(const std::string& utf8, std::string& latin1, std::string& bad
       code = ((b & 0x0Fu) << 12) | ((utf8[i + 1] & 0x3Fu) << 6) | (utf8[i + 2] & 0x3F);
       len = 3;
     } else if ((b & 0xF8) == 0xF0 && b <= 0xF4 && cont(i + 1) && cont(i + 2) && cont(i + 3)) {
-      code = ((b & 0x07u) << 18) | ((utf8[i + 1] & 0x3Fu) << 12) |
-             ((utf8[i + 2] & 0x3Fu) << 6) | (utf8[i + 3] & 0x3F);
+      code = ((b & 0x07u) << 18) | ((utf8[i + 1] & 0x3Fu) << 12) | ((utf8[i + 2] & 0x3Fu) << 6) |
+             (utf8[i + 3] & 0x3F);
       len = 4;
     } else {
       code = b, len = 1;  // not UTF-8: the byte as it stands

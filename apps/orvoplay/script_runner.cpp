@@ -15,7 +15,9 @@ namespace orvo::play {
 
 namespace {
 
-std::string Shown(const Token& t) { return CanonicalText({t}); }
+std::string Shown(const Token& t) {
+  return CanonicalText({t});
+}
 
 }  // namespace
 
@@ -54,10 +56,14 @@ int32_t ScriptRunner::Command::Whole(size_t i) const {
 double ScriptRunner::Command::Number(size_t i) const {
   Variant v = Value(i);
   switch (v.Type()) {
-    case VarType::Integer: return v.AsInteger();
-    case VarType::Long: return v.AsLong();
-    case VarType::Double: return v.AsDouble();
-    default: throw ScriptFault{"a number", Shown(Arg(i))};
+    case VarType::Integer:
+      return v.AsInteger();
+    case VarType::Long:
+      return v.AsLong();
+    case VarType::Double:
+      return v.AsDouble();
+    default:
+      throw ScriptFault{"a number", Shown(Arg(i))};
   }
 }
 

@@ -8,7 +8,9 @@ void Transcript::Print(const std::string& line) {
   lastLine_ = line;
 }
 
-void Transcript::Note(const std::string& line) { out_ << line << '\n'; }
+void Transcript::Note(const std::string& line) {
+  out_ << line << '\n';
+}
 
 void Transcript::Report(int lineNumber, const CheckOutcome& outcome) {
   if (outcome.passed) {

@@ -18,7 +18,9 @@ struct RenderingCheckCase {
   std::string got;
 };
 
-void PrintTo(const RenderingCheckCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RenderingCheckCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class RenderingCheckTest : public testing::TestWithParam<RenderingCheckCase> {};
 
@@ -39,21 +41,20 @@ const RenderingCheckCase kRenderingChecks[] = {
      R"(String "\x09")"},
     {"BlanksInsideStringsCount", R"(String "a b")", R"(Text = String "a  b")", false,
      R"(String "a  b")"},
-    {"BlanksBetweenTokensDoNot", "Date   2024-12-25  13:45:00",
-     "Value = Date 2024-12-25 13:45:00", true, "Date 2024-12-25 13:45:00"},
+    {"BlanksBetweenTokensDoNot", "Date   2024-12-25  13:45:00", "Value = Date 2024-12-25 13:45:00",
+     true, "Date 2024-12-25 13:45:00"},
     {"OnlyFirstEqualsSplits", R"(String "a = b")", R"(Text = String "a = b")", true,
      R"(String "a = b")"},
     {"CallResult", "Double 1234.5", "FieldValue = Double 1234.5", true, "Double 1234.5"},
-    {"ErrorLineComparedWhole", "Long 5", "error 438 Object doesn't support this property",
-     false, "error 438 Object doesn't support this property"},
+    {"ErrorLineComparedWhole", "Long 5", "error 438 Object doesn't support this property", false,
+     "error 438 Object doesn't support this property"},
     {"LineTheLexerRefuses", "Long 5", "error 5 bad \"quote", false, "error 5 bad \"quote"},
     {"EqualsInsideEventArgument", R"(! OpenRecordSet String "[a] = 2")",
      R"(! OpenRecordSet String "[a] = 2")", true, R"(! OpenRecordSet String "[a] = 2")"},
     {"EqualsInsideStringValue", R"(String "x = y")", R"(Text = String "x = y")", true,
      R"(String "x = y")"},
     {"NothingPrinted", "Long 5", std::nullopt, false, "nothing printed"},
-    {"EventLine", "! KeyPress Integer 65", "! KeyPress Integer 65", true,
-     "! KeyPress Integer 65"},
+    {"EventLine", "! KeyPress Integer 65", "! KeyPress Integer 65", true, "! KeyPress Integer 65"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, RenderingCheckTest, testing::ValuesIn(kRenderingChecks),
@@ -87,11 +88,15 @@ struct PathCase {
   std::optional<PropertyPath> path;
 };
 
-void PrintTo(const PathCase& c, std::ostream* os) { *os << c.word; }
+void PrintTo(const PathCase& c, std::ostream* os) {
+  *os << c.word;
+}
 
 class PropertyPathTest : public testing::TestWithParam<PathCase> {};
 
-TEST_P(PropertyPathTest, Parses) { EXPECT_EQ(ParsePropertyPath(GetParam().word), GetParam().path); }
+TEST_P(PropertyPathTest, Parses) {
+  EXPECT_EQ(ParsePropertyPath(GetParam().word), GetParam().path);
+}
 
 const PathCase kPaths[] = {
     {"Text", PropertyPath{"Text", std::nullopt, std::nullopt}},

@@ -41,11 +41,12 @@ TEST(EventRecorderTest, PrintsEachEventWithItsArguments) {
             "! DropDown Boolean True\n"
             "! Change\n"
             "! OpenRecordSet Object Nothing String \"SELECT TOP 1 * FROM [T]\"\n");
-  EXPECT_EQ(log.raised, (std::vector<std::string>{"KeyDown", "KeyPress", "KeyUp", "MouseDown",
-                                                  "ButtonClick", "DropDown", "Change",
-                                                  "OpenRecordSet"}));
+  EXPECT_EQ(log.raised,
+            (std::vector<std::string>{"KeyDown", "KeyPress", "KeyUp", "MouseDown", "ButtonClick",
+                                      "DropDown", "Change", "OpenRecordSet"}));
   ASSERT_TRUE(transcript.LastLine().has_value());
-  EXPECT_EQ(*transcript.LastLine(), "! OpenRecordSet Object Nothing String \"SELECT TOP 1 * FROM [T]\"");
+  EXPECT_EQ(*transcript.LastLine(),
+            "! OpenRecordSet Object Nothing String \"SELECT TOP 1 * FROM [T]\"");
 }
 
 }  // namespace

@@ -17,11 +17,15 @@ struct RenderCase {
   std::string rendering;
 };
 
-void PrintTo(const RenderCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RenderCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class RenderTest : public testing::TestWithParam<RenderCase> {};
 
-TEST_P(RenderTest, Renders) { EXPECT_EQ(Render(GetParam().value), GetParam().rendering); }
+TEST_P(RenderTest, Renders) {
+  EXPECT_EQ(Render(GetParam().value), GetParam().rendering);
+}
 
 const RenderCase kRenderCases[] = {
     {"Empty", Variant(), "Empty"},
@@ -67,7 +71,9 @@ struct ValueCase {
   std::string rendering;  // empty: the token is no value
 };
 
-void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ValueCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ValueOfTest : public testing::TestWithParam<ValueCase> {};
 
@@ -83,7 +89,9 @@ TEST_P(ValueOfTest, Reads) {
   }
 }
 
-Token W(std::string s) { return {TokenKind::Word, std::move(s)}; }
+Token W(std::string s) {
+  return {TokenKind::Word, std::move(s)};
+}
 
 const ValueCase kValueCases[] = {
     {"SmallWholeIsInteger", W("-5"), "Integer -5"},

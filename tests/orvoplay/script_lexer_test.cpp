@@ -8,9 +8,15 @@
 namespace orvo::play {
 namespace {
 
-Token W(std::string s) { return {TokenKind::Word, std::move(s)}; }
-Token S(std::string s) { return {TokenKind::String, std::move(s)}; }
-Token D(std::string s) { return {TokenKind::Date, std::move(s)}; }
+Token W(std::string s) {
+  return {TokenKind::Word, std::move(s)};
+}
+Token S(std::string s) {
+  return {TokenKind::String, std::move(s)};
+}
+Token D(std::string s) {
+  return {TokenKind::Date, std::move(s)};
+}
 
 struct LexCase {
   const char* name;
@@ -19,7 +25,9 @@ struct LexCase {
   std::string faultExpected;  // empty when the line lexes
 };
 
-void PrintTo(const LexCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LexCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class LexLineTest : public testing::TestWithParam<LexCase> {};
 
@@ -50,13 +58,21 @@ const LexCase kLexCases[] = {
     {"EmptyString", "keys \"\"", {W("keys"), S("")}, ""},
     {"StringWithBlanks", "set Caption \"a  b\"", {W("set"), W("Caption"), S("a  b")}, ""},
     {"SimpleEscapes", R"(keys "\"\\\t\n\r")", {W("keys"), S("\"\\\t\n\r")}, ""},
-    {"HexEscapeUpperAndLower", R"(keys "\xA0\xff\x41")", {W("keys"), S("\xA0\xFF" "A")}, ""},
+    {"HexEscapeUpperAndLower",
+     R"(keys "\xA0\xff\x41")",
+     {W("keys"), S("\xA0\xFF"
+                   "A")},
+     ""},
     {"HexEscapeNul", R"(keys "a\x00b")", {W("keys"), S(std::string("a\0b", 3))}, ""},
     {"Latin1CharacterKept", "keys \"\xE7\"", {W("keys"), S("\xE7")}, ""},
     {"DateLiteral", "set Value #2024-12-25#", {W("set"), W("Value"), D("2024-12-25")}, ""},
-    {"DateTimeLiteral", "=> #2024-12-25 13:45:00# x",
-     {W("=>"), D("2024-12-25 13:45:00"), W("x")}, ""},
-    {"DateTimeWithoutSeconds", "set Value #2024-1-5 9:05#", {W("set"), W("Value"), D("2024-1-5 9:05")},
+    {"DateTimeLiteral",
+     "=> #2024-12-25 13:45:00# x",
+     {W("=>"), D("2024-12-25 13:45:00"), W("x")},
+     ""},
+    {"DateTimeWithoutSeconds",
+     "set Value #2024-1-5 9:05#",
+     {W("set"), W("Value"), D("2024-1-5 9:05")},
      ""},
     {"HashNotADateIsComment", "set Value #24-12-25#", {W("set"), W("Value")}, ""},
     {"NegativeAndDecimalWords", "size -5 12.5", {W("size"), W("-5"), W("12.5")}, ""},
@@ -80,7 +96,9 @@ struct Utf8Case {
   std::string bad;     // when it does not
 };
 
-void PrintTo(const Utf8Case& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Utf8Case& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class Utf8Test : public testing::TestWithParam<Utf8Case> {};
 
