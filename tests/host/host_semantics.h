@@ -544,4 +544,29 @@ TEST_P(HostSemantics, PopupHookSeesPaintThenActivationChanges) {
   EXPECT_FALSE(popup->Visible());
 }
 
+TEST_P(HostSemantics, PopupTakesTheKeysWhileItShows) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  log.clear();
+  auto popup = a.site.Services().CreatePopupForm();
+  auto list = popup->CreateListBox();
+  list->Move(0, 0, 1000, 1000);
+  list->OnGotFocus = [&] { log.push_back("list.Got"); };
+  for (const char* s : {"a", "b", "c"}) list->AddItem(s);
+  popup->Show(false);
+  // The form keeps its own focus: switching windows raises nothing on it.
+  EXPECT_EQ(log, Log{"list.Got"});
+  EXPECT_EQ(host->FocusName(), "");
+  EXPECT_EQ(host->FocusedWidget(), list.get());
+  host->Key("Down");
+  host->Key("Down");
+  EXPECT_EQ(list->ListIndex(), 1);
+  popup->Hide();
+  EXPECT_EQ(host->FocusName(), "a");
+  host->Type("x");
+  EXPECT_EQ(a.txt->Text(), "x");
+  EXPECT_EQ(log, (Log{"list.Got", "a.Change"}));
+}
+
 }  // namespace orvo::testing

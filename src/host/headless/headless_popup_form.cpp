@@ -71,6 +71,14 @@ void HeadlessPopupForm::Show(bool modal) {
     host_.RequestPaint(&window_);
   }
   host_.Activate(&window_);
+  // As a form that shows: the first widget that can take the focus gets it, unless one
+  // had it when the form last hid.
+  if (!window_.Focused())
+    for (auto* c : window_.Cores())
+      if (window_.CanFocus(c)) {
+        window_.MoveFocus(c);
+        break;
+      }
 }
 
 void HeadlessPopupForm::Hide() {

@@ -105,6 +105,14 @@ void QtPopupForm::Show(bool modal) {
     host_.RequestPaint(window_.get());
   }
   host_.Activate(window_.get());
+  // As a form that shows: the first widget that can take the focus gets it, unless one
+  // had it when the form last hid.
+  if (!window_->Focused())
+    for (auto* c : window_->Cores())
+      if (window_->CanFocus(c)) {
+        window_->MoveFocus(c);
+        break;
+      }
 }
 
 void QtPopupForm::Hide() {
