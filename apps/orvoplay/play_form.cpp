@@ -3,12 +3,15 @@
 #include "play_form.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "base/error.h"
 #include "control/orvo_mask.h"
+#include "control/process_state.h"
 #include "control/property_bag.h"
 #include "host/form_host.h"
 #include "play_host.h"
+#include "popups/calend_form.h"
 #include "script_runner.h"
 
 namespace orvo::play {
@@ -25,6 +28,16 @@ struct PlayControl {
 
 std::optional<int16_t> ArrayIndex(int16_t index) {
   return index < 0 ? std::nullopt : std::optional<int16_t>(index);
+}
+
+// A point over `row` (0 = first shown row) of a list or grid: scanned a pixel (15 twips) at
+// a time down the widget, since only the widget knows its row height.
+template <typename RowAtFn>
+std::optional<float> RowTop(const Widget& w, int16_t row, RowAtFn rowAt) {
+  for (float y = 7; y < w.Height(); y += 15) {
+    if (rowAt(y) == row) return y;
+  }
+  return std::nullopt;
 }
 
 [[noreturn]] void NotYet(const std::string& what) {
@@ -45,6 +58,36 @@ struct PlayForm::Impl {
       if (c->name == name && c->index == ArrayIndex(index)) return *c;
     }
     throw ScriptFault{"a control created with `new`", ControlDisplayName(name, ArrayIndex(index))};
+  }
+
+  // The open popup's list or grid: the one shown on the popup form of the control that owns
+  // the popup.
+  Widget& OpenList() {
+    OrvoMask* owner = Process().gActiveControl;
+    if (!owner && current) owner = current->control.get();
+    orvo::CalendForm* form = owner ? owner->Members().CalendForm : nullptr;
+    if (form && form->Shown()) {
+      if (form->lst && form->lst->Visible()) return *form->lst;
+      if (form->grdLst && form->grdLst->Visible()) return *form->grdLst;
+    }
+    RaiseError(err::kInvalidProcedureCall, "orvoplay: no list is open");
+  }
+
+  void ClickListRow(int32_t row) {
+    Widget& w = OpenList();
+    if (row < 0 || row > 32767) RaiseError(err::kInvalidProcedureCall, "orvoplay: no such row");
+    std::optional<float> y;
+    if (auto* list = dynamic_cast<ListBox*>(&w)) {
+      y = RowTop(w, static_cast<int16_t>(row), [&](float at) { return ListRowAt(*list, at); });
+    } else {
+      auto& grid = static_cast<DataGrid&>(w);
+      y = RowTop(w, static_cast<int16_t>(row), [&](float at) { return grid.RowAt(at); });
+    }
+    if (!y) {
+      RaiseError(err::kInvalidProcedureCall,
+                 "orvoplay: the open list shows no row " + std::to_string(row));
+    }
+    host->Click(w, 30, *y);
   }
 
   PlayControl& Current() {
@@ -144,9 +187,16 @@ void PlayForm::TypeText(const std::string& text) {
 }
 
 bool PlayForm::Key(const std::string& name) {
-  if (name.rfind("list ", 0) == 0) NotYet("key " + name);
-  if (!NamedKey(name)) return false;
-  impl_->host->Key(name);
+  std::string key = name;
+  if (name.rfind("list ", 0) == 0) {
+    key = name.substr(5);
+    if (!NamedKey(key)) return false;
+    // The open list has the focus of its popup, which is the active window: the key goes
+    // where the keyboard sends it, as any other key.
+    impl_->OpenList();
+  }
+  if (!NamedKey(key)) return false;
+  impl_->host->Key(key);
   return true;
 }
 
@@ -161,7 +211,14 @@ bool PlayForm::Click(const std::vector<std::string>& target) {
     host.ActivateOutside();
     return true;
   }
-  if (what == "calendar" || what == "calc" || what == "list" || what == "press-calc") {
+  if (what == "list" && target.size() == 2) {
+    char* end = nullptr;
+    long row = std::strtol(target[1].c_str(), &end, 10);
+    if (target[1].empty() || *end != '\0') return false;
+    impl_->ClickListRow(static_cast<int32_t>(std::clamp(row, -1L, 40000L)));
+    return true;
+  }
+  if (what == "calendar" || what == "calc" || what == "press-calc") {
     std::string shown;
     for (const auto& t : target) shown += (shown.empty() ? "" : " ") + t;
     NotYet("click " + shown);

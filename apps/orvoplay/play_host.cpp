@@ -3,10 +3,12 @@
 
 #include "base/error.h"
 #include "host/headless/headless_host.h"
+#include "host/headless/headless_list_box.h"
 #include "script_runner.h"
 
 #ifdef ORVO_HAVE_QT
 #include "host/qt/qt_host.h"
+#include "host/qt/qt_list_box.h"
 #endif
 
 namespace orvo::play {
@@ -18,6 +20,14 @@ std::unique_ptr<FormHost> CreatePlayHost(HostKind kind) {
 #else
   RaiseError(err::kNotAvailableYet, "orvoplay: this build has no Qt host");
 #endif
+}
+
+int16_t ListRowAt(ListBox& list, float y) {
+  if (auto* headless = dynamic_cast<HeadlessListBox*>(&list)) return headless->RowAt(y);
+#ifdef ORVO_HAVE_QT
+  if (auto* qt = dynamic_cast<QtListBox*>(&list)) return qt->RowAt(y);
+#endif
+  return -1;
 }
 
 void SavePlayHostScreenshot(FormHost& host, const std::string& path) {
