@@ -1,5 +1,5 @@
 // orvoplay: runs play scripts and prints their transcript.
-#include <cstring>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -39,6 +39,12 @@ int main(int argc, char** argv) {
     }
   }
   if (scripts.empty()) return Usage();
+
+  // Without a display the Qt host plays on the offscreen platform, as in the test runs.
+  if (host == HostKind::Qt && !std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
+      !std::getenv("WAYLAND_DISPLAY")) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  }
 
   Transcript transcript(std::cout);
   ScriptRunner runner(transcript, host);

@@ -156,6 +156,10 @@ void ScriptRunner::Execute(const Command& c) {
   } catch (const Error& e) {
     lastError_ = e.Number();
     transcript_.Print("error " + std::to_string(e.Number()) + " " + e.Message());
+  } catch (const std::exception& e) {
+    // Anything but orvo::Error escaping the library is a fault of the library: the script
+    // fails there, and goes on so that the rest of its checks are still reported.
+    transcript_.Report(c.line, {false, "no exception but orvo::Error", e.what()});
   }
 }
 
