@@ -569,4 +569,182 @@ TEST_P(HostSemantics, PopupTakesTheKeysWhileItShows) {
   EXPECT_EQ(log, (Log{"list.Got", "a.Change"}));
 }
 
+TEST_P(HostSemantics, PopupLoadsOnceAndUnloadForgetsItsDrawing) {
+  auto popup = host->Services().CreatePopupForm();
+  Log events;
+  popup->OnLoad = [&] { events.push_back("load"); };
+  popup->OnUnload = [&] { events.push_back("unload"); };
+  popup->OnResize = [&] { events.push_back("resize"); };
+  popup->Move(0, 0, 1500, 1500);
+  popup->Show(false);
+  popup->Hide();
+  popup->Show(false);
+  EXPECT_TRUE(popup->Loaded());
+  popup->Line(0, 0, 10, 10, 0);
+  popup->Unload();
+  EXPECT_FALSE(popup->Loaded());
+  EXPECT_FALSE(popup->Visible());
+  popup->Show(false);
+  EXPECT_EQ(events, (Log{"resize", "load", "unload", "load"}));
+  // Pixel scale: the form's size and text measure in pixels.
+  popup->SetScaleModePixels(true);
+  EXPECT_EQ(popup->ScaleWidth(), 100);
+  float pixels = popup->TextHeight("0");
+  popup->SetScaleModePixels(false);
+  EXPECT_EQ(popup->TextHeight("0"), pixels * 15);
+}
+
+TEST_P(HostSemantics, ModalPopupDisablesTheFormUntilItHides) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  HostServices& s = host->Services();
+  int32_t form = a.site.ParentHwnd();
+  auto popup = s.CreatePopupForm();
+  popup->Show(true);
+  EXPECT_NE(s.GetWindowLong(form, kGwlStyle) & kWsDisabled, 0);
+  popup->Hide();
+  EXPECT_EQ(s.GetWindowLong(form, kGwlStyle) & kWsDisabled, 0);
+}
+
+// The browse-button case: a click on a form widget while a popup is up activates the form;
+// the hook sees the activation change with the pointer already over the widget clicked.
+TEST_P(HostSemantics, ClickOnTheFormWhileAPopupShowsDeactivatesIt) {
+  FakeField& a = Add("a");
+  auto button = a.site.CreateCommandButton(a.pic.get());
+  button->Move(2100, 30, 255, 300);
+  host->ShowForm();
+  host->FocusControl(a.site);
+  HostServices& s = a.site.Services();
+  auto popup = s.CreatePopupForm();
+  popup->Move(1800, 1800, 1500, 1500);
+  auto hook = s.CreateMessageHook();
+  Log seen;
+  hook->OnMessage = [&](int32_t msg) {
+    Rect r = s.GetWindowRect(button->hWnd());
+    Point p = s.GetCursorPos();
+    bool overButton = p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+    seen.push_back(std::to_string(msg) + (overButton ? " over" : " away"));
+    if (msg == kWmActivate) {
+      hook->SetHwndHook(0);
+      popup->Hide();
+    }
+  };
+  button->OnClick = [&] { seen.push_back("click"); };
+  popup->Show(false);
+  hook->SetHwndHook(popup->hWnd());
+  hook->SetMessage(kWmActivate, true);
+  host->Click(*button);
+  EXPECT_EQ(seen, (Log{"6 over", "click"}));
+  EXPECT_FALSE(popup->Visible());
+}
+
+TEST_P(HostSemantics, MovingAShownPopupReportsSizeAndPaint) {
+  auto popup = host->Services().CreatePopupForm();
+  auto hook = host->Services().CreateMessageHook();
+  std::vector<int32_t> messages;
+  hook->OnMessage = [&](int32_t msg) { messages.push_back(msg); };
+  popup->Move(0, 0, 1500, 1500);
+  popup->Show(false);
+  host->ProcessPending();
+  hook->SetHwndHook(popup->hWnd());
+  for (int32_t m : {kWmPaint, kWmSize, kWmActivate}) hook->SetMessage(m, true);
+  popup->Move(0, 0, 1500, 1500);  // same size: nothing
+  host->ProcessPending();
+  EXPECT_TRUE(messages.empty());
+  popup->Move(0, 0, 3000, 1500);
+  host->ProcessPending();
+  EXPECT_EQ(messages, (std::vector<int32_t>{kWmSize, kWmPaint}));
+  hook->SetMessage(kWmPaint, false);
+  popup->Refresh();
+  host->ProcessPending();
+  EXPECT_EQ(messages.size(), 2u);
+}
+
+// A grid over the rows 10, 20, ... 100, its bookmarks the values.
+inline void FeedNumberRows(DataGrid& grid) {
+  grid.OnReadRows = [](DataGrid::RowBuffer& rows, const Variant& start, bool) {
+    int32_t first = start.IsEmpty() ? 10 : start.AsLong() + 10;
+    for (int32_t v = first; v <= 100 && static_cast<int32_t>(rows.bookmarks.size()) < rows.rowCount;
+         v += 10) {
+      rows.bookmarks.push_back(Variant(v));
+      rows.values.push_back({Variant(v)});
+    }
+  };
+  grid.OnRelativeBookmark = [](const Variant& start, int32_t offset) {
+    int32_t v = start.AsLong() + 10 * offset;
+    return v < 10 || v > 100 ? Variant::Null() : Variant(v);
+  };
+}
+
+TEST_P(HostSemantics, GridReadsItsRowsAndScrollsAtTheEnds) {
+  auto popup = host->Services().CreatePopupForm();
+  auto grid = popup->CreateDataGrid();
+  grid->Columns().push_back({"Codigo", true, 1000, 0});
+  FeedNumberRows(*grid);
+  float rowHeight = popup->TextHeight("0") + 15;  // a line of the grid's font and a pixel
+  grid->Move(0, 0, 2000, 3 * rowHeight + 5);
+  popup->Move(0, 0, 2000, 3 * rowHeight + 5);
+  grid->Rebind();
+  ASSERT_EQ(grid->ShownBookmarks(), (std::vector<Variant>{10, 20, 30}));
+  popup->Show(false);
+  ASSERT_EQ(host->FocusedWidget(), grid.get());
+  host->Key("Down");
+  host->Key("Down");
+  EXPECT_EQ(grid->Bookmark(), Variant(30));
+  host->Key("Down");  // past the last shown row: the grid scrolls one row
+  EXPECT_EQ(grid->Bookmark(), Variant(40));
+  EXPECT_EQ(grid->ShownBookmarks().front(), Variant(20));
+  EXPECT_EQ(grid->VisibleRow(), 2);
+  grid->SetBookmark(Variant(100));
+  EXPECT_EQ(grid->VisibleRow(), 0);
+  grid->Scroll(0, -2);
+  EXPECT_EQ(grid->ShownBookmarks().front(), Variant(80));
+  EXPECT_EQ(grid->VisibleRow(), 2);
+  int16_t typed = 0;
+  grid->OnBeforeColEdit = [&](int16_t&) { typed = grid->LastKey(); };
+  host->Type("q");
+  EXPECT_EQ(typed, 'q');
+  EXPECT_EQ(grid->RowAt(rowHeight * 1.5f), 1);
+  EXPECT_EQ(grid->RowAt(rowHeight * 3.5f), -1);
+}
+
+TEST_P(HostSemantics, SiteReportsItsSiblingsAndTogglesFocusRectangles) {
+  FakeField& a = Add("a");
+  Add("b");
+  auto* fake = reinterpret_cast<OrvoMask*>(uintptr_t{0x1000});  // only compared
+  host->RegisterControl(a.site, fake);
+  std::vector<SiblingControl> siblings = a.site.ParentControls();
+  ASSERT_EQ(siblings.size(), 2u);
+  EXPECT_EQ(siblings[0].name, "a");
+  EXPECT_EQ(siblings[0].control, fake);
+  EXPECT_EQ(siblings[1].control, nullptr);
+  int resizes = 0;
+  SurfaceHandlers h;
+  h.OnResize = [&] { ++resizes; };
+  a.site.SetSurfaceHandlers(h);
+  host->ResizeControl(a.site, 3000, 900);
+  EXPECT_EQ(resizes, 1);
+  EXPECT_EQ(a.site.Width(), 3000);
+  EXPECT_EQ(a.site.ScaleHeight(), 900);
+  a.site.DrawFocusRect({1, 1, 20, 14});
+  a.site.DrawFocusRect({1, 1, 20, 14});  // drawn twice: gone again, nothing to assert but no fault
+  EXPECT_EQ(host->Services().Now(), 45458.0 + 10.0 / 24.0);  // 2024-06-15 10:00
+}
+
+TEST_P(HostSemantics, InjectedKeysOtherThanTabReachTheFocusedWidget) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  Log keys;
+  a.txt->OnKeyDown = [&](int16_t& c, int16_t& s) { keys.push_back("down " + std::to_string(c) + "/" + std::to_string(s)); };
+  a.txt->OnKeyPress = [&](int16_t& k) { keys.push_back("press " + std::to_string(k)); };
+  HostServices& s = a.site.Services();
+  s.KeybdEvent(32, 69, kKeyExtended);
+  s.KeybdEvent(32, 69, kKeyExtended | kKeyUp);
+  EXPECT_TRUE(keys.empty());  // nothing until the host gets round to it
+  s.DoEvents();
+  EXPECT_EQ(keys, (Log{"down 32/0", "press 32"}));
+  EXPECT_EQ(a.txt->Text(), " ");
+}
+
 }  // namespace orvo::testing
