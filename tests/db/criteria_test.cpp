@@ -187,6 +187,18 @@ INSTANTIATE_TEST_SUITE_P(
     }),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(MalformedCriterionDepth, DeepNestingIsRefusedNotRecursedInto) {
+  std::string deep = std::string(300, '(') + "Num = 1" + std::string(300, ')');
+  try {
+    TranslateCriterion(deep, Customers, LocaleSettings::PtBR());
+    FAIL() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.Message(), "criterion `" + deep + "` nests too deeply");
+  }
+  std::string fine = std::string(50, '(') + "Num = 1" + std::string(50, ')');
+  EXPECT_EQ(TranslateCriterion(fine, Customers, LocaleSettings::PtBR()).params.size(), 1u);
+}
+
 TEST(MalformedStatement, RaisesNamingTheStatement) {
   struct Case {
     const char* statement;

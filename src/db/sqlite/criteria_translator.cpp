@@ -103,7 +103,17 @@ class CriterionParser {
   }
   [[noreturn]] void Fail(const std::string& fault) const { RaiseSyntax(what_, source_, fault); }
 
+  // Nesting guard: parentheses, Not and unary minus recurse.
+  struct Depth {
+    explicit Depth(CriterionParser& p) : parser(p) {
+      if (++parser.depth_ > 200) parser.Fail("nests too deeply");
+    }
+    ~Depth() { --parser.depth_; }
+    CriterionParser& parser;
+  };
+
   SqlFragment ParseOr() {
+    Depth guard(*this);
     SqlFragment left = ParseAnd();
     while (AcceptWord("OR")) {
       SqlFragment right = ParseAnd();
@@ -128,6 +138,7 @@ class CriterionParser {
   }
 
   SqlFragment ParseNot() {
+    Depth guard(*this);
     if (AcceptWord("NOT")) {
       SqlFragment inner = ParseNot();
       inner.sql = "(NOT " + inner.sql + ")";
@@ -284,6 +295,7 @@ class CriterionParser {
   }
 
   Operand ParseUnary() {
+    Depth guard(*this);
     if (AcceptSymbol("-")) {
       Operand inner = ParseUnary();
       if (inner.isLiteral && inner.literal.IsNumber()) {
@@ -337,6 +349,7 @@ class CriterionParser {
       }
       case TokenKind::Symbol:
         if (AcceptSymbol("(")) {
+          Depth guard(*this);
           Operand inner = ParseSum();
           ExpectSymbol(")");
           return inner;
@@ -394,6 +407,7 @@ class CriterionParser {
   const LocaleSettings& locale_;
   const char* what_;
   const std::string& source_;
+  int depth_ = 0;
 };
 
 }  // namespace
