@@ -1,5 +1,6 @@
 // Opening database files, locks, read-only use, other users' deletions, the sample data.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>

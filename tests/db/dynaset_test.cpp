@@ -100,6 +100,9 @@ TEST_F(Dynaset, RequeryAndBookmarks) {
   auto byName = db->OpenDynaset("prod");
   EXPECT_EQ(byName->Name(), "prod");
   EXPECT_EQ(dbtest::Forward(*byName, "id"), "1|2|3|4|5|6|7|8");
+  // The one-record query built from such a dynaset's Name has no SELECT of its own.
+  auto one = db->OpenDynaset(byName->Name() + " WHERE [nome] LIKE 'Pa*'");
+  EXPECT_EQ(dbtest::Forward(*one, "id"), "1");
 }
 
 TEST_F(Dynaset, TableOperationsAreRefused) {

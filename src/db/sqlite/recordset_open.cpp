@@ -195,8 +195,13 @@ RecordsetRef OpenStatementRecordset(const ConnectionRef& conn, const std::string
   plan.flavour = flavour;
   plan.name = text;
   std::string trimmed = Trim(text);
-  if (UCase(trimmed.substr(0, 7)) != "SELECT " && UCase(trimmed.substr(0, 7)) != "SELECT\t" &&
-      UCase(trimmed.substr(0, 7)) != "SELECT\n") {
+  std::vector<Token> tokens = Tokenize(trimmed, "statement");
+  if (tokens.size() > 2 && !tokens[0].IsWord("SELECT") &&
+      (tokens[1].IsWord("WHERE") || tokens[1].IsWord("ORDER"))) {
+    // "clientes WHERE ...": the one-record query built from a dynaset opened by table name
+    // (its Name is the table's), read as a select of the whole table.
+    trimmed = "SELECT * FROM " + trimmed;
+  } else if (!tokens[0].IsWord("SELECT")) {
     TableSchema schema = RequireTable(*conn, StripBrackets(trimmed));
     if (schema.isView || !schema.hasRowid) {
       PlanMaterialised(*conn, ParseStatement("SELECT * FROM [" + schema.name + "]"), plan);
