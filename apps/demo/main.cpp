@@ -118,6 +118,15 @@ int main(int argc, char** argv) {
       bool ok = Shoot(host, shots, "form-empty.png");
       PlayUser(host, fields);
       ok = Shoot(host, shots, "form-filled.png") && ok;
+      // The birth date's calendar, dropped down with F4.
+      try {
+        host.FocusControl(*fields[1].site);
+        host.Key("F4");
+        ok = Shoot(host, shots, "form-calendar.png") && ok;
+        host.ActivateOutside();
+      } catch (const orvo::Error& e) {
+        std::printf("demo: calendar: error %d %s\n", e.Number(), e.Message().c_str());
+      }
       status = ok ? 0 : 1;
     } else {
       status = app.exec();

@@ -39,6 +39,8 @@ class QtWidget : public Base, public QtCoreHolder {
     core_.parent = parent;
     if (core_.Windowed()) core_.hwnd = host.NewHwnd();
     host.Register(&core_);
+    // A child made after its window showed stays hidden until told otherwise.
+    core_.Sync();
   }
   ~QtWidget() override {
     host_.Unregister(&core_);
