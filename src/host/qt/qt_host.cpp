@@ -185,6 +185,7 @@ void QtHost::SetControlEnabled(ControlSite& site, bool enabled) {
 void QtHost::ShowForm() {
   if (!form_->Shown()) {
     form_->SetShown(true);
+    MirrorFocus(form_.get(), form_->Focused());
     formWidget_->show();
   }
   for (QtSite* s : SiteList()) {
@@ -262,10 +263,12 @@ void QtHost::SetFocusTo(QtCore* core) {
 
 void QtHost::MirrorFocus(QtWindow* window, QtCore* target) {
   FocusSync sync(*this);
+  // With no widget focused the window itself holds Qt's focus, so activating it puts no
+  // caret anywhere.
   if (target && target->qwidget)
     target->qwidget->setFocus(Qt::OtherFocusReason);
-  else if (window->Top() && window->Top()->focusWidget())
-    window->Top()->focusWidget()->clearFocus();
+  else if (window->Top())
+    window->Top()->setFocus(Qt::OtherFocusReason);
 }
 
 void QtHost::Activate(QtWindow* window) {
