@@ -14,6 +14,10 @@ bool IsCheckKind(TipoDeCampo k) { return k == TipoDeCampo::Boolean || k == TipoD
 // Sizes never go negative when a control is squeezed below what its parts need.
 float NonNegative(float v) { return v < 0 ? 0 : v; }
 
+// A position or size given to a widget: widget geometry is Single, so only the 16-bit
+// working quantities are rounded; a half twip from FieldH / 2 or ShapeBW / 2 stays.
+float Twips(double v) { return std::isfinite(v) ? static_cast<float>(v) : 0.0f; }
+
 }  // namespace
 
 void OrvoMask::SelectEditWidgets() {
@@ -39,7 +43,7 @@ void OrvoMask::SelectEditWidgets() {
 
 // One pass over the current properties and widget sizes. The working quantities are 16-bit
 // as the classic pass kept them; sums that leave the 16-bit range clamp to its ends rather
-// than fail.
+// than fail. What is written to the widgets is not rounded.
 void OrvoMask::UserControl_Resize() {
   if (!m_.LayoutReady) return;
   HostServices& host = site_.Services();
@@ -134,33 +138,33 @@ void OrvoMask::UserControl_Resize() {
   // 7. Caption and shape.
   if (!lab->Caption().empty()) {
     shp->Move(shp->Left(), shp->Top(),
-              NonNegative(ClampI16((topBottom ? lab->Width() : 0) + capW + 2.0 * capGap)),
-              NonNegative(ClampI16(fieldH / 2.0 + capH)));
+              NonNegative(Twips((topBottom ? lab->Width() : 0) + capW + 2.0 * capGap)),
+              NonNegative(Twips(fieldH / 2.0 + capH)));
     if (align != TipoAlinhamento::FieldBottom) {
       double x = 0;
       if (align == TipoAlinhamento::FieldTop)
         x = double(m_.CaptionOffset) + lab->Height();
       else if (fillVisible)
         x = lab->Height();
-      const float newTop = ClampI16(pic->Top() - x);
+      const float newTop = Twips(pic->Top() - x);
       if (lab->Top() != newTop) lab->SetTop(newTop);
-      shp->SetTop(ClampI16(shapeBW / 2.0));
+      shp->SetTop(Twips(shapeBW / 2.0));
     } else {
-      shp->SetTop(ClampI16(double(pic->Top()) + pic->Height() + capH - shp->Height() -
+      shp->SetTop(Twips(double(pic->Top()) + pic->Height() + capH - shp->Height() -
                            shapeBW / 2.0));
-      const float newTop = ClampI16(double(pic->Top()) + pic->Height() + m_.CaptionOffset);
+      const float newTop = Twips(double(pic->Top()) + pic->Height() + m_.CaptionOffset);
       if (lab->Top() != newTop) lab->SetTop(newTop);
     }
     if (align != TipoAlinhamento::FieldRight) {
       const float newLeft = align == TipoAlinhamento::FieldLeft
-                                ? ClampI16(shapeBW / 2.0 + capGap)
+                                ? Twips(shapeBW / 2.0 + capGap)
                                 : pic->Left();
       if (lab->Left() != newLeft) lab->SetLeft(newLeft);
-      shp->SetLeft(ClampI16(shapeBW / 2.0));
+      shp->SetLeft(Twips(shapeBW / 2.0));
     } else {
-      const float newLeft = ClampI16(double(pic->Left()) + pic->Width() + m_.CaptionOffset);
+      const float newLeft = Twips(double(pic->Left()) + pic->Width() + m_.CaptionOffset);
       if (lab->Left() != newLeft) lab->SetLeft(newLeft);
-      shp->SetLeft(ClampI16(double(lab->Left()) + lab->Width() + capGap - shp->Width()));
+      shp->SetLeft(Twips(double(lab->Left()) + lab->Width() + capGap - shp->Width()));
     }
     lab->ZOrder(0);
     lab->Refresh();
@@ -171,14 +175,14 @@ void OrvoMask::UserControl_Resize() {
   if (kind == TipoDeCampo::Boolean) {
     pic->ZOrder(0);
     if (!fillVisible && leftRight)
-      pic->SetTop(ClampI16(lab->Top() + (double(lab->Height()) - pic->Height()) / 2));
+      pic->SetTop(Twips(lab->Top() + (double(lab->Height()) - pic->Height()) / 2));
     pic->SetPicture(m_.CheckValue ? bot->MouseIcon() : nullptr);
     int16_t clear = 0;
     DrawFieldBorder(clear);
   } else if (kind == TipoDeCampo::Option) {
     img->ZOrder(0);
     if (!fillVisible && leftRight)
-      img->SetTop(ClampI16(lab->Top() + (double(lab->Height()) - img->Height()) / 2));
+      img->SetTop(Twips(lab->Top() + (double(lab->Height()) - img->Height()) / 2));
     bool selected = false;
     try {
       selected = site_.Index() == m_.CheckValue;

@@ -106,6 +106,14 @@ Variant OrvoMask::GetWidgetProperty(const std::string& widget, int16_t index,
     if (p == "LARGECHANGE") return Variant(s.LargeChange());
     return unknown();
   }
+  if (w == "USERCONTROL") {
+    // The control's own surface: what the layout widens to its minimum size.
+    if (p == "WIDTH") return Variant(site_.Width());
+    if (p == "HEIGHT") return Variant(site_.Height());
+    if (p == "SCALEWIDTH") return Variant(site_.ScaleWidth());
+    if (p == "SCALEHEIGHT") return Variant(site_.ScaleHeight());
+    return unknown();
+  }
   if (w == "HOK") {
     if (p == "HWNDHOOK") return Long(hok->HwndHook());
     return unknown();
