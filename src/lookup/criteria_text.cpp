@@ -37,6 +37,37 @@ bool LooseEqual(const Variant& a, const Variant& b, const LocaleSettings& loc) {
   }
 }
 
+bool KeyPartEqual(const Variant& key, const Variant& field, const LocaleSettings& loc) {
+  if (key.Type() == VarType::String && field.Type() == VarType::String)
+    return UCase(key.AsString()) == UCase(field.AsString());
+  return LooseEqual(key, field, loc);
+}
+
+std::vector<std::string> SplitFilterClauses(const std::string& filter) {
+  std::vector<std::string> clauses;
+  size_t start = 0;
+  bool quoted = false;
+  for (size_t i = 0; i < filter.size(); ++i) {
+    if (filter[i] == '\'') {
+      quoted = !quoted;  // a doubled quote toggles twice and stays inside
+    } else if (!quoted && filter[i] == ' ' && i + 5 <= filter.size() &&
+               UCase(filter.substr(i, 5)) == " AND ") {
+      clauses.push_back(Trim(filter.substr(start, i - start)));
+      start = i + 5;
+      i += 4;
+    }
+  }
+  clauses.push_back(Trim(filter.substr(start)));
+  return clauses;
+}
+
+std::string FilterClauseValue(const std::string& text) {
+  const std::string t = Trim(text);
+  if (t.size() >= 2 && t.front() == '\'' && t.back() == '\'')
+    return ReplaceChars(t.substr(1, t.size() - 2), "''", "'", false);
+  return RemoveChars(t, "'", false);
+}
+
 double LeadingNumber(const std::string& text) {
   const std::string t = Trim(text);
   size_t i = 0;

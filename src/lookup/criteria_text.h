@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "base/locale_settings.h"
 #include "base/variant.h"
@@ -17,6 +18,21 @@ std::string BracketName(const std::string& name);
 // Equality as the classic "=" on variants: numbers (and dates, booleans) numerically, a
 // numeric text against a number as a number, texts byte for byte. Null equals nothing.
 bool LooseEqual(const Variant& a, const Variant& b, const LocaleSettings& loc);
+
+// A key part against a record's field: as LooseEqual, but texts compare without regard to
+// case, as the table's index does; otherwise a seek would land on "SP" for the key "sp" and
+// the range check would then reject the very record the index matched.
+bool KeyPartEqual(const Variant& key, const Variant& field, const LocaleSettings& loc);
+
+// "[Tipo]='X' and Num = 7" -> {"[Tipo]='X'", "Num = 7"}: the clauses of a filter, split at
+// each " AND " in any case and trimmed. A separator inside a '...' literal is part of the
+// value ("Nome = 'Tom and Jerry'" is one clause).
+std::vector<std::string> SplitFilterClauses(const std::string& filter);
+
+// The value of a filter clause as the key holds it: "'O''Neil'" -> "O'Neil" (a quoted
+// literal loses its quotes and reads a doubled quote as one); an unquoted value "7" or
+// "A'1" loses every quote.
+std::string FilterClauseValue(const std::string& text);
 
 // The leading number of a text with "." as the decimal point (the filter's own syntax),
 // 0 when there is none.

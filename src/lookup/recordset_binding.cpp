@@ -37,18 +37,6 @@ std::string FirstListField(const std::string& listFields) {
   return UCase(Trim(listFields.substr(0, listFields.find('|'))));
 }
 
-// The key value just past every value that starts with `k`: text with its last character
-// one code higher, numbers plus one.
-Variant NextKeyValue(const Variant& k, const LocaleSettings& loc) {
-  if (k.Type() == VarType::String) {
-    std::string s = k.AsString();
-    if (!s.empty()) s.back() = static_cast<char>(static_cast<unsigned char>(s.back()) + 1);
-    return Variant(s);
-  }
-  if (k.Type() == VarType::Date) return Variant::Date(k.AsDouble() + 1);
-  return Variant(ToDouble(k, loc) + 1);
-}
-
 // A value in a criterion. Texts are quoted with their own quotes doubled, so that a value
 // such as O'Neil still makes a well-formed criterion; numbers are written with "." as the
 // criterion's decimal point whatever the locale (1234,5 in a comma locale would otherwise
@@ -130,29 +118,21 @@ void OrvoMask::ParseFilter() {
   m_.FilterKeyLast = -1;
   if (!gRsLista || m_.Filter.empty() || !gTpTabela) return;
   try {
-    // Clauses are separated by " AND " in any case.
-    std::vector<std::string> clauses;
-    const std::string upper = UCase(m_.Filter);
-    size_t start = 0;
-    for (;;) {
-      const size_t at = upper.find(" AND ", start);
-      clauses.push_back(Trim(m_.Filter.substr(start, at == std::string::npos ? std::string::npos
-                                                                              : at - start)));
-      if (at == std::string::npos) break;
-      start = at + 5;
-    }
     int16_t last = -1;
-    for (const std::string& clause : clauses) {
+    for (const std::string& clause : SplitFilterClauses(m_.Filter)) {
       const size_t eq = clause.find('=');
+      if (eq == std::string::npos)
+        RaiseError(err::kInvalidProcedureCall, "filter clause `" + clause + "` has no \"=\"");
       const std::string name =
           Trim(RemoveChars(RemoveChars(clause.substr(0, eq), "[", false), "]", false));
-      const std::string value =
-          eq == std::string::npos ? "" : RemoveChars(Trim(clause.substr(eq + 1)), "'", false);
+      const std::string value = FilterClauseValue(clause.substr(eq + 1));
       if (last == 9) RaiseError(err::kSubscriptOutOfRange, "more than ten filter clauses");
       ++last;
       m_.FilterKeyFields[last] = name;
       const int16_t type = gRsLista->Fields(name).Type();
-      if (type == fieldtype::kText) {
+      // Long text keys as text too: SQLite's TEXT columns are long-text fields, and a text
+      // key read as a number would match nothing.
+      if (type == fieldtype::kText || type == fieldtype::kMemo) {
         m_.FilterKeyValues[last] = Variant(value);
       } else if (type == fieldtype::kDate) {
         m_.FilterKeyValues[last] = !Trim(value).empty() && IsDate(Variant(value), locale_)
@@ -174,14 +154,15 @@ bool OrvoMask::RegistroOk() {
   if (gRsLista->BOF() || gRsLista->EOF_()) return false;
   for (int16_t i = 0; i <= m_.FilterKeyLast; ++i) {
     const Variant current = gRsLista->Fields(m_.FilterKeyFields[i]).Value();
-    if (!LooseEqual(m_.FilterKeyValues[i], current, locale_)) return false;
+    if (!KeyPartEqual(m_.FilterKeyValues[i], current, locale_)) return false;
   }
   return true;
 }
 
 void OrvoMask::Pesquisa(int16_t& Oq) {
   if (!gRsLista) RaiseError(err::kObjectRequired, "Pesquisa: no recordset is bound");
-  Recordset& rs = *gRsLista;
+  const RecordsetRef held = gRsLista;
+  Recordset& rs = *held;
   const bool filtered = !m_.Filter.empty();
   auto previous = [&] {
     rs.MovePrevious();
@@ -204,35 +185,35 @@ void OrvoMask::Pesquisa(int16_t& Oq) {
     if (Oq == 1) rs.MoveFirst();
     return;
   }
-  // The table's current index must lead with the key's fields.
-  if (m_.FilterKeyLast < 0 && gTpTabela) {
-    // No key could be parsed on a table: the range is the whole table. (A recordset of
-    // another kind has no Seek, and the call below fails for the caller.)
+  const int16_t lastKey = m_.FilterKeyLast;
+  if (lastKey < 0) {
+    if (!gTpTabela) {
+      // Only tables keep a key; another recordset is asked to seek all the same and its
+      // refusal is the caller's error.
+      rs.Seek(">=", {});
+      RaiseError(err::kInvalidProcedureCall, "Pesquisa: the filter gives no key to seek");
+    }
+    // A table whose filter gave no key: the range is the whole table.
     if (Oq == 4) rs.MoveLast();
     if (Oq == 1) rs.MoveFirst();
     return;
   }
-  Variant saved;
-  const int16_t lastKey = m_.FilterKeyLast;
+  // The table's current index must lead with the key's fields.
+  const std::vector<Variant> keys(m_.FilterKeyValues.begin(),
+                                  m_.FilterKeyValues.begin() + lastKey + 1);
   if (Oq == 4) {
-    saved = m_.FilterKeyValues[lastKey];
-    m_.FilterKeyValues[lastKey] = NextKeyValue(saved, locale_);
-  }
-  std::vector<Variant> keys(m_.FilterKeyValues.begin(), m_.FilterKeyValues.begin() + lastKey + 1);
-  try {
-    rs.Seek(">=", keys);
-  } catch (...) {
-    if (Oq == 4) m_.FilterKeyValues[lastKey] = saved;
-    throw;
-  }
-  if (Oq == 4) {
-    m_.FilterKeyValues[lastKey] = saved;
+    // Past the range, then one back. Seeking just past the key itself (rather than at a
+    // "next" key value such as "A2" for "A1" or 8 for 7) stays right when longer texts
+    // ("A10"), fractions (7.5), times of day, code 255 or a descending index lie between
+    // the key and that next value.
+    rs.Seek(">", keys);
     if (rs.NoMatch()) {
       rs.MoveLast();
       rs.MoveNext();
     }
     return previous();
   }
+  rs.Seek(">=", keys);
   if (rs.NoMatch()) return;
   if (!RegistroOk()) next();
 }
@@ -244,6 +225,7 @@ void OrvoMask::PrepareList(int16_t& SkipLocate) {
   host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));
   try {
     events_->SetFilter();
+    if (!gRsLista) RaiseError(err::kObjectRequired, "the list has no recordset");
     if (FazerRefresh != 0) {
       if (FazerRefresh == -2) {
         gRsLista->MoveLast();
@@ -280,7 +262,9 @@ void OrvoMask::PrepareList(int16_t& SkipLocate) {
 }
 
 void OrvoMask::LocateValue() {
-  Recordset& rs = *gRsLista;
+  if (!gRsLista) return;
+  const RecordsetRef held = gRsLista;
+  Recordset& rs = *held;
   auto showCurrent = [&] {
     Try([&] {
       DataGrid& grid = EnsureCalendForm().Grid();
@@ -306,12 +290,19 @@ void OrvoMask::LocateValue() {
     if (rs.RecordCount() == 0) return;
     bool found = false;
     if (gTpTabela) {
+      // The table's own index is put back even when the seek fails (a value of the wrong
+      // type, an IndexBound the table lacks): the filter range is walked by it later.
       const std::string savedIndex = rs.Index();
-      rs.SetIndex(m_.IndexBound);
-      rs.Seek("=", {gValueAtual});
-      found = !rs.NoMatch();
       Variant bookmark;
-      if (found) bookmark = rs.BookMark();
+      try {
+        rs.SetIndex(m_.IndexBound);
+        rs.Seek("=", {gValueAtual});
+        found = !rs.NoMatch();
+        if (found) bookmark = rs.BookMark();
+      } catch (const Error&) {
+        Try([&] { rs.SetIndex(savedIndex); });
+        throw;
+      }
       rs.SetIndex(savedIndex);
       if (found) rs.SetBookMark(bookmark);
     } else {
