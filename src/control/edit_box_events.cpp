@@ -7,29 +7,51 @@
 
 namespace orvo {
 
+// The spinner follows the number in the text; a number the bars refuse is ignored, but one
+// above Max puts the bars' value back into the text.
+//
+// The bars are moved with their change handling held off: that handling also gives the
+// focus to the field, which is right after a click on a bar but would let a text assigned
+// by the application steal the focus from the field the user is in. What it does besides,
+// showing the bars' new number through the mask, is done here instead; a number the bars
+// hold at an end of their range shows that end ("99" -> "10" when Max is 10), so the text
+// and the bars never disagree.
 void OrvoMask::txt_Change(int16_t Index) {
   if (m_.SuppressChange) return;
   if (m_.DataType == TipoDeCampo::Spinner && m_.UserMode) {
-    // The spinner follows the typed number; a number the bars refuse is ignored, but one
-    // above Max puts the bars' value back into the text.
     const std::string text = txt[Index]->Text();
     const double number = ParseNumber(text, Process().gDecimalSeparator);
+    const int16_t before = scrH->Value();
+    double wanted = 0;
     bool failed = false;
+    m_.SuppressChange = -1;
     try {
-      double r = RoundHalfEven(number);
-      if (!(r >= -32768 && r <= 32767)) RaiseError(err::kOverflow, "Overflow");
-      scrH->SetValue(static_cast<int16_t>(r));
+      wanted = RoundHalfEven(number);
+      if (!(wanted >= -32768 && wanted <= 32767)) RaiseError(err::kOverflow, "Overflow");
+      scrH->SetValue(static_cast<int16_t>(wanted));
     } catch (const Error&) {
       failed = true;
     }
-    if (failed && number > scrH->Max()) txt[Index]->SetText(std::to_string(scrH->Value()));
-    scrV->SetValue(scrH->Value());
+    try {
+      scrV->SetValue(scrH->Value());
+    } catch (const Error&) {
+    }
+    m_.SuppressChange = 0;
+
+    const int16_t now = scrH->Value();
+    if (failed) {
+      if (number > scrH->Max()) txt[Index]->SetText(std::to_string(now));
+    } else if ((now != before || now != wanted) && !ReadOnly()) {
+      ActiveBox().SetText(FormatTextWith(std::to_string(now)));
+    }
   }
   if (Index == m_.ActiveTextIndex) events_->Change();
   RaiseChangeReport("Value");
 }
 
-void OrvoMask::txt_Click(int16_t) { events_->Click(); }
+void OrvoMask::txt_Click(int16_t) {
+  events_->Click();
+}
 
 void OrvoMask::txt_KeyUp(int16_t, int16_t& KeyCode, int16_t& Shift) {
   events_->KeyUp(KeyCode, Shift);
