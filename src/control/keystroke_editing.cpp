@@ -59,7 +59,9 @@ void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
   }
 }
 
-void OrvoMask::txt_KeyPress(int16_t Index, int16_t& KeyAscii) { ProcuraLetra(Index, KeyAscii); }
+void OrvoMask::txt_KeyPress(int16_t Index, int16_t& KeyAscii) {
+  ProcuraLetra(Index, KeyAscii);
+}
 
 // The keystroke entry point. Index -11 is the lookup grid's internal call: the field's own
 // box is used, no KeyPress is raised and the key serves only the list search.
@@ -113,6 +115,13 @@ int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
     PressKey(kVkTab);
     host.KeybdEvent(kVkShift, 0, kKeyExtended | kKeyUp);
   }
+  // The multi-line box edits the keys it is handed back by itself. A box that is locked
+  // refuses them on its own, but a field made read-only by WhatsThisHelpID -1 or disabled
+  // must not: Enter and the characters "!" to "(" pass the read-only filter and would be
+  // inserted. Up and Down still move the caret.
+  if (env.multiLineBox && (env.readOnly || !env.enabled) && key != key::NextField &&
+      key != key::PreviousField)
+    return 0;
   return out.passOn;
 }
 
