@@ -31,7 +31,9 @@ void OrvoMask::UserControl_GotFocus() {
   }
 }
 
-void OrvoMask::UserControl_LostFocus() { DrawCaptionFocus(); }
+void OrvoMask::UserControl_LostFocus() {
+  DrawCaptionFocus();
+}
 
 void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
   events_->KeyDown(KeyCode, Shift);
@@ -56,7 +58,9 @@ void OrvoMask::UserControl_KeyPress(int16_t& KeyAscii) {
   }
 }
 
-void OrvoMask::UserControl_MouseDown(int16_t&, int16_t&, float&, float&) { ToggleValue(); }
+void OrvoMask::UserControl_MouseDown(int16_t&, int16_t&, float&, float&) {
+  ToggleValue();
+}
 
 void OrvoMask::UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
   events_->MouseUp(Button, Shift, X, Y);

@@ -28,7 +28,8 @@ std::string ItemAt(const std::string& items, int32_t index) {
   size_t start = 0;
   for (;;) {
     size_t bar = items.find('|', start);
-    parts.push_back(items.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    parts.push_back(
+        items.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
     if (bar == std::string::npos) break;
     start = bar + 1;
   }
@@ -38,16 +39,21 @@ std::string ItemAt(const std::string& items, int32_t index) {
 
 }  // namespace
 
-std::string OrvoMask::FormatText(std::string& St) { return FormatTextWith(St); }
+std::string OrvoMask::FormatText(std::string& St) {
+  return FormatTextWith(St);
+}
 
 std::string OrvoMask::FormatTextWith(const std::string& st) const {
   const ProcessState& ps = Process();
-  FormatContext ctx{m_.compiled, m_.Mask,        m_.DataType,          !m_.ListFields.empty(),
-                    m_.StuffChar, ps.gDecimalSeparator, ps.gGroupSeparator};
+  FormatContext ctx{
+      m_.compiled,          m_.Mask,           m_.DataType, !m_.ListFields.empty(), m_.StuffChar,
+      ps.gDecimalSeparator, ps.gGroupSeparator};
   return orvo::FormatText(ctx, st);
 }
 
-std::string OrvoMask::Text() const { return ActiveBox().Text(); }
+std::string OrvoMask::Text() const {
+  return ActiveBox().Text();
+}
 
 void OrvoMask::SetText(const std::string& v) {
   if (NaoEClick != 0) m_.SuppressChange = -1;
@@ -75,10 +81,14 @@ Variant OrvoMask::Value() {
     if (!gValueAtual.IsEmpty()) return gValueAtual;
     switch (kind) {
       case TipoDeCampo::Character:
-      case TipoDeCampo::Memo: return Variant("");
-      case TipoDeCampo::Date: return Variant::Null();
-      case TipoDeCampo::Boolean: return Variant(false);
-      default: return Variant(int16_t{0});
+      case TipoDeCampo::Memo:
+        return Variant("");
+      case TipoDeCampo::Date:
+        return Variant::Null();
+      case TipoDeCampo::Boolean:
+        return Variant(false);
+      default:
+        return Variant(int16_t{0});
     }
   }
   const std::string text = ActiveBox().Text();
@@ -100,8 +110,10 @@ Variant OrvoMask::Value() {
       }
       return m_.UserMode ? Variant::Null() : Variant("");
     }
-    case TipoDeCampo::Boolean: return Variant(m_.CheckValue != 0);
-    case TipoDeCampo::Option: return Variant(m_.CheckValue);
+    case TipoDeCampo::Boolean:
+      return Variant(m_.CheckValue != 0);
+    case TipoDeCampo::Option:
+      return Variant(m_.CheckValue);
   }
   return Variant();
 }
@@ -129,8 +141,8 @@ void OrvoMask::SetValue(const Variant& v) {
       ActiveBox().SetText(FormatTextWith(number));
     }
   } else if (kind == TipoDeCampo::Date) {
-    ActiveBox().SetText(
-        Format(Variant(Trim(TextOf(v, locale_))), DateFormatOf(m_.Mask, locale_.dateOrder), locale_));
+    ActiveBox().SetText(Format(Variant(Trim(TextOf(v, locale_))),
+                               DateFormatOf(m_.Mask, locale_.dateOrder), locale_));
   } else if (kind == TipoDeCampo::Boolean) {
     const int16_t b = Bool16(!v.IsEmpty() && !v.IsNull() && ToBoolean(v, locale_));
     if (b != m_.CheckValue) {
@@ -177,11 +189,15 @@ void OrvoMask::SetValue(const Variant& v) {
 Variant OrvoMask::FieldValue(std::string St, TipoDeCampo Tp, std::string MA, std::string LstCp) {
   switch (Tp) {
     case TipoDeCampo::Character:
-    case TipoDeCampo::Memo: return Variant(St);
+    case TipoDeCampo::Memo:
+      return Variant(St);
     case TipoDeCampo::Numeric:
     case TipoDeCampo::Spinner:
     case TipoDeCampo::Option: {
       if (LstCp.empty()) return NumericValue(St, Process().gDecimalSeparator);
+      // A text holding the separator is no single item, though "|a|b|" is found in
+      // "|a|b|c|".
+      if (St.find('|') != std::string::npos) return Variant(int16_t{-1});
       const std::string all = "|" + LstCp + "|";
       const size_t at = all.find("|" + St + "|");
       if (at == std::string::npos) return Variant(int16_t{-1});
@@ -193,7 +209,8 @@ Variant OrvoMask::FieldValue(std::string St, TipoDeCampo Tp, std::string MA, std
       if (IsDate(Variant(f), locale_)) return Variant::Date(ToDate(Variant(f), locale_));
       return Variant::Null();
     }
-    case TipoDeCampo::Boolean: return Variant(!Trim(St).empty());
+    case TipoDeCampo::Boolean:
+      return Variant(!Trim(St).empty());
   }
   return Variant();
 }
@@ -226,7 +243,8 @@ std::string OrvoMask::FormatField(Variant New_Value, std::string MA, TipoDeCampo
     if (Tp == TipoDeCampo::Date) {
       result = Format(Variant(Trim(text)), DateFormatOf(m_.Mask, locale_.dateOrder), locale_);
     } else if (Tp == TipoDeCampo::Boolean) {
-      result = !New_Value.IsEmpty() && !New_Value.IsNull() && ToBoolean(New_Value, locale_) ? "X" : " ";
+      result =
+          !New_Value.IsEmpty() && !New_Value.IsNull() && ToBoolean(New_Value, locale_) ? "X" : " ";
     } else if ((Tp == TipoDeCampo::Numeric && !LstCp.empty()) || Tp == TipoDeCampo::Option) {
       result = text.empty() ? "" : ItemAt(LstCp, ToLong(New_Value, locale_));
     } else if (!m_.Mask.empty()) {
