@@ -73,7 +73,6 @@ std::optional<TableSchema> ReadTableSchema(SqliteConnection& conn, const std::st
     schema.hasRowid =
         !schema.isView && UCase(find.ColumnText(2)).find("WITHOUT ROWID") == std::string::npos;
   }
-  std::string quoted = QuoteIdentifier(schema.name);
   std::string integerKey;  // the column that is the row id, if any
   int primaryCount = 0;
   {
@@ -134,7 +133,6 @@ std::optional<TableSchema> ReadTableSchema(SqliteConnection& conn, const std::st
       schema.indexes.push_back(std::move(index));
     }
   }
-  (void)quoted;
   return schema;
 }
 
