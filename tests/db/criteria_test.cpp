@@ -169,6 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
          "T:2024-01-02", true},
         {"CDateAndBoolean", "SELECT * FROM t WHERE d > CDate('02/01/2024') AND a = True",
          "SELECT * FROM t WHERE d > ? AND a = 1", "T:2024-01-02", true},
+        {"DistinctRowAndTop", "SELECT DISTINCTROW TOP 3 uf FROM clientes",
+         "SELECT DISTINCT uf FROM clientes LIMIT 3", "", false},
         {"Grouped", "SELECT uf, count(*) FROM clientes GROUP BY uf",
          "SELECT uf , count ( * ) FROM clientes GROUP BY uf", "", false},
         {"AliasesAndQualifiedNames",

@@ -135,7 +135,10 @@ ParsedStatement ParseStatement(const std::string& source) {
     }
     if (tokens[i].IsSymbol("?")) RaiseSyntax("statement", source, "has a parameter `?`");
   }
-  size_t topAt = tokens[1].IsWord("DISTINCT") ? 2 : 1;
+  size_t topAt =
+      tokens[1].IsWord("DISTINCT") || tokens[1].IsWord("DISTINCTROW") || tokens[1].IsWord("ALL")
+          ? 2
+          : 1;
   if (tokens[topAt].IsWord("TOP")) {
     if (tokens[topAt + 1].kind != TokenKind::Number ||
         tokens[topAt + 1].text.find_first_of(".eE") != std::string::npos) {
@@ -223,6 +226,8 @@ SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnRes
           i += 3;
         } else if (t.IsWord("TRUE") || t.IsWord("FALSE")) {
           add(t.IsWord("TRUE") ? "1" : "0");
+        } else if (t.IsWord("DISTINCTROW")) {
+          add("DISTINCT");
         } else {
           add(t.text);
         }
