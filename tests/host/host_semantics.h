@@ -680,12 +680,15 @@ TEST_P(HostSemantics, GridReadsItsRowsAndScrollsAtTheEnds) {
   auto popup = host->Services().CreatePopupForm();
   auto grid = popup->CreateDataGrid();
   grid->Columns().push_back({"Codigo", true, 1000, 0});
+  grid->Columns().push_back({"Oculta", false, 700, 0});
+  grid->Columns().push_back({"Nome", true, 1500, 0});
   FeedNumberRows(*grid);
   float rowHeight = popup->TextHeight("0") + 15;  // a line of the grid's font and a pixel
   grid->Move(0, 0, 2000, 3 * rowHeight + 5);
   popup->Move(0, 0, 2000, 3 * rowHeight + 5);
   grid->Rebind();
   ASSERT_EQ(grid->ShownBookmarks(), (std::vector<Variant>{10, 20, 30}));
+  EXPECT_EQ(grid->Columns()[2].left, 1000);
   popup->Show(false);
   ASSERT_EQ(host->FocusedWidget(), grid.get());
   host->Key("Down");

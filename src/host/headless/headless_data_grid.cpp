@@ -20,6 +20,12 @@ int32_t HeadlessDataGrid::VisibleRowCount() const {
 }
 
 void HeadlessDataGrid::ReadShownRows() {
+  // Columns stand side by side from the left edge, hidden ones taking no room.
+  float left = 0;
+  for (Column& c : columns_) {
+    c.left = left;
+    if (c.visible) left += c.width;
+  }
   shown_.clear();
   values_.clear();
   if (!OnReadRows) return;

@@ -36,6 +36,12 @@ int32_t QtDataGrid::VisibleRowCount() const {
 }
 
 void QtDataGrid::ReadShownRows() {
+  // Columns stand side by side from the left edge, hidden ones taking no room.
+  float left = 0;
+  for (Column& c : columns_) {
+    c.left = left;
+    if (c.visible) left += c.width;
+  }
   shown_.clear();
   values_.clear();
   if (OnReadRows) {
@@ -59,9 +65,9 @@ void QtDataGrid::ReadShownRows() {
 }
 
 void QtDataGrid::ShowRows() {
-  std::vector<const Column*> visible;
-  for (const Column& c : columns_)
-    if (c.visible) visible.push_back(&c);
+  std::vector<size_t> visible;  // indexes into columns_ and each row's values
+  for (size_t i = 0; i < columns_.size(); ++i)
+    if (columns_[i].visible) visible.push_back(i);
   q_->clear();
   q_->setRowCount(static_cast<int>(values_.size()));
   q_->setColumnCount(static_cast<int>(visible.size()));
@@ -69,17 +75,21 @@ void QtDataGrid::ShowRows() {
   LocaleSettings loc = host_.Locale();
   for (size_t r = 0; r < values_.size(); ++r) {
     q_->setRowHeight(static_cast<int>(r), rowPixels);
-    for (size_t c = 0; c < visible.size() && c < values_[r].size(); ++c) {
+    for (size_t c = 0; c < visible.size(); ++c) {
+      if (visible[c] >= values_[r].size()) continue;
+      const Variant& v = values_[r][visible[c]];
       std::string text;
       try {
-        text = values_[r][c].IsNull() ? "" : ToText(values_[r][c], loc);
+        text = v.IsNull() ? "" : ToText(v, loc);
       } catch (const Error&) {
+        // A value with no text form shows empty.
       }
       q_->setItem(static_cast<int>(r), static_cast<int>(c), new QTableWidgetItem(FromLatin1(text)));
     }
   }
   for (size_t c = 0; c < visible.size(); ++c)
-    if (visible[c]->width > 0) q_->setColumnWidth(static_cast<int>(c), ToPixels(visible[c]->width));
+    if (columns_[visible[c]].width > 0)
+      q_->setColumnWidth(static_cast<int>(c), ToPixels(columns_[visible[c]].width));
   q_->selectRow(VisibleRow());
 }
 
