@@ -233,6 +233,34 @@ TEST_F(TableRecordset, ErrorsNameWhatIsWrong) {
   EXPECT_EQ(ErrorOf([&] { rs->MoveFirst(); }), dberr::kObjectClosed);
 }
 
+// The lookup's own sequences: locate a value through another index and come back to it
+// by bookmark in the list's order; find the last record of a key range by seeking just
+// past it and stepping back.
+TEST_F(TableRecordset, LookupCallSequences) {
+  auto rs = db->OpenTable("prod", "ix_grupo_nome");
+  std::string saved = rs->Index();
+  rs->SetIndex("ix_codigo");
+  rs->Seek("=", {"C3"});
+  ASSERT_FALSE(rs->NoMatch());
+  Variant mark = rs->BookMark();
+  rs->SetIndex(saved);
+  rs->SetBookMark(mark);
+  EXPECT_EQ(Field(*rs, "id"), "4");
+  rs->MoveNext();
+  EXPECT_EQ(Field(*rs, "id"), "2") << "the next record in the restored order";
+
+  rs->Seek(">=", {3});  // just past group 2
+  EXPECT_FALSE(rs->NoMatch());
+  rs->MovePrevious();
+  EXPECT_EQ(Field(*rs, "id"), "1") << "the last record of group 2";
+  rs->Seek(">=", {4});  // past the last group: nothing, so go to EOF and step back
+  ASSERT_TRUE(rs->NoMatch());
+  rs->MoveLast();
+  rs->MoveNext();
+  rs->MovePrevious();
+  EXPECT_EQ(Field(*rs, "id"), "5");
+}
+
 // Walks over a table with many duplicate and NULL keys, ascending and descending, must
 // visit exactly the rows in the order a sort gives, both ways.
 TEST(TableRecordsetWalk, MatchesASortOfTheRows) {
