@@ -12,6 +12,7 @@
 
 #include "../host/host_semantics.h"
 #include "host/qt/qt_conversions.h"
+#include "host/qt/qt_data_grid.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/qt_popup_form.h"
 #include "host/qt/qt_text_box.h"
@@ -138,6 +139,28 @@ TEST(QtHost, PopupIsARealTopLevelWindowAndScreenshotsShowIt) {
   std::remove(path.c_str());
   popup->Hide();
   EXPECT_FALSE(top->isVisible());
+}
+
+TEST(QtHost, GridShowsTheValuesOfItsVisibleColumns) {
+  QtHost host;
+  auto popup = host.Services().CreatePopupForm();
+  auto grid = popup->CreateDataGrid();
+  grid->Columns() = {{"Codigo", true, 600, 0}, {"Chave", false, 600, 0}, {"Nome", true, 1500, 0}};
+  grid->OnReadRows = [](DataGrid::RowBuffer& rows, const Variant& start, bool) {
+    if (!start.IsEmpty()) return;
+    rows.bookmarks = {Variant(int32_t{1}), Variant(int32_t{2})};
+    rows.values = {{Variant(int16_t{1}), Variant("k1"), Variant("Ana")},
+                   {Variant(2.5), Variant("k2"), Variant::Null()}};
+  };
+  grid->Move(0, 0, 3000, 1500);
+  grid->Rebind();
+  QTableWidget* table = static_cast<QtDataGrid&>(*grid).QWidgetOf();
+  ASSERT_EQ(table->rowCount(), 2);
+  ASSERT_EQ(table->columnCount(), 2);
+  EXPECT_EQ(table->item(0, 1)->text(), "Ana");
+  EXPECT_EQ(table->item(1, 0)->text(), "2,5");  // under the default pt-BR settings
+  EXPECT_EQ(table->item(1, 1)->text(), "");
+  EXPECT_EQ(table->columnWidth(1), 100);
 }
 
 }  // namespace
