@@ -141,6 +141,29 @@ TEST(QtHost, PopupIsARealTopLevelWindowAndScreenshotsShowIt) {
   EXPECT_FALSE(top->isVisible());
 }
 
+// The user's own mouse on a display: Qt focuses the box on the press, the host's focus
+// follows with its notifications, then the press reaches the box's mouse handler.
+TEST(QtHost, RealMouseClickMovesTheFocusFirst) {
+  QtHost host;
+  std::vector<std::string> log;
+  FakeField a(host, "a", log);
+  FakeField b(host, "b", log);
+  host.ShowForm();
+  host.FormWidget()->activateWindow();
+  QApplication::processEvents();
+  host.FocusControl(a.site);
+  log.clear();
+  b.txt->OnMouseDown = [&](int16_t& button, int16_t&, float&, float&) {
+    log.push_back("b.Down" + std::to_string(button));
+  };
+  b.txt->OnClick = [&] { log.push_back("b.Click"); };
+  QWidget* box = static_cast<QtTextBox&>(*b.txt).QWidgetOf();
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(log, (std::vector<std::string>{"a.Lost", "a.Exit", "b.Enter", "b.Got", "b.Down1",
+                                           "b.Click"}));
+  EXPECT_EQ(host.FocusName(), "b");
+}
+
 TEST(QtHost, GridShowsTheValuesOfItsVisibleColumns) {
   QtHost host;
   auto popup = host.Services().CreatePopupForm();
