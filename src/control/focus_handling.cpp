@@ -6,6 +6,36 @@
 
 namespace orvo {
 
+namespace {
+
+// The field the focus last left, so that a disabled field passes the focus on in the
+// direction it came: Shift+Tab from the field after a disabled one would otherwise be
+// sent forward again and never get past it. Only compared with the live fields of the
+// form, never used to reach a control.
+const OrvoMask* gFocusLeftLast = nullptr;
+
+constexpr int16_t kVkTab = 9;
+constexpr uint8_t kVkShift = 16;
+
+// True when the focus came to `self` from the field right after it in the form's order
+// (round from the first to the last one), as Shift+Tab brings it.
+bool FocusCameBackwards(const OrvoMask* self, const ControlSite& site) {
+  if (!gFocusLeftLast || gFocusLeftLast == self) return false;
+  std::vector<SiblingControl> siblings;
+  try {
+    siblings = site.ParentControls();
+  } catch (const Error&) {
+    return false;
+  }
+  for (size_t i = 0; i < siblings.size(); ++i) {
+    if (siblings[i].control == self)
+      return siblings[(i + 1) % siblings.size()].control == gFocusLeftLast;
+  }
+  return false;
+}
+
+}  // namespace
+
 void OrvoMask::UserControl_EnterFocus() {
   // A search carried over one focus entry starts with character 255.
   if (!ListBoxSearch.empty() && static_cast<unsigned char>(ListBoxSearch[0]) == 255)
@@ -14,12 +44,22 @@ void OrvoMask::UserControl_EnterFocus() {
     ListBoxSearch.clear();
   shp->SetFillColor(m_.ColorOnFocus);
   shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleOnFocus));
-  if (!m_.Enabled) PressKey(9);
+  if (!m_.Enabled) {
+    if (FocusCameBackwards(this, site_)) {
+      HostServices& host = site_.Services();
+      host.KeybdEvent(kVkShift, 0, kKeyExtended);
+      PressKey(kVkTab);
+      host.KeybdEvent(kVkShift, 0, kKeyExtended | kKeyUp);
+    } else {
+      PressKey(kVkTab);
+    }
+  }
 }
 
 void OrvoMask::UserControl_ExitFocus() {
   shp->SetFillColor(m_.ColorNoFocus);
   shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
+  gFocusLeftLast = this;
 }
 
 void OrvoMask::UserControl_GotFocus() {
