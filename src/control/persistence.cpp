@@ -18,7 +18,8 @@ class BagReader {
   BagReader(PropertyBag& bag, const LocaleSettings& loc) : bag_(bag), loc_(loc) {}
 
   int16_t I16(const char* key, int16_t def) {
-    return Convert<int16_t>(key, Variant(def), [&](const Variant& v) { return ToInteger(v, loc_); });
+    return Convert<int16_t>(key, Variant(def),
+                            [&](const Variant& v) { return ToInteger(v, loc_); });
   }
   int32_t I32(const char* key, int32_t def) {
     return Convert<int32_t>(key, Variant(def), [&](const Variant& v) { return ToLong(v, loc_); });
@@ -55,8 +56,7 @@ class BagReader {
   T Convert(const char* key, const Variant& def, F convert) {
     Variant v = bag_.ReadProperty(key, def);
     try {
-      if (v.IsObject() || v.IsNull())
-        RaiseError(err::kTypeMismatch, "type mismatch");
+      if (v.IsObject() || v.IsNull()) RaiseError(err::kTypeMismatch, "type mismatch");
       return convert(v);
     } catch (const Error& e) {
       RaiseError(e.Number(), std::string("property \"") + key + "\": " + e.Message());
@@ -127,12 +127,14 @@ void OrvoMask::UserControl_ReadProperties(PropertyBag& PropBag) {
   m_.CheckValue = r.I16("ValueChk", 0);
   m_.ColorOnFocus = static_cast<Color>(r.I32("ColorOnFocus", 0xFF00));
   lab->SetCaption(r.Str("Caption"));
-  lab->SetForeColor(static_cast<Color>(r.I32("CaptionColor", static_cast<int32_t>(kSysButtonText))));
+  lab->SetForeColor(
+      static_cast<Color>(r.I32("CaptionColor", static_cast<int32_t>(kSysButtonText))));
   lab->SetFont(r.FontValue("CaptionFont", ambient));
   m_.ColorNoFocus = static_cast<Color>(r.I32("ColorNoFocus", 0xFF));
   m_.Alignment = EnumFrom<TipoAlinhamento>(r.I16("Alignment", 0), 3, "Alignment");
   shp->SetShapeKind(static_cast<int32_t>(EnumFrom<TipoShape>(r.I16("Shape", 2), 5, "Shape")));
-  shp->SetBorderColor(static_cast<Color>(r.I32("ShapeBorderColor", static_cast<int32_t>(kSysWindowText))));
+  shp->SetBorderColor(
+      static_cast<Color>(r.I32("ShapeBorderColor", static_cast<int32_t>(kSysWindowText))));
   shp->SetBorderWidth(r.I16("ShapeBorderWidth", 1));
   shp->SetBorderStyle(static_cast<int32_t>(
       EnumFrom<TipoBordaShape>(r.I16("ShapeBorderStyle", 1), 6, "ShapeBorderStyle")));
@@ -144,6 +146,12 @@ void OrvoMask::UserControl_ReadProperties(PropertyBag& PropBag) {
   shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
   shp->SetFillColor(m_.ColorNoFocus);
 
+  // The designer shows each stored text through FormatText, which works from the compiled
+  // mask: compile the loaded Mask and DataType now, or a fresh control would format with no
+  // template and lose what it cannot place ("1234,5" would show, and be saved, as "1234").
+  // The compilation of step 9 still decides the final length limits.
+  if (!m_.UserMode) CompileMask();
+
   // 5. Keys 35 to 41, once per box.
   for (int i = 0; i < 3; ++i) {
     TextBox& box = *txt[i];
@@ -152,7 +160,8 @@ void OrvoMask::UserControl_ReadProperties(PropertyBag& PropBag) {
     // The control's own surface measures text in the field's font, as the Font property
     // keeps it; a stored font must reach it too or the layout measures the wrong font.
     if (i == 0) site_.SetFont(font);
-    box.SetBackColor(static_cast<Color>(r.I32("BackColor", static_cast<int32_t>(kSysWindowBackground))));
+    box.SetBackColor(
+        static_cast<Color>(r.I32("BackColor", static_cast<int32_t>(kSysWindowBackground))));
     box.SetForeColor(static_cast<Color>(r.I32("ForeColor", static_cast<int32_t>(kSysWindowText))));
     box.SetPasswordChar(r.Str("PasswordChar"));
     if (i != 2) box.SetMaxLength(r.I16("MaxLength", 0));
@@ -196,18 +205,23 @@ void OrvoMask::UserControl_WriteProperties(PropertyBag& PropBag) {
   auto i32 = [](int32_t v) { return Variant(v); };
   auto color = [](Color c) { return Variant(static_cast<int32_t>(c)); };
   auto font = [](const FontRef& f) { return Variant(std::static_pointer_cast<Object>(f)); };
+  // A font like the ambient one is the default even when it is another object.
+  auto fontDefault = [&](const FontRef& f, const FontRef& ambient) {
+    return f && ambient && f->SameAs(*ambient) ? font(f) : font(ambient);
+  };
   const TextBox& active = ActiveBox();
   const FontRef ambient = site_.AmbientFont();
   PropertyBag& b = PropBag;
 
   b.WriteProperty("BackColor", color(active.BackColor()), color(kSysWindowBackground));
   b.WriteProperty("PasswordChar", Variant(active.PasswordChar()), Variant(""));
-  b.WriteProperty("BookMark", m_.BookMark, Variant(""));
+  // An unset BookMark is the empty default, as an empty text is.
+  b.WriteProperty("BookMark", m_.BookMark.IsEmpty() ? Variant("") : m_.BookMark, Variant(""));
   b.WriteProperty("LinkTimeOut", i16(pic->LinkTimeout()), i16(50));
   b.WriteProperty("Locked", Variant(txt[0]->Locked()), Variant(false));
   b.WriteProperty("LargeChange", i16(scrH->LargeChange()), i16(10));
   b.WriteProperty("ForeColor", color(active.ForeColor()), color(kSysWindowText));
-  b.WriteProperty("Font", font(active.Font()), font(ambient));
+  b.WriteProperty("Font", font(active.Font()), fontDefault(active.Font(), ambient));
   b.WriteProperty("Enabled", Variant(m_.Enabled != 0), Variant(true));
   b.WriteProperty("MousePointer", i16(site_.MousePointer()), i16(0));
   b.WriteProperty("MouseIcon", Variant(std::static_pointer_cast<Object>(site_.MouseIcon())),
@@ -233,11 +247,12 @@ void OrvoMask::UserControl_WriteProperties(PropertyBag& PropBag) {
   b.WriteProperty("SelectOnFocus", Variant(m_.SelectOnFocus != 0), Variant(true));
   b.WriteProperty("CaptionOffSet", i16(m_.CaptionOffset), i16(50));
   // CheckValue keeps its 16-bit value: an Option field's selected index (2, say) would be
-  // lost as True if it were narrowed to a boolean.
-  b.WriteProperty("ValueChk", i16(m_.CheckValue), Variant(false));
+  // lost as True if it were narrowed to a boolean. Its default is 0 of the same type, so
+  // an unchecked field stores nothing.
+  b.WriteProperty("ValueChk", i16(m_.CheckValue), i16(0));
   b.WriteProperty("Caption", Variant(lab->Caption()), Variant(""));
   b.WriteProperty("CaptionColor", color(lab->ForeColor()), color(kSysButtonText));
-  b.WriteProperty("CaptionFont", font(lab->Font()), font(ambient));
+  b.WriteProperty("CaptionFont", font(lab->Font()), fontDefault(lab->Font(), ambient));
   b.WriteProperty("ColorNoFocus", color(m_.ColorNoFocus), color(0xFF));
   b.WriteProperty("ColorOnFocus", color(m_.ColorOnFocus), color(0xFF00));
   b.WriteProperty("Alignment", i16(static_cast<int16_t>(m_.Alignment)), i16(0));
