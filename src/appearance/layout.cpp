@@ -9,14 +9,20 @@ namespace orvo {
 
 namespace {
 
-bool IsCheckKind(TipoDeCampo k) { return k == TipoDeCampo::Boolean || k == TipoDeCampo::Option; }
+bool IsCheckKind(TipoDeCampo k) {
+  return k == TipoDeCampo::Boolean || k == TipoDeCampo::Option;
+}
 
 // Sizes never go negative when a control is squeezed below what its parts need.
-float NonNegative(float v) { return v < 0 ? 0 : v; }
+float NonNegative(float v) {
+  return v < 0 ? 0 : v;
+}
 
 // A position or size given to a widget: widget geometry is Single, so only the 16-bit
 // working quantities are rounded; a half twip from FieldH / 2 or ShapeBW / 2 stays.
-float Twips(double v) { return std::isfinite(v) ? static_cast<float>(v) : 0.0f; }
+float Twips(double v) {
+  return std::isfinite(v) ? static_cast<float>(v) : 0.0f;
+}
 
 }  // namespace
 
@@ -30,11 +36,19 @@ void OrvoMask::SelectEditWidgets() {
     m_.ActiveTextIndex = 0;
   } else {
     switch (kind) {
-      case TipoDeCampo::Character: m_.ActiveTextIndex = m_.MultiLine ? 2 : 0; break;
+      case TipoDeCampo::Character:
+        m_.ActiveTextIndex = m_.MultiLine ? 2 : 0;
+        break;
       case TipoDeCampo::Numeric:
-      case TipoDeCampo::Spinner: m_.ActiveTextIndex = m_.ListFields.empty() ? 1 : 0; break;
-      case TipoDeCampo::Memo: m_.ActiveTextIndex = 2; break;
-      default: m_.ActiveTextIndex = 0; break;
+      case TipoDeCampo::Spinner:
+        m_.ActiveTextIndex = m_.ListFields.empty() ? 1 : 0;
+        break;
+      case TipoDeCampo::Memo:
+        m_.ActiveTextIndex = 2;
+        break;
+      default:
+        m_.ActiveTextIndex = 0;
+        break;
     }
   }
   for (int16_t i = 0; i < 3; ++i) txt[i]->SetVisible(i == m_.ActiveTextIndex && !IsCheckKind(kind));
@@ -150,15 +164,13 @@ void OrvoMask::UserControl_Resize() {
       if (lab->Top() != newTop) lab->SetTop(newTop);
       shp->SetTop(Twips(shapeBW / 2.0));
     } else {
-      shp->SetTop(Twips(double(pic->Top()) + pic->Height() + capH - shp->Height() -
-                           shapeBW / 2.0));
+      shp->SetTop(Twips(double(pic->Top()) + pic->Height() + capH - shp->Height() - shapeBW / 2.0));
       const float newTop = Twips(double(pic->Top()) + pic->Height() + m_.CaptionOffset);
       if (lab->Top() != newTop) lab->SetTop(newTop);
     }
     if (align != TipoAlinhamento::FieldRight) {
-      const float newLeft = align == TipoAlinhamento::FieldLeft
-                                ? Twips(shapeBW / 2.0 + capGap)
-                                : pic->Left();
+      const float newLeft =
+          align == TipoAlinhamento::FieldLeft ? Twips(shapeBW / 2.0 + capGap) : pic->Left();
       if (lab->Left() != newLeft) lab->SetLeft(newLeft);
       shp->SetLeft(Twips(shapeBW / 2.0));
     } else {

@@ -20,9 +20,15 @@ Variant Geometry(const Widget& w, const std::string& p, bool& found) {
   return Variant();
 }
 
-Variant PictureName(const PictureRef& p) { return Variant(p ? p->name : std::string()); }
-Variant Long(int32_t v) { return Variant(v); }
-Variant Colour(Color c) { return Variant(static_cast<int32_t>(c)); }
+Variant PictureName(const PictureRef& p) {
+  return Variant(p ? p->name : std::string());
+}
+Variant Long(int32_t v) {
+  return Variant(v);
+}
+Variant Colour(Color c) {
+  return Variant(static_cast<int32_t>(c));
+}
 
 }  // namespace
 
