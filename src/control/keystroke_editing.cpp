@@ -94,6 +94,10 @@ int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
   env.multiLineBox = m_.ActiveTextIndex == 2;
   env.readOnly = box.Locked() || WhatsThisHelpID() == -1;
   env.enabled = m_.Enabled != 0;
+  // Copy and cut with nothing selected leave the clipboard and the text alone: emptying the
+  // clipboard would lose what the user put there, and the cut would go on as a delete and
+  // remove the character at the caret.
+  if ((key == key::Copy || key == key::Cut) && state.selLength == 0) return 0;
   const std::string clipboard = key == key::Paste ? host.ClipboardGetText() : std::string();
 
   KeyOutcome out = orvo::ApplyKey(env, state, key, passThrough, clipboard);
