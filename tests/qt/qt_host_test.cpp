@@ -164,6 +164,35 @@ TEST(QtHost, RealMouseClickMovesTheFocusFirst) {
   EXPECT_EQ(host.FocusName(), "b");
 }
 
+// Another window activated by the window system, not by the host: Qt's activation events
+// reach the popup's hook.
+TEST(QtHost, ActivatingAnotherWindowReachesThePopupsHook) {
+  QtHost host;
+  ControlSite& site = host.CreateSite("a");
+  auto pic = site.CreatePictureBox();
+  pic->Move(0, 0, 2400, 600);
+  host.ShowForm();
+  auto popup = host.Services().CreatePopupForm();
+  popup->Move(3000, 3000, 1500, 1500);
+  popup->Show(false);
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  auto hook = host.Services().CreateMessageHook();
+  std::vector<int32_t> messages;
+  hook->OnMessage = [&](int32_t msg) { messages.push_back(msg); };
+  hook->SetHwndHook(popup->hWnd());
+  hook->SetMessage(kWmActivate, true);
+  QWidget other;
+  other.setGeometry(600, 600, 50, 50);
+  other.show();
+  other.activateWindow();
+  for (int i = 0; i < 20 && messages.empty(); ++i) {
+    QApplication::processEvents();
+    QTest::qWait(5);
+  }
+  EXPECT_EQ(messages, std::vector<int32_t>{kWmActivate});
+  EXPECT_EQ(host.FocusName(), "");
+}
+
 TEST(QtHost, GridShowsTheValuesOfItsVisibleColumns) {
   QtHost host;
   auto popup = host.Services().CreatePopupForm();
