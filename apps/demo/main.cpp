@@ -18,13 +18,13 @@ namespace {
 
 using orvo::Variant;
 
-struct FieldSpec {
+struct FieldDefinition {
   const char* name;
   std::vector<std::pair<const char*, Variant>> properties;
 };
 
 // DataType: 0 Character, 1 Numeric, 2 Date, 3 Spinner, 5 Boolean; Alignment 2: caption left.
-std::vector<FieldSpec> CustomerForm() {
+std::vector<FieldDefinition> CustomerForm() {
   return {
       {"txtNome", {{"Caption", "Nome"}, {"Alignment", int16_t{2}}}},
       {"txtNascimento",
@@ -93,20 +93,20 @@ int main(int argc, char** argv) {
     host.FormWidget()->setWindowTitle(QStringLiteral("Cadastro de clientes"));
 
     std::vector<DemoField> fields;
-    for (const FieldSpec& spec : CustomerForm()) {
+    for (const FieldDefinition& definition : CustomerForm()) {
       DemoField f;
       orvo::SiteOptions site;
       site.width = 4200;
       site.height = 390;
-      f.site = &host.CreateSite(spec.name, site);
+      f.site = &host.CreateSite(definition.name, site);
       try {
         f.control = std::make_unique<orvo::OrvoMask>(*f.site);
         host.RegisterControl(*f.site, f.control.get());
         orvo::MemoryPropertyBag bag;
-        for (const auto& [key, value] : spec.properties) bag.Set(key, value);
+        for (const auto& [key, value] : definition.properties) bag.Set(key, value);
         f.control->UserControl_ReadProperties(bag);
       } catch (const orvo::Error& e) {
-        std::printf("demo: %s: error %d %s\n", spec.name, e.Number(), e.Message().c_str());
+        std::printf("demo: %s: error %d %s\n", definition.name, e.Number(), e.Message().c_str());
       }
       fields.push_back(std::move(f));
     }
