@@ -99,19 +99,26 @@ void OrvoMask::UserControl_ReadProperties(PropertyBag& PropBag) {
   m_.Enabled = r.Bool("Enabled", true) ? -1 : 0;
   site_.SetMousePointer(r.I16("MousePointer", 0));
   site_.SetMouseIcon(r.PictureValue("MouseIcon"));
-  // Min and Max reach the bars as their set operations do, without reports and without
-  // touching SuppressChange.
-  m_.MinValue = r.I16("Min", 0);
-  scrV->SetMin(m_.MinValue);
-  scrH->SetMax(m_.MinValue);
-  const int16_t max = r.I16("Max", 32767);
-  scrH->SetMin(max);
-  scrV->SetMax(max);
-  scrH->SetSmallChange(r.I16("SmallChange", 1));
+  // Min and Max reach the bars as their set operations do, without reports. The bars are
+  // being restored, not moved by the user, so their change handling stays off from the
+  // range to the position: a bar moving into a stored range would otherwise show its
+  // number in the field, raise Change and take the focus from the field the user is in.
   m_.SuppressChange = -1;
-  scrH->SetValue(r.I16("Value", 0));
-  scrV->SetSmallChange(scrH->SmallChange());
-  scrV->SetValue(scrH->Value());
+  try {
+    m_.MinValue = r.I16("Min", 0);
+    scrV->SetMin(m_.MinValue);
+    scrH->SetMax(m_.MinValue);
+    const int16_t max = r.I16("Max", 32767);
+    scrH->SetMin(max);
+    scrV->SetMax(max);
+    scrH->SetSmallChange(r.I16("SmallChange", 1));
+    scrH->SetValue(r.I16("Value", 0));
+    scrV->SetSmallChange(scrH->SmallChange());
+    scrV->SetValue(scrH->Value());
+  } catch (...) {
+    m_.SuppressChange = 0;
+    throw;
+  }
   m_.SuppressChange = 0;
   m_.Orientation = EnumFrom<Orientacao>(r.I32("Orientation", 0), 1, "Orientation");
   m_.Appearance = EnumFrom<Aparencia>(r.I32("Appearance", 1), 1, "Appearance");
