@@ -1,4 +1,6 @@
 // The edit boxes' own notifications: change, click, key up, mouse, and focus formatting.
+#include <algorithm>
+
 #include "base/error.h"
 #include "control/conversions16.h"
 #include "control/orvo_mask.h"
@@ -7,27 +9,29 @@
 
 namespace orvo {
 
-// The spinner follows the number in the text; a number the bars refuse is ignored, but one
-// above Max puts the bars' value back into the text.
+// The spinner follows the number in the text. A number outside the bars' range leaves them
+// where they are, as the classic bars refused it, rather than holding it at an end: typing
+// 25 into a field with Min 10 passes through 2 on the way. A number above Max puts the
+// bars' value back into the text.
 //
 // The bars are moved with their change handling held off: that handling also gives the
 // focus to the field, which is right after a click on a bar but would let a text assigned
 // by the application steal the focus from the field the user is in. What it does besides,
-// showing the bars' new number through the mask, is done here instead; a number the bars
-// hold at an end of their range shows that end ("99" -> "10" when Max is 10), so the text
-// and the bars never disagree.
+// showing the bars' new number through the mask, is done here instead.
 void OrvoMask::txt_Change(int16_t Index) {
   if (m_.SuppressChange) return;
   if (m_.DataType == TipoDeCampo::Spinner && m_.UserMode) {
     const std::string text = txt[Index]->Text();
     const double number = ParseNumber(text, Process().gDecimalSeparator);
     const int16_t before = scrH->Value();
-    double wanted = 0;
+    const int16_t low = std::min(scrH->Min(), scrH->Max());
+    const int16_t high = std::max(scrH->Min(), scrH->Max());
     bool failed = false;
     m_.SuppressChange = -1;
     try {
-      wanted = RoundHalfEven(number);
-      if (!(wanted >= -32768 && wanted <= 32767)) RaiseError(err::kOverflow, "Overflow");
+      const double wanted = RoundHalfEven(number);
+      if (!(wanted >= low && wanted <= high))
+        RaiseError(err::kInvalidPropertyValue, "Invalid property value");
       scrH->SetValue(static_cast<int16_t>(wanted));
     } catch (const Error&) {
       failed = true;
@@ -40,8 +44,8 @@ void OrvoMask::txt_Change(int16_t Index) {
 
     const int16_t now = scrH->Value();
     if (failed) {
-      if (number > scrH->Max()) txt[Index]->SetText(std::to_string(now));
-    } else if ((now != before || now != wanted) && !ReadOnly()) {
+      if (number > high) txt[Index]->SetText(std::to_string(now));
+    } else if (now != before && !ReadOnly()) {
       ActiveBox().SetText(FormatTextWith(std::to_string(now)));
     }
   }
