@@ -43,6 +43,7 @@ OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
   scrH->SetVisible(false);
   scrV->SetMax(32767);
   scrH->SetMin(32767);
+  scrH->SetMax(0);
   for (ScrollBar* bar : {scrV.get(), scrH.get()}) {
     bar->SetLargeChange(10);
     bar->SetSmallChange(1);

@@ -339,10 +339,9 @@ TEST(Persistence, DefaultsAreNotStored) {
   EXPECT_EQ(Without(Names(placed), "Value"), std::vector<std::string>{});
 }
 
-// A control placed in the designer has its spinner at 0 of the range 0..32767, so it stores
-// no "Value". Disabled: the horizontal bar is created with Min 32767 and keeps its own Max
-// of 32767, so its position starts at 32767 and is saved.
-TEST(Persistence, DISABLED_PlacedControlStoresNoSpinnerPosition) {
+// A control placed in the designer has its spinner at 0 of the range 0..32767 (the
+// horizontal bar holding it as 32767..0), so it stores no "Value".
+TEST(Persistence, PlacedControlStoresNoSpinnerPosition) {
   Form form;
   MemoryPropertyBag placed;
   OrvoMask& c = form.Place();
