@@ -84,7 +84,6 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
   } else {
     Try([&] { gTpTabela = rs->Type() == static_cast<int16_t>(RecordsetType::Table) ? -1 : 0; });
     if (gTpTabela) {
-      Try([&] { ParseFilter(); });
       const std::string firstList = FirstListField(m_.ListFields);
       const std::string bound = UCase(m_.BoundColumn);
       if (!m_.BoundColumn.empty() || !m_.ListFields.empty()) {
@@ -106,6 +105,9 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
       });
     }
   }
+  // Parsed for every binding, not only a table's: a key left over from a table bound
+  // earlier would otherwise be checked against the fields of a recordset that keeps none.
+  Try([&] { ParseFilter(); });
   if (rs) {
     Try([&] {
       bool ok = false;
