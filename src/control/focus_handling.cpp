@@ -8,11 +8,11 @@ namespace orvo {
 
 namespace {
 
-// The field the focus last left, so that a disabled field passes the focus on in the
-// direction it came: Shift+Tab from the field after a disabled one would otherwise be
-// sent forward again and never get past it. Only compared with the live fields of the
-// form, never used to reach a control.
-const OrvoMask* gFocusLeftLast = nullptr;
+// The window of the field the focus last left, so that a disabled field passes the focus
+// on in the direction it came: Shift+Tab from the field after a disabled one would
+// otherwise be sent forward again and never get past it. A window handle rather than the
+// control, so that nothing refers to a field that is gone.
+int32_t gFocusLeftLastHwnd = 0;
 
 constexpr int16_t kVkTab = 9;
 constexpr uint8_t kVkShift = 16;
@@ -20,7 +20,7 @@ constexpr uint8_t kVkShift = 16;
 // True when the focus came to `self` from the field right after it in the form's order
 // (round from the first to the last one), as Shift+Tab brings it.
 bool FocusCameBackwards(const OrvoMask* self, const ControlSite& site) {
-  if (!gFocusLeftLast || gFocusLeftLast == self) return false;
+  if (gFocusLeftLastHwnd == 0 || gFocusLeftLastHwnd == site.hWnd()) return false;
   std::vector<SiblingControl> siblings;
   try {
     siblings = site.ParentControls();
@@ -28,8 +28,9 @@ bool FocusCameBackwards(const OrvoMask* self, const ControlSite& site) {
     return false;
   }
   for (size_t i = 0; i < siblings.size(); ++i) {
-    if (siblings[i].control == self)
-      return siblings[(i + 1) % siblings.size()].control == gFocusLeftLast;
+    if (siblings[i].control != self) continue;
+    const OrvoMask* next = siblings[(i + 1) % siblings.size()].control;
+    return next && next->hwnd() == gFocusLeftLastHwnd;
   }
   return false;
 }
@@ -59,7 +60,7 @@ void OrvoMask::UserControl_EnterFocus() {
 void OrvoMask::UserControl_ExitFocus() {
   shp->SetFillColor(m_.ColorNoFocus);
   shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
-  gFocusLeftLast = this;
+  gFocusLeftLastHwnd = site_.hWnd();
 }
 
 void OrvoMask::UserControl_GotFocus() {
