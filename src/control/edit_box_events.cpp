@@ -14,16 +14,17 @@ namespace orvo {
 // 25 into a field with Min 10 passes through 2 on the way. A number above Max puts the
 // bars' value back into the text.
 //
-// The bars are moved with their change handling held off: that handling also gives the
-// focus to the field, which is right after a click on a bar but would let a text assigned
-// by the application steal the focus from the field the user is in. What it does besides,
-// showing the bars' new number through the mask, is done here instead.
+// The bars are moved with their change handling held off. That handling writes the bars'
+// number back into the field and gives it the focus, which is right after a click on a
+// bar, but here the number came from the field: written back in the middle of a key it
+// would turn a typed "-" into "0" and "1" into "1,00", and a text assigned by the
+// application would take the focus from the field the user is in. The text is formatted
+// when the field is left, as in any numeric field.
 void OrvoMask::txt_Change(int16_t Index) {
   if (m_.SuppressChange) return;
   if (m_.DataType == TipoDeCampo::Spinner && m_.UserMode) {
     const std::string text = txt[Index]->Text();
     const double number = ParseNumber(text, Process().gDecimalSeparator);
-    const int16_t before = scrH->Value();
     const int16_t low = std::min(scrH->Min(), scrH->Max());
     const int16_t high = std::max(scrH->Min(), scrH->Max());
     bool failed = false;
@@ -42,12 +43,7 @@ void OrvoMask::txt_Change(int16_t Index) {
     }
     m_.SuppressChange = 0;
 
-    const int16_t now = scrH->Value();
-    if (failed) {
-      if (number > high) txt[Index]->SetText(std::to_string(now));
-    } else if (now != before && !ReadOnly()) {
-      ActiveBox().SetText(FormatTextWith(std::to_string(now)));
-    }
+    if (failed && number > high) txt[Index]->SetText(std::to_string(scrH->Value()));
   }
   if (Index == m_.ActiveTextIndex) events_->Change();
   RaiseChangeReport("Value");
