@@ -13,7 +13,8 @@ class Transcript {
  public:
   explicit Transcript(std::ostream& out) : out_(out) {}
 
-  // A line a later `=>` may look at (`Text = String "a"`, `error 5 ...`, `! Change`).
+  // A line a later `=>` may look at (`Text = String "a"`, `error 5 ...`, `! Change`);
+  // characters outside 32..126 are written as \xHH.
   void Print(const std::string& line);
   // A line no check looks at (`skipped`, the heading of a script among several).
   void Note(const std::string& line);
