@@ -28,14 +28,23 @@ std::vector<FieldDefinition> CustomerForm() {
   return {
       {"txtNome", {{"Caption", "Nome"}, {"Alignment", int16_t{2}}}},
       {"txtNascimento",
-       {{"Caption", "Nascimento"}, {"DataType", int32_t{2}}, {"Mask", "99/99/9999"},
-        {"BrowseVisible", int16_t{1}}, {"Alignment", int16_t{2}}}},
+       {{"Caption", "Nascimento"},
+        {"DataType", int32_t{2}},
+        {"Mask", "99/99/9999"},
+        {"BrowseVisible", int16_t{1}},
+        {"Alignment", int16_t{2}}}},
       {"txtLimite",
-       {{"Caption", "Limite"}, {"DataType", int32_t{1}}, {"Mask", "#.##0,00"},
-        {"BrowseVisible", int16_t{2}}, {"Alignment", int16_t{2}}}},
+       {{"Caption", "Limite"},
+        {"DataType", int32_t{1}},
+        {"Mask", "#.##0,00"},
+        {"BrowseVisible", int16_t{2}},
+        {"Alignment", int16_t{2}}}},
       {"txtParcelas",
-       {{"Caption", "Parcelas"}, {"DataType", int32_t{3}}, {"Min", int16_t{1}},
-        {"Max", int16_t{12}}, {"Alignment", int16_t{2}}}},
+       {{"Caption", "Parcelas"},
+        {"DataType", int32_t{3}},
+        {"Min", int16_t{1}},
+        {"Max", int16_t{12}},
+        {"Alignment", int16_t{2}}}},
       {"chkAtivo", {{"Caption", "Ativo"}, {"DataType", int32_t{5}}, {"Alignment", int16_t{3}}}},
   };
 }
@@ -82,7 +91,8 @@ int main(int argc, char** argv) {
   const bool headless = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
   if (headless) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  const QString shots = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/demo-shots");
+  const QString shots =
+      argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/demo-shots");
 
   int status = 0;
   {

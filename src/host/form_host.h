@@ -47,18 +47,14 @@ inline std::optional<KeyStroke> NamedKey(const std::string& name) {
     KeyStroke stroke;
   };
   static const Entry kKeys[] = {
-      {"Enter", {13, 0, 13}},        {"Tab", {9, 0, 0}},
-      {"Shift+Tab", {9, 1, 0}},      {"Up", {38, 0, 0}},
-      {"Down", {40, 0, 0}},          {"Left", {37, 0, 0}},
-      {"Right", {39, 0, 0}},         {"Home", {36, 0, 0}},
-      {"End", {35, 0, 0}},           {"Shift+Left", {37, 1, 0}},
-      {"Shift+Right", {39, 1, 0}},   {"Shift+Home", {36, 1, 0}},
-      {"Shift+End", {35, 1, 0}},     {"Delete", {46, 0, 0}},
-      {"Backspace", {8, 0, 8}},      {"Escape", {27, 0, 27}},
-      {"Space", {32, 0, 32}},        {"F4", {115, 0, 0}},
-      {"Ctrl+C", {67, 2, 3}},        {"Ctrl+X", {88, 2, 24}},
-      {"Ctrl+V", {86, 2, 22}},       {"Ctrl+Tab", {9, 2, 0}},
-      {"PageUp", {33, 0, 0}},        {"PageDown", {34, 0, 0}},
+      {"Enter", {13, 0, 13}},     {"Tab", {9, 0, 0}},          {"Shift+Tab", {9, 1, 0}},
+      {"Up", {38, 0, 0}},         {"Down", {40, 0, 0}},        {"Left", {37, 0, 0}},
+      {"Right", {39, 0, 0}},      {"Home", {36, 0, 0}},        {"End", {35, 0, 0}},
+      {"Shift+Left", {37, 1, 0}}, {"Shift+Right", {39, 1, 0}}, {"Shift+Home", {36, 1, 0}},
+      {"Shift+End", {35, 1, 0}},  {"Delete", {46, 0, 0}},      {"Backspace", {8, 0, 8}},
+      {"Escape", {27, 0, 27}},    {"Space", {32, 0, 32}},      {"F4", {115, 0, 0}},
+      {"Ctrl+C", {67, 2, 3}},     {"Ctrl+X", {88, 2, 24}},     {"Ctrl+V", {86, 2, 22}},
+      {"Ctrl+Tab", {9, 2, 0}},    {"PageUp", {33, 0, 0}},      {"PageDown", {34, 0, 0}},
   };
   for (const auto& e : kKeys)
     if (name == e.name) return e.stroke;
@@ -97,8 +93,8 @@ inline KeyStroke KeyStrokeForChar(unsigned char c) {
     static const struct {
       char plain, shifted;
       int code;
-    } kOem[] = {{';', ':', 186}, {'=', '+', 187}, {',', '<', 188}, {'-', '_', 189},
-                {'.', '>', 190}, {'/', '?', 191}, {'`', '~', 192}, {'[', '{', 219},
+    } kOem[] = {{';', ':', 186},  {'=', '+', 187}, {',', '<', 188}, {'-', '_', 189},
+                {'.', '>', 190},  {'/', '?', 191}, {'`', '~', 192}, {'[', '{', 219},
                 {'\\', '|', 220}, {']', '}', 221}, {'\'', '"', 222}};
     for (const auto& o : kOem) {
       if (o.plain == static_cast<char>(c)) set(o.code, 0);
@@ -241,9 +237,7 @@ class SiteServices : public HostServices {
   int16_t ScreenMousePointer() const override { return host_.ScreenMousePointer(); }
   void SetScreenMousePointer(int16_t v) override { host_.SetScreenMousePointer(v); }
   std::unique_ptr<PopupForm> CreatePopupForm() override { return host_.CreatePopupForm(); }
-  std::unique_ptr<MessageHook> CreateMessageHook() override {
-    return host_.CreateMessageHook();
-  }
+  std::unique_ptr<MessageHook> CreateMessageHook() override { return host_.CreateMessageHook(); }
 
  private:
   HostServices& host_;

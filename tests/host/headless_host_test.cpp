@@ -1,9 +1,10 @@
 // The headless host: the shared semantics table, and what only the headless host pins
 // (text measure, positions on the form and the screen, the grid's row reading).
+#include "host/headless/headless_host.h"
+
 #include <gtest/gtest.h>
 
 #include "host/headless/headless_data_grid.h"
-#include "host/headless/headless_host.h"
 #include "host/headless/headless_text_metrics.h"
 #include "host_semantics.h"
 
@@ -53,7 +54,7 @@ TEST(HeadlessHost, LabelSizesItselfToItsCaption) {
 
 TEST(HeadlessHost, WindowRectsFollowPositionsOnTheForm) {
   HeadlessHost host;
-  host.CreateSite("a");  // at 120,120, 2400 x 600
+  host.CreateSite("a");                   // at 120,120, 2400 x 600
   ControlSite& b = host.CreateSite("b");  // below it: 120, 840
   auto pic = b.CreatePictureBox();
   pic->Move(300, 150, 1500, 300);
@@ -121,7 +122,8 @@ struct NumberRows {
   explicit NumberRows(DataGrid& grid) {
     grid.OnReadRows = [](DataGrid::RowBuffer& rows, const Variant& start, bool) {
       int32_t first = start.IsEmpty() ? 10 : start.AsLong() + 10;
-      for (int32_t v = first; v <= 100 && static_cast<int32_t>(rows.bookmarks.size()) < rows.rowCount; v += 10) {
+      for (int32_t v = first;
+           v <= 100 && static_cast<int32_t>(rows.bookmarks.size()) < rows.rowCount; v += 10) {
         rows.bookmarks.push_back(Variant(v));
         rows.values.push_back({Variant(v)});
       }

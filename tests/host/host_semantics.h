@@ -19,7 +19,9 @@ struct HostFactory {
   std::function<std::unique_ptr<FormHost>()> make;
 };
 
-inline std::string PrintToString(const HostFactory& f) { return f.name; }
+inline std::string PrintToString(const HostFactory& f) {
+  return f.name;
+}
 
 // A stand-in for a control: a picture box holding one text box, every notification logged
 // as "name.Event".
@@ -68,7 +70,10 @@ using Log = std::vector<std::string>;
 TEST_P(HostSemantics, TextSetNotifiesBeforeReturningAndOnlyOnChange) {
   FakeField& a = Add("a");
   std::string seenInHandler;
-  a.txt->OnChange = [&] { seenInHandler = a.txt->Text(); log.push_back("change"); };
+  a.txt->OnChange = [&] {
+    seenInHandler = a.txt->Text();
+    log.push_back("change");
+  };
   a.txt->SetText("12/05");
   EXPECT_EQ(log, Log{"change"});
   EXPECT_EQ(seenInHandler, "12/05");
@@ -105,8 +110,8 @@ TEST_P(HostSemantics, ScrollBarClampsToItsRangeEitherWayRound) {
   int changes = 0;
   bar->OnChange = [&] { ++changes; };
   const ScrollCase cases[] = {
-      {"inside", 0, 10, 5, 5},          {"above max", 0, 10, 50, 10},
-      {"below min", 0, 10, -3, 0},      {"inverted inside", 10, 1, 4, 4},
+      {"inside", 0, 10, 5, 5},           {"above max", 0, 10, 50, 10},
+      {"below min", 0, 10, -3, 0},       {"inverted inside", 10, 1, 4, 4},
       {"inverted above", 10, 1, 11, 10}, {"inverted below", 10, 1, 0, 1},
   };
   for (const auto& c : cases) {
@@ -353,8 +358,15 @@ inline const EditCase kEditCases[] = {
     {"right collapses a selection to its end", "abcdef", 1, 3, 0, {"Right"}, "abcdef", 4, 0},
     {"home and end", "abcdef", 3, 0, 0, {"Home", "Right", "End", "Left"}, "abcdef", 5, 0},
     {"shift+home selects to the start", "abcdef", 3, 0, 0, {"Shift+Home"}, "abcdef", 0, 3},
-    {"shift+right grows, shift+left shrinks", "abcdef", 1, 0, 0,
-     {"Shift+Right", "Shift+Right", "Shift+Left"}, "abcdef", 1, 1},
+    {"shift+right grows, shift+left shrinks",
+     "abcdef",
+     1,
+     0,
+     0,
+     {"Shift+Right", "Shift+Right", "Shift+Left"},
+     "abcdef",
+     1,
+     1},
     {"shift+end selects to the end", "abcdef", 2, 0, 0, {"Shift+End"}, "abcdef", 2, 4},
     {"enter and escape insert nothing in one line", "ab", 2, 0, 0, {"Enter", "Escape"}, "ab", 2, 0},
     {"cut then paste moves text", "abcdef", 0, 2, 0, {"Ctrl+X", "End", "Ctrl+V"}, "cdefab", 6, 0},
@@ -410,12 +422,14 @@ TEST_P(HostSemantics, TypedCharactersGoDownAsTheirKeys) {
   host->ShowForm();
   host->FocusControl(a.site);
   std::vector<std::string> seen;
-  a.txt->OnKeyDown = [&](int16_t& c, int16_t& s) { seen.push_back(std::to_string(c) + "/" + std::to_string(s)); };
+  a.txt->OnKeyDown = [&](int16_t& c, int16_t& s) {
+    seen.push_back(std::to_string(c) + "/" + std::to_string(s));
+  };
   a.txt->OnKeyPress = [&](int16_t& k) { seen.push_back(std::to_string(k)); };
   a.txt->OnKeyUp = [&](int16_t& c, int16_t&) { seen.push_back("up" + std::to_string(c)); };
   host->Type(".(A");
-  EXPECT_EQ(seen, (std::vector<std::string>{"190/0", "46", "up190", "57/1", "40", "up57",
-                                            "65/1", "65", "up65"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"190/0", "46", "up190", "57/1", "40", "up57", "65/1",
+                                            "65", "up65"}));
 }
 
 TEST_P(HostSemantics, MultiLineBoxTakesEnterAsALineBreak) {
@@ -447,7 +461,9 @@ TEST_P(HostSemantics, ClickFocusesAndRaisesDownUpClick) {
   host->ShowForm();
   host->FocusControl(a.site);
   log.clear();
-  button->OnMouseDown = [&](int16_t& bt, int16_t&, float&, float&) { log.push_back("down" + std::to_string(bt)); };
+  button->OnMouseDown = [&](int16_t& bt, int16_t&, float&, float&) {
+    log.push_back("down" + std::to_string(bt));
+  };
   button->OnMouseUp = [&](int16_t&, int16_t&, float&, float&) { log.push_back("up"); };
   button->OnClick = [&] { log.push_back("click"); };
   host->Click(*button);
@@ -739,7 +755,9 @@ TEST_P(HostSemantics, InjectedKeysOtherThanTabReachTheFocusedWidget) {
   host->ShowForm();
   host->FocusControl(a.site);
   Log keys;
-  a.txt->OnKeyDown = [&](int16_t& c, int16_t& s) { keys.push_back("down " + std::to_string(c) + "/" + std::to_string(s)); };
+  a.txt->OnKeyDown = [&](int16_t& c, int16_t& s) {
+    keys.push_back("down " + std::to_string(c) + "/" + std::to_string(s));
+  };
   a.txt->OnKeyPress = [&](int16_t& k) { keys.push_back("press " + std::to_string(k)); };
   HostServices& s = a.site.Services();
   s.KeybdEvent(32, 69, kKeyExtended);

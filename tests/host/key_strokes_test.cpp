@@ -20,19 +20,17 @@ TEST_P(TypedCharacter, GoesDownAsItsKeyOnAUsKeyboard) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TypedCharacter,
-    ::testing::Values(CharCase{'a', {65, 0, 'a'}}, CharCase{'Z', {90, 1, 'Z'}},
-                      CharCase{'7', {55, 0, '7'}}, CharCase{' ', {32, 0, 32}},
-                      CharCase{'.', {190, 0, '.'}}, CharCase{',', {188, 0, ','}},
-                      CharCase{'-', {189, 0, '-'}}, CharCase{'/', {191, 0, '/'}},
-                      CharCase{'(', {57, 1, '('}}, CharCase{')', {48, 1, ')'}},
-                      CharCase{'&', {55, 1, '&'}}, CharCase{'%', {53, 1, '%'}},
-                      CharCase{'\'', {222, 0, '\''}}, CharCase{'"', {222, 1, '"'}},
-                      CharCase{':', {186, 1, ':'}}, CharCase{'@', {50, 1, '@'}},
-                      CharCase{13, {13, 0, 13}}, CharCase{8, {8, 0, 8}},
-                      CharCase{3, {67, 2, 3}}, CharCase{22, {86, 2, 22}},
-                      CharCase{0xE7, {186, 0, 0xE7}}, CharCase{0xC7, {186, 1, 0xC7}},
-                      CharCase{0xE3, {65, 0, 0xE3}}, CharCase{0xC9, {69, 1, 0xC9}},
-                      CharCase{0xA0, {223, 0, 0xA0}}, CharCase{0xFF, {89, 0, 0xFF}}));
+    ::testing::Values(
+        CharCase{'a', {65, 0, 'a'}}, CharCase{'Z', {90, 1, 'Z'}}, CharCase{'7', {55, 0, '7'}},
+        CharCase{' ', {32, 0, 32}}, CharCase{'.', {190, 0, '.'}}, CharCase{',', {188, 0, ','}},
+        CharCase{'-', {189, 0, '-'}}, CharCase{'/', {191, 0, '/'}}, CharCase{'(', {57, 1, '('}},
+        CharCase{')', {48, 1, ')'}}, CharCase{'&', {55, 1, '&'}}, CharCase{'%', {53, 1, '%'}},
+        CharCase{'\'', {222, 0, '\''}}, CharCase{'"', {222, 1, '"'}}, CharCase{':', {186, 1, ':'}},
+        CharCase{'@', {50, 1, '@'}}, CharCase{13, {13, 0, 13}}, CharCase{8, {8, 0, 8}},
+        CharCase{3, {67, 2, 3}}, CharCase{22, {86, 2, 22}}, CharCase{0xE7, {186, 0, 0xE7}},
+        CharCase{0xC7, {186, 1, 0xC7}}, CharCase{0xE3, {65, 0, 0xE3}},
+        CharCase{0xC9, {69, 1, 0xC9}}, CharCase{0xA0, {223, 0, 0xA0}},
+        CharCase{0xFF, {89, 0, 0xFF}}));
 
 struct NamedCase {
   const char* name;

@@ -1,10 +1,10 @@
 // The edit rules both hosts' text boxes share, as pure functions: caret and selection
 // movement, deletions across CR LF, the length limit, locked boxes and the clipboard keys.
+#include "host/headless/text_edit_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
-
-#include "host/headless/text_edit_keys.h"
 
 namespace orvo {
 namespace {
@@ -16,7 +16,7 @@ struct EditRuleCase {
   bool multiLine, locked;
   int32_t maxLength;
   std::vector<std::pair<int16_t, int16_t>> keyDowns;  // code, shift
-  std::string chars;                                   // then these characters
+  std::string chars;                                  // then these characters
   std::string expectedText;
   int32_t expectedAnchor, expectedCaret;
   std::string expectedClipboard;
@@ -42,6 +42,8 @@ TEST_P(EditRules, Apply) {
   EXPECT_EQ(clipboard, c.expectedClipboard);
 }
 
+// One case a row.
+// clang-format off
 const EditRuleCase kRules[] = {
     {"delete at the end does nothing", "ab", 2, 2, false, false, 0, {{46, 0}}, "", "ab", 2, 2, "PASTE"},
     {"delete takes CR LF whole", "a\r\nb", 1, 1, true, false, 0, {{46, 0}}, "", "ab", 1, 1, "PASTE"},
@@ -64,13 +66,13 @@ const EditRuleCase kRules[] = {
     {"up and down move nothing in one line", "abc", 1, 1, false, false, 0, {{38, 0}, {40, 0}}, "", "abc", 1, 1, "PASTE"},
     {"shift+left past the anchor flips the selection", "abcd", 2, 3, false, false, 0, {{37, 1}, {37, 1}}, "", "abcd", 2, 1, "PASTE"},
 };
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Table, EditRules, ::testing::ValuesIn(kRules),
-                         [](const auto& info) {
-                           std::string n;
-                           for (char ch : info.param.name) n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Table, EditRules, ::testing::ValuesIn(kRules), [](const auto& info) {
+  std::string n;
+  for (char ch : info.param.name) n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+  return n;
+});
 
 TEST(EditRules, PasteIntoOneLineTakesTheFirstLine) {
   EditContext ctx;

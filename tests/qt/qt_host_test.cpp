@@ -1,6 +1,8 @@
 // The Qt host: the shared semantics table over real widgets, and what only the Qt host
 // pins (geometry from the real font, the Qt widgets mirroring the host's state, real key
 // events from Qt, top-level popups, screenshots).
+#include "host/qt/qt_host.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,7 +15,6 @@
 #include "../host/host_semantics.h"
 #include "host/qt/qt_conversions.h"
 #include "host/qt/qt_data_grid.h"
-#include "host/qt/qt_host.h"
 #include "host/qt/qt_popup_form.h"
 #include "host/qt/qt_text_box.h"
 #include "host/qt/qt_widgets.h"
@@ -22,8 +23,8 @@ namespace orvo::testing {
 namespace {
 
 INSTANTIATE_TEST_SUITE_P(Qt, HostSemantics,
-                         ::testing::Values(HostFactory{
-                             "qt", [] { return std::make_unique<QtHost>(); }}),
+                         ::testing::Values(HostFactory{"qt",
+                                                       [] { return std::make_unique<QtHost>(); }}),
                          [](const auto& info) { return info.param.name; });
 
 TEST(QtHost, RunsOnTheOffscreenPlatformAt96Dpi) {

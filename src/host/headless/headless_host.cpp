@@ -5,13 +5,13 @@
 #include <cmath>
 
 #include "base/error.h"
+#include "host/headless/headless_data_grid.h"
 #include "host/headless/headless_list_box.h"
 #include "host/headless/headless_message_hook.h"
 #include "host/headless/headless_popup_form.h"
 #include "host/headless/headless_text_box.h"
 #include "host/headless/headless_widget.h"
 #include "host/headless/headless_widgets.h"
-#include "host/headless/headless_data_grid.h"
 
 namespace orvo {
 
@@ -22,7 +22,9 @@ constexpr float kSiteGap = 120;  // twips between controls stacked on the form
 // (every control disabled, each pressing Tab on entry): the rest is dropped.
 constexpr int kPendingBudget = 500;
 
-HeadlessSite& AsHeadless(ControlSite& site) { return static_cast<HeadlessSite&>(site); }
+HeadlessSite& AsHeadless(ControlSite& site) {
+  return static_cast<HeadlessSite&>(site);
+}
 
 // Visible and enabled up the parents, in a visible, enabled control, on a shown window.
 bool Reachable(const WidgetCore* core) {
@@ -46,7 +48,9 @@ HeadlessHost::HeadlessHost()
   active_ = &form_;
 }
 
-HeadlessHost::~HeadlessHost() { sites_.clear(); }
+HeadlessHost::~HeadlessHost() {
+  sites_.clear();
+}
 
 ControlSite& HeadlessHost::CreateSite(const std::string& name, const SiteOptions& options) {
   if (FindSite(name, options.index))
@@ -86,9 +90,9 @@ void HeadlessHost::RemoveControl(ControlSite& site) {
   form_.ForgetSite(s);
   for (auto& [id, core] : cores_)
     if (core->site == s && core != &s->Surface()) core->site = nullptr;
-  sites_.erase(std::remove_if(sites_.begin(), sites_.end(),
-                              [&](const auto& p) { return p.get() == s; }),
-               sites_.end());
+  sites_.erase(
+      std::remove_if(sites_.begin(), sites_.end(), [&](const auto& p) { return p.get() == s; }),
+      sites_.end());
 }
 
 void HeadlessHost::PlaceControl(ControlSite& site, float left, float top, float width,
@@ -237,7 +241,8 @@ Rect HeadlessHost::ScreenRectPixels(const WidgetCore* core) const {
 
 void HeadlessHost::MovePointerTo(const WidgetCore* core, float x, float y) {
   Rect r = ScreenRectPixels(core);
-  services_.SetCursor({r.left + static_cast<int32_t>(x / 15), r.top + static_cast<int32_t>(y / 15)});
+  services_.SetCursor(
+      {r.left + static_cast<int32_t>(x / 15), r.top + static_cast<int32_t>(y / 15)});
 }
 
 WidgetCore* HeadlessHost::PreferredTarget(HeadlessSite& site) const {

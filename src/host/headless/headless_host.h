@@ -38,8 +38,7 @@ class HeadlessHost : public FormHost {
   ControlSite* FindSite(const std::string& name, std::optional<int16_t> index = {}) override;
   std::vector<ControlSite*> Sites() override;
   void RemoveControl(ControlSite& site) override;
-  void PlaceControl(ControlSite& site, float left, float top, float width,
-                    float height) override;
+  void PlaceControl(ControlSite& site, float left, float top, float width, float height) override;
   void ResizeControl(ControlSite& site, float width, float height) override;
   void SetControlVisible(ControlSite& site, bool visible) override;
   void SetControlEnabled(ControlSite& site, bool enabled) override;

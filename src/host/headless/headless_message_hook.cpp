@@ -9,7 +9,9 @@ HeadlessMessageHook::HeadlessMessageHook(HeadlessHost& host) : host_(host) {
   host_.AddHook(this);
 }
 
-HeadlessMessageHook::~HeadlessMessageHook() { host_.RemoveHook(this); }
+HeadlessMessageHook::~HeadlessMessageHook() {
+  host_.RemoveHook(this);
+}
 
 void HeadlessMessageHook::SetMessage(int32_t msg, bool report) {
   if (report)

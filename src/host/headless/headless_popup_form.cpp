@@ -20,7 +20,9 @@ HeadlessPopupForm::HeadlessPopupForm(HeadlessHost& host)
   host_.Register(&core_);
 }
 
-HeadlessPopupForm::~HeadlessPopupForm() { host_.Unregister(&core_); }
+HeadlessPopupForm::~HeadlessPopupForm() {
+  host_.Unregister(&core_);
+}
 
 void HeadlessPopupForm::Move(float left, float top, float width, float height) {
   bool resized = width != core_.width || height != core_.height;
@@ -46,7 +48,8 @@ void HeadlessPopupForm::Refresh() {
 }
 
 void HeadlessPopupForm::SetFocus() {
-  if (!window_.Shown()) RaiseError(err::kInvalidProcedureCall, "Invalid procedure call or argument");
+  if (!window_.Shown())
+    RaiseError(err::kInvalidProcedureCall, "Invalid procedure call or argument");
   host_.Activate(&window_);
 }
 
@@ -120,8 +123,8 @@ void HeadlessPopupForm::FillRect(float x1, float y1, float x2, float y2, Color c
 }
 
 void HeadlessPopupForm::Print(float x, float y, const std::string& text, Color color) {
-  drawing_.push_back({PopupDrawOp::kText, x, y, x + TextWidth(text), y + TextHeight(text),
-                      color, text});
+  drawing_.push_back(
+      {PopupDrawOp::kText, x, y, x + TextWidth(text), y + TextHeight(text), color, text});
 }
 
 float HeadlessPopupForm::TextWidth(const std::string& text) const {

@@ -34,14 +34,18 @@ void HeadlessServices::KeybdEvent(uint8_t virtualKey, uint8_t, int32_t flags) {
   host_.QueueInjectedKey(virtualKey, flags);
 }
 
-void HeadlessServices::DoEvents() { host_.ProcessPending(); }
+void HeadlessServices::DoEvents() {
+  host_.ProcessPending();
+}
 
 float HeadlessServices::Timer() const {
   double fraction = now_ - std::floor(now_);
   return static_cast<float>(std::round(fraction * 86400.0 * 1000.0) / 1000.0);
 }
 
-LocaleSettings HeadlessServices::Locale() const { return host_.Locale(); }
+LocaleSettings HeadlessServices::Locale() const {
+  return host_.Locale();
+}
 
 int32_t HeadlessServices::GetWindowLong(int32_t hwnd, int32_t index) const {
   auto it = windowLongs_.find({hwnd, index});
@@ -49,7 +53,8 @@ int32_t HeadlessServices::GetWindowLong(int32_t hwnd, int32_t index) const {
   if (index != kGwlStyle) return 0;
   // WS_VISIBLE, plus WS_POPUP for popups and WS_CHILD for widgets.
   if (hwnd == host_.Form().Hwnd()) return 0x10000000;
-  if (HeadlessWindow* w = host_.WindowByHwnd(hwnd)) return w->Popup() ? static_cast<int32_t>(0x90000000u) : 0x10000000;
+  if (HeadlessWindow* w = host_.WindowByHwnd(hwnd))
+    return w->Popup() ? static_cast<int32_t>(0x90000000u) : 0x10000000;
   return host_.CoreByHwnd(hwnd) ? 0x50000000 : 0;
 }
 

@@ -33,14 +33,18 @@ HeadlessSite::~HeadlessSite() {
   host_.Unregister(&surface_);
 }
 
-FontRef HeadlessSite::AmbientFont() const { return host_.AmbientFont()->Clone(); }
+FontRef HeadlessSite::AmbientFont() const {
+  return host_.AmbientFont()->Clone();
+}
 
 int16_t HeadlessSite::Index() const {
   if (!index_) RaiseError(err::kNotAnArray, "Object not an array");
   return *index_;
 }
 
-int32_t HeadlessSite::ParentHwnd() const { return host_.Form().Hwnd(); }
+int32_t HeadlessSite::ParentHwnd() const {
+  return host_.Form().Hwnd();
+}
 
 std::vector<SiblingControl> HeadlessSite::ParentControls() const {
   std::vector<SiblingControl> out;
@@ -77,11 +81,12 @@ void HeadlessSite::Resize(float width, float height) {
   if (auto resize = handlers_.OnResize) resize();
 }
 
-WidgetCore* HeadlessSite::CoreOf(PictureBox* parent) const { return orvo::CoreOf(parent); }
+WidgetCore* HeadlessSite::CoreOf(PictureBox* parent) const {
+  return orvo::CoreOf(parent);
+}
 
 std::unique_ptr<TextBox> HeadlessSite::CreateTextBox(PictureBox* parent, bool multiLine) {
-  return std::make_unique<HeadlessTextBox>(host_, &host_.Form(), this, CoreOf(parent),
-                                           multiLine);
+  return std::make_unique<HeadlessTextBox>(host_, &host_.Form(), this, CoreOf(parent), multiLine);
 }
 
 std::unique_ptr<Label> HeadlessSite::CreateLabel() {
@@ -105,8 +110,7 @@ std::unique_ptr<CommandButton> HeadlessSite::CreateCommandButton(PictureBox* par
 }
 
 std::unique_ptr<ScrollBar> HeadlessSite::CreateScrollBar(PictureBox* parent, bool vertical) {
-  return std::make_unique<HeadlessScrollBar>(host_, &host_.Form(), this, CoreOf(parent),
-                                             vertical);
+  return std::make_unique<HeadlessScrollBar>(host_, &host_.Form(), this, CoreOf(parent), vertical);
 }
 
 std::unique_ptr<MessageHook> HeadlessSite::CreateMessageHook() {

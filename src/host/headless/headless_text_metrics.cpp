@@ -8,7 +8,9 @@ namespace orvo {
 
 namespace {
 
-float SizeOf(const Font* font) { return font ? font->size : 8.25f; }
+float SizeOf(const Font* font) {
+  return font ? font->size : 8.25f;
+}
 
 }  // namespace
 

@@ -27,8 +27,8 @@ class HeadlessWidget : public Base, public CoreHolder {
   static_assert(std::is_base_of_v<Widget, Base>);
 
  public:
-  HeadlessWidget(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site,
-                 WidgetCore* parent, CoreKind kind)
+  HeadlessWidget(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site, WidgetCore* parent,
+                 CoreKind kind)
       : host_(host) {
     core_.kind = kind;
     core_.widget = this;

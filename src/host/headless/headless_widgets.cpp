@@ -35,8 +35,8 @@ void HeadlessCommandButton::SetValue(bool v) {
   if (auto click = OnClick) click();
 }
 
-HeadlessScrollBar::HeadlessScrollBar(HeadlessHost& host, HeadlessWindow* window,
-                                     HeadlessSite* site, WidgetCore* parent, bool vertical)
+HeadlessScrollBar::HeadlessScrollBar(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site,
+                                     WidgetCore* parent, bool vertical)
     : HeadlessWidget(host, window, site, parent, CoreKind::ScrollBar), vertical_(vertical) {
   // The classic bar's breadth: 17 pixels.
   if (vertical)
@@ -80,8 +80,8 @@ void HeadlessScrollBar::SetLargeChange(int16_t v) {
 void HeadlessScrollBar::Step(ScrollPart part) {
   // Towards Max is upwards in value unless the range is inverted.
   int32_t towardsMax = max_ >= min_ ? 1 : -1;
-  int32_t step = (part == ScrollPart::ArrowMin || part == ScrollPart::ArrowMax) ? smallChange_
-                                                                               : largeChange_;
+  int32_t step =
+      (part == ScrollPart::ArrowMin || part == ScrollPart::ArrowMax) ? smallChange_ : largeChange_;
   if (part == ScrollPart::ArrowMin || part == ScrollPart::PageMin) towardsMax = -towardsMax;
   SetValue(Clamp(int32_t{value_} + towardsMax * step));
 }

@@ -12,8 +12,7 @@ namespace orvo {
 // Auto-sized to its caption by the headless text measure.
 class HeadlessLabel : public HeadlessWidget<Label> {
  public:
-  HeadlessLabel(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site,
-                WidgetCore* parent);
+  HeadlessLabel(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site, WidgetCore* parent);
   std::string Caption() const override { return caption_; }
   void SetCaption(const std::string& s) override;
   Color ForeColor() const override { return foreColor_; }

@@ -41,7 +41,9 @@ HeadlessWindow::~HeadlessWindow() {
   host_.RemoveWindow(this);
 }
 
-void HeadlessWindow::Add(WidgetCore* core) { cores_.push_back(core); }
+void HeadlessWindow::Add(WidgetCore* core) {
+  cores_.push_back(core);
+}
 
 void HeadlessWindow::Remove(WidgetCore* core) {
   cores_.erase(std::remove(cores_.begin(), cores_.end(), core), cores_.end());

@@ -33,8 +33,8 @@ struct WidgetCore {
   CoreKind kind = CoreKind::Label;
   Widget* widget = nullptr;  // null for a control's surface
   HeadlessWindow* window = nullptr;
-  HeadlessSite* site = nullptr;  // the control it belongs to; null in popups
-  WidgetCore* parent = nullptr;  // the picture box it sits in
+  HeadlessSite* site = nullptr;                    // the control it belongs to; null in popups
+  WidgetCore* parent = nullptr;                    // the picture box it sits in
   float left = 0, top = 0, width = 0, height = 0;  // twips, in the parent's scale
   bool visible = true;
   bool enabled = true;
@@ -44,9 +44,7 @@ struct WidgetCore {
   bool Windowed() const {
     return kind != CoreKind::Label && kind != CoreKind::Image && kind != CoreKind::Shape;
   }
-  bool FocusKind() const {
-    return Windowed() && kind != CoreKind::Popup;
-  }
+  bool FocusKind() const { return Windowed() && kind != CoreKind::Popup; }
 };
 
 class HeadlessWindow {

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <string>
 

@@ -11,15 +11,24 @@ QColor ToQColor(Color c) {
   if (c & 0x80000000u) {
     const QPalette pal = QApplication::palette();
     switch (c & 0xFF) {
-      case 5: return pal.color(QPalette::Base);
-      case 8: return pal.color(QPalette::Text);
-      case 15: return pal.color(QPalette::Button);
-      case 16: return pal.color(QPalette::Mid);
-      case 18: return pal.color(QPalette::ButtonText);
-      case 20: return pal.color(QPalette::Light);
-      case 21: return pal.color(QPalette::Shadow);
-      case 22: return pal.color(QPalette::Midlight);
-      default: return pal.color(QPalette::Window);
+      case 5:
+        return pal.color(QPalette::Base);
+      case 8:
+        return pal.color(QPalette::Text);
+      case 15:
+        return pal.color(QPalette::Button);
+      case 16:
+        return pal.color(QPalette::Mid);
+      case 18:
+        return pal.color(QPalette::ButtonText);
+      case 20:
+        return pal.color(QPalette::Light);
+      case 21:
+        return pal.color(QPalette::Shadow);
+      case 22:
+        return pal.color(QPalette::Midlight);
+      default:
+        return pal.color(QPalette::Window);
     }
   }
   return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
@@ -52,13 +61,11 @@ struct KeyPair {
 };
 
 constexpr KeyPair kKeys[] = {
-    {Qt::Key_Return, 13},  {Qt::Key_Enter, 13},   {Qt::Key_Backspace, 8},
-    {Qt::Key_Tab, 9},      {Qt::Key_Backtab, 9},  {Qt::Key_Escape, 27},
-    {Qt::Key_Space, 32},   {Qt::Key_PageUp, 33},  {Qt::Key_PageDown, 34},
-    {Qt::Key_End, 35},     {Qt::Key_Home, 36},    {Qt::Key_Left, 37},
-    {Qt::Key_Up, 38},      {Qt::Key_Right, 39},   {Qt::Key_Down, 40},
-    {Qt::Key_Insert, 45},  {Qt::Key_Delete, 46},  {Qt::Key_Shift, 16},
-    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},
+    {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},  {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},
+    {Qt::Key_Backtab, 9},   {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},    {Qt::Key_PageUp, 33},
+    {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},    {Qt::Key_Home, 36},     {Qt::Key_Left, 37},
+    {Qt::Key_Up, 38},       {Qt::Key_Right, 39},  {Qt::Key_Down, 40},     {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, 46},   {Qt::Key_Shift, 16},  {Qt::Key_Control, 17},  {Qt::Key_Alt, 18},
 };
 
 }  // namespace
@@ -66,7 +73,8 @@ constexpr KeyPair kKeys[] = {
 int16_t VirtualKeyOf(int qtKey, const QString& text) {
   for (const auto& k : kKeys)
     if (k.qt == qtKey) return k.vk;
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return static_cast<int16_t>(112 + qtKey - Qt::Key_F1);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+    return static_cast<int16_t>(112 + qtKey - Qt::Key_F1);
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return static_cast<int16_t>(qtKey);
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return static_cast<int16_t>(qtKey);
   if (!text.isEmpty() && text[0].unicode() < 256)
@@ -87,7 +95,8 @@ int QtKeyOf(const KeyStroke& stroke) {
   for (const auto& k : kKeys)
     if (k.vk == stroke.keyCode) return k.qt;
   if (stroke.keyCode >= 112 && stroke.keyCode < 136) return Qt::Key_F1 + stroke.keyCode - 112;
-  if ((stroke.keyCode >= 'A' && stroke.keyCode <= 'Z') || (stroke.keyCode >= '0' && stroke.keyCode <= '9'))
+  if ((stroke.keyCode >= 'A' && stroke.keyCode <= 'Z') ||
+      (stroke.keyCode >= '0' && stroke.keyCode <= '9'))
     return stroke.keyCode;
   // Punctuation and Latin-1 letters: the key of the character they type.
   if (stroke.keyAscii >= 32) return QChar(stroke.keyAscii & 0xFF).toUpper().unicode();

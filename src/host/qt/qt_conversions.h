@@ -13,7 +13,9 @@ namespace orvo {
 
 inline constexpr float kQtTwipsPerPixel = 15;
 
-inline int ToPixels(float twips) { return static_cast<int>(std::lround(twips / kQtTwipsPerPixel)); }
+inline int ToPixels(float twips) {
+  return static_cast<int>(std::lround(twips / kQtTwipsPerPixel));
+}
 
 // Red in the low byte; system colours by index.
 QColor ToQColor(Color c);

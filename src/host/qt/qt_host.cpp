@@ -28,7 +28,9 @@ namespace {
 constexpr float kSiteGap = 120;
 constexpr int kPendingBudget = 500;
 
-QtSite& AsQt(ControlSite& site) { return static_cast<QtSite&>(site); }
+QtSite& AsQt(ControlSite& site) {
+  return static_cast<QtSite&>(site);
+}
 
 // With no display the host runs on the offscreen platform.
 std::unique_ptr<QApplication> EnsureApplication() {
@@ -68,7 +70,7 @@ LocaleSettings FromQLocale(const QLocale& q) {
   loc.groupSeparator = ToLatin1(q.groupSeparator());
   QString shortDate = q.dateFormat(QLocale::ShortFormat);
   loc.dateOrder = shortDate.indexOf('M') < shortDate.indexOf('d') ? DateOrder::MonthDayYear
-                                                                   : DateOrder::DayMonthYear;
+                                                                  : DateOrder::DayMonthYear;
   loc.shortDateFormat = QtDateFormatToClassic(shortDate);
   for (int m = 0; m < 12; ++m) {
     loc.monthNames[m] = ToLatin1(q.monthName(m + 1, QLocale::LongFormat));
@@ -105,7 +107,9 @@ QtHost::~QtHost() {
   formWidget_.reset();
 }
 
-QWidget* QtHost::FormWidget() const { return formWidget_.get(); }
+QWidget* QtHost::FormWidget() const {
+  return formWidget_.get();
+}
 
 ControlSite& QtHost::CreateSite(const std::string& name, const SiteOptions& options) {
   if (FindSite(name, options.index))
@@ -124,7 +128,9 @@ ControlSite& QtHost::CreateSite(const std::string& name, const SiteOptions& opti
   return *sites_.back();
 }
 
-void QtHost::RegisterControl(ControlSite& site, OrvoMask* control) { AsQt(site).SetControl(control); }
+void QtHost::RegisterControl(ControlSite& site, OrvoMask* control) {
+  AsQt(site).SetControl(control);
+}
 
 ControlSite* QtHost::FindSite(const std::string& name, std::optional<int16_t> index) {
   for (auto& s : sites_)
@@ -157,9 +163,9 @@ void QtHost::RemoveControl(ControlSite& site) {
       core->qwidget->setParent(nullptr);
     }
   }
-  sites_.erase(std::remove_if(sites_.begin(), sites_.end(),
-                              [&](const auto& p) { return p.get() == s; }),
-               sites_.end());
+  sites_.erase(
+      std::remove_if(sites_.begin(), sites_.end(), [&](const auto& p) { return p.get() == s; }),
+      sites_.end());
 }
 
 void QtHost::PlaceControl(ControlSite& site, float left, float top, float width, float height) {
@@ -219,7 +225,8 @@ void QtHost::Unregister(QtCore* core) {
   // Children the library still holds move to the surface (or window) before this widget goes.
   for (auto& [id, c] : cores_) {
     if (c->parent != core || !c->qwidget) continue;
-    QWidget* fallback = c->site ? c->site->SurfaceWidget() : (c->window ? c->window->Top() : nullptr);
+    QWidget* fallback =
+        c->site ? c->site->SurfaceWidget() : (c->window ? c->window->Top() : nullptr);
     c->qwidget->setParent(fallback);
     c->parent = nullptr;
     c->Sync();
@@ -251,7 +258,9 @@ void QtHost::RemoveWindow(QtWindow* w) {
   if (active_ == w) active_ = w == form_.get() ? nullptr : form_.get();
 }
 
-void QtHost::WatchTopLevel(QWidget* top) { top->installEventFilter(router_.get()); }
+void QtHost::WatchTopLevel(QWidget* top) {
+  top->installEventFilter(router_.get());
+}
 
 void QtHost::SetFocusTo(QtCore* core) {
   QtWindow* w = core->window;
@@ -303,7 +312,8 @@ void QtHost::OnUserActivation(QtWindow* window, bool activated) {
 }
 
 void QtHost::RequestPaint(QtWindow* window) {
-  if (std::find(pendingPaints_.begin(), pendingPaints_.end(), window->Hwnd()) == pendingPaints_.end())
+  if (std::find(pendingPaints_.begin(), pendingPaints_.end(), window->Hwnd()) ==
+      pendingPaints_.end())
     pendingPaints_.push_back(window->Hwnd());
   SchedulePending();
 }
@@ -381,7 +391,8 @@ Rect QtHost::ScreenRectPixels(const QtCore* core) const {
 
 void QtHost::MovePointerTo(const QtCore* core, float x, float y) {
   Rect r = ScreenRectPixels(core);
-  services_.SetCursor({r.left + static_cast<int32_t>(x / 15), r.top + static_cast<int32_t>(y / 15)});
+  services_.SetCursor(
+      {r.left + static_cast<int32_t>(x / 15), r.top + static_cast<int32_t>(y / 15)});
 }
 
 QtCore* QtHost::PreferredTarget(QtSite& site) const {
@@ -456,8 +467,9 @@ void QtHost::OnUserMouse(QtCore* core, int kind, int16_t button, int16_t shift, 
     const SurfaceHandlers& h = core->site->Handlers();
     handler = kind == 0 ? h.OnMouseDown : kind == 1 ? h.OnMouseUp : h.OnMouseMove;
   } else if (core->widget) {
-    handler = kind == 0 ? core->widget->OnMouseDown
-                        : kind == 1 ? core->widget->OnMouseUp : core->widget->OnMouseMove;
+    handler = kind == 0   ? core->widget->OnMouseDown
+              : kind == 1 ? core->widget->OnMouseUp
+                          : core->widget->OnMouseMove;
   }
   uint64_t id = core->id;
   if (handler) handler(button, shift, x, y);
@@ -530,7 +542,8 @@ bool QtHost::SaveScreenshot(const std::string& path) {
   QPainter painter(&image);
   painter.drawPixmap(formWidget_->geometry().topLeft() - area.topLeft(), formWidget_->grab());
   for (QtPopupForm* p : popups)
-    painter.drawPixmap(p->TopWidget()->geometry().topLeft() - area.topLeft(), p->TopWidget()->grab());
+    painter.drawPixmap(p->TopWidget()->geometry().topLeft() - area.topLeft(),
+                       p->TopWidget()->grab());
   painter.end();
   return image.save(QString::fromStdString(path), "PNG");
 }

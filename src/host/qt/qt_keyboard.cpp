@@ -75,7 +75,9 @@ void NativeChar(QtCore* target, int16_t ascii) {
   }
 }
 
-bool IsNavigation(const KeyStroke& k) { return k.keyCode == kVkTab && (k.shift & ~kShiftMask) == 0; }
+bool IsNavigation(const KeyStroke& k) {
+  return k.keyCode == kVkTab && (k.shift & ~kShiftMask) == 0;
+}
 
 }  // namespace
 
@@ -191,7 +193,9 @@ void QtHost::SelectText(int32_t start, int32_t length) {
     RaiseError(err::kInvalidProcedureCall, "no text box has the focus");
   auto* box = static_cast<QtTextBox*>(f->widget);
   uint64_t id = f->id;
-  float charWidth = static_cast<float>(QFontMetrics(ToQFont(box->Font().get())).averageCharWidth()) * kQtTwipsPerPixel;
+  float charWidth =
+      static_cast<float>(QFontMetrics(ToQFont(box->Font().get())).averageCharWidth()) *
+      kQtTwipsPerPixel;
   auto mouse = [&](const MouseHandler& h, int32_t pos) {
     if (!Alive(id)) return;
     int16_t b = 1, shift = 0;

@@ -8,8 +8,7 @@
 
 namespace orvo {
 
-QtListBox::QtListBox(QtHost& host, QtWindow* window, QtSite* site, QtCore* parent,
-                     QWidget* qparent)
+QtListBox::QtListBox(QtHost& host, QtWindow* window, QtSite* site, QtCore* parent, QWidget* qparent)
     : QtWidget(host, window, site, parent, QtKind::ListBox, new QListWidget(qparent)),
       font_(host.AmbientFont()->Clone()) {
   q_->setFont(ToQFont(font_.get()));

@@ -5,9 +5,13 @@
 
 namespace orvo {
 
-QtMessageHook::QtMessageHook(QtHost& host) : host_(host) { host_.AddHook(this); }
+QtMessageHook::QtMessageHook(QtHost& host) : host_(host) {
+  host_.AddHook(this);
+}
 
-QtMessageHook::~QtMessageHook() { host_.RemoveHook(this); }
+QtMessageHook::~QtMessageHook() {
+  host_.RemoveHook(this);
+}
 
 void QtMessageHook::SetMessage(int32_t msg, bool report) {
   if (report)

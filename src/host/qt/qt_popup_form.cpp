@@ -78,7 +78,8 @@ void QtPopupForm::Refresh() {
 }
 
 void QtPopupForm::SetFocus() {
-  if (!window_->Shown()) RaiseError(err::kInvalidProcedureCall, "Invalid procedure call or argument");
+  if (!window_->Shown())
+    RaiseError(err::kInvalidProcedureCall, "Invalid procedure call or argument");
   host_.Activate(window_.get());
 }
 
@@ -162,8 +163,8 @@ void QtPopupForm::FillRect(float x1, float y1, float x2, float y2, Color color) 
 }
 
 void QtPopupForm::Print(float x, float y, const std::string& text, Color color) {
-  drawing_.push_back({QtDrawOp::kText, x, y, x + TextWidth(text), y + TextHeight(text), color,
-                      text, ToQFont(font_.get())});
+  drawing_.push_back({QtDrawOp::kText, x, y, x + TextWidth(text), y + TextHeight(text), color, text,
+                      ToQFont(font_.get())});
   top_->update();
 }
 

@@ -47,7 +47,9 @@ QtServices::QtServices(QtHost& host, bool simulatedClock) : host_(host) {
   if (simulatedClock) now_ = StartTime();
 }
 
-void QtServices::ClipboardClear() { ClipboardSetText(""); }
+void QtServices::ClipboardClear() {
+  ClipboardSetText("");
+}
 
 void QtServices::ClipboardSetText(const std::string& text) {
   clipboard_ = text;
@@ -77,7 +79,9 @@ void QtServices::DoEvents() {
   host_.ProcessPending();
 }
 
-double QtServices::Now() const { return now_ ? *now_ : RealNow() + offset_; }
+double QtServices::Now() const {
+  return now_ ? *now_ : RealNow() + offset_;
+}
 
 float QtServices::Timer() const {
   double n = Now();
@@ -92,7 +96,9 @@ void QtServices::AdvanceClock(double seconds) {
     offset_ += seconds / 86400.0;
 }
 
-void QtServices::SetClock(double serial) { now_ = serial; }
+void QtServices::SetClock(double serial) {
+  now_ = serial;
+}
 
 float QtServices::ScreenWidth() const {
   QScreen* s = QGuiApplication::primaryScreen();
@@ -104,14 +110,17 @@ float QtServices::ScreenHeight() const {
   return s ? s->size().height() * kQtTwipsPerPixel : 12000;
 }
 
-LocaleSettings QtServices::Locale() const { return host_.Locale(); }
+LocaleSettings QtServices::Locale() const {
+  return host_.Locale();
+}
 
 int32_t QtServices::GetWindowLong(int32_t hwnd, int32_t index) const {
   auto it = windowLongs_.find({hwnd, index});
   if (it != windowLongs_.end()) return it->second;
   if (index != kGwlStyle) return 0;
   if (hwnd == host_.Form().Hwnd()) return 0x10000000;
-  if (QtWindow* w = host_.WindowByHwnd(hwnd)) return w->Popup() ? static_cast<int32_t>(0x90000000u) : 0x10000000;
+  if (QtWindow* w = host_.WindowByHwnd(hwnd))
+    return w->Popup() ? static_cast<int32_t>(0x90000000u) : 0x10000000;
   return host_.CoreByHwnd(hwnd) ? 0x50000000 : 0;
 }
 

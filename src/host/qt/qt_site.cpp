@@ -18,14 +18,16 @@ namespace {
 // The surface paints the focus rectangles the control drew on it.
 class FocusRectSurface : public QWidget {
  public:
-  FocusRectSurface(QWidget* parent, const std::vector<Rect>* rects) : QWidget(parent), rects_(rects) {}
+  FocusRectSurface(QWidget* parent, const std::vector<Rect>* rects)
+      : QWidget(parent), rects_(rects) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
     if (rects_->empty()) return;
     QPainter p(this);
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    for (const Rect& r : *rects_) p.drawRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
+    for (const Rect& r : *rects_)
+      p.drawRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
   }
 
  private:
@@ -60,14 +62,18 @@ QtSite::~QtSite() {
   delete surface_.qwidget.data();
 }
 
-FontRef QtSite::AmbientFont() const { return host_.AmbientFont()->Clone(); }
+FontRef QtSite::AmbientFont() const {
+  return host_.AmbientFont()->Clone();
+}
 
 int16_t QtSite::Index() const {
   if (!index_) RaiseError(err::kNotAnArray, "Object not an array");
   return *index_;
 }
 
-int32_t QtSite::ParentHwnd() const { return host_.Form().Hwnd(); }
+int32_t QtSite::ParentHwnd() const {
+  return host_.Form().Hwnd();
+}
 
 std::vector<SiblingControl> QtSite::ParentControls() const {
   std::vector<SiblingControl> out;
@@ -78,7 +84,8 @@ std::vector<SiblingControl> QtSite::ParentControls() const {
 float QtSite::TextWidth(const std::string& text) const {
   QFontMetrics fm(ToQFont(font_.get()));
   int width = 0;
-  for (QString line : FromLatin1(text).split('\n')) width = std::max(width, fm.horizontalAdvance(line.remove('\r')));
+  for (QString line : FromLatin1(text).split('\n'))
+    width = std::max(width, fm.horizontalAdvance(line.remove('\r')));
   return static_cast<float>(width) * kQtTwipsPerPixel;
 }
 
@@ -98,10 +105,10 @@ void QtSite::SetMousePointer(int16_t v) {
   mousePointer_ = v;
   if (!surface_.qwidget) return;
   static const Qt::CursorShape kShapes[] = {
-      Qt::ArrowCursor,     Qt::ArrowCursor,     Qt::CrossCursor,     Qt::IBeamCursor,
-      Qt::ArrowCursor,     Qt::SizeAllCursor,   Qt::SizeBDiagCursor, Qt::SizeVerCursor,
-      Qt::SizeFDiagCursor, Qt::SizeHorCursor,   Qt::UpArrowCursor,   Qt::WaitCursor,
-      Qt::ForbiddenCursor, Qt::BusyCursor,      Qt::WhatsThisCursor, Qt::SizeAllCursor};
+      Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+      Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+      Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
+      Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor};
   surface_.qwidget->setCursor(v >= 0 && v < 16 ? kShapes[v] : Qt::ArrowCursor);
 }
 

@@ -49,7 +49,8 @@ QString ToPlainText(const std::string& classic) {
 int32_t ClassicToQtPos(const std::string& classic, int32_t pos) {
   int32_t q = 0;
   for (int32_t i = 0; i < pos && i < static_cast<int32_t>(classic.size()); ++i)
-    if (!(classic[i] == '\r' && i + 1 < static_cast<int32_t>(classic.size()) && classic[i + 1] == '\n'))
+    if (!(classic[i] == '\r' && i + 1 < static_cast<int32_t>(classic.size()) &&
+          classic[i + 1] == '\n'))
       ++q;
   return q;
 }
@@ -63,8 +64,8 @@ int32_t QtToClassicPos(const QString& plain, int32_t pos) {
 
 }  // namespace
 
-QtTextBox::QtTextBox(QtHost& host, QtWindow* window, QtSite* site, QtCore* parent,
-                     QWidget* qparent, bool multiLine)
+QtTextBox::QtTextBox(QtHost& host, QtWindow* window, QtSite* site, QtCore* parent, QWidget* qparent,
+                     bool multiLine)
     : QtWidget(host, window, site, parent, QtKind::TextBox, MakeEditor(qparent, multiLine)),
       multiLine_(multiLine),
       line_(qobject_cast<QLineEdit*>(q_.data())),

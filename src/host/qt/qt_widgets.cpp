@@ -42,7 +42,8 @@ void DrawPictureGlyph(QPainter& p, const QRect& r, const Picture* picture) {
   } else if (name == "dropdown") {
     QPolygonF tri;
     QPointF c = box.center();
-    tri << QPointF(c.x() - 4, c.y() - 2) << QPointF(c.x() + 4, c.y() - 2) << QPointF(c.x(), c.y() + 2);
+    tri << QPointF(c.x() - 4, c.y() - 2) << QPointF(c.x() + 4, c.y() - 2)
+        << QPointF(c.x(), c.y() + 2);
     p.setBrush(Qt::black);
     p.drawPolygon(tri);
   }
@@ -139,9 +140,9 @@ QtShape::QtShape(QtHost& host, QtWindow* window, QtSite* site, QWidget* qparent)
 
 void QtShape::Paint(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
-  static const Qt::BrushStyle kBrushes[] = {
-      Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,      Qt::VerPattern,
-      Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern,    Qt::DiagCrossPattern};
+  static const Qt::BrushStyle kBrushes[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                            Qt::VerPattern,   Qt::BDiagPattern,    Qt::FDiagPattern,
+                                            Qt::CrossPattern, Qt::DiagCrossPattern};
   p.setBrush(QBrush(ToQColor(fillColor_), kBrushes[std::clamp(fillStyle_, 0, 7)]));
   if (borderStyle_ == 0)
     p.setPen(Qt::NoPen);
@@ -187,7 +188,8 @@ void QtCommandButton::SetValue(bool v) {
 
 QtScrollBar::QtScrollBar(QtHost& host, QtWindow* window, QtSite* site, QtCore* parent,
                          QWidget* qparent, bool vertical)
-    : QtWidget(host, window, site, parent, QtKind::ScrollBar, new QScrollBar(qparent)), vertical_(vertical) {
+    : QtWidget(host, window, site, parent, QtKind::ScrollBar, new QScrollBar(qparent)),
+      vertical_(vertical) {
   q_->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
   if (vertical)
     core_.width = 255, core_.height = 1200;
@@ -256,8 +258,8 @@ void QtScrollBar::SetLargeChange(int16_t v) {
 
 void QtScrollBar::Step(ScrollPart part) {
   int32_t towardsMax = max_ >= min_ ? 1 : -1;
-  int32_t step = (part == ScrollPart::ArrowMin || part == ScrollPart::ArrowMax) ? smallChange_
-                                                                               : largeChange_;
+  int32_t step =
+      (part == ScrollPart::ArrowMin || part == ScrollPart::ArrowMax) ? smallChange_ : largeChange_;
   if (part == ScrollPart::ArrowMin || part == ScrollPart::PageMin) towardsMax = -towardsMax;
   SetValue(Clamp(int32_t{value_} + towardsMax * step));
 }

@@ -115,8 +115,8 @@ class QtShape : public QtWidget<Shape, QtCanvas> {
 
 class QtCommandButton : public QtWidget<CommandButton, QPushButton> {
  public:
-  QtCommandButton(QtHost& host, QtWindow* window, QtSite* site, QtCore* parent,
-                  QWidget* qparent, const std::string& caption = {});
+  QtCommandButton(QtHost& host, QtWindow* window, QtSite* site, QtCore* parent, QWidget* qparent,
+                  const std::string& caption = {});
   PictureRef Picture() const override { return picture_; }
   void SetPicture(PictureRef p) override;
   void SetValue(bool v) override;
