@@ -5,6 +5,8 @@
 // gets a separate trailing segment for NULLs.
 #include "db/sqlite/keyset_cursor.h"
 
+#include <algorithm>
+
 namespace orvo {
 
 KeysetCursor::KeysetCursor(SqliteConnection& conn, std::string from, SqlFragment baseWhere,
@@ -16,10 +18,12 @@ KeysetCursor::KeysetCursor(SqliteConnection& conn, std::string from, SqlFragment
   SetOrder({});
 }
 
-void KeysetCursor::SetOrder(std::vector<KeyColumn> order) {
+void KeysetCursor::SetOrder(std::vector<KeyColumn> order, std::string denseHint) {
   order_ = std::move(order);
-  selectList_ = "rowid";
-  for (size_t i = 0; i < order_.size(); ++i) selectList_ += ", " + KeySql(i);
+  denseHint_ = std::move(denseHint);
+  keysList_ = "rowid";
+  for (size_t i = 0; i < order_.size(); ++i) keysList_ += ", " + KeySql(i);
+  selectList_ = keysList_;
   for (const auto& field : fieldSql_) selectList_ += ", " + field;
 }
 
@@ -31,13 +35,100 @@ std::string KeysetCursor::KeySql(size_t level) const {
   return sql;
 }
 
-std::string KeysetCursor::OrderBy(bool forward) const {
+std::string KeysetCursor::OrderBy(bool forward, bool hidden) const {
+  // "+key" sorts the same but cannot be served by an index.
+  const char* plus = hidden ? "+" : "";
   std::string sql = " ORDER BY ";
   for (size_t i = 0; i < order_.size(); ++i) {
     bool ascending = order_[i].descending != forward;
-    sql += KeySql(i) + (ascending ? " ASC, " : " DESC, ");
+    sql += plus + KeySql(i) + (ascending ? " ASC, " : " DESC, ");
   }
-  return sql + (forward ? "rowid ASC" : "rowid DESC");
+  return sql + plus + (forward ? "rowid ASC" : "rowid DESC");
+}
+
+SqlFragment KeysetCursor::Filter(const SqlFragment* extra, bool withBase) const {
+  SqlFragment filter;
+  if (withBase && !baseWhere_.sql.empty()) {
+    filter.Append(" AND (");
+    filter.Append(baseWhere_);
+    filter.Append(")");
+  }
+  if (extra && !extra->sql.empty()) {
+    filter.Append(" AND (");
+    filter.Append(*extra);
+    filter.Append(")");
+  }
+  return filter;
+}
+
+int64_t KeysetCursor::CountCapped(const SqlFragment& conditions, const SqlFragment* extra,
+                                  int64_t cap, bool withBase) {
+  SqlFragment query{"SELECT count(*) FROM (SELECT 1 FROM " + from_ + " WHERE 1", {}};
+  query.Append(Filter(extra, withBase));
+  query.Append(conditions);
+  query.Append(" LIMIT ?)");
+  query.params.push_back(SqlValue::Int(cap));
+  SqlQuery q(conn_, query.sql);
+  q.Bind(query.params);
+  q.Step();
+  return q.ColumnInt(0);
+}
+
+KeysetCursor::Density KeysetCursor::Measure(DensityMemo& memo, std::string key,
+                                            const SqlFragment* extra) {
+  uint64_t stamp = conn_.DataStamp();
+  if (memo.density != Density::Unfiltered && memo.key == key && memo.stamp == stamp) {
+    return memo.density;
+  }
+  const bool withBase = extra == nullptr;
+  // A first look at rows spread evenly over the table: a condition common there is taken
+  // as dense without counting, since counting through the planner's choice of index can
+  // mean reading most of that index before the first match.
+  int64_t first = 0, last = -1;
+  {
+    // Two subqueries: min and max together in one aggregate would scan the table.
+    SqlQuery bounds(conn_, "SELECT (SELECT min(rowid) FROM " + from_ +
+                               "), (SELECT max(rowid) FROM " + from_ + ")");
+    if (bounds.Step() && bounds.ColumnType(0) != 5 /* NULL */) {
+      first = bounds.ColumnInt(0);
+      last = bounds.ColumnInt(1);
+    }
+  }
+  int64_t seen = 0;
+  if (last >= first) {
+    const int64_t step = std::max<int64_t>(1, (last - first + 1) / kSampleRows);
+    SqlFragment sample{
+        "WITH RECURSIVE s(x) AS (SELECT ?1 UNION ALL SELECT x + ?2 FROM s WHERE x + ?2 <= ?3) "
+        "SELECT count(*) FROM s CROSS JOIN " +
+            from_ + " ON " + from_ + ".rowid = s.x WHERE 1",
+        {SqlValue::Int(first), SqlValue::Int(step), SqlValue::Int(last)}};
+    sample.Append(Filter(extra, withBase));
+    SqlQuery q(conn_, sample.sql);
+    q.Bind(sample.params);
+    q.Step();
+    seen = q.ColumnInt(0);
+  }
+  int64_t count = seen >= kSampleHits ? kDenseRows : CountCapped({}, extra, kDenseRows, withBase);
+  memo = {std::move(key), stamp,
+          count == 0           ? Density::None
+          : count < kDenseRows ? Density::Sparse
+                               : Density::Dense,
+          count};
+  return memo.density;
+}
+
+KeysetCursor::Density KeysetCursor::DensityOf(const SqlFragment* extra) {
+  const bool hasExtra = extra && !extra->sql.empty();
+  Density base = baseWhere_.sql.empty() ? Density::Unfiltered : Measure(baseDensity_, "", nullptr);
+  if (!hasExtra || base == Density::None || base == Density::Sparse) return base;
+  // A criterion is measured alone: counting it together with the statement's condition
+  // lets the planner pick a path that is slow to count. Both dense is taken as dense.
+  std::string key = extra->sql;
+  for (const SqlValue& p : extra->params) {
+    key += '\x01' + std::to_string(static_cast<int>(p.kind)) + ':' + std::to_string(p.integer) +
+           ':' + std::to_string(p.real) + ':' + p.text;
+  }
+  return Measure(findDensity_, std::move(key), extra);
 }
 
 SqlFragment KeysetCursor::EqualTo(size_t level, const SqlValue& value) const {
@@ -46,20 +137,14 @@ SqlFragment KeysetCursor::EqualTo(size_t level, const SqlValue& value) const {
 }
 
 std::vector<CursorRow> KeysetCursor::Run(const SqlFragment& conditions, const SqlFragment* extra,
-                                         bool forward, int64_t skip, int64_t limit) {
-  SqlFragment query{"SELECT " + selectList_ + " FROM " + from_ + " WHERE 1", {}};
-  if (!baseWhere_.sql.empty()) {
-    query.Append(" AND (");
-    query.Append(baseWhere_);
-    query.Append(")");
-  }
-  if (extra && !extra->sql.empty()) {
-    query.Append(" AND (");
-    query.Append(*extra);
-    query.Append(")");
-  }
+                                         bool forward, int64_t skip, int64_t limit, Density density,
+                                         bool keysOnly) {
+  SqlFragment query{"SELECT " + (keysOnly ? keysList_ : selectList_) + " FROM " + from_, {}};
+  if (density == Density::Dense) query.Append(denseHint_);
+  query.Append(" WHERE 1");
+  query.Append(Filter(extra));
   query.Append(conditions);
-  query.Append(OrderBy(forward) + " LIMIT ? OFFSET ?");
+  query.Append(OrderBy(forward, density == Density::Sparse) + " LIMIT ? OFFSET ?");
   query.params.push_back(SqlValue::Int(limit));
   query.params.push_back(SqlValue::Int(skip));
 
@@ -67,13 +152,12 @@ std::vector<CursorRow> KeysetCursor::Run(const SqlFragment& conditions, const Sq
   SqlQuery q(conn_, query.sql);
   q.Bind(query.params);
   const int keyCount = static_cast<int>(order_.size());
+  const int fieldCount = keysOnly ? 0 : static_cast<int>(fieldSql_.size());
   while (q.Step()) {
     CursorRow row;
     row.rowid = q.ColumnInt(0);
     for (int i = 0; i < keyCount; ++i) row.keys.push_back(q.Column(1 + i));
-    for (size_t i = 0; i < fieldSql_.size(); ++i) {
-      row.values.push_back(q.Column(1 + keyCount + static_cast<int>(i)));
-    }
+    for (int i = 0; i < fieldCount; ++i) row.values.push_back(q.Column(1 + keyCount + i));
     rows.push_back(std::move(row));
   }
   return rows;
@@ -81,54 +165,76 @@ std::vector<CursorRow> KeysetCursor::Run(const SqlFragment& conditions, const Sq
 
 std::vector<CursorRow> KeysetCursor::Walk(bool forward, const KeyBound* bound, bool inclusive,
                                           const SqlFragment* extra, int64_t skip, int64_t limit) {
-  if (!bound) return Run({}, extra, forward, skip, limit);
-  // Levels: the bound's key columns, then the row id when the bound is a row.
-  std::vector<SqlValue> values = bound->values;
-  if (bound->withRowid) values.push_back(SqlValue::Int(bound->rowid));
-  const size_t levels = values.size();
-  auto levelOf = [&](size_t j) { return bound->withRowid && j + 1 == levels ? order_.size() : j; };
-
-  std::vector<CursorRow> rows;
-  for (size_t jj = levels; jj-- > 0;) {
-    SqlFragment prefix;
-    for (size_t p = 0; p < jj; ++p) {
-      prefix.Append(" AND ");
-      prefix.Append(EqualTo(levelOf(p), values[p]));
-    }
-    const size_t level = levelOf(jj);
-    const bool descending = level < order_.size() && order_[level].descending;
-    const bool wantGreater = forward != descending;
-    const bool strict = !(inclusive && jj + 1 == levels);
-    const SqlValue& b = values[jj];
-    const bool isNull = b.kind == SqlValue::Kind::Null;
-    const std::string key = KeySql(level);
-    std::vector<SqlFragment> segments;
-    if (wantGreater) {
-      if (!isNull)
-        segments.push_back({" AND " + key + (strict ? " > ?" : " >= ?"), {b}});
-      else if (strict)
-        segments.push_back({" AND " + key + " IS NOT NULL", {}});
-      else
-        segments.push_back({"", {}});
-    } else {
-      if (!isNull) segments.push_back({" AND " + key + (strict ? " < ?" : " <= ?"), {b}});
-      if (!isNull || !strict) segments.push_back({" AND " + key + " IS NULL", {}});
-    }
-    for (auto& segment : segments) {
-      SqlFragment conditions = prefix;
-      conditions.Append(segment);
-      // Skipped rows are counted off segment by segment.
-      std::vector<CursorRow> found =
-          Run(conditions, extra, forward, 0, skip + limit - static_cast<int64_t>(rows.size()));
-      for (auto& row : found) {
-        if (skip > 0) {
-          --skip;
-          continue;
-        }
-        rows.push_back(std::move(row));
-        if (static_cast<int64_t>(rows.size()) >= limit) return rows;
+  const Density density = DensityOf(extra);
+  if (density == Density::None || limit <= 0) return {};
+  std::vector<SqlFragment> segments;
+  if (!bound) {
+    segments.push_back({});
+  } else {
+    // Levels: the bound's key columns, then the row id when the bound is a row.
+    std::vector<SqlValue> values = bound->values;
+    if (bound->withRowid) values.push_back(SqlValue::Int(bound->rowid));
+    const size_t levels = values.size();
+    auto levelOf = [&](size_t j) {
+      return bound->withRowid && j + 1 == levels ? order_.size() : j;
+    };
+    for (size_t jj = levels; jj-- > 0;) {
+      SqlFragment prefix;
+      for (size_t p = 0; p < jj; ++p) {
+        prefix.Append(" AND ");
+        prefix.Append(EqualTo(levelOf(p), values[p]));
+      }
+      const size_t level = levelOf(jj);
+      const bool descending = level < order_.size() && order_[level].descending;
+      const bool wantGreater = forward != descending;
+      const bool strict = !(inclusive && jj + 1 == levels);
+      const SqlValue& b = values[jj];
+      const bool isNull = b.kind == SqlValue::Kind::Null;
+      const std::string key = KeySql(level);
+      auto add = [&](SqlFragment segment) {
+        SqlFragment conditions = prefix;
+        conditions.Append(segment);
+        segments.push_back(std::move(conditions));
+      };
+      if (wantGreater) {
+        if (!isNull)
+          add({" AND " + key + (strict ? " > ?" : " >= ?"), {b}});
+        else if (strict)
+          add({" AND " + key + " IS NOT NULL", {}});
+        else
+          add({});
+      } else {
+        if (!isNull) add({" AND " + key + (strict ? " < ?" : " <= ?"), {b}});
+        if (!isNull || !strict) add({" AND " + key + " IS NULL", {}});
       }
     }
+  }
+  std::vector<CursorRow> rows;
+  for (size_t i = 0; i < segments.size(); ++i) {
+    if (skip > 0) {
+      // Count whole segments off without reading their rows; in the segment that holds
+      // the target, find it by its keys alone, then carry on from it.
+      int64_t inSegment = CountCapped(segments[i], extra, skip + 1);
+      if (inSegment <= skip) {
+        skip -= inSegment;
+        continue;
+      }
+      auto target = Run(segments[i], extra, forward, skip, 1, density, true);
+      skip = 0;
+      if (target.empty()) continue;
+      auto full = ByRowid(target.front().rowid);
+      if (!full) continue;
+      rows.push_back(std::move(*full));
+      if (static_cast<int64_t>(rows.size()) >= limit) return rows;
+      KeyBound from = BoundOf(rows.back());
+      auto rest = Walk(forward, &from, false, extra, 0, limit - static_cast<int64_t>(rows.size()));
+      for (auto& row : rest) rows.push_back(std::move(row));
+      return rows;
+    }
+    auto found =
+        Run(segments[i], extra, forward, 0, limit - static_cast<int64_t>(rows.size()), density);
+    for (auto& row : found) rows.push_back(std::move(row));
+    if (static_cast<int64_t>(rows.size()) >= limit) return rows;
   }
   return rows;
 }
@@ -140,13 +246,16 @@ std::optional<CursorRow> KeysetCursor::FirstEqual(const std::vector<SqlValue>& p
     conditions.Append(" AND ");
     conditions.Append(EqualTo(p, prefix[p]));
   }
-  auto rows = Run(conditions, extra, true, 0, 1);
+  const Density density = DensityOf(extra);
+  if (density == Density::None) return std::nullopt;
+  auto rows = Run(conditions, extra, true, 0, 1, density);
   if (rows.empty()) return std::nullopt;
   return std::move(rows.front());
 }
 
 std::optional<CursorRow> KeysetCursor::ByRowid(int64_t rowid) {
-  auto rows = Run({" AND rowid = ?", {SqlValue::Int(rowid)}}, nullptr, true, 0, 1);
+  auto rows =
+      Run({" AND rowid = ?", {SqlValue::Int(rowid)}}, nullptr, true, 0, 1, Density::Unfiltered);
   if (rows.empty()) return std::nullopt;
   return std::move(rows.front());
 }
@@ -154,6 +263,11 @@ std::optional<CursorRow> KeysetCursor::ByRowid(int64_t rowid) {
 int64_t KeysetCursor::Count() {
   uint64_t stamp = conn_.DataStamp();
   if (count_ && countStamp_ == stamp) return *count_;
+  if (DensityOf(nullptr) != Density::Dense && !baseWhere_.sql.empty()) {
+    count_ = baseDensity_.count;  // fewer than kDenseRows: the capped count was exact
+    countStamp_ = stamp;
+    return *count_;
+  }
   SqlFragment query{"SELECT count(*) FROM " + from_, {}};
   if (!baseWhere_.sql.empty()) {
     query.Append(" WHERE ");

@@ -34,7 +34,9 @@ class KeysetCursor {
   KeysetCursor(SqliteConnection& conn, std::string from, SqlFragment baseWhere,
                std::vector<std::string> fieldSql);
 
-  void SetOrder(std::vector<KeyColumn> order);
+  // `denseHint` goes after FROM when a condition keeps many rows: " INDEXED BY \"ix\"" for
+  // an index that yields the order, " NOT INDEXED" for row id order, "" when none does.
+  void SetOrder(std::vector<KeyColumn> order, std::string denseHint = "");
   const std::vector<KeyColumn>& Order() const { return order_; }
 
   // Rows after (forward) or before (backward) the bound in the walk's direction, `inclusive`
@@ -49,11 +51,35 @@ class KeysetCursor {
 
   static KeyBound BoundOf(const CursorRow& row) { return KeyBound{row.keys, true, row.rowid}; }
 
+  // How many rows a condition keeps, counted up to this many; fewer is "sparse".
+  static constexpr int64_t kDenseRows = 256;
+  // Rows looked at first, and how many of them must match to call a condition dense.
+  static constexpr int64_t kSampleRows = 256;
+  static constexpr int64_t kSampleHits = 2;
+
  private:
+  // The query planner cannot see that a walk wants the first rows in order: given a
+  // condition it may read every matching row and sort them. So each condition is
+  // counted once (up to kDenseRows): with many matches the walk is pinned to the order's
+  // index (the next match is near); with few, the order is hidden from the planner
+  // (ORDER BY +key) so it finds the matches by their own index and sorts a handful.
+  enum class Density { Unfiltered, None, Sparse, Dense };
+  struct DensityMemo {
+    std::string key;
+    uint64_t stamp = 0;
+    Density density = Density::Unfiltered;
+    int64_t count = 0;
+  };
+  Density DensityOf(const SqlFragment* extra);
+  Density Measure(DensityMemo& memo, std::string key, const SqlFragment* extra);
+  SqlFragment Filter(const SqlFragment* extra, bool withBase = true) const;
+  int64_t CountCapped(const SqlFragment& conditions, const SqlFragment* extra, int64_t cap,
+                      bool withBase = true);
+
   std::string KeySql(size_t level) const;  // level == order_.size() is the row id
-  std::string OrderBy(bool forward) const;
+  std::string OrderBy(bool forward, bool hidden) const;
   std::vector<CursorRow> Run(const SqlFragment& conditions, const SqlFragment* extra, bool forward,
-                             int64_t skip, int64_t limit);
+                             int64_t skip, int64_t limit, Density density, bool keysOnly = false);
   SqlFragment EqualTo(size_t level, const SqlValue& value) const;
 
   SqliteConnection& conn_;
@@ -61,9 +87,11 @@ class KeysetCursor {
   SqlFragment baseWhere_;
   std::vector<std::string> fieldSql_;
   std::vector<KeyColumn> order_;
-  std::string selectList_;
+  std::string denseHint_;
+  std::string selectList_, keysList_;
   std::optional<int64_t> count_;
   uint64_t countStamp_ = 0;
+  DensityMemo baseDensity_, findDensity_;
 };
 
 }  // namespace orvo

@@ -44,6 +44,7 @@ void UseWholeTable(RecordsetPlan& plan, const TableSchema& schema) {
     plan.fieldSql.push_back(QuoteIdentifier(column.name));
   }
   plan.resolve = TableResolver(schema);
+  plan.orderHint = OrderHint(schema, {});
   plan.table = schema;
 }
 
@@ -102,6 +103,7 @@ bool PlanPlainSelect(SqliteConnection& conn, const ParsedStatement& parsed, Reco
     if (at < 0) return false;
     plan.order.push_back({schema->columns[at].name, item.descending, ""});
   }
+  plan.orderHint = OrderHint(*schema, plan.order);
   if (select.whereEnd > select.whereBegin) {
     try {
       plan.where = TranslateCondition(parsed.tokens, select.whereBegin, select.whereEnd,
@@ -156,6 +158,7 @@ void PlanMaterialised(SqliteConnection& conn, const ParsedStatement& parsed, Rec
   }
   conn.Exec(create + ")");
   plan.from = "temp." + QuoteIdentifier(plan.tempTable);
+  plan.orderHint = " NOT INDEXED";
   std::vector<ColumnInfo> fields = plan.fields;
   plan.resolve = [fields](const std::string& name) -> std::optional<ResolvedColumn> {
     std::string upper =

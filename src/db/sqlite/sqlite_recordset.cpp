@@ -50,7 +50,7 @@ SqliteRecordset::SqliteRecordset(ConnectionRef conn, RecordsetPlan plan)
     : conn_(std::move(conn)), plan_(std::move(plan)) {
   if (!plan_.tempTable.empty()) Materialise();
   cursor_ = std::make_unique<KeysetCursor>(*conn_, plan_.from, plan_.where, plan_.fieldSql);
-  cursor_->SetOrder(plan_.order);
+  cursor_->SetOrder(plan_.order, plan_.orderHint);
   for (size_t i = 0; i < plan_.fields.size(); ++i) {
     fieldObjects_.push_back(std::make_unique<SqliteField>(*this, i));
   }
@@ -304,7 +304,8 @@ void SqliteRecordset::SetIndex(const std::string& name) {
   }
   currentIndex_ = index;
   index_ = index ? index->name : "";
-  cursor_->SetOrder(index ? index->columns : std::vector<KeyColumn>{});
+  std::vector<KeyColumn> order = index ? index->columns : std::vector<KeyColumn>{};
+  cursor_->SetOrder(order, OrderHint(*plan_.table, order));
   std::optional<CursorRow> again;
   if (row_) again = cursor_->ByRowid(row_->rowid);
   if (again) {

@@ -69,6 +69,7 @@ struct RecordsetPlan {
   std::vector<ColumnInfo> fields;
   std::vector<std::string> fieldSql;
   std::vector<KeyColumn> order;      // the statement's ORDER BY; tables use their Index
+  std::string orderHint;  // see OrderHint()
   std::optional<TableSchema> table;  // for tables and keyset dynasets
   ColumnResolver resolve;            // criterion names to columns
   std::string tempTable;             // set when the rows were materialised

@@ -44,6 +44,39 @@ const IndexSchema* TableSchema::FindIndex(const std::string& wanted) const {
   return nullptr;
 }
 
+const IndexSchema* TableSchema::IndexForOrder(const std::vector<KeyColumn>& order) const {
+  for (const auto& index : indexes) {
+    if (index.sqliteName.empty() || index.partial || !index.usable ||
+        index.columns.size() < order.size() || order.empty()) {
+      continue;
+    }
+    bool matches = true;
+    const bool flipped = index.columns[0].descending != order[0].descending;
+    for (size_t i = 0; i < order.size() && matches; ++i) {
+      const KeyColumn& a = index.columns[i];
+      matches = UCase(a.name) == UCase(order[i].name) && a.collation == order[i].collation &&
+                (a.descending != order[i].descending) == flipped;
+    }
+    if (matches) return &index;
+  }
+  return nullptr;
+}
+
+std::string OrderHint(const TableSchema& schema, const std::vector<KeyColumn>& order) {
+  if (order.empty()) return " NOT INDEXED";
+  if (order.size() == 1) {
+    // The integer primary key is the row id: its order is the table's own.
+    for (const auto& index : schema.indexes) {
+      if (index.primary && index.sqliteName.empty() &&
+          UCase(index.columns[0].name) == UCase(order[0].name) && !order[0].descending) {
+        return " NOT INDEXED";
+      }
+    }
+  }
+  const IndexSchema* index = schema.IndexForOrder(order);
+  return index ? " INDEXED BY " + QuoteIdentifier(index->sqliteName) : "";
+}
+
 namespace {
 
 std::string ColumnCollation(SqliteConnection& conn, const std::string& table,
@@ -101,15 +134,22 @@ std::optional<TableSchema> ReadTableSchema(SqliteConnection& conn, const std::st
     primary.columns.push_back({integerKey, false, ""});
     schema.indexes.push_back(std::move(primary));
   }
-  std::vector<std::pair<std::string, std::string>> list;  // name, origin
+  struct Listed {
+    std::string name, origin;
+    bool partial;
+  };
+  std::vector<Listed> list;
   {
-    SqlQuery indexes(
-        conn, "SELECT name, origin, \"unique\" FROM pragma_index_list(?1) ORDER BY seq DESC");
+    SqlQuery indexes(conn,
+                     "SELECT name, origin, partial FROM pragma_index_list(?1) ORDER BY seq DESC");
     indexes.Bind(1, SqlValue::Text(schema.name));
-    while (indexes.Step()) list.emplace_back(indexes.ColumnText(0), indexes.ColumnText(1));
+    while (indexes.Step()) {
+      list.push_back({indexes.ColumnText(0), indexes.ColumnText(1), indexes.ColumnInt(2) != 0});
+    }
   }
-  for (const auto& [indexName, origin] : list) {
+  for (const auto& [indexName, origin, partial] : list) {
     IndexSchema index;
+    index.partial = partial;
     index.sqliteName = indexName;
     index.primary = origin == "pk";
     index.name = index.primary ? "PrimaryKey" : indexName;

@@ -22,6 +22,7 @@ struct IndexSchema {
   std::vector<KeyColumn> columns;
   bool primary = false;
   bool unique = false;
+  bool partial = false;            // has a WHERE clause: holds only some rows
   bool usable = true;              // false for expression indexes, which cannot order a recordset
   std::string FieldsText() const;  // "+Codigo;-Nome"
 };
@@ -35,11 +36,17 @@ struct TableSchema {
 
   int FindColumn(const std::string& name) const;  // case-insensitive; -1 when absent
   const IndexSchema* FindIndex(const std::string& name) const;
+  // An index whose leading columns give `order` (read forwards or backwards), if any.
+  const IndexSchema* IndexForOrder(const std::vector<KeyColumn>& order) const;
 };
 
 // Reads the schema; nullopt when there is no table or view of that name (any case).
 std::optional<TableSchema> ReadTableSchema(SqliteConnection& conn, const std::string& name);
 
 std::string QuoteIdentifier(const std::string& name);
+
+// What to put after FROM to make the planner walk `order` through its index: " INDEXED BY"
+// an index that yields it, " NOT INDEXED" for row id order, "" when no index yields it.
+std::string OrderHint(const TableSchema& schema, const std::vector<KeyColumn>& order);
 
 }  // namespace orvo
