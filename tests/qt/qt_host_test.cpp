@@ -34,6 +34,17 @@ TEST(QtHost, RunsOnTheOffscreenPlatformAt96Dpi) {
   EXPECT_EQ(host.Services().ScreenHeight(), 12000);
 }
 
+// Offscreen, the form stands at the screen's corner whatever frame the platform adds, so
+// rectangles and popup places match the headless host's.
+TEST(QtHost, WindowRectsMatchTheHeadlessHostOffscreen) {
+  QtHost host;
+  host.CreateSite("a");
+  ControlSite& b = host.CreateSite("b");
+  host.ShowForm();
+  QApplication::processEvents();
+  EXPECT_EQ(host.Services().GetWindowRect(b.hWnd()), (Rect{8, 56, 168, 96}));
+}
+
 TEST(QtHost, LabelTakesItsSizeFromTheRealFont) {
   QtHost host;
   ControlSite& site = host.CreateSite("a");

@@ -1,6 +1,7 @@
 // The Qt host's window: its widgets and the order of focus notifications.
 #include "host/qt/qt_window.h"
 
+#include <QGuiApplication>
 #include <algorithm>
 
 #include "host/qt/qt_conversions.h"
@@ -105,15 +106,32 @@ void QtWindow::MoveFocus(QtCore* target) {
   }
 }
 
+// On the offscreen platform windows stand nowhere real (it adds a frame of its own): there
+// the form stays at the screen's corner, as in the headless host.
+bool QtWindow::PlacedByWindowSystem() const {
+  return !popup_ && top_ && top_->isVisible() &&
+         QGuiApplication::platformName() != QLatin1String("offscreen");
+}
+
+float QtWindow::OriginX() const {
+  if (!PlacedByWindowSystem()) return originX_;
+  return static_cast<float>(top_->mapToGlobal(QPoint(0, 0)).x()) * kQtTwipsPerPixel;
+}
+
+float QtWindow::OriginY() const {
+  if (!PlacedByWindowSystem()) return originY_;
+  return static_cast<float>(top_->mapToGlobal(QPoint(0, 0)).y()) * kQtTwipsPerPixel;
+}
+
 float QtWindow::ScreenX(const QtCore* core) const {
-  float x = originX_;
+  float x = OriginX();
   if (core->site && core->kind != QtKind::Surface) x += core->site->Surface().left;
   for (const QtCore* c = core; c; c = c->parent) x += c->left;
   return x;
 }
 
 float QtWindow::ScreenY(const QtCore* core) const {
-  float y = originY_;
+  float y = OriginY();
   if (core->site && core->kind != QtKind::Surface) y += core->site->Surface().top;
   for (const QtCore* c = core; c; c = c->parent) y += c->top;
   return y;

@@ -67,8 +67,10 @@ class QtWindow {
   int32_t Hwnd() const { return hwnd_; }
   bool Shown() const { return shown_; }
   void SetShown(bool v) { shown_ = v; }
-  float OriginX() const { return originX_; }
-  float OriginY() const { return originY_; }
+  // Screen position of the client area, twips: where the window system put the form,
+  // where the library put a popup.
+  float OriginX() const;
+  float OriginY() const;
   void SetOrigin(float x, float y) { originX_ = x, originY_ = y; }
 
   void Add(QtCore* core) { cores_.push_back(core); }
@@ -82,6 +84,8 @@ class QtWindow {
   float ScreenY(const QtCore* core) const;
 
  private:
+  bool PlacedByWindowSystem() const;
+
   QtHost& host_;
   QtPopupForm* popup_;
   QPointer<QWidget> top_;
