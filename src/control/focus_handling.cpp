@@ -8,19 +8,15 @@ namespace orvo {
 
 namespace {
 
-// The window of the field the focus last left, so that a disabled field passes the focus
-// on in the direction it came: Shift+Tab from the field after a disabled one would
-// otherwise be sent forward again and never get past it. A window handle rather than the
-// control, so that nothing refers to a field that is gone.
-int32_t gFocusLeftLastHwnd = 0;
-
 constexpr int16_t kVkTab = 9;
 constexpr uint8_t kVkShift = 16;
 
+// Shift+Tab from the field after a disabled one would otherwise be sent forward again and
+// never get past it.
 // True when the focus came to `self` from the field right after it in the form's order
 // (round from the first to the last one), as Shift+Tab brings it.
 bool FocusCameBackwards(const OrvoMask* self, const ControlSite& site) {
-  if (gFocusLeftLastHwnd == 0 || gFocusLeftLastHwnd == site.hWnd()) return false;
+  if (Process().focusLeftLastHwnd == 0 || Process().focusLeftLastHwnd == site.hWnd()) return false;
   std::vector<SiblingControl> siblings;
   try {
     siblings = site.ParentControls();
@@ -30,7 +26,7 @@ bool FocusCameBackwards(const OrvoMask* self, const ControlSite& site) {
   for (size_t i = 0; i < siblings.size(); ++i) {
     if (siblings[i].control != self) continue;
     const OrvoMask* next = siblings[(i + 1) % siblings.size()].control;
-    return next && next->hwnd() == gFocusLeftLastHwnd;
+    return next && next->hwnd() == Process().focusLeftLastHwnd;
   }
   return false;
 }
@@ -60,7 +56,7 @@ void OrvoMask::UserControl_EnterFocus() {
 void OrvoMask::UserControl_ExitFocus() {
   shp->SetFillColor(m_.ColorNoFocus);
   shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
-  gFocusLeftLastHwnd = site_.hWnd();
+  Process().focusLeftLastHwnd = site_.hWnd();
 }
 
 void OrvoMask::UserControl_GotFocus() {

@@ -65,7 +65,9 @@ Variant OrvoMask::CallMethod(const std::string& name, std::vector<Variant>& args
   } else if (n == "FIELDVALUE") {
     ExpectArgs(args, 4, name);
     isFunction = true;
-    return FieldValue(Str(args[0], loc), Kind(args[1], loc), Str(args[2], loc), Str(args[3], loc));
+    // Any kind number is accepted here: a kind outside the enumeration reads as Empty.
+    return FieldValue(Str(args[0], loc), static_cast<TipoDeCampo>(ToLong(args[1], loc)),
+                      Str(args[2], loc), Str(args[3], loc));
   } else if (n == "FORMATFIELD") {
     ExpectArgs(args, 4, name);
     isFunction = true;

@@ -42,8 +42,8 @@ OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
   scrV->SetVisible(false);
   scrH->SetVisible(false);
   scrV->SetMax(32767);
+  scrH->SetMax(0);  // first, so the position stays at 0 inside 32767..0
   scrH->SetMin(32767);
-  scrH->SetMax(0);
   for (ScrollBar* bar : {scrV.get(), scrH.get()}) {
     bar->SetLargeChange(10);
     bar->SetSmallChange(1);

@@ -21,6 +21,10 @@ struct ProcessState {
   int16_t gOptionBusy = 0;
   int32_t gFocusedHwnd = 0;
   int16_t gCalcLoaded = 0;
+  // Not of the classic set: the window of the field the focus last left, so that a
+  // disabled field passes the focus on in the direction it came. A window handle rather
+  // than the control, so that nothing refers to a field that is gone.
+  int32_t focusLeftLastHwnd = 0;
 };
 
 ProcessState& Process();
