@@ -270,8 +270,12 @@ void OrvoMask::LocateValue() {
   auto showCurrent = [&] {
     Try([&] {
       DataGrid& grid = EnsureCalendForm().Grid();
-      grid.SetBookmark(rs.BookMark());
+      const Variant located = rs.BookMark();
+      grid.SetBookmark(located);
       grid.Rebind();
+      // A grid that rereads from its first row on a rebind loses the row just made
+      // current; it is made current again.
+      if (!(grid.Bookmark() == located)) grid.SetBookmark(located);
     });
   };
   auto positionAtStart = [&] {

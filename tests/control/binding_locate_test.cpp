@@ -251,6 +251,7 @@ TEST_P(LocateCriterion, WritesTheCriterionAndLandsOnTheRecord) {
   if (k.findRow >= 0) {
     EXPECT_EQ(rs->Fields("Codigo").Value().AsLong(), k.findRow + 1);
     EXPECT_EQ(Process().gActiveControl, c.get());
+    EXPECT_EQ(c->Members().CalendForm->Grid().Bookmark(), Variant(double{1.0 * k.findRow}));
   }
 }
 
@@ -322,6 +323,7 @@ TEST_F(Binding, LocateOnATableSeeksByTheBoundIndexAndPutsTheIndexBack) {
   EXPECT_EQ(rs->log, (Log{"Index=ixCod", "Seek = c2", "Index=ixNome", "BookMark=2"}));
   EXPECT_EQ(rs->Index(), "ixNome");
   EXPECT_EQ(rs->Fields("Nome").Value().AsString(), "Bia");
+  EXPECT_EQ(c->Members().CalendForm->Grid().Bookmark(), Variant(2.0));
 }
 
 TEST_F(Binding, LocateOnATablePutsTheIndexBackWhenTheSeekFails) {
