@@ -132,6 +132,9 @@ OrvoMask& PlayForm::New(const NewControlSpec& spec) {
     host.RegisterControl(*pc->site, pc->control.get());
     if (spec.design) {
       pc->control->UserControl_InitProperties();
+      // The container sizes a newly placed control once it is initialised; the site got its
+      // size before the control existed, so lay it out now.
+      pc->control->UserControl_Resize();
     } else {
       MemoryPropertyBag bag;
       for (const auto& [key, value] : spec.bag) bag.Set(key, value);
