@@ -768,4 +768,63 @@ TEST_P(HostSemantics, InjectedKeysOtherThanTabReachTheFocusedWidget) {
   EXPECT_EQ(a.txt->Text(), " ");
 }
 
+// The control's own surface tries to pass the focus to its box from its GotFocus, ignoring
+// the error while the box cannot take it; later the box takes it from the surface.
+TEST_P(HostSemantics, FocusPassedOnFromGotFocusRaisesTheRestInOrder) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  SurfaceHandlers h;
+  h.OnEnterFocus = [&] { log.push_back("a.Enter"); };
+  h.OnGotFocus = [&] {
+    log.push_back("a.SurfaceGot");
+    try {
+      a.txt->SetFocus();
+    } catch (const Error& e) {
+      log.push_back("error " + std::to_string(e.Number()));
+    }
+  };
+  h.OnLostFocus = [&] { log.push_back("a.SurfaceLost"); };
+  a.site.SetSurfaceHandlers(h);
+  a.pic->SetVisible(false);
+  host->FocusControl(a.site);  // no box to take it: the surface does
+  a.pic->SetVisible(true);
+  // Its box cannot take the focus while the picture box is hidden: the surface keeps it.
+  EXPECT_EQ(log, (Log{"a.Enter", "a.SurfaceGot", "error 5"}));
+  log.clear();
+  a.txt->SetFocus();
+  EXPECT_EQ(log, (Log{"a.SurfaceLost", "a.Got"}));
+}
+
+// A LostFocus handler that sends the focus elsewhere overtakes the move under way: the
+// control the user aimed at never gets its GotFocus.
+TEST_P(HostSemantics, FocusMovedFromLostFocusOvertakesTheMove) {
+  FakeField& a = Add("a");
+  FakeField& b = Add("b");
+  FakeField& c = Add("c");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  a.txt->OnLostFocus = [&] {
+    log.push_back("a.Lost");
+    c.txt->SetFocus();
+  };
+  log.clear();
+  host->FocusControl(b.site);
+  EXPECT_EQ(host->FocusName(), "c");
+  EXPECT_EQ(log, (Log{"a.Lost", "a.Exit", "c.Enter", "c.Got"}));
+  (void)b;
+}
+
+// A handler that destroys the box the key is in: the rest of the key goes nowhere.
+TEST_P(HostSemantics, BoxDestroyedByItsOwnKeyHandlerGetsNoMore) {
+  FakeField& a = Add("a");
+  host->ShowForm();
+  host->FocusControl(a.site);
+  a.txt->OnKeyDown = [&](int16_t&, int16_t&) { a.txt.reset(); };
+  host->Type("x");
+  EXPECT_EQ(a.txt, nullptr);
+  EXPECT_EQ(host->FocusName(), "");
+  host->Key("Tab");
+  EXPECT_EQ(host->FocusName(), "a");  // the picture box is what is left to take it
+}
+
 }  // namespace orvo::testing
