@@ -393,6 +393,20 @@ TEST_F(Binding, PrepareListWithAnEmptyFieldShowsTheFirstRecordOfTheRange) {
   EXPECT_EQ(Process().gActiveControl, c.get());
 }
 
+TEST_F(Binding, PrepareListWalksTheRangeTheApplicationSetsInSetFilter) {
+  auto rs = Customers(1, true);
+  c->SetListFields("Nome");
+  Bind(rs);
+  rs->SetIndex("ixNome");
+  rs->log.clear();
+  events.onSetFilter = [&] { c->SetSelectFilter("Nome = 'Caio'"); };
+  int16_t skip = 0;
+  c->PrepareList(skip);
+  EXPECT_EQ(c->Filter(), "Nome = 'Caio'");
+  EXPECT_EQ(rs->log, (Log{"Seek >= Caio"}));
+  EXPECT_EQ(rs->Fields("Nome").Value().AsString(), "Caio");
+}
+
 TEST_F(Binding, PrepareListSkippingTheLocateOnlyRefreshes) {
   auto rs = Customers(2, true);
   c->SetListFields("Nome");
