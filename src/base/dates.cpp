@@ -98,7 +98,7 @@ DateParts SplitDate(double serial) {
   auto seconds = static_cast<int64_t>(std::llround(std::fabs(serial - days) * 86400.0));
   if (seconds >= 86400) {
     seconds -= 86400;
-    days += 1;
+    days += serial < 0 ? -1 : 1;  // a whole day away from 0, as the time is
   }
   DateParts p;
   CivilFromDays(static_cast<int64_t>(days) + kEpoch, p.year, p.month, p.day);

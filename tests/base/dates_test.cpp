@@ -141,6 +141,10 @@ TEST(DateSerial, SplitRoundsToTheSecondAndCarries) {
   EXPECT_EQ(p.hour, 0);
   const DateParts n = SplitDate(std::nan(""));  // no UB: the epoch
   EXPECT_EQ(n.year, 1899);
+  // Before the epoch the time counts away from 0: just short of -2 is 1899-12-28 00:00.
+  const DateParts b = SplitDate(-1.9999999);
+  EXPECT_EQ(b.day, 28);
+  EXPECT_EQ(b.hour, 0);
 }
 
 TEST(Weekday, SundayIsOne) {

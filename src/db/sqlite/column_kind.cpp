@@ -23,30 +23,6 @@ int32_t DeclaredLength(const std::string& declType) {
   return static_cast<int32_t>(std::strtol(declType.c_str() + open + 1, nullptr, 10));
 }
 
-// Days from 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
-int64_t DaysFromCivil(int64_t y, int m, int d) {
-  y -= m <= 2;
-  const int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const int64_t yoe = y - era * 400;
-  const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(int64_t z, int& y, int& m, int& d) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
-
-const int64_t kSerialEpoch = DaysFromCivil(1899, 12, 30);
-
 double NumberOf(const Variant& v) {
   switch (v.Type()) {
     case VarType::Integer:
@@ -174,22 +150,13 @@ bool IsNumericKind(ColumnKind kind) {
 }
 
 std::string SerialToIsoText(double serial) {
-  double whole = std::trunc(serial);
-  int64_t seconds = std::llround(std::fabs(serial - whole) * 86400.0);
-  int64_t days = static_cast<int64_t>(whole);
-  if (seconds >= 86400) {
-    seconds -= 86400;
-    days += serial < 0 ? -1 : 1;
-  }
-  int y, m, d;
-  CivilFromDays(days + kSerialEpoch, y, m, d);
+  const DateParts p = SplitDate(serial);
   char buffer[40];
-  if (seconds == 0) {
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", y, m, d);
+  if (p.hour == 0 && p.minute == 0 && p.second == 0) {
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", p.year, p.month, p.day);
   } else {
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", y, m, d,
-                  static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
-                  static_cast<int>(seconds % 60));
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day,
+                  p.hour, p.minute, p.second);
   }
   return buffer;
 }
@@ -201,21 +168,18 @@ std::optional<double> IsoTextToSerial(const std::string& text) {
       std::sscanf(s, "%4d/%2d/%2d%n", &y, &m, &d, &used) != 3) {
     return std::nullopt;
   }
-  if (used < 8 || m < 1 || m > 12 || d < 1 || d > 31 || y < 100) return std::nullopt;
-  int64_t days = DaysFromCivil(y, m, d);
-  int check_y, check_m, check_d;
-  CivilFromDays(days, check_y, check_m, check_d);
-  if (check_m != m || check_d != d) return std::nullopt;
+  if (used < 8 || !IsValidDate(y, m, d)) return std::nullopt;
   const char* rest = s + used;
   if (*rest == 'T' || *rest == ' ') {
     int fields = std::sscanf(rest + 1, "%2d:%2d:%2d", &hh, &mm, &ss);
-    if (fields < 2 || hh > 23 || mm > 59 || ss > 59) return std::nullopt;
+    if (fields < 2 || hh < 0 || hh > 23 || mm < 0 || mm > 59 || ss < 0 || ss > 59)
+      return std::nullopt;
     if (fields == 2) ss = 0;
   } else if (*rest != '\0') {
     return std::nullopt;
   }
-  double serial = static_cast<double>(days - kSerialEpoch);
-  double fraction = (hh * 3600 + mm * 60 + ss) / 86400.0;
+  const double serial = DateSerial(y, m, d);
+  const double fraction = TimeSerial(hh, mm, ss);
   return serial < 0 ? serial - fraction : serial + fraction;
 }
 
