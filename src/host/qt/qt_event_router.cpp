@@ -37,6 +37,7 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
   QtCore* core = host_.CoreOfObject(watched);
   QtWindow* top = host_.WindowOfTop(watched);
   if (!core && !top) return false;
+  QtHost::Delivering delivering(host_, watched);
   switch (event->type()) {
     case QEvent::ShortcutOverride:
       // Every key is the control's: no application shortcut takes it first.

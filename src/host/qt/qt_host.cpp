@@ -234,6 +234,22 @@ void QtHost::Unregister(QtCore* core) {
   if (core->window) core->window->Remove(core);
 }
 
+void QtHost::DisposeWidget(QWidget* w) {
+  if (!w) return;
+  for (QObject* o : delivering_) {
+    for (QObject* p = o; p; p = p->parent()) {
+      if (p != w) continue;
+      // Its handlers belong to an object that is going away.
+      QObject::disconnect(w, nullptr, nullptr, nullptr);
+      w->hide();
+      w->setParent(nullptr);
+      w->deleteLater();
+      return;
+    }
+  }
+  delete w;
+}
+
 QtCore* QtHost::CoreByHwnd(int32_t hwnd) const {
   if (hwnd == 0) return nullptr;
   for (const auto& [id, core] : cores_)

@@ -111,6 +111,15 @@ class QtHost : public FormHost {
   std::vector<QtSite*> SiteList() const;
   Rect ScreenRectPixels(const QtCore* core) const;
   bool SyncingFocus() const { return syncingFocus_ > 0; }
+  // Deletes a widget of ours, later when Qt is delivering an event to it or a child of it
+  // (a handler that destroys the box its key is in).
+  void DisposeWidget(QWidget* w);
+  // Marks the objects Qt is delivering events to, around the handlers the filter calls.
+  struct Delivering {
+    Delivering(QtHost& h, QObject* o) : host(h) { host.delivering_.push_back(o); }
+    ~Delivering() { host.delivering_.pop_back(); }
+    QtHost& host;
+  };
   // Qt focus moves made while one lives are the host's own, not the user's.
   struct FocusSync {
     explicit FocusSync(QtHost& h) : host(h) { ++host.syncingFocus_; }
@@ -156,6 +165,7 @@ class QtHost : public FormHost {
   bool processing_ = false;
   bool pendingScheduled_ = false;
   int syncingFocus_ = 0;
+  std::vector<QObject*> delivering_;
   float nextSiteTop_ = 120;
   const QKeyEvent* sendingEvent_ = nullptr;
   KeyStroke sendingStroke_;

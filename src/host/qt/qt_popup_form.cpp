@@ -41,7 +41,7 @@ QtPopupForm::~QtPopupForm() {
       c->qwidget->setParent(nullptr);
     }
   window_.reset();
-  delete top_.data();
+  host_.DisposeWidget(top_.data());
 }
 
 void QtPopupForm::Move(float left, float top, float width, float height) {

@@ -59,7 +59,7 @@ QtSite::~QtSite() {
   QtHost::FocusSync sync(host_);
   host_.Form().ForgetSite(this);
   host_.Unregister(&surface_);
-  delete surface_.qwidget.data();
+  host_.DisposeWidget(surface_.qwidget.data());
 }
 
 FontRef QtSite::AmbientFont() const {

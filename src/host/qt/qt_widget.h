@@ -44,7 +44,7 @@ class QtWidget : public Base, public QtCoreHolder {
   }
   ~QtWidget() override {
     host_.Unregister(&core_);
-    delete q_.data();
+    host_.DisposeWidget(q_.data());
   }
 
   QtCore& Core() override { return core_; }
