@@ -13,7 +13,7 @@
 
 #include "base/error.h"
 #include "control/orvo_mask.h"
-#include "control/property_bag.h"
+#include "platform/property_bag.h"
 #include "db/sqlite/sample_data.h"
 #include "db/sqlite/sqlite_database.h"
 #include "host/headless/headless_host.h"

@@ -8,7 +8,7 @@
 #include "base/error.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
-#include "control/property_bag.h"
+#include "platform/property_bag.h"
 #include "host/form_host.h"
 #include "play_host.h"
 #include "popups/calend_form.h"

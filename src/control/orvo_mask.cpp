@@ -4,7 +4,7 @@
 
 #include "base/error.h"
 #include "control/conversions16.h"
-#include "control/popup_widgets.h"
+#include "platform/popup_widgets.h"
 #include "control/process_state.h"
 
 namespace orvo {

@@ -9,11 +9,11 @@
 
 #include "base/locale_settings.h"
 #include "base/variant.h"
-#include "control/control_site.h"
+#include "platform/control_site.h"
 #include "control/enums.h"
 #include "control/orvo_mask_events.h"
-#include "control/property_bag.h"
-#include "control/widgets.h"
+#include "platform/property_bag.h"
+#include "platform/widgets.h"
 #include "lookup/recordset.h"
 #include "mask/compiled_mask.h"
 

@@ -3,7 +3,7 @@
 
 #include "base/error.h"
 #include "control/orvo_mask.h"
-#include "control/popup_widgets.h"
+#include "platform/popup_widgets.h"
 #include "control/process_state.h"
 #include "popups/calend_form.h"
 

@@ -1,7 +1,7 @@
 // Properties backed by the member record: field kind, mask, caption placement, spinner range.
 #include "base/error.h"
 #include "control/orvo_mask.h"
-#include "control/popup_widgets.h"
+#include "platform/popup_widgets.h"
 #include "popups/calend_form.h"
 
 namespace orvo {

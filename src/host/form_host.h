@@ -19,10 +19,11 @@
 #include <string>
 #include <vector>
 
+#include "base/key_codes.h"
 #include "base/locale_settings.h"
-#include "control/control_site.h"
-#include "control/host_services.h"
-#include "control/widgets.h"
+#include "platform/control_site.h"
+#include "platform/host_services.h"
+#include "platform/widgets.h"
 
 namespace orvo {
 
@@ -35,10 +36,8 @@ struct KeyStroke {
   bool operator==(const KeyStroke&) const = default;
 };
 
-inline constexpr int16_t kShiftMask = 1;
-inline constexpr int16_t kCtrlMask = 2;
-inline constexpr int16_t kVkTab = 9;
-inline constexpr int16_t kVkShift = 16;
+inline constexpr int16_t kVkTab = vk::kTab;
+inline constexpr int16_t kVkShift = vk::kShift;
 
 // The named keys of the play language; nullopt for an unknown name.
 inline std::optional<KeyStroke> NamedKey(const std::string& name) {

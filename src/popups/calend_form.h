@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "base/variant.h"
-#include "control/host_services.h"
-#include "control/popup_widgets.h"
+#include "platform/host_services.h"
+#include "platform/popup_widgets.h"
 
 namespace orvo {
 

@@ -1,6 +1,6 @@
 // The message hook switch, and closing the control's popup pages.
 #include "control/orvo_mask.h"
-#include "control/popup_widgets.h"
+#include "platform/popup_widgets.h"
 #include "control/process_state.h"
 #include "popups/calend_form.h"
 

@@ -7,7 +7,7 @@
 
 #include "base/error.h"
 #include "control/orvo_mask.h"
-#include "control/property_bag.h"
+#include "platform/property_bag.h"
 #include "host/headless/headless_host.h"
 
 namespace orvo {

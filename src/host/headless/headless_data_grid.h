@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "control/popup_widgets.h"
+#include "platform/popup_widgets.h"
 #include "host/headless/headless_widget.h"
 
 namespace orvo {

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "control/widgets.h"
+#include "platform/widgets.h"
 
 namespace orvo {
 

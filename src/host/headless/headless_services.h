@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "control/host_services.h"
+#include "platform/host_services.h"
 
 namespace orvo {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "control/host_objects.h"
+#include "platform/host_objects.h"
 
 namespace orvo {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "control/widgets.h"
+#include "platform/widgets.h"
 
 namespace orvo {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "control/host_objects.h"
+#include "platform/host_objects.h"
 #include "host/form_host.h"
 
 namespace orvo {

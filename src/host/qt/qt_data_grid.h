@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <vector>
 
-#include "control/popup_widgets.h"
+#include "platform/popup_widgets.h"
 #include "host/qt/qt_widget.h"
 
 namespace orvo {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "control/popup_widgets.h"
+#include "platform/popup_widgets.h"
 #include "host/qt/qt_widget.h"
 #include "host/qt/qt_widgets.h"
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "control/host_services.h"
+#include "platform/host_services.h"
 
 namespace orvo {
 

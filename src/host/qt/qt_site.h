@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "control/control_site.h"
+#include "platform/control_site.h"
 #include "host/form_host.h"
 #include "host/qt/qt_window.h"
 

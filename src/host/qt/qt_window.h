@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "control/widgets.h"
+#include "platform/widgets.h"
 
 namespace orvo {
 

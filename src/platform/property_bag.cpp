@@ -1,5 +1,5 @@
 // The in-memory property bag.
-#include "control/property_bag.h"
+#include "platform/property_bag.h"
 
 #include <algorithm>
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "control/host_objects.h"
-#include "control/host_services.h"
-#include "control/widgets.h"
+#include "platform/host_objects.h"
+#include "platform/host_services.h"
+#include "platform/widgets.h"
 
 namespace orvo {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "base/locale_settings.h"
-#include "control/host_objects.h"
-#include "control/popup_widgets.h"
+#include "platform/host_objects.h"
+#include "platform/popup_widgets.h"
 
 namespace orvo {
 

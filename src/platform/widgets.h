@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "control/host_objects.h"
+#include "platform/host_objects.h"
 
 namespace orvo {
 

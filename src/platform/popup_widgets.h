@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/variant.h"
-#include "control/widgets.h"
+#include "platform/widgets.h"
 
 namespace orvo {
 
