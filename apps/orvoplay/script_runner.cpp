@@ -90,6 +90,7 @@ bool ScriptRunner::RunFile(const std::string& path) {
 void ScriptRunner::ResetScript() {
   transcript_.ForgetLastLine();
   lastError_.reset();
+  unanswered_.reset();
   events_.on = false;
   events_.raised.clear();
   events_.answerOpenRecordSet = nullptr;
@@ -120,6 +121,7 @@ void ScriptRunner::RunLines(const std::vector<std::string>& lines) {
     }
     LexedLine lexed = LexLine(latin1);
     if (lexed.faulty) {
+      SettleError(false);
       transcript_.Report(c.line, {false, lexed.fault.expected, lexed.fault.got});
       continue;
     }
@@ -140,13 +142,24 @@ void ScriptRunner::RunLines(const std::vector<std::string>& lines) {
     first = false;
     Execute(c);
   }
+  SettleError(false);
   // Controls go before the next script starts, while the host is still there.
   form_.reset();
+}
+
+void ScriptRunner::SettleError(bool answered) {
+  if (unanswered_ && !answered)
+    transcript_.Report(unanswered_->line,
+                       UnansweredError(unanswered_->number, unanswered_->message));
+  unanswered_.reset();
 }
 
 void ScriptRunner::Execute(const Command& c) {
   const std::string& name = c.tokens[0].text;
   const bool isCheck = name == "=>" || name == "expect-events";
+  // Any `=>` looks at the error's line (`=> error 5`, `=> error 5 MESSAGE`): it answers it,
+  // passing or failing on its own.
+  SettleError(name == "=>");
   try {
     if (c.tokens[0].kind != TokenKind::Word) throw ScriptFault{"a command", Shown(c.tokens[0])};
     if (!isCheck) lastError_.reset();
@@ -155,6 +168,7 @@ void ScriptRunner::Execute(const Command& c) {
     transcript_.Report(c.line, {false, f.expected, f.got});
   } catch (const Error& e) {
     lastError_ = e.Number();
+    unanswered_ = RaisedError{c.line, e.Number(), e.Message()};
     transcript_.Print("error " + std::to_string(e.Number()) + " " + e.Message());
   } catch (const std::exception& e) {
     // Anything but orvo::Error escaping the library is a fault of the library: the script

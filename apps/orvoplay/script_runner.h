@@ -56,6 +56,8 @@ class ScriptRunner {
   };
 
   void ResetScript();
+  // An error the previous command raised fails the script unless this command checks it.
+  void SettleError(bool answered);
   // The script's first command `only HOST`: false when the script is to be skipped,
   // nullopt when it names no host.
   std::optional<bool> RunsHere(const std::vector<Token>& only) const;
@@ -98,6 +100,12 @@ class ScriptRunner {
   HostKind host_;
   EventLog events_;
   std::optional<int32_t> lastError_;
+  struct RaisedError {
+    int line;
+    int32_t number;
+    std::string message;
+  };
+  std::optional<RaisedError> unanswered_;
 
   // Settings for the controls created afterwards.
   std::string localeName_ = "pt-BR";

@@ -44,7 +44,14 @@ const ScriptCase kScripts[] = {
      0},
     {"ErrorDoesNotStopTheScript",
      {"locale xx", "locale en-US", "=> error 5"},
-     "error 5 Unknown locale \"xx\"\nFAIL line 3: expected error 5, got no error\n",
+     "error 5 Unknown locale \"xx\"\nFAIL line 1: unexpected error 5 Unknown locale \"xx\"\n"
+     "FAIL line 3: expected error 5, got no error\n",
+     0,
+     2},
+    {"UnansweredErrorAtTheEndFails",
+     {"echo 1", "# a comment does not answer it", "locale xx", ""},
+     "echo = Integer 1\nerror 5 Unknown locale \"xx\"\n"
+     "FAIL line 3: unexpected error 5 Unknown locale \"xx\"\n",
      0,
      1},
     {"TwoChecksOfOneError",
