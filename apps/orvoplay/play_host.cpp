@@ -2,8 +2,8 @@
 #include "play_host.h"
 
 #include "base/error.h"
+#include "host/core/core_list_box.h"
 #include "host/headless/headless_host.h"
-#include "host/headless/headless_list_box.h"
 #include "script_runner.h"
 
 #ifdef ORVO_HAVE_QT
@@ -23,7 +23,7 @@ std::unique_ptr<FormHost> CreatePlayHost(HostKind kind) {
 }
 
 int16_t ListRowAt(ListBox& list, float y) {
-  if (auto* headless = dynamic_cast<HeadlessListBox*>(&list)) return headless->RowAt(y);
+  if (auto* core = dynamic_cast<CoreListBox*>(&list)) return core->RowAt(y);
 #ifdef ORVO_HAVE_QT
   if (auto* qt = dynamic_cast<QtListBox*>(&list)) return qt->RowAt(y);
 #endif

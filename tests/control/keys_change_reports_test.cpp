@@ -9,7 +9,6 @@
 #include "control/orvo_mask.h"
 #include "platform/property_bag.h"
 #include "host/headless/headless_host.h"
-#include "host/headless/headless_site.h"
 
 namespace orvo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/headless/headless_data_grid.h"
+#include "host/core/core_data_grid.h"
 #include "host/headless/headless_text_metrics.h"
 #include "host_semantics.h"
 
@@ -140,7 +140,7 @@ TEST(HeadlessHost, GridReadsTheRowsItShows) {
   auto popup = host.Services().CreatePopupForm();
   auto grid = popup->CreateDataGrid();
   NumberRows rows(*grid);
-  auto& g = static_cast<HeadlessDataGrid&>(*grid);
+  auto& g = static_cast<CoreDataGrid&>(*grid);
   grid->Move(0, 0, 2000, 3 * g.RowHeight());
   grid->Rebind();
   ASSERT_EQ(grid->ShownBookmarks().size(), 3u);

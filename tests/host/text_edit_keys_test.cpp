@@ -1,6 +1,6 @@
 // The edit rules both hosts' text boxes share, as pure functions: caret and selection
 // movement, deletions across CR LF, the length limit, locked boxes and the clipboard keys.
-#include "host/headless/text_edit_keys.h"
+#include "host/core/text_edit_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <string>
 
-#include "host/headless/text_edit_keys.h"
+#include "host/core/text_edit_keys.h"
 #include "host/qt/qt_widget.h"
 
 namespace orvo {

@@ -1,12 +1,14 @@
-// HeadlessPopupForm: a top-level popup window of the headless host; its drawing is recorded.
+// CorePopupForm: a top-level popup window of the host model. What the library draws on it
+// is kept as data (lines, fills, texts with positions and fonts), which the platform's view
+// paints.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "host/core/core_window.h"
 #include "platform/popup_widgets.h"
-#include "host/headless/headless_widget.h"
 
 namespace orvo {
 
@@ -16,24 +18,26 @@ struct PopupDrawOp {
   float x1, y1, x2, y2;
   Color color;
   std::string text;
+  FontRef font;  // the form's font when the text was printed
 };
 
-class HeadlessPopupForm : public PopupForm, public CoreHolder {
+class CorePopupForm : public PopupForm, public NodeOwner {
  public:
-  explicit HeadlessPopupForm(HeadlessHost& host);
-  ~HeadlessPopupForm() override;
+  explicit CorePopupForm(CoreHost& host);
+  ~CorePopupForm() override;
+  void Attach();
 
   // Widget: Left and Top are screen positions (twips).
-  float Left() const override { return core_.left; }
-  float Top() const override { return core_.top; }
-  float Width() const override { return core_.width; }
-  float Height() const override { return core_.height; }
+  float Left() const override { return node_.left; }
+  float Top() const override { return node_.top; }
+  float Width() const override { return node_.width; }
+  float Height() const override { return node_.height; }
   void Move(float left, float top, float width, float height) override;
   bool Visible() const override { return window_.Shown(); }
   void SetVisible(bool v) override;
-  bool Enabled() const override { return core_.enabled; }
-  void SetEnabled(bool v) override { core_.enabled = v; }
-  void ZOrder(int16_t) override {}
+  bool Enabled() const override { return node_.enabled; }
+  void SetEnabled(bool v) override { node_.enabled = v; }
+  void ZOrder(int16_t position) override;
   void Refresh() override;
   int32_t hWnd() const override { return window_.Hwnd(); }
   void SetFocus() override;
@@ -45,8 +49,8 @@ class HeadlessPopupForm : public PopupForm, public CoreHolder {
   void Hide() override;
   void Unload() override;
   bool Loaded() const override { return loaded_; }
-  float ScaleWidth() const override { return ToScale(core_.width); }
-  float ScaleHeight() const override { return ToScale(core_.height); }
+  float ScaleWidth() const override { return ToScale(node_.width); }
+  float ScaleHeight() const override { return ToScale(node_.height); }
   void SetScaleModePixels(bool pixels) override { pixels_ = pixels; }
   void SetAutoRedraw(bool v) override { autoRedraw_ = v; }
   FontRef Font() const override { return font_; }
@@ -58,7 +62,7 @@ class HeadlessPopupForm : public PopupForm, public CoreHolder {
   void Print(float x, float y, const std::string& text, Color color) override;
   float TextWidth(const std::string& text) const override;
   float TextHeight(const std::string& text) const override;
-  void Cls() override { drawing_.clear(); }
+  void Cls() override;
 
   std::unique_ptr<ListBox> CreateListBox() override;
   std::unique_ptr<DataGrid> CreateDataGrid() override;
@@ -66,19 +70,23 @@ class HeadlessPopupForm : public PopupForm, public CoreHolder {
   std::unique_ptr<Label> CreateLabel() override;
   std::unique_ptr<CommandButton> CreateButton(const std::string& caption) override;
 
-  WidgetCore& Core() override { return core_; }
-  HeadlessWindow& Window() { return window_; }
+  WidgetNode& Node() override { return node_; }
+  CoreWindow& Window() { return window_; }
   bool Modal() const { return modal_; }
   bool AutoRedraw() const { return autoRedraw_; }
+  // Scale units to pixels.
+  float ToPixels(float v) const { return pixels_ ? v : v / 15; }
   const std::vector<PopupDrawOp>& Drawing() const { return drawing_; }
 
  private:
   float ToScale(float twips) const { return pixels_ ? twips / 15 : twips; }
   void Load();
+  void Draw(PopupDrawOp op);
+  void SetFormDisabled(bool disabled);
 
-  HeadlessHost& host_;
-  HeadlessWindow window_;
-  WidgetCore core_;
+  CoreHost& host_;
+  WidgetNode node_;  // before the window: the window lets go of its widgets first
+  CoreWindow window_;
   PictureRef mouseIcon_;
   FontRef font_;
   bool loaded_ = false;

@@ -1,22 +1,23 @@
-// The simple headless widgets: label, picture box, image, shape, command button, scroll bar.
+// The simple widgets of the host model: label, picture box, image, shape, command button,
+// scroll bar.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "host/headless/headless_text_metrics.h"
-#include "host/headless/headless_widget.h"
+#include "host/core/widget_node.h"
+#include "host/form_host.h"
 
 namespace orvo {
 
-// Auto-sized to its caption by the headless text measure.
-class HeadlessLabel : public HeadlessWidget<Label> {
+// Auto-sized to its caption by the platform's text measure.
+class CoreLabel : public CoreWidget<Label> {
  public:
-  HeadlessLabel(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site, WidgetCore* parent);
+  CoreLabel(CoreHost& host, CoreWindow* window, CoreSite* site);
   std::string Caption() const override { return caption_; }
   void SetCaption(const std::string& s) override;
   Color ForeColor() const override { return foreColor_; }
-  void SetForeColor(Color c) override { foreColor_ = c; }
+  void SetForeColor(Color c) override;
   FontRef Font() const override { return font_; }
   void SetFont(FontRef f) override;
 
@@ -28,25 +29,23 @@ class HeadlessLabel : public HeadlessWidget<Label> {
 };
 
 // Borderless: its scale is its own size.
-class HeadlessPictureBox : public HeadlessWidget<PictureBox> {
+class CorePictureBox : public CoreWidget<PictureBox> {
  public:
-  HeadlessPictureBox(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site)
-      : HeadlessWidget(host, window, site, nullptr, CoreKind::PictureBox) {}
-  float ScaleWidth() const override { return core_.width; }
-  float ScaleHeight() const override { return core_.height; }
+  CorePictureBox(CoreHost& host, CoreWindow* window, CoreSite* site)
+      : CoreWidget(host, window, site, nullptr, WidgetKind::PictureBox) {}
+  float ScaleWidth() const override { return node_.width; }
+  float ScaleHeight() const override { return node_.height; }
   int16_t DrawWidth() const override { return drawWidth_; }
   void SetDrawWidth(int16_t v) override { drawWidth_ = v; }
   bool AutoRedraw() const override { return autoRedraw_; }
   void SetAutoRedraw(bool v) override { autoRedraw_ = v; }
-  void Cls() override { lines_.clear(); }
-  void Line(float x1, float y1, float x2, float y2, Color color) override {
-    lines_.push_back({x1, y1, x2, y2, color});
-  }
+  void Cls() override;
+  void Line(float x1, float y1, float x2, float y2, Color color) override;
   const std::vector<DrawnLine>& Lines() const override { return lines_; }
   PictureRef Picture() const override { return picture_; }
-  void SetPicture(PictureRef p) override { picture_ = std::move(p); }
+  void SetPicture(PictureRef p) override;
   Color BackColor() const override { return backColor_; }
-  void SetBackColor(Color c) override { backColor_ = c; }
+  void SetBackColor(Color c) override;
   Color ForeColor() const override { return foreColor_; }
   void SetForeColor(Color c) override { foreColor_ = c; }
   int16_t LinkTimeout() const override { return linkTimeout_; }
@@ -62,35 +61,36 @@ class HeadlessPictureBox : public HeadlessWidget<PictureBox> {
   int16_t linkTimeout_ = 50;
 };
 
-class HeadlessImage : public HeadlessWidget<Image> {
+class CoreImage : public CoreWidget<Image> {
  public:
-  HeadlessImage(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site)
-      : HeadlessWidget(host, window, site, nullptr, CoreKind::Image) {}
+  CoreImage(CoreHost& host, CoreWindow* window, CoreSite* site)
+      : CoreWidget(host, window, site, nullptr, WidgetKind::Image) {}
   PictureRef Picture() const override { return picture_; }
-  void SetPicture(PictureRef p) override { picture_ = std::move(p); }
+  void SetPicture(PictureRef p) override;
 
  private:
   PictureRef picture_;
 };
 
-class HeadlessShape : public HeadlessWidget<Shape> {
+class CoreShape : public CoreWidget<Shape> {
  public:
-  HeadlessShape(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site)
-      : HeadlessWidget(host, window, site, nullptr, CoreKind::Shape) {}
+  CoreShape(CoreHost& host, CoreWindow* window, CoreSite* site)
+      : CoreWidget(host, window, site, nullptr, WidgetKind::Shape) {}
   int32_t ShapeKind() const override { return shape_; }
-  void SetShapeKind(int32_t v) override { shape_ = v; }
+  void SetShapeKind(int32_t v) override { shape_ = v, Changed(); }
   Color FillColor() const override { return fillColor_; }
-  void SetFillColor(Color c) override { fillColor_ = c; }
+  void SetFillColor(Color c) override { fillColor_ = c, Changed(); }
   int32_t FillStyle() const override { return fillStyle_; }
-  void SetFillStyle(int32_t v) override { fillStyle_ = v; }
+  void SetFillStyle(int32_t v) override { fillStyle_ = v, Changed(); }
   Color BorderColor() const override { return borderColor_; }
-  void SetBorderColor(Color c) override { borderColor_ = c; }
+  void SetBorderColor(Color c) override { borderColor_ = c, Changed(); }
   int16_t BorderWidth() const override { return borderWidth_; }
-  void SetBorderWidth(int16_t v) override { borderWidth_ = v; }
+  void SetBorderWidth(int16_t v) override { borderWidth_ = v, Changed(); }
   int32_t BorderStyle() const override { return borderStyle_; }
-  void SetBorderStyle(int32_t v) override { borderStyle_ = v; }
+  void SetBorderStyle(int32_t v) override { borderStyle_ = v, Changed(); }
 
  private:
+  void Changed() { node_.Show(change::kContent); }
   int32_t shape_ = 0;
   Color fillColor_ = 0;
   int32_t fillStyle_ = 1;  // transparent
@@ -99,26 +99,27 @@ class HeadlessShape : public HeadlessWidget<Shape> {
   int32_t borderStyle_ = 1;
 };
 
-class HeadlessCommandButton : public HeadlessWidget<CommandButton> {
+class CoreCommandButton : public CoreWidget<CommandButton> {
  public:
-  HeadlessCommandButton(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site,
-                        WidgetCore* parent, std::string caption = {})
-      : HeadlessWidget(host, window, site, parent, CoreKind::Button),
-        caption_(std::move(caption)) {}
+  CoreCommandButton(CoreHost& host, CoreWindow* window, CoreSite* site, WidgetNode* parent,
+                    std::string caption = {})
+      : CoreWidget(host, window, site, parent, WidgetKind::Button), caption_(std::move(caption)) {}
   PictureRef Picture() const override { return picture_; }
-  void SetPicture(PictureRef p) override { picture_ = std::move(p); }
+  void SetPicture(PictureRef p) override;
   void SetValue(bool v) override;
   const std::string& Caption() const { return caption_; }
+  // Enter and Space press a focused button.
+  void NativeChar(int16_t keyAscii) override;
 
  private:
   PictureRef picture_;
   std::string caption_;
 };
 
-class HeadlessScrollBar : public HeadlessWidget<ScrollBar> {
+class CoreScrollBar : public CoreWidget<ScrollBar> {
  public:
-  HeadlessScrollBar(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site,
-                    WidgetCore* parent, bool vertical);
+  CoreScrollBar(CoreHost& host, CoreWindow* window, CoreSite* site, WidgetNode* parent,
+                bool vertical);
   bool Vertical() const override { return vertical_; }
   int16_t Min() const override { return min_; }
   void SetMin(int16_t v) override;
@@ -133,6 +134,7 @@ class HeadlessScrollBar : public HeadlessWidget<ScrollBar> {
 
   // An arrow or trough click: a step towards one end, clamped.
   void Step(ScrollPart part);
+  void NativeKeyDown(int16_t keyCode, int16_t shift) override;
 
  private:
   int16_t Clamp(int32_t v) const;

@@ -1,19 +1,18 @@
-// HeadlessListBox: a list of items with one selection, usable on a control or a popup.
+// CoreListBox: a list of items with one selection, on a control or a popup.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "host/headless/headless_widget.h"
+#include "host/core/widget_node.h"
 
 namespace orvo {
 
-class HeadlessListBox : public HeadlessWidget<ListBox> {
+class CoreListBox : public CoreWidget<ListBox> {
  public:
-  HeadlessListBox(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site,
-                  WidgetCore* parent);
+  CoreListBox(CoreHost& host, CoreWindow* window);
 
-  void AddItem(const std::string& item) override { items_.push_back(item); }
+  void AddItem(const std::string& item) override;
   void RemoveItem(int16_t index) override;
   void Clear() override;
   int16_t ListCount() const override { return static_cast<int16_t>(items_.size()); }
@@ -22,10 +21,13 @@ class HeadlessListBox : public HeadlessWidget<ListBox> {
   int16_t ListIndex() const override { return listIndex_; }
   void SetListIndex(int16_t index) override;
   FontRef Font() const override { return font_; }
-  void SetFont(FontRef f) override { font_ = std::move(f); }
+  void SetFont(FontRef f) override;
+  const std::vector<std::string>& Items() const { return items_; }
 
-  // Up and Down move the selection.
-  void NativeKeyDown(int16_t keyCode);
+  // Up and Down move the selection; a press selects the row under it.
+  void NativeKeyDown(int16_t keyCode, int16_t shift) override;
+  void NativePress(float y) override;
+  bool ClickNotifies() const override { return false; }
   // The row at y (twips from the top), -1 past the last item.
   int16_t RowAt(float y) const;
 

@@ -1,17 +1,18 @@
-// HeadlessTextBox: a text box over an EditBuffer, editing keys the control leaves to it.
+// CoreTextBox: the text box of the host model. It owns its edit buffer and edits the keys
+// the control leaves to it; its view only shows the text and the selection.
 #pragma once
 
 #include <string>
 
-#include "host/headless/headless_widget.h"
-#include "host/headless/text_edit_keys.h"
+#include "host/core/text_edit_keys.h"
+#include "host/core/widget_node.h"
 
 namespace orvo {
 
-class HeadlessTextBox : public HeadlessWidget<TextBox> {
+class CoreTextBox : public CoreWidget<TextBox> {
  public:
-  HeadlessTextBox(HeadlessHost& host, HeadlessWindow* window, HeadlessSite* site,
-                  WidgetCore* parent, bool multiLine);
+  CoreTextBox(CoreHost& host, CoreWindow* window, CoreSite* site, WidgetNode* parent,
+              bool multiLine);
 
   bool MultiLine() const override { return multiLine_; }
   std::string Text() const override { return buffer_.text; }
@@ -25,26 +26,30 @@ class HeadlessTextBox : public HeadlessWidget<TextBox> {
   int32_t MaxLength() const override { return maxLength_; }
   void SetMaxLength(int32_t v) override { maxLength_ = v < 0 ? 0 : v; }
   bool Locked() const override { return locked_; }
-  void SetLocked(bool v) override { locked_ = v; }
+  void SetLocked(bool v) override;
   Color BackColor() const override { return backColor_; }
-  void SetBackColor(Color c) override { backColor_ = c; }
+  void SetBackColor(Color c) override;
   Color ForeColor() const override { return foreColor_; }
-  void SetForeColor(Color c) override { foreColor_ = c; }
+  void SetForeColor(Color c) override;
   FontRef Font() const override { return font_; }
-  void SetFont(FontRef f) override { font_ = std::move(f); }
+  void SetFont(FontRef f) override;
   std::string PasswordChar() const override { return passwordChar_; }
-  void SetPasswordChar(const std::string& c) override { passwordChar_ = c.substr(0, 1); }
+  void SetPasswordChar(const std::string& c) override;
 
   // What the box does with a key down and a character nobody zeroed.
-  void NativeKeyDown(int16_t keyCode, int16_t shift);
-  void NativeChar(int16_t keyAscii);
+  void NativeKeyDown(int16_t keyCode, int16_t shift) override;
+  void NativeChar(int16_t keyAscii) override;
   // Anchor and caret as a mouse drag leaves them.
   void Drag(int32_t from, int32_t to);
+  // Text the user changed through the platform's own editing (a context-menu paste).
+  void UserEdit(const std::string& text, int32_t anchor, int32_t caret);
+  const EditBuffer& Buffer() const { return buffer_; }
 
  private:
   EditContext Context() const;
   // Takes an edited buffer; raises OnChange when its text differs.
   void Commit(EditBuffer edited);
+  void Select(int32_t anchor, int32_t caret);
 
   bool multiLine_;
   EditBuffer buffer_;

@@ -1,4 +1,4 @@
-// HeadlessDataGrid: an unbound grid that reads its shown rows through its callbacks.
+// CoreDataGrid: an unbound grid that reads its shown rows through its callbacks.
 //
 // A first cut: one row height (a line of its font plus a pixel), rows read from the top
 // row on Rebind, RefreshRows, Scroll and SetBookmark; Up and Down move the current row.
@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "host/core/widget_node.h"
 #include "platform/popup_widgets.h"
-#include "host/headless/headless_widget.h"
 
 namespace orvo {
 
-class HeadlessDataGrid : public HeadlessWidget<DataGrid> {
+class CoreDataGrid : public CoreWidget<DataGrid> {
  public:
-  HeadlessDataGrid(HeadlessHost& host, HeadlessWindow* window);
+  CoreDataGrid(CoreHost& host, CoreWindow* window);
 
   std::vector<Column>& Columns() override { return columns_; }
   Variant Bookmark() const override { return current_; }
@@ -32,7 +32,7 @@ class HeadlessDataGrid : public HeadlessWidget<DataGrid> {
   int16_t MarqueeStyle() const override { return marqueeStyle_; }
   void SetMarqueeStyle(int16_t v) override { marqueeStyle_ = v; }
   FontRef Font() const override { return font_; }
-  void SetFont(FontRef f) override { font_ = std::move(f); }
+  void SetFont(FontRef f) override;
   const std::vector<Variant>& ShownBookmarks() const override { return shown_; }
   int16_t LastKey() const override { return lastKey_; }
 
@@ -40,8 +40,9 @@ class HeadlessDataGrid : public HeadlessWidget<DataGrid> {
   const std::vector<std::vector<Variant>>& ShownValues() const { return values_; }
   float RowHeight() const;
   int32_t VisibleRowCount() const;
-  void NativeKeyDown(int16_t keyCode);
-  void NativeChar(int16_t keyAscii);
+  void NativeKeyDown(int16_t keyCode, int16_t shift) override;
+  void NativeChar(int16_t keyAscii) override;
+  void NativePress(float y) override;
 
  private:
   void ReadShownRows();

@@ -1,4 +1,5 @@
-// HeadlessSite: one control's place on the headless form (extender, ambients, surface).
+// CoreSite: one control's place on the form (extender, ambients, its surface and the
+// widgets it creates).
 #pragma once
 
 #include <memory>
@@ -6,17 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/control_site.h"
+#include "host/core/widget_node.h"
 #include "host/form_host.h"
-#include "host/headless/headless_window.h"
+#include "platform/control_site.h"
 
 namespace orvo {
 
-class HeadlessSite : public ControlSite {
+class CoreSite : public ControlSite {
  public:
-  HeadlessSite(HeadlessHost& host, std::string name, const SiteOptions& options,
-               LocaleSettings locale);
-  ~HeadlessSite() override;
+  CoreSite(CoreHost& host, std::string name, const SiteOptions& options, LocaleSettings locale);
+  ~CoreSite() override;
 
   HostServices& Services() override { return services_; }
 
@@ -44,12 +44,12 @@ class HeadlessSite : public ControlSite {
   float TextWidth(const std::string& text) const override;
   float TextHeight(const std::string& text) const override;
   FontRef Font() const override { return font_; }
-  void SetFont(FontRef f) override { font_ = f ? f : font_; }
+  void SetFont(FontRef f) override;
   int16_t MousePointer() const override { return mousePointer_; }
-  void SetMousePointer(int16_t v) override { mousePointer_ = v; }
+  void SetMousePointer(int16_t v) override;
   PictureRef MouseIcon() const override { return mouseIcon_; }
   void SetMouseIcon(PictureRef p) override { mouseIcon_ = std::move(p); }
-  void Repaint() override { ++repaints_; }
+  void Repaint() override;
   void DrawFocusRect(const Rect& r) override;
   void SetSurfaceHandlers(SurfaceHandlers handlers) override { handlers_ = std::move(handlers); }
 
@@ -63,9 +63,9 @@ class HeadlessSite : public ControlSite {
   std::unique_ptr<MessageHook> CreateMessageHook() override;
 
   // Host side.
-  HeadlessHost& Host() const { return host_; }
-  WidgetCore& Surface() { return surface_; }
-  const WidgetCore& Surface() const { return surface_; }
+  CoreHost& Host() const { return host_; }
+  WidgetNode& Surface() { return surface_; }
+  const WidgetNode& Surface() const { return surface_; }
   const SurfaceHandlers& Handlers() const { return handlers_; }
   std::optional<int16_t> ArrayIndex() const { return index_; }
   std::string DisplayName() const { return ControlDisplayName(name_, index_); }
@@ -83,14 +83,12 @@ class HeadlessSite : public ControlSite {
   int32_t Repaints() const { return repaints_; }
 
  private:
-  WidgetCore* CoreOf(PictureBox* parent) const;
-
-  HeadlessHost& host_;
+  CoreHost& host_;
   std::string name_;
   std::optional<int16_t> index_;
   bool userMode_;
   SiteServices services_;
-  WidgetCore surface_;
+  WidgetNode surface_;
   SurfaceHandlers handlers_;
   FontRef font_;
   OrvoMask* control_ = nullptr;

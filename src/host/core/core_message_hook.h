@@ -1,4 +1,4 @@
-// HeadlessMessageHook: reports the selected messages the headless host sends to one window.
+// CoreMessageHook: reports the selected messages the host model sends to one window.
 #pragma once
 
 #include <set>
@@ -7,22 +7,22 @@
 
 namespace orvo {
 
-class HeadlessHost;
+class CoreHost;
 
-class HeadlessMessageHook : public MessageHook {
+class CoreMessageHook : public MessageHook {
  public:
-  explicit HeadlessMessageHook(HeadlessHost& host);
-  ~HeadlessMessageHook() override;
+  explicit CoreMessageHook(CoreHost& host);
+  ~CoreMessageHook() override;
   int32_t HwndHook() const override { return hwnd_; }
   void SetHwndHook(int32_t hwnd) override { hwnd_ = hwnd; }
   bool Message(int32_t msg) const override { return selected_.count(msg) != 0; }
   void SetMessage(int32_t msg, bool report) override;
 
-  // Called by the host for every message of the watched window.
+  // Called by the host for every message of every window.
   void Deliver(int32_t hwnd, int32_t msg);
 
  private:
-  HeadlessHost& host_;
+  CoreHost& host_;
   int32_t hwnd_ = 0;
   std::set<int32_t> selected_;
 };

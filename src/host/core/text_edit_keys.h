@@ -1,5 +1,5 @@
 // TextEditKeys: what a classic edit box does with a key the control leaves to it, as pure
-// functions over an edit buffer, so the headless and the Qt text boxes edit alike.
+// functions over an edit buffer.
 #pragma once
 
 #include <algorithm>
@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+
+#include "base/key_codes.h"
 
 namespace orvo {
 
@@ -79,7 +81,7 @@ inline bool InsertTyped(EditBuffer& b, const std::string& s, const EditContext& 
 inline bool ApplyEditKeyDown(EditBuffer& b, int16_t keyCode, int16_t shift,
                              const EditContext& ctx) {
   using namespace textedit;
-  const bool extend = (shift & 1) != 0;
+  const bool extend = (shift & kShiftMask) != 0;
   const int32_t n = static_cast<int32_t>(b.text.size());
   auto moveTo = [&](int32_t pos) {
     if (extend)
@@ -88,31 +90,31 @@ inline bool ApplyEditKeyDown(EditBuffer& b, int16_t keyCode, int16_t shift,
       b.Collapse(pos);
   };
   switch (keyCode) {
-    case 37:  // Left: a selection collapses to its start
+    case vk::kLeft:  // Left: a selection collapses to its start
       if (!extend && b.SelLength() > 0)
         b.Collapse(b.SelStart());
       else
         moveTo(StepLeft(b.text, b.caret));
       return false;
-    case 39:  // Right
+    case vk::kRight:  // Right
       if (!extend && b.SelLength() > 0)
         b.Collapse(b.SelStart() + b.SelLength());
       else
         moveTo(StepRight(b.text, b.caret));
       return false;
-    case 36:  // Home
+    case vk::kHome:  // Home
       moveTo(ctx.multiLine ? LineStart(b.text, b.caret) : 0);
       return false;
-    case 35:  // End
+    case vk::kEnd:  // End
       moveTo(ctx.multiLine ? LineEnd(b.text, b.caret) : n);
       return false;
-    case 38:    // Up
-    case 40: {  // Down: same column on the neighbouring line
+    case vk::kUp:      // Up
+    case vk::kDown: {  // Down: same column on the neighbouring line
       if (!ctx.multiLine) return false;
       int32_t start = LineStart(b.text, b.caret);
       int32_t column = b.caret - start;
       int32_t target;
-      if (keyCode == 38) {
+      if (keyCode == vk::kUp) {
         if (start == 0) return false;
         int32_t prevStart = LineStart(b.text, StepLeft(b.text, start));
         target = std::min(prevStart + column, LineEnd(b.text, prevStart));
@@ -125,7 +127,7 @@ inline bool ApplyEditKeyDown(EditBuffer& b, int16_t keyCode, int16_t shift,
       moveTo(target);
       return false;
     }
-    case 46:  // Delete: the selection, else the character after the caret
+    case vk::kDelete:  // Delete: the selection, else the character after the caret
       if (ctx.locked) return false;
       if (b.SelLength() == 0) {
         if (b.caret >= n) return false;
@@ -144,7 +146,7 @@ inline bool ApplyEditChar(EditBuffer& b, int16_t keyAscii, const EditContext& ct
   using namespace textedit;
   const unsigned code = static_cast<uint16_t>(keyAscii) & 0xFF;
   switch (code) {
-    case 8:  // Backspace
+    case vk::kBack:
       if (ctx.locked) return false;
       if (b.SelLength() == 0) {
         if (b.caret == 0) return false;
@@ -167,7 +169,7 @@ inline bool ApplyEditChar(EditBuffer& b, int16_t keyAscii, const EditContext& ct
       if (!ctx.multiLine) s = s.substr(0, s.find_first_of("\r\n"));
       return InsertTyped(b, s, ctx);
     }
-    case 13:
+    case vk::kReturn:
       return ctx.multiLine && InsertTyped(b, "\r\n", ctx);
     default:
       if (code < 32 || code == 127) return false;

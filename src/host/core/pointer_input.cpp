@@ -1,0 +1,167 @@
+// Focus by the pointer: clicks on widgets, surfaces and scroll bars, the user's own mouse
+// and focus changes, and where the pointer stands.
+#include <algorithm>
+#include <cmath>
+
+#include "base/error.h"
+#include "host/core/core_host.h"
+#include "host/core/core_popup_form.h"
+#include "host/core/core_site.h"
+#include "host/core/core_widgets.h"
+
+namespace orvo {
+
+namespace {
+
+CoreSite& AsCore(ControlSite& site) {
+  return static_cast<CoreSite&>(site);
+}
+
+// Visible and enabled up the parents, in a visible, enabled control, on a shown window.
+bool Reachable(const WidgetNode* node) {
+  if (!node->window || !node->window->Shown()) return false;
+  for (const WidgetNode* n = node; n; n = n->parent)
+    if (!n->visible || !n->enabled) return false;
+  if (node->site) {
+    const WidgetNode& s = node->site->Surface();
+    if (!s.visible || !s.enabled) return false;
+  }
+  return true;
+}
+
+void RaiseMouse(const MouseHandler& h, int16_t button, int16_t shift, float x, float y) {
+  if (auto copy = h) copy(button, shift, x, y);
+}
+
+}  // namespace
+
+Rect CoreHost::ScreenRectPixels(const WidgetNode* node) const {
+  float x, y;
+  if (node->kind == WidgetKind::Popup || !node->window) {
+    x = node->left, y = node->top;
+  } else {
+    x = node->window->ScreenX(node), y = node->window->ScreenY(node);
+  }
+  auto px = [](float twips) { return static_cast<int32_t>(std::lround(twips / 15)); };
+  return {px(x), px(y), px(x + node->width), px(y + node->height)};
+}
+
+void CoreHost::MovePointerTo(const WidgetNode* node, float x, float y) {
+  Rect r = ScreenRectPixels(node);
+  services_.SetCursor(
+      {r.left + static_cast<int32_t>(x / 15), r.top + static_cast<int32_t>(y / 15)});
+}
+
+// Where a click on a control puts the focus: its text box, else its picture box, else
+// its surface.
+WidgetNode* CoreHost::PreferredTarget(CoreSite& site) const {
+  WidgetNode* picture = nullptr;
+  for (WidgetNode* n : form_.Nodes()) {
+    if (n->site != &site || !form_.CanFocus(n)) continue;
+    if (n->kind == WidgetKind::TextBox) return n;
+    if (n->kind == WidgetKind::PictureBox && !picture) picture = n;
+  }
+  if (picture) return picture;
+  return form_.CanFocus(&site.Surface()) ? &site.Surface() : nullptr;
+}
+
+void CoreHost::FocusControl(ControlSite& site) {
+  WidgetNode* target = PreferredTarget(AsCore(site));
+  if (!target)
+    RaiseError(err::kInvalidProcedureCall, AsCore(site).DisplayName() + " cannot take the focus");
+  Activate(&form_);
+  form_.MoveFocus(target);
+  ProcessPending();
+}
+
+void CoreHost::Click(Widget& widget, float x, float y) {
+  WidgetNode* node = NodeOf(&widget);
+  if (!node || !Reachable(node)) return;
+  CoreWindow* w = node->window;
+  MovePointerTo(node, x, y);
+  Activate(w);
+  uint64_t id = node->id;
+  if (w->CanFocus(node)) w->MoveFocus(node);
+  float sx = x, sy = y;
+  if (node->kind == WidgetKind::Popup) {
+    auto& popup = static_cast<CorePopupForm&>(widget);
+    sx = x * popup.ScaleWidth() / std::max(1.0f, node->width);
+    sy = y * popup.ScaleHeight() / std::max(1.0f, node->height);
+  }
+  if (Alive(id)) RaiseMouse(widget.OnMouseDown, 1, 0, sx, sy);
+  if (Alive(id)) node->owner->NativePress(y);
+  if (Alive(id)) RaiseMouse(widget.OnMouseUp, 1, 0, sx, sy);
+  if (Alive(id) && node->owner->ClickNotifies())
+    if (auto click = widget.OnClick) click();
+  ProcessPending();
+}
+
+void CoreHost::ClickSurface(ControlSite& site, float x, float y) {
+  CoreSite& s = AsCore(site);
+  WidgetNode* surface = &s.Surface();
+  if (!Reachable(surface)) return;
+  MovePointerTo(surface, x, y);
+  Activate(&form_);
+  if (WidgetNode* target = PreferredTarget(s)) form_.MoveFocus(target);
+  for (const MouseHandler* h : {&s.Handlers().OnMouseDown, &s.Handlers().OnMouseUp}) {
+    if (!FindSite(s.Name(), s.ArrayIndex())) break;
+    RaiseMouse(*h, 1, 0, x, y);
+  }
+  ProcessPending();
+}
+
+void CoreHost::ClickScrollBar(ScrollBar& bar, ScrollPart part) {
+  WidgetNode* node = NodeOf(&bar);
+  if (!node || !Reachable(node)) return;
+  bool vertical = bar.Vertical();
+  bool minEnd = part == ScrollPart::ArrowMin || part == ScrollPart::PageMin;
+  float x = vertical ? node->width / 2 : (minEnd ? 30 : node->width - 30);
+  float y = vertical ? (minEnd ? 30 : node->height - 30) : node->height / 2;
+  MovePointerTo(node, x, y);
+  Activate(node->window);
+  uint64_t id = node->id;
+  if (node->window->CanFocus(node)) node->window->MoveFocus(node);
+  if (Alive(id)) static_cast<CoreScrollBar&>(bar).Step(part);
+  ProcessPending();
+}
+
+void CoreHost::ActivateOutside() {
+  services_.SetCursor({799, 799});
+  Activate(nullptr);
+  ProcessPending();
+}
+
+// The user's own mouse: the focus came through UserFocus before the press. Buttons, lists
+// and scroll bars report their clicks through their own views.
+void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shift, float x,
+                         float y) {
+  services_.ForgetCursor();
+  MouseHandler handler;
+  if (node->kind == WidgetKind::Surface) {
+    const SurfaceHandlers& h = node->site->Handlers();
+    handler = kind == 0 ? h.OnMouseDown : kind == 1 ? h.OnMouseUp : h.OnMouseMove;
+  } else if (node->widget) {
+    Widget* w = node->widget;
+    handler = kind == 0 ? w->OnMouseDown : kind == 1 ? w->OnMouseUp : w->OnMouseMove;
+  }
+  uint64_t id = node->id;
+  if (handler) handler(button, shift, x, y);
+  bool clickKind = node->kind != WidgetKind::Button && node->kind != WidgetKind::ListBox &&
+                   node->kind != WidgetKind::Surface && node->kind != WidgetKind::ScrollBar;
+  if (kind == 1 && clickKind && Alive(id) && node->widget)
+    if (auto click = node->widget->OnClick) click();
+}
+
+void CoreHost::UserFocus(WidgetNode* node) {
+  CoreWindow* w = node->window;
+  if (!w || !w->CanFocus(node) || w->Focused() == node) return;
+  Activate(w);
+  w->MoveFocus(node);
+}
+
+void CoreHost::UserActivated(CoreWindow* window) {
+  if (window == active_ || (window && !window->Shown())) return;
+  Activate(window);
+}
+
+}  // namespace orvo
