@@ -7,8 +7,7 @@
 #include "script_runner.h"
 
 #ifdef ORVO_HAVE_QT
-#include "host/qt/qt_host.h"
-#include "host/qt/qt_list_box.h"
+#include "host/qt/qt_host_factory.h"
 #endif
 
 namespace orvo::play {
@@ -16,26 +15,22 @@ namespace orvo::play {
 std::unique_ptr<FormHost> CreatePlayHost(HostKind kind) {
   if (kind == HostKind::Headless) return std::make_unique<HeadlessHost>();
 #ifdef ORVO_HAVE_QT
-  return std::make_unique<QtHost>();
+  return CreateQtHost();
 #else
   RaiseError(err::kNotAvailableYet, "orvoplay: this build has no Qt host");
 #endif
 }
 
 int16_t ListRowAt(ListBox& list, float y) {
-  if (auto* core = dynamic_cast<CoreListBox*>(&list)) return core->RowAt(y);
-#ifdef ORVO_HAVE_QT
-  if (auto* qt = dynamic_cast<QtListBox*>(&list)) return qt->RowAt(y);
-#endif
-  return -1;
+  auto* core = dynamic_cast<CoreListBox*>(&list);
+  return core ? core->RowAt(y) : -1;
 }
 
 void SavePlayHostScreenshot(FormHost& host, const std::string& path) {
 #ifdef ORVO_HAVE_QT
-  if (auto* qt = dynamic_cast<QtHost*>(&host)) {
-    if (!qt->SaveScreenshot(path)) {
+  if (IsQtHost(host)) {
+    if (!SaveQtScreenshot(host, path))
       RaiseError(err::kInvalidProcedureCall, "orvoplay: cannot write the screenshot " + path);
-    }
     return;
   }
 #endif

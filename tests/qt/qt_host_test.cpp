@@ -9,18 +9,22 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <cstdio>
 
 #include "../host/host_semantics.h"
 #include "host/qt/qt_conversions.h"
-#include "host/qt/qt_data_grid.h"
-#include "host/qt/qt_popup_form.h"
-#include "host/qt/qt_text_box.h"
-#include "host/qt/qt_widgets.h"
+#include "host/qt/qt_views.h"
 
 namespace orvo::testing {
 namespace {
+
+// The QWidget that shows a widget of the model.
+template <class Q = QWidget>
+Q* ViewOf(Widget& w) {
+  return qobject_cast<Q*>(QtView::WidgetOf(*NodeOf(&w)));
+}
 
 INSTANTIATE_TEST_SUITE_P(Qt, HostSemantics,
                          ::testing::Values(HostFactory{"qt",
@@ -65,11 +69,11 @@ TEST(QtHost, WidgetsMirrorTheHostsState) {
   auto txt = site.CreateTextBox(pic.get(), false);
   txt->Move(30, 30, 1200, 240);
   txt->SetText("abc\xE7");
-  auto* line = qobject_cast<QLineEdit*>(static_cast<QtTextBox&>(*txt).QWidgetOf());
+  auto* line = ViewOf<QLineEdit>(*txt);
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(line->text(), QString::fromUtf8("abc\xC3\xA7"));
   EXPECT_EQ(line->geometry(), QRect(2, 2, 80, 16));
-  EXPECT_EQ(line->parentWidget(), static_cast<QtPictureBox&>(*pic).QWidgetOf());
+  EXPECT_EQ(line->parentWidget(), ViewOf(*pic));
   txt->SetLocked(true);
   EXPECT_TRUE(line->isReadOnly());
 
@@ -77,7 +81,7 @@ TEST(QtHost, WidgetsMirrorTheHostsState) {
   bar->SetMin(10);
   bar->SetMax(1);
   bar->SetValue(7);
-  QScrollBar* q = static_cast<QtScrollBar&>(*bar).QWidgetOf();
+  QScrollBar* q = ViewOf<QScrollBar>(*bar);
   EXPECT_EQ(q->minimum(), 1);
   EXPECT_EQ(q->maximum(), 10);
   EXPECT_EQ(q->value(), 7);
@@ -90,7 +94,7 @@ TEST(QtHost, TextTheUserChangesInQtNotifiesOnce) {
   auto txt = site.CreateTextBox(nullptr, false);
   int changes = 0;
   txt->OnChange = [&] { ++changes; };
-  auto* line = qobject_cast<QLineEdit*>(static_cast<QtTextBox&>(*txt).QWidgetOf());
+  auto* line = ViewOf<QLineEdit>(*txt);
   line->insert("xy");  // as a paste from the context menu would
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(txt->Text(), "xy");
@@ -110,7 +114,7 @@ TEST(QtHost, RealKeyEventsGoThroughTheNotifications) {
     seen += static_cast<char>(k);
     if (k == 'b') k = 0;
   };
-  QWidget* w = static_cast<QtTextBox&>(*txt).QWidgetOf();
+  QWidget* w = ViewOf(*txt);
   QTest::keyClicks(w, "abc");
   QTest::keyClick(w, Qt::Key_Left);
   EXPECT_EQ(seen, "abc");
@@ -140,7 +144,7 @@ TEST(QtHost, PopupIsARealTopLevelWindowAndScreenshotsShowIt) {
   popup->Move(1500, 1500, 1800, 1500);
   popup->Print(15, 15, "Junho", 0);
   popup->Show(false);
-  QWidget* top = static_cast<QtPopupForm&>(*popup).TopWidget();
+  QWidget* top = ViewOf(*popup);
   EXPECT_TRUE(top->isWindow());
   EXPECT_TRUE(top->isVisible());
   EXPECT_EQ(top->geometry(), QRect(100, 100, 120, 100));
@@ -169,7 +173,7 @@ TEST(QtHost, RealMouseClickMovesTheFocusFirst) {
     log.push_back("b.Down" + std::to_string(button));
   };
   b.txt->OnClick = [&] { log.push_back("b.Click"); };
-  QWidget* box = static_cast<QtTextBox&>(*b.txt).QWidgetOf();
+  QWidget* box = ViewOf(*b.txt);
   QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(log, (std::vector<std::string>{"a.Lost", "a.Exit", "b.Enter", "b.Got", "b.Down1",
                                            "b.Click"}));
@@ -218,7 +222,7 @@ TEST(QtHost, GridShowsTheValuesOfItsVisibleColumns) {
   };
   grid->Move(0, 0, 3000, 1500);
   grid->Rebind();
-  QTableWidget* table = static_cast<QtDataGrid&>(*grid).QWidgetOf();
+  QTableWidget* table = ViewOf<QTableWidget>(*grid);
   ASSERT_EQ(table->rowCount(), 2);
   ASSERT_EQ(table->columnCount(), 2);
   EXPECT_EQ(table->item(0, 1)->text(), "Ana");

@@ -6,8 +6,8 @@
 #include <QString>
 #include <string>
 
-#include "platform/host_objects.h"
 #include "host/form_host.h"
+#include "platform/host_objects.h"
 
 namespace orvo {
 

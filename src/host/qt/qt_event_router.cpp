@@ -1,12 +1,15 @@
-// The Qt host's event filter.
-#include "host/qt/qt_event_router.h"
-
+// The Qt platform's event filter: Qt's key, mouse, focus and activation events as the
+// host model's input.
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
+#include "host/core/core_host.h"
 #include "host/qt/qt_conversions.h"
-#include "host/qt/qt_host.h"
+#include "host/qt/qt_platform.h"
+#include "host/qt/qt_views.h"
 
 namespace orvo {
 
@@ -18,7 +21,7 @@ KeyStroke StrokeOf(const QKeyEvent* e) {
   k.shift = ShiftStateOf(e->modifiers());
   const QString text = e->text();
   // Delete types no character here, though some platforms attach DEL to it.
-  if (text.size() == 1 && text[0].unicode() < 256 && k.keyCode != 46)
+  if (text.size() == 1 && text[0].unicode() < 256 && k.keyCode != vk::kDelete)
     k.keyAscii = static_cast<int16_t>(text[0].unicode());
   return k;
 }
@@ -31,13 +34,21 @@ int16_t ButtonOf(Qt::MouseButtons b) {
   return out;
 }
 
+// Marks the object Qt is delivering an event to, around the handlers the filter calls.
+struct Delivering {
+  Delivering(std::vector<QObject*>& stack, QObject* o) : stack(stack) { stack.push_back(o); }
+  ~Delivering() { stack.pop_back(); }
+  std::vector<QObject*>& stack;
+};
+
 }  // namespace
 
-bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
-  QtCore* core = host_.CoreOfObject(watched);
-  QtWindow* top = host_.WindowOfTop(watched);
-  if (!core && !top) return false;
-  QtHost::Delivering delivering(host_, watched);
+bool QtPlatform::Filter(QObject* watched, QEvent* event) {
+  if (closed_) return false;
+  WidgetNode* node = byObject_.value(watched, nullptr);
+  CoreWindow* top = tops_.value(watched, nullptr);
+  if (!node && !top) return false;
+  Delivering delivering(delivering_, watched);
   switch (event->type()) {
     case QEvent::ShortcutOverride:
       // Every key is the control's: no application shortcut takes it first.
@@ -45,50 +56,66 @@ bool QtEventRouter::eventFilter(QObject* watched, QEvent* event) {
       return true;
     case QEvent::KeyPress: {
       auto* e = static_cast<QKeyEvent*>(event);
-      const KeyStroke* sent = host_.SendingStroke(e);
-      host_.OnKeyPressEvent(core, core ? core->window : top, sent ? *sent : StrokeOf(e));
+      const KeyStroke* sent = SendingStroke(e);
+      host_->KeyPressed(node, node ? node->window : top, sent ? *sent : StrokeOf(e));
       return true;
     }
     case QEvent::KeyRelease: {
       auto* e = static_cast<QKeyEvent*>(event);
       if (e->isAutoRepeat()) return true;
-      const KeyStroke* sent = host_.SendingStroke(e);
-      host_.OnKeyReleaseEvent(core, sent ? *sent : StrokeOf(e));
+      const KeyStroke* sent = SendingStroke(e);
+      host_->KeyReleased(node, sent ? *sent : StrokeOf(e));
       return true;
     }
     case QEvent::FocusIn:
       // Only a click is the user's: Tab never reaches Qt's navigation, and Qt's own moves
       // (a focused widget hidden, a window activated) are not focus changes of the form.
-      if (core && !host_.SyncingFocus() &&
-          static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-        host_.OnUserFocus(core);
+      if (node && !Syncing() && static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+        host_->UserFocus(node);
       return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove: {
-      if (!core) return false;
+      if (!node) return false;
       auto* e = static_cast<QMouseEvent*>(event);
       QPointF p = e->position();
-      if (watched != core->qwidget.data()) {
-        auto* w = static_cast<QWidget*>(watched);
-        p = core->qwidget->mapFrom(w, e->position());
-      }
+      QWidget* view = QtView::WidgetOf(*node);
+      if (view && watched != view)  // a viewport: in its widget's coordinates
+        p = view->mapFrom(static_cast<QWidget*>(watched), e->position());
       int kind = event->type() == QEvent::MouseButtonPress     ? 0
                  : event->type() == QEvent::MouseButtonRelease ? 1
                                                                : 2;
       int16_t buttons = ButtonOf(kind == 1 ? Qt::MouseButtons(e->button()) : e->buttons());
-      host_.OnUserMouse(core, kind, buttons, ShiftStateOf(e->modifiers()),
-                        static_cast<float>(p.x()) * kQtTwipsPerPixel,
-                        static_cast<float>(p.y()) * kQtTwipsPerPixel);
+      host_->UserMouse(node, kind, buttons, ShiftStateOf(e->modifiers()),
+                       static_cast<float>(p.x()) * kQtTwipsPerPixel,
+                       static_cast<float>(p.y()) * kQtTwipsPerPixel);
       return false;
     }
     case QEvent::WindowActivate:
+      if (top) host_->UserActivated(top);
+      return false;
     case QEvent::WindowDeactivate:
-      if (top) host_.OnUserActivation(top, event->type() == QEvent::WindowActivate);
+      if (top) UserDeactivated(top);
       return false;
     default:
       return false;
   }
+}
+
+// Which window took over is known once the deactivation has been handled.
+void QtPlatform::UserDeactivated(CoreWindow* window) {
+  if (window != host_->ActiveWindow()) return;
+  int32_t hwnd = window->Hwnd();
+  QTimer::singleShot(0, router_.get(), [this, hwnd] {
+    CoreWindow* active = closed_ ? nullptr : host_->ActiveWindow();
+    if (!active || active->Hwnd() != hwnd) return;
+    QWidget* now = QApplication::activeWindow();
+    CoreWindow* w = now ? tops_.value(now, nullptr) : nullptr;
+    if (w == active) return;
+    host_->CoreServicesRef().ForgetCursor();
+    host_->Activate(w);
+    host_->ProcessPending();
+  });
 }
 
 }  // namespace orvo

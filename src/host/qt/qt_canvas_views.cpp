@@ -1,0 +1,203 @@
+// Painted views: a control's surface (its focus rectangles), picture box, image, shape, and
+// a popup window, which paints the drawing the library left in the model as data.
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "host/core/core_host.h"
+#include "host/core/core_popup_form.h"
+#include "host/core/core_site.h"
+#include "host/core/core_widgets.h"
+#include "host/qt/qt_conversions.h"
+#include "host/qt/qt_platform.h"
+#include "host/qt/qt_views.h"
+
+namespace orvo {
+
+namespace {
+
+// The library's named pictures: "check", "option-on", "option-off", "ellipsis", "dropdown".
+void DrawPictureGlyph(QPainter& p, const QRect& r, const Picture* picture) {
+  if (!picture) return;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(Qt::black, 1.5));
+  const std::string& name = picture->name;
+  QRectF box = QRectF(r).adjusted(2, 2, -2, -2);
+  if (name == "check") {
+    QPainterPath path;
+    path.moveTo(box.left(), box.center().y());
+    path.lineTo(box.left() + box.width() * 0.4, box.bottom());
+    path.lineTo(box.right(), box.top());
+    p.drawPath(path);
+  } else if (name == "option-on" || name == "option-off") {
+    qreal d = std::min(box.width(), box.height());
+    QRectF circle(box.center().x() - d / 2, box.center().y() - d / 2, d, d);
+    p.setBrush(Qt::white);
+    p.drawEllipse(circle);
+    if (name == "option-on") {
+      p.setBrush(Qt::black);
+      p.drawEllipse(circle.adjusted(d / 3.5, d / 3.5, -d / 3.5, -d / 3.5));
+    }
+  } else if (name == "ellipsis") {
+    p.drawText(r, Qt::AlignCenter, QStringLiteral("..."));
+  } else if (name == "dropdown") {
+    QPolygonF tri;
+    QPointF c = box.center();
+    tri << QPointF(c.x() - 4, c.y() - 2) << QPointF(c.x() + 4, c.y() - 2)
+        << QPointF(c.x(), c.y() + 2);
+    p.setBrush(Qt::black);
+    p.drawPolygon(tri);
+  }
+  p.restore();
+}
+
+void PaintPictureBox(QPainter& p, const QRect& r, const CorePictureBox& box) {
+  p.fillRect(r, ToQColor(box.BackColor()));
+  DrawPictureGlyph(p, r, box.Picture().get());
+  for (const DrawnLine& l : box.Lines()) {
+    p.setPen(QPen(ToQColor(l.color), std::max<int>(1, box.DrawWidth())));
+    p.drawLine(QPointF(l.x1 / kQtTwipsPerPixel, l.y1 / kQtTwipsPerPixel),
+               QPointF(l.x2 / kQtTwipsPerPixel, l.y2 / kQtTwipsPerPixel));
+  }
+}
+
+void PaintShape(QPainter& p, const QRect& rect, const CoreShape& s) {
+  p.setRenderHint(QPainter::Antialiasing);
+  static const Qt::BrushStyle kBrushes[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                            Qt::VerPattern,   Qt::BDiagPattern,    Qt::FDiagPattern,
+                                            Qt::CrossPattern, Qt::DiagCrossPattern};
+  p.setBrush(QBrush(ToQColor(s.FillColor()), kBrushes[std::clamp(s.FillStyle(), 0, 7)]));
+  if (s.BorderStyle() == 0)
+    p.setPen(Qt::NoPen);
+  else
+    p.setPen(QPen(ToQColor(s.BorderColor()), std::max<int>(1, s.BorderWidth())));
+  QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+  const int32_t kind = s.ShapeKind();
+  if (kind == 1 || kind == 3 || kind == 5) {  // square kinds
+    qreal d = std::min(r.width(), r.height());
+    r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+  }
+  if (kind == 2 || kind == 3)
+    p.drawEllipse(r);
+  else if (kind == 4 || kind == 5)
+    p.drawRoundedRect(r, 6, 6);
+  else
+    p.drawRect(r);
+}
+
+void PaintFocusRects(QPainter& p, const CoreSite& site) {
+  if (site.FocusRects().empty()) return;
+  p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+  for (const Rect& r : site.FocusRects())
+    p.drawRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
+}
+
+void PaintDrawing(QPainter& p, const QRect& r, CorePopupForm& form) {
+  p.fillRect(r, ToQColor(form.BackColor()));
+  for (const PopupDrawOp& op : form.Drawing()) {
+    QPointF a(form.ToPixels(op.x1), form.ToPixels(op.y1));
+    QPointF b(form.ToPixels(op.x2), form.ToPixels(op.y2));
+    switch (op.kind) {
+      case PopupDrawOp::kLine:
+        p.setPen(ToQColor(op.color));
+        p.drawLine(a, b);
+        break;
+      case PopupDrawOp::kFill:
+        p.fillRect(QRectF(a, b), ToQColor(op.color));
+        break;
+      case PopupDrawOp::kText:
+        p.setPen(ToQColor(op.color));
+        p.setFont(ToQFont(op.font.get()));
+        p.drawText(QRectF(a, b), Qt::AlignLeft | Qt::AlignTop, FromLatin1(op.text));
+        break;
+    }
+  }
+}
+
+Qt::CursorShape CursorOf(int16_t pointer) {
+  static const Qt::CursorShape kShapes[] = {
+      Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+      Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+      Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
+      Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor};
+  return pointer >= 0 && pointer < 16 ? kShapes[pointer] : Qt::ArrowCursor;
+}
+
+class QtCanvasView : public QtView {
+ public:
+  QtCanvasView(QtPlatform& platform, WidgetNode& node, QtCanvas* canvas)
+      : QtView(platform, node, canvas) {
+    canvas->paint = [this, canvas](QPainter& p) { Paint(p, canvas->rect()); };
+    if (node.kind == WidgetKind::Shape) canvas->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (node.kind == WidgetKind::Popup) {
+      canvas->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+      canvas->setAttribute(Qt::WA_DeleteOnClose, false);
+      platform.WatchTopLevel(canvas, node.window);
+    }
+  }
+
+ protected:
+  void ShowModel(uint32_t changes) override {
+    if (node_.kind == WidgetKind::Popup) return ShowPopup(changes);
+    if (node_.kind == WidgetKind::Surface && (changes & change::kStyle)) {
+      const CoreSite& site = *node_.site;
+      widget_->setFont(ToQFont(site.Font().get()));
+      widget_->setCursor(CursorOf(site.MousePointer()));
+    }
+    if (node_.kind == WidgetKind::Surface && (changes & change::kGeometry)) FitForm();
+    if (changes & (change::kContent | change::kStyle)) widget_->update();
+  }
+
+ private:
+  void Paint(QPainter& p, const QRect& r) {
+    switch (node_.kind) {
+      case WidgetKind::Surface:
+        return PaintFocusRects(p, *node_.site);
+      case WidgetKind::PictureBox:
+        return PaintPictureBox(p, r, static_cast<CorePictureBox&>(*node_.widget));
+      case WidgetKind::Image:
+        return DrawPictureGlyph(p, r, static_cast<CoreImage&>(*node_.widget).Picture().get());
+      case WidgetKind::Shape:
+        return PaintShape(p, r, static_cast<CoreShape&>(*node_.widget));
+      case WidgetKind::Popup:
+        return PaintDrawing(p, r, static_cast<CorePopupForm&>(*node_.widget));
+      default:
+        return;
+    }
+  }
+
+  // The form grows to hold every control.
+  void FitForm() {
+    constexpr float kGap = 120;
+    QWidget* form = platform_.FormWidget();
+    int width = ToPixels(node_.left + node_.width + kGap);
+    int height = ToPixels(node_.top + node_.height + kGap);
+    if (width > form->width() || height > form->height())
+      form->resize(std::max(width, form->width()), std::max(height, form->height()));
+  }
+
+  // A popup is a top-level window at a screen position; a modal one is application-modal.
+  void ShowPopup(uint32_t changes) {
+    auto& form = static_cast<CorePopupForm&>(*node_.widget);
+    if (changes & change::kGeometry)
+      widget_->setGeometry(ToPixels(node_.left), ToPixels(node_.top),
+                           std::max(1, ToPixels(node_.width)), std::max(1, ToPixels(node_.height)));
+    if (changes & change::kShown) {
+      bool shown = form.Window().Shown();
+      if (!shown || form.Modal())
+        widget_->setWindowModality(shown ? Qt::ApplicationModal : Qt::NonModal);
+      widget_->setVisible(shown);
+    }
+    if (changes & change::kContent) widget_->update();
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<WidgetView> MakeQtCanvasView(QtPlatform& platform, WidgetNode& node) {
+  QWidget* parent = node.kind == WidgetKind::Popup ? nullptr : platform.ParentFor(node);
+  return std::make_unique<QtCanvasView>(platform, node, new QtCanvas(parent));
+}
+
+}  // namespace orvo

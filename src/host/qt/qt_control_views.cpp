@@ -1,0 +1,229 @@
+// Views over Qt's own controls: label, button, scroll bar, list and grid. What the user
+// does in them (a click, a drag of the bar, a row chosen) goes to the model, which then
+// notifies as it does for any other input.
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "base/error.h"
+#include "host/core/core_data_grid.h"
+#include "host/core/core_host.h"
+#include "host/core/core_list_box.h"
+#include "host/core/core_widgets.h"
+#include "host/qt/qt_conversions.h"
+#include "host/qt/qt_platform.h"
+#include "host/qt/qt_views.h"
+
+namespace orvo {
+
+namespace {
+
+class QtLabelView : public QtView {
+ public:
+  QtLabelView(QtPlatform& p, WidgetNode& node, QLabel* label) : QtView(p, node, label), q_(label) {}
+
+ protected:
+  void ShowModel(uint32_t changes) override {
+    auto& label = static_cast<CoreLabel&>(*node_.widget);
+    if (changes & change::kContent) q_->setText(FromLatin1(label.Caption()));
+    if (changes & change::kStyle) {
+      q_->setFont(ToQFont(label.Font().get()));
+      QPalette pal = q_->palette();
+      pal.setColor(QPalette::WindowText, ToQColor(label.ForeColor()));
+      q_->setPalette(pal);
+    }
+  }
+
+ private:
+  QPointer<QLabel> q_;
+};
+
+class QtButtonView : public QtView {
+ public:
+  QtButtonView(QtPlatform& p, WidgetNode& node, QPushButton* button)
+      : QtView(p, node, button), q_(button) {
+    auto& model = static_cast<CoreCommandButton&>(*node.widget);
+    q_->setText(FromLatin1(model.Caption()));
+    // Real mouse clicks on a display; the model's own clicks raise OnClick themselves.
+    QObject::connect(q_, &QPushButton::clicked, q_, [&model] {
+      if (auto click = model.OnClick) click();
+    });
+  }
+
+ protected:
+  void ShowModel(uint32_t changes) override {
+    if (!(changes & change::kContent)) return;
+    PictureRef picture = static_cast<CoreCommandButton&>(*node_.widget).Picture();
+    if (picture && picture->name == "ellipsis")
+      q_->setText(QStringLiteral("..."));
+    else if (picture && picture->name == "dropdown")
+      q_->setText(QString(QChar(0x25BC)));
+    else if (picture)
+      q_->setText({});
+  }
+
+ private:
+  QPointer<QPushButton> q_;
+};
+
+// Qt's range is [lower, upper] with the value as it is; Min above Max shows inverted, so
+// the Min end stays at the top (left).
+class QtScrollBarView : public QtView {
+ public:
+  QtScrollBarView(QtPlatform& p, WidgetNode& node, QScrollBar* bar)
+      : QtView(p, node, bar), q_(bar) {
+    auto& model = Bar();
+    q_->setOrientation(model.Vertical() ? Qt::Vertical : Qt::Horizontal);
+    // The user dragging or clicking the real bar.
+    QObject::connect(q_, &QScrollBar::valueChanged, q_, [this](int v) {
+      if (!mirroring_) Bar().SetValue(static_cast<int16_t>(v));
+    });
+  }
+
+ protected:
+  void ShowModel(uint32_t changes) override {
+    if (!(changes & change::kSelection)) return;
+    const CoreScrollBar& b = Bar();
+    mirroring_ = true;
+    q_->setRange(std::min(b.Min(), b.Max()), std::max(b.Min(), b.Max()));
+    q_->setInvertedAppearance(b.Min() > b.Max());
+    q_->setInvertedControls(b.Min() > b.Max());
+    q_->setSingleStep(b.SmallChange());
+    q_->setPageStep(b.LargeChange());
+    q_->setValue(b.Value());
+    mirroring_ = false;
+  }
+
+ private:
+  CoreScrollBar& Bar() const { return static_cast<CoreScrollBar&>(*node_.widget); }
+  QPointer<QScrollBar> q_;
+  bool mirroring_ = false;
+};
+
+class QtListView : public QtView {
+ public:
+  QtListView(QtPlatform& p, WidgetNode& node, QListWidget* list) : QtView(p, node, list), q_(list) {
+    p.Route(q_->viewport(), &node);
+    // A row chosen with the real mouse.
+    QObject::connect(q_, &QListWidget::currentRowChanged, q_, [this](int row) {
+      if (!mirroring_ && row >= -1 && row < List().ListCount())
+        List().SetListIndex(static_cast<int16_t>(row));
+    });
+  }
+  // By row height rather than itemAt, which needs a laid-out, shown view.
+  float ItemHeight(float measured) const override {
+    int rowHeight = q_->count() ? q_->sizeHintForRow(0) : 0;
+    if (rowHeight <= 0) rowHeight = QFontMetrics(q_->font()).height();
+    return rowHeight > 0 ? static_cast<float>(rowHeight) * kQtTwipsPerPixel : measured;
+  }
+  int FirstShownItem() const override {
+    return q_->verticalScrollMode() == QAbstractItemView::ScrollPerItem
+               ? q_->verticalScrollBar()->value()
+               : 0;
+  }
+
+ protected:
+  void ShowModel(uint32_t changes) override {
+    mirroring_ = true;
+    if (changes & change::kStyle) q_->setFont(ToQFont(List().Font().get()));
+    if (changes & change::kContent) {
+      const auto& items = List().Items();
+      for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        QString text = FromLatin1(items[i]);
+        if (i < q_->count()) {
+          if (q_->item(i)->text() != text) q_->item(i)->setText(text);
+        } else {
+          q_->addItem(text);
+        }
+      }
+      while (q_->count() > static_cast<int>(items.size())) delete q_->takeItem(q_->count() - 1);
+    }
+    if (changes & (change::kContent | change::kSelection)) q_->setCurrentRow(List().ListIndex());
+    mirroring_ = false;
+  }
+
+ private:
+  CoreListBox& List() const { return static_cast<CoreListBox&>(*node_.widget); }
+  QPointer<QListWidget> q_;
+  bool mirroring_ = false;
+};
+
+class QtGridView : public QtView {
+ public:
+  QtGridView(QtPlatform& p, WidgetNode& node, QTableWidget* table)
+      : QtView(p, node, table), q_(table) {
+    q_->horizontalHeader()->hide();
+    q_->verticalHeader()->hide();
+    q_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    q_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    p.Route(q_->viewport(), &node);
+  }
+
+ protected:
+  void ShowModel(uint32_t changes) override {
+    if (changes & change::kStyle) q_->setFont(ToQFont(Grid().Font().get()));
+    if (changes & change::kContent) ShowRows();
+    if (changes & (change::kContent | change::kSelection)) q_->selectRow(Grid().VisibleRow());
+  }
+
+ private:
+  CoreDataGrid& Grid() const { return static_cast<CoreDataGrid&>(*node_.widget); }
+
+  void ShowRows() {
+    CoreDataGrid& grid = Grid();
+    const auto& values = grid.ShownValues();
+    std::vector<size_t> visible;  // indexes into the columns and each row's values
+    for (size_t i = 0; i < grid.Columns().size(); ++i)
+      if (grid.Columns()[i].visible) visible.push_back(i);
+    q_->clear();
+    q_->setRowCount(static_cast<int>(values.size()));
+    q_->setColumnCount(static_cast<int>(visible.size()));
+    int rowPixels = ToPixels(grid.RowHeight());
+    const LocaleSettings& loc = grid.Host().Locale();
+    for (size_t r = 0; r < values.size(); ++r) {
+      q_->setRowHeight(static_cast<int>(r), rowPixels);
+      for (size_t c = 0; c < visible.size(); ++c) {
+        if (visible[c] >= values[r].size()) continue;
+        const Variant& v = values[r][visible[c]];
+        std::string text;
+        try {
+          text = v.IsNull() ? "" : ToText(v, loc);
+        } catch (const Error&) {
+          // A value with no text form shows empty.
+        }
+        q_->setItem(static_cast<int>(r), static_cast<int>(c),
+                    new QTableWidgetItem(FromLatin1(text)));
+      }
+    }
+    for (size_t c = 0; c < visible.size(); ++c)
+      if (grid.Columns()[visible[c]].width > 0)
+        q_->setColumnWidth(static_cast<int>(c), ToPixels(grid.Columns()[visible[c]].width));
+  }
+
+  QPointer<QTableWidget> q_;
+};
+
+}  // namespace
+
+std::unique_ptr<WidgetView> MakeQtControlView(QtPlatform& platform, WidgetNode& node) {
+  QWidget* parent = platform.ParentFor(node);
+  switch (node.kind) {
+    case WidgetKind::Label:
+      return std::make_unique<QtLabelView>(platform, node, new QLabel(parent));
+    case WidgetKind::Button:
+      return std::make_unique<QtButtonView>(platform, node, new QPushButton(parent));
+    case WidgetKind::ScrollBar:
+      return std::make_unique<QtScrollBarView>(platform, node, new QScrollBar(parent));
+    case WidgetKind::ListBox:
+      return std::make_unique<QtListView>(platform, node, new QListWidget(parent));
+    case WidgetKind::DataGrid:
+      return std::make_unique<QtGridView>(platform, node, new QTableWidget(parent));
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace orvo

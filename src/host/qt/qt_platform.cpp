@@ -1,0 +1,283 @@
+// The Qt platform: the form window, views, key sending, focus mirroring and Qt's services.
+#include "host/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDateTime>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <cstdlib>
+
+#include "base/dates.h"
+#include "host/core/core_host.h"
+#include "host/core/core_popup_form.h"
+#include "host/core/core_site.h"
+#include "host/qt/qt_conversions.h"
+#include "host/qt/qt_host_factory.h"
+#include "host/qt/qt_views.h"
+
+namespace orvo {
+
+namespace {
+
+// With no display the host runs on the offscreen platform.
+std::unique_ptr<QApplication> EnsureApplication() {
+  if (QCoreApplication::instance()) return nullptr;
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static int argc = 1;
+  static char name[] = "orvomask";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QApplication>(argc, argv);
+}
+
+class QtEventRouter : public QObject {
+ public:
+  explicit QtEventRouter(QtPlatform& platform) : platform_(platform) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return platform_.Filter(watched, event);
+  }
+
+ private:
+  QtPlatform& platform_;
+};
+
+std::string QtDateFormatToClassic(const QString& f) {
+  std::string out;
+  for (QChar c : f) out.push_back(c == QChar('M') ? 'm' : static_cast<char>(c.toLatin1()));
+  return out;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(const QtHostOptions&) : ownedApp_(EnsureApplication()) {
+  router_ = std::make_unique<QtEventRouter>(*this);
+  formWidget_ = std::make_unique<QWidget>();
+  formWidget_->setWindowTitle(QStringLiteral("OrvoMask"));
+  formWidget_->setGeometry(0, 0, 200, 100);
+  formWidget_->installEventFilter(router_.get());
+}
+
+QtPlatform::~QtPlatform() {
+  closed_ = true;
+  formWidget_.reset();
+}
+
+void QtPlatform::SetHost(CoreHost* host) {
+  host_ = host;
+  tops_.insert(formWidget_.get(), &host->Form());
+}
+
+std::unique_ptr<WidgetView> QtPlatform::CreateView(WidgetNode& node) {
+  return MakeQtView(*this, node);
+}
+
+QWidget* QtPlatform::TopOf(const CoreWindow* window) const {
+  if (!window) return nullptr;
+  if (CorePopupForm* popup = window->Popup()) return QtView::WidgetOf(popup->Node());
+  return formWidget_.get();
+}
+
+QWidget* QtPlatform::ParentFor(const WidgetNode& node) const {
+  if (node.detached) return nullptr;
+  if (node.parent)
+    if (QWidget* p = QtView::WidgetOf(*node.parent)) return p;
+  if (node.site && node.kind != WidgetKind::Surface)
+    if (QWidget* s = QtView::WidgetOf(node.site->Surface())) return s;
+  return TopOf(node.window);
+}
+
+void QtPlatform::ShowWindow(CoreWindow& window, bool shown) {
+  if (CorePopupForm* popup = window.Popup()) return popup->Node().Show(change::kShown);
+  formWidget_->setVisible(shown);
+}
+
+// With no widget focused the window itself holds Qt's focus, so activating it puts no
+// caret anywhere.
+void QtPlatform::FocusMoved(CoreWindow& window, WidgetNode* focused) {
+  FocusSync sync(*this);
+  QWidget* w = focused ? QtView::WidgetOf(*focused) : nullptr;
+  if (!w) w = TopOf(&window);
+  if (w) w->setFocus(Qt::OtherFocusReason);
+}
+
+const KeyStroke* QtPlatform::SendingStroke(const QKeyEvent* e) const {
+  return e == sendingEvent_ ? &sendingStroke_ : nullptr;
+}
+
+// The key goes as a real key event to the widget that shows the model's focus, so that it
+// takes the path a typed key takes.
+bool QtPlatform::SendKey(WidgetNode* target, const KeyStroke& key) {
+  auto receiver = [&](WidgetNode* t) {
+    QWidget* w = t ? QtView::WidgetOf(*t) : nullptr;
+    return w ? w : TopOf(host_->ActiveWindow());
+  };
+  QWidget* down = receiver(target);
+  if (!down) return true;
+  QString text = key.keyAscii ? QString(QChar(key.keyAscii & 0xFF)) : QString();
+  QKeyEvent press(QEvent::KeyPress, QtKeyOf(key), QtModifiersOf(key.shift), text);
+  sendingEvent_ = &press;
+  sendingStroke_ = key;
+  QCoreApplication::sendEvent(down, &press);
+  sendingEvent_ = nullptr;
+  if (QWidget* up = receiver(host_->KeyTarget())) {
+    QKeyEvent release(QEvent::KeyRelease, QtKeyOf(key), QtModifiersOf(key.shift), text);
+    sendingEvent_ = &release;
+    sendingStroke_ = key;
+    QCoreApplication::sendEvent(up, &release);
+    sendingEvent_ = nullptr;
+  }
+  return true;
+}
+
+// In an application's own event loop the pending work runs when it is idle; FormHost
+// operations run it before they return.
+void QtPlatform::ScheduleIdle() {
+  if (idleScheduled_ || closed_) return;
+  idleScheduled_ = true;
+  QTimer::singleShot(0, router_.get(), [this] {
+    idleScheduled_ = false;
+    if (!closed_) host_->ProcessPending();
+  });
+}
+
+void QtPlatform::ProcessEvents() {
+  QCoreApplication::processEvents();
+}
+
+float QtPlatform::TextWidth(const Font* font, const std::string& text) const {
+  QFontMetrics fm(ToQFont(font));
+  int width = 0;
+  for (QString line : FromLatin1(text).split('\n'))
+    width = std::max(width, fm.horizontalAdvance(line.remove('\r')));
+  return static_cast<float>(width) * kQtTwipsPerPixel;
+}
+
+float QtPlatform::TextHeight(const Font* font, const std::string& text) const {
+  QFontMetrics fm(ToQFont(font));
+  int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  return static_cast<float>(fm.height() * lines) * kQtTwipsPerPixel;
+}
+
+float QtPlatform::CharWidth(const Font* font) const {
+  return static_cast<float>(QFontMetrics(ToQFont(font)).averageCharWidth()) * kQtTwipsPerPixel;
+}
+
+// On the offscreen platform windows stand nowhere real (it adds a frame of its own): there
+// the form stays at the screen's corner, as in the headless host.
+std::optional<Point> QtPlatform::FormOrigin() const {
+  if (!formWidget_ || !formWidget_->isVisible() ||
+      QGuiApplication::platformName() == QLatin1String("offscreen"))
+    return std::nullopt;
+  QPoint p = formWidget_->mapToGlobal(QPoint(0, 0));
+  return Point{static_cast<int32_t>(p.x() * kQtTwipsPerPixel),
+               static_cast<int32_t>(p.y() * kQtTwipsPerPixel)};
+}
+
+float QtPlatform::ScreenWidth() const {
+  QScreen* s = QGuiApplication::primaryScreen();
+  return s ? s->size().width() * kQtTwipsPerPixel : 12000;
+}
+
+float QtPlatform::ScreenHeight() const {
+  QScreen* s = QGuiApplication::primaryScreen();
+  return s ? s->size().height() * kQtTwipsPerPixel : 12000;
+}
+
+std::optional<Point> QtPlatform::PointerPos() const {
+  QPoint p = QCursor::pos();
+  return Point{p.x(), p.y()};
+}
+
+void QtPlatform::SetScreenMousePointer(int16_t pointer) {
+  constexpr int16_t kHourglass = 11;
+  if (pointer == kHourglass)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
+double QtPlatform::RealNow() const {
+  QDateTime now = QDateTime::currentDateTime();
+  QDate d = now.date();
+  return DateSerial(d.year(), d.month(), d.day()) + now.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+void QtPlatform::Beep() {
+  QApplication::beep();
+}
+
+// A platform whose clipboard does not hand the text back leaves the model its own copy.
+bool QtPlatform::SetClipboard(const std::string& text) {
+  QClipboard* c = QGuiApplication::clipboard();
+  if (!c) return false;
+  c->setText(FromLatin1(text));
+  return c->text() == FromLatin1(text);
+}
+
+std::string QtPlatform::Clipboard() const {
+  QClipboard* c = QGuiApplication::clipboard();
+  return c ? ToLatin1(c->text()) : std::string();
+}
+
+void QtPlatform::Route(QObject* w, WidgetNode* node) {
+  byObject_.insert(w, node);
+  w->installEventFilter(router_.get());
+}
+
+void QtPlatform::Unroute(QObject* w) {
+  byObject_.remove(w);
+  tops_.remove(w);
+}
+
+void QtPlatform::WatchTopLevel(QWidget* top, CoreWindow* window) {
+  tops_.insert(top, window);
+  top->installEventFilter(router_.get());
+}
+
+void QtPlatform::DisposeWidget(QWidget* w) {
+  if (!w) return;
+  FocusSync sync(*this);
+  for (QObject* o : delivering_) {
+    for (QObject* p = o; p; p = p->parent()) {
+      if (p != w) continue;
+      // Its handlers belong to an object that is going away.
+      QObject::disconnect(w, nullptr, nullptr, nullptr);
+      w->hide();
+      w->setParent(nullptr);
+      w->deleteLater();
+      return;
+    }
+  }
+  delete w;
+}
+
+LocaleSettings QtPlatform::SystemLocale() const {
+  QLocale q = QLocale::system();
+  LocaleSettings loc = LocaleSettings::PtBR();
+  loc.decimalSeparator = ToLatin1(q.decimalPoint());
+  loc.groupSeparator = ToLatin1(q.groupSeparator());
+  QString shortDate = q.dateFormat(QLocale::ShortFormat);
+  loc.dateOrder = shortDate.indexOf('M') < shortDate.indexOf('d') ? DateOrder::MonthDayYear
+                                                                  : DateOrder::DayMonthYear;
+  loc.shortDateFormat = QtDateFormatToClassic(shortDate);
+  for (int m = 0; m < 12; ++m) {
+    loc.monthNames[m] = ToLatin1(q.monthName(m + 1, QLocale::LongFormat));
+    loc.monthAbbrevs[m] = ToLatin1(q.monthName(m + 1, QLocale::ShortFormat));
+  }
+  for (int d = 0; d < 7; ++d) {
+    int qtDay = d == 0 ? 7 : d;  // Sunday first here, Monday first in Qt
+    loc.weekdayNames[d] = ToLatin1(q.dayName(qtDay, QLocale::LongFormat));
+    loc.weekdayAbbrevs[d] = ToLatin1(q.dayName(qtDay, QLocale::ShortFormat));
+  }
+  return loc;
+}
+
+}  // namespace orvo

@@ -1,0 +1,97 @@
+// QtPlatform: what the host model asks of Qt: a QWidget view per widget, the form window,
+// key events sent through Qt, the real font's metrics, and Qt's clipboard, beep, screen,
+// pointer and event loop. Its event filter turns Qt's events into the model's input.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+#include "base/locale_settings.h"
+#include "host/core/host_platform.h"
+#include "host/form_host.h"
+
+class QApplication;
+class QKeyEvent;
+class QWidget;
+
+namespace orvo {
+
+class CoreHost;
+struct QtHostOptions;
+
+class QtPlatform : public HostPlatform {
+ public:
+  explicit QtPlatform(const QtHostOptions& options);
+  ~QtPlatform() override;
+
+  void SetHost(CoreHost* host);
+  CoreHost& Host() const { return *host_; }
+  // The model is going away: Qt's events no longer reach it.
+  void Close() { closed_ = true; }
+  QWidget* FormWidget() const { return formWidget_.get(); }
+  LocaleSettings SystemLocale() const;
+
+  // HostPlatform.
+  std::unique_ptr<WidgetView> CreateView(WidgetNode& node) override;
+  void ShowWindow(CoreWindow& window, bool shown) override;
+  void FocusMoved(CoreWindow& window, WidgetNode* focused) override;
+  bool SendKey(WidgetNode* target, const KeyStroke& key) override;
+  void ScheduleIdle() override;
+  void ProcessEvents() override;
+  float TextWidth(const Font* font, const std::string& text) const override;
+  float TextHeight(const Font* font, const std::string& text) const override;
+  float CharWidth(const Font* font) const override;
+  std::optional<Point> FormOrigin() const override;
+  float ScreenWidth() const override;
+  float ScreenHeight() const override;
+  std::optional<Point> PointerPos() const override;
+  void SetScreenMousePointer(int16_t pointer) override;
+  double RealNow() const override;
+  void Beep() override;
+  bool SetClipboard(const std::string& text) override;
+  std::string Clipboard() const override;
+
+  // The views' side: Qt events of `w` go to `node` (a text box's viewport, say); the window
+  // a top-level widget stands for; the widget a node's view sits in.
+  void Route(QObject* w, WidgetNode* node);
+  void Unroute(QObject* w);
+  void WatchTopLevel(QWidget* top, CoreWindow* window);
+  QWidget* ParentFor(const WidgetNode& node) const;
+  QWidget* TopOf(const CoreWindow* window) const;
+  // Deletes a view's widget, later when Qt is delivering an event to it or a child of it
+  // (a handler that destroys the box its key is in).
+  void DisposeWidget(QWidget* w);
+  bool Syncing() const { return closed_ || syncing_ > 0; }
+  // Qt focus moves made while one lives are the model's own, not the user's.
+  struct FocusSync {
+    explicit FocusSync(QtPlatform& p) : platform(p) { ++platform.syncing_; }
+    ~FocusSync() { --platform.syncing_; }
+    QtPlatform& platform;
+  };
+
+  // The event filter on every widget and window: Qt's events as the model's input.
+  bool Filter(QObject* watched, QEvent* event);
+
+ private:
+  void UserDeactivated(CoreWindow* window);
+  // The stroke that the key event now being sent stands for (exact codes for our own sends).
+  const KeyStroke* SendingStroke(const QKeyEvent* e) const;
+
+  std::unique_ptr<QApplication> ownedApp_;
+  CoreHost* host_ = nullptr;
+  bool closed_ = false;
+  int syncing_ = 0;
+  bool idleScheduled_ = false;
+  QHash<QObject*, WidgetNode*> byObject_;
+  QHash<QObject*, CoreWindow*> tops_;
+  std::vector<QObject*> delivering_;
+  const QKeyEvent* sendingEvent_ = nullptr;
+  KeyStroke sendingStroke_;
+  std::unique_ptr<QObject> router_;
+  std::unique_ptr<QWidget> formWidget_;
+};
+
+}  // namespace orvo

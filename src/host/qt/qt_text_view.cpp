@@ -1,0 +1,157 @@
+// The text box's view: a QLineEdit (one line) or QPlainTextEdit (several) that shows the
+// model's text and selection. Keys never edit it (the event filter takes them); what the
+// user changes through Qt's own mouse handling (a drag, a context-menu paste) goes back to
+// the model.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include "host/core/core_text_box.h"
+#include "host/qt/qt_conversions.h"
+#include "host/qt/qt_platform.h"
+#include "host/qt/qt_views.h"
+
+namespace orvo {
+
+namespace {
+
+// Qt keeps line breaks as LF; the model as CR LF.
+std::string ToClassicText(const QString& plain) {
+  std::string out;
+  for (QChar c : plain) {
+    if (c == QChar('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+      out += "\r\n";
+    else
+      out.push_back(c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?');
+  }
+  return out;
+}
+
+QString ToPlainText(const std::string& classic) {
+  QString out;
+  for (size_t i = 0; i < classic.size(); ++i) {
+    if (classic[i] == '\r' && i + 1 < classic.size() && classic[i + 1] == '\n') continue;
+    out.append(QChar(static_cast<unsigned char>(classic[i])));
+  }
+  return out;
+}
+
+int32_t ClassicToQtPos(const std::string& classic, int32_t pos) {
+  int32_t q = 0, n = static_cast<int32_t>(classic.size());
+  for (int32_t i = 0; i < pos && i < n; ++i)
+    if (!(classic[i] == '\r' && i + 1 < n && classic[i + 1] == '\n')) ++q;
+  return q;
+}
+
+int32_t QtToClassicPos(const QString& plain, int32_t pos) {
+  int32_t breaks = 0;
+  for (int32_t i = 0; i < pos && i < plain.size(); ++i)
+    if (plain[i] == QChar('\n') || plain[i] == QChar::ParagraphSeparator) ++breaks;
+  return pos + breaks;
+}
+
+class QtTextView : public QtView {
+ public:
+  QtTextView(QtPlatform& platform, WidgetNode& node, QWidget* editor)
+      : QtView(platform, node, editor),
+        line_(qobject_cast<QLineEdit*>(editor)),
+        plain_(qobject_cast<QPlainTextEdit*>(editor)) {
+    if (line_) {
+      line_->setFrame(false);
+      QObject::connect(line_, &QLineEdit::textChanged, line_, [this] { FromUser(); });
+      QObject::connect(line_, &QLineEdit::selectionChanged, line_, [this] { FromUser(); });
+      QObject::connect(line_, &QLineEdit::cursorPositionChanged, line_, [this] { FromUser(); });
+    } else {
+      plain_->setTabChangesFocus(true);
+      plain_->setFrameShape(QFrame::NoFrame);
+      QObject::connect(plain_, &QPlainTextEdit::textChanged, plain_, [this] { FromUser(); });
+      QObject::connect(plain_, &QPlainTextEdit::cursorPositionChanged, plain_,
+                       [this] { FromUser(); });
+      platform.Route(plain_->viewport(), &node);
+    }
+  }
+
+ protected:
+  void ShowModel(uint32_t changes) override {
+    const CoreTextBox& box = Box();
+    ++writing_;
+    if ((changes & change::kContent) && box.Text() != shown_) {
+      shown_ = box.Text();
+      if (line_) line_->setText(FromLatin1(shown_));
+      if (plain_) plain_->setPlainText(ToPlainText(shown_));
+    }
+    if (changes & (change::kContent | change::kSelection)) ShowSelection(box.Buffer());
+    if (changes & change::kStyle) ShowStyle(box);
+    --writing_;
+  }
+
+ private:
+  CoreTextBox& Box() const { return static_cast<CoreTextBox&>(*node_.widget); }
+
+  void ShowSelection(const EditBuffer& b) {
+    if (line_) {
+      if (b.anchor == b.caret)
+        line_->setCursorPosition(b.caret);
+      else
+        line_->setSelection(b.anchor, b.caret - b.anchor);
+    } else if (plain_) {
+      QTextCursor c = plain_->textCursor();
+      c.setPosition(ClassicToQtPos(b.text, b.anchor));
+      c.setPosition(ClassicToQtPos(b.text, b.caret), QTextCursor::KeepAnchor);
+      plain_->setTextCursor(c);
+    }
+  }
+
+  void ShowStyle(const CoreTextBox& box) {
+    QWidget* w = widget_;
+    w->setFont(ToQFont(box.Font().get()));
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, ToQColor(box.BackColor()));
+    pal.setColor(QPalette::Text, ToQColor(box.ForeColor()));
+    w->setPalette(pal);
+    if (line_) {
+      line_->setReadOnly(box.Locked());
+      line_->setEchoMode(box.PasswordChar().empty() ? QLineEdit::Normal : QLineEdit::Password);
+    }
+    if (plain_) plain_->setReadOnly(box.Locked());
+  }
+
+  // Text or selection the user changed through Qt itself.
+  void FromUser() {
+    if (writing_ || !widget_) return;
+    std::string text;
+    int32_t anchor, caret;
+    if (line_) {
+      text = ToLatin1(line_->text());
+      caret = line_->cursorPosition();
+      anchor = caret;
+      if (line_->hasSelectedText())
+        anchor = caret == line_->selectionStart() ? line_->selectionEnd() : line_->selectionStart();
+    } else {
+      QString plain = plain_->toPlainText();
+      QTextCursor c = plain_->textCursor();
+      text = ToClassicText(plain);
+      caret = QtToClassicPos(plain, c.position());
+      anchor = QtToClassicPos(plain, c.anchor());
+    }
+    shown_ = text;
+    Box().UserEdit(text, anchor, caret);
+  }
+
+  QPointer<QLineEdit> line_;
+  QPointer<QPlainTextEdit> plain_;
+  std::string shown_;  // the text last written to the editor
+  int writing_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<WidgetView> MakeQtTextView(QtPlatform& platform, WidgetNode& node) {
+  QWidget* parent = platform.ParentFor(node);
+  QWidget* editor = static_cast<TextBox*>(node.widget)->MultiLine()
+                        ? static_cast<QWidget*>(new QPlainTextEdit(parent))
+                        : new QLineEdit(parent);
+  return std::make_unique<QtTextView>(platform, node, editor);
+}
+
+}  // namespace orvo

@@ -1,0 +1,74 @@
+// What every Qt view shows alike: place, visibility, parent, stacking, repaint.
+#include "host/qt/qt_views.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "host/qt/qt_conversions.h"
+#include "host/qt/qt_platform.h"
+
+namespace orvo {
+
+void QtCanvas::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (paint) paint(p);
+}
+
+QtView::QtView(QtPlatform& platform, WidgetNode& node, QWidget* widget)
+    : platform_(platform), node_(node), widget_(widget) {
+  platform_.Route(widget, &node);
+}
+
+QtView::~QtView() {
+  if (!widget_) return;
+  platform_.Unroute(widget_);
+  platform_.DisposeWidget(widget_.data());
+}
+
+QWidget* QtView::WidgetOf(const WidgetNode& node) {
+  auto* view = dynamic_cast<QtView*>(node.view.get());
+  return view ? view->Widget() : nullptr;
+}
+
+void QtView::Update(uint32_t changes) {
+  if (!widget_) return;
+  const bool popup = node_.kind == WidgetKind::Popup;
+  if ((changes & change::kParent) && !popup) {
+    QWidget* parent = platform_.ParentFor(node_);
+    if (widget_->parentWidget() != parent) widget_->setParent(parent);
+    if (node_.detached) return widget_->hide();
+    changes |= change::kGeometry | change::kState;
+  }
+  if ((changes & change::kGeometry) && !popup)
+    widget_->setGeometry(ToPixels(node_.left), ToPixels(node_.top),
+                         std::max(0, ToPixels(node_.width)), std::max(0, ToPixels(node_.height)));
+  if ((changes & change::kState) && !popup && !node_.detached) {
+    widget_->setVisible(node_.visible);
+    widget_->setEnabled(node_.enabled);
+  }
+  if (changes & change::kZOrder) {
+    if (node_.z > 0)
+      widget_->raise();
+    else
+      widget_->lower();
+  }
+  if (changes & change::kRepaint) widget_->update();
+  ShowModel(changes);
+}
+
+std::unique_ptr<WidgetView> MakeQtView(QtPlatform& platform, WidgetNode& node) {
+  switch (node.kind) {
+    case WidgetKind::TextBox:
+      return MakeQtTextView(platform, node);
+    case WidgetKind::Surface:
+    case WidgetKind::PictureBox:
+    case WidgetKind::Image:
+    case WidgetKind::Shape:
+    case WidgetKind::Popup:
+      return MakeQtCanvasView(platform, node);
+    default:
+      return MakeQtControlView(platform, node);
+  }
+}
+
+}  // namespace orvo
