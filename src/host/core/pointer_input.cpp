@@ -131,11 +131,27 @@ void CoreHost::ActivateOutside() {
   ProcessPending();
 }
 
-// The user's own mouse: the focus came through UserFocus before the press. Buttons, lists
-// and scroll bars report their clicks through their own views.
+// The user's own mouse. Buttons, lists and scroll bars report their clicks through their
+// own views.
+//
+// A press moves the focus as Click and ClickSurface do, before the press handlers run. The
+// platform's focus event for the click cannot be relied on: a press in a window that is
+// not active yet (the first click into a newly shown form, a click that activates the
+// window) moves Qt's focus widget without any focus event, and the focus event that
+// follows the activation names no click. Without this the form's navigation never learnt
+// where the user clicked: Tab and Enter went on from the field focused before, or from
+// none (to the first field; Shift+Tab to the last).
 void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shift, float x,
                          float y) {
   services_.ForgetCursor();
+  if (kind == 0 && Reachable(node)) {
+    CoreWindow* w = node->window;
+    uint64_t id = node->id;
+    Activate(w);
+    WidgetNode* target = node->kind == WidgetKind::Surface ? PreferredTarget(*node->site) : node;
+    if (w->CanFocus(target)) w->MoveFocus(target);
+    if (!Alive(id)) return;
+  }
   MouseHandler handler;
   if (node->kind == WidgetKind::Surface) {
     const SurfaceHandlers& h = node->site->Handlers();
