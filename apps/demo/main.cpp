@@ -10,49 +10,10 @@
 #include <vector>
 
 #include "base/error.h"
-#include "control/orvo_mask.h"
-#include "platform/property_bag.h"
+#include "customer_form.h"
 #include "host/qt/qt_host.h"
 
 namespace {
-
-using orvo::Variant;
-
-struct FieldDefinition {
-  const char* name;
-  std::vector<std::pair<const char*, Variant>> properties;
-};
-
-// DataType: 0 Character, 1 Numeric, 2 Date, 3 Spinner, 5 Boolean; Alignment 2: caption left.
-std::vector<FieldDefinition> CustomerForm() {
-  return {
-      {"txtNome", {{"Caption", "Nome"}, {"Alignment", int16_t{2}}}},
-      {"txtNascimento",
-       {{"Caption", "Nascimento"},
-        {"DataType", int32_t{2}},
-        {"Mask", "99/99/9999"},
-        {"BrowseVisible", int16_t{1}},
-        {"Alignment", int16_t{2}}}},
-      {"txtLimite",
-       {{"Caption", "Limite"},
-        {"DataType", int32_t{1}},
-        {"Mask", "#.##0,00"},
-        {"BrowseVisible", int16_t{2}},
-        {"Alignment", int16_t{2}}}},
-      {"txtParcelas",
-       {{"Caption", "Parcelas"},
-        {"DataType", int32_t{3}},
-        {"Min", int16_t{1}},
-        {"Max", int16_t{12}},
-        {"Alignment", int16_t{2}}}},
-      {"chkAtivo", {{"Caption", "Ativo"}, {"DataType", int32_t{5}}, {"Alignment", int16_t{3}}}},
-  };
-}
-
-struct DemoField {
-  orvo::ControlSite* site = nullptr;
-  std::unique_ptr<orvo::OrvoMask> control;
-};
 
 bool Shoot(orvo::QtHost& host, const QString& dir, const char* name) {
   std::string path = QDir(dir).filePath(name).toStdString();
@@ -62,7 +23,7 @@ bool Shoot(orvo::QtHost& host, const QString& dir, const char* name) {
 }
 
 // What a user would do on the form, for the screenshots.
-void PlayUser(orvo::QtHost& host, std::vector<DemoField>& fields) {
+void PlayUser(orvo::QtHost& host, std::vector<orvo::demo::Field>& fields) {
   auto step = [](const char* what, auto&& action) {
     try {
       action();
@@ -102,24 +63,10 @@ int main(int argc, char** argv) {
     orvo::QtHost host(options);
     host.FormWidget()->setWindowTitle(QStringLiteral("Cadastro de clientes"));
 
-    std::vector<DemoField> fields;
-    for (const FieldDefinition& definition : CustomerForm()) {
-      DemoField f;
-      orvo::SiteOptions site;
-      site.width = 4200;
-      site.height = 390;
-      f.site = &host.CreateSite(definition.name, site);
-      try {
-        f.control = std::make_unique<orvo::OrvoMask>(*f.site);
-        host.RegisterControl(*f.site, f.control.get());
-        orvo::MemoryPropertyBag bag;
-        for (const auto& [key, value] : definition.properties) bag.Set(key, value);
-        f.control->UserControl_ReadProperties(bag);
-      } catch (const orvo::Error& e) {
-        std::printf("demo: %s: error %d %s\n", definition.name, e.Number(), e.Message().c_str());
-      }
-      fields.push_back(std::move(f));
-    }
+    std::vector<orvo::demo::Field> fields =
+        orvo::demo::BuildCustomerForm(host, [](const char* name, const orvo::Error& e) {
+          std::printf("demo: %s: error %d %s\n", name, e.Number(), e.Message().c_str());
+        });
     host.ShowForm();
 
     if (headless) {

@@ -1,0 +1,81 @@
+// The demo's customer form: its fields, in focus order, as property bags. The demo shows it
+// and the real-input tests drive it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "base/error.h"
+#include "base/variant.h"
+#include "control/orvo_mask.h"
+#include "host/form_host.h"
+#include "platform/property_bag.h"
+
+namespace orvo::demo {
+
+struct FieldDefinition {
+  const char* name;
+  std::vector<std::pair<const char*, Variant>> properties;
+};
+
+// DataType: 0 Character, 1 Numeric, 2 Date, 3 Spinner, 5 Boolean; Alignment 2: caption left.
+inline std::vector<FieldDefinition> CustomerForm() {
+  return {
+      {"txtNome", {{"Caption", "Nome"}, {"Alignment", int16_t{2}}}},
+      {"txtNascimento",
+       {{"Caption", "Nascimento"},
+        {"DataType", int32_t{2}},
+        {"Mask", "99/99/9999"},
+        {"BrowseVisible", int16_t{1}},
+        {"Alignment", int16_t{2}}}},
+      {"txtLimite",
+       {{"Caption", "Limite"},
+        {"DataType", int32_t{1}},
+        {"Mask", "#.##0,00"},
+        {"BrowseVisible", int16_t{2}},
+        {"Alignment", int16_t{2}}}},
+      {"txtParcelas",
+       {{"Caption", "Parcelas"},
+        {"DataType", int32_t{3}},
+        {"Min", int16_t{1}},
+        {"Max", int16_t{12}},
+        {"Alignment", int16_t{2}}}},
+      {"chkAtivo", {{"Caption", "Ativo"}, {"DataType", int32_t{5}}, {"Alignment", int16_t{3}}}},
+  };
+}
+
+struct Field {
+  ControlSite* site = nullptr;
+  std::unique_ptr<OrvoMask> control;  // null when the field failed to load
+};
+
+// Places the customer form's fields on `host`, one under the other; a field whose
+// properties fail to load is reported to `failed` and stays without its control. The
+// controls must go before the host does.
+inline std::vector<Field> BuildCustomerForm(
+    FormHost& host, const std::function<void(const char* name, const Error&)>& failed) {
+  std::vector<Field> fields;
+  for (const FieldDefinition& definition : CustomerForm()) {
+    Field f;
+    SiteOptions site;
+    site.width = 4200;
+    site.height = 390;
+    f.site = &host.CreateSite(definition.name, site);
+    try {
+      f.control = std::make_unique<OrvoMask>(*f.site);
+      host.RegisterControl(*f.site, f.control.get());
+      MemoryPropertyBag bag;
+      for (const auto& [key, value] : definition.properties) bag.Set(key, value);
+      f.control->UserControl_ReadProperties(bag);
+    } catch (const Error& e) {
+      failed(definition.name, e);
+    }
+    fields.push_back(std::move(f));
+  }
+  return fields;
+}
+
+}  // namespace orvo::demo
