@@ -1,0 +1,182 @@
+// The customer form on the real display, and the steps performed on it with xdotool.
+#include "real_input_form.h"
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleHints>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+#include "host/core/core_site.h"
+#include "host/qt/qt_views.h"
+#include "x_session.h"
+
+namespace orvo::realinput {
+
+namespace {
+
+// Where the form's client area stands on the screen (no window manager moves it).
+constexpr int kFormLeft = 40, kFormTop = 40;
+
+std::string Arg(int v) {
+  return std::to_string(v);
+}
+
+bool IsTextBox(const QWidget* w) {
+  return qobject_cast<const QLineEdit*>(w) != nullptr;
+}
+
+// The check box of a Boolean is the one visible part that is no caption, text, button or
+// bar, that takes clicks and shows nothing inside it.
+bool IsBox(const QWidget* w) {
+  return !qobject_cast<const QLabel*>(w) && !IsTextBox(w) &&
+         !qobject_cast<const QAbstractButton*>(w) && !qobject_cast<const QScrollBar*>(w) &&
+         !w->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+         std::none_of(w->children().begin(), w->children().end(), [](QObject* c) {
+           return c->isWidgetType() && static_cast<QWidget*>(c)->isVisible();
+         });
+}
+
+}  // namespace
+
+RealInputForm::RealInputForm() {
+  fields_ = demo::BuildCustomerForm(host_, [](const char*, const Error&) {});
+  host_.FormWidget()->move(kFormLeft, kFormTop);
+  host_.ShowForm();
+  QWidget* form = host_.FormWidget();
+  WaitFor([form] { return form->windowHandle() && form->windowHandle()->isExposed(); });
+}
+
+RealInputForm::~RealInputForm() {
+  for (auto it = fields_.rbegin(); it != fields_.rend(); ++it) it->control.reset();
+}
+
+OrvoMask& RealInputForm::Field(const std::string& name) {
+  for (demo::Field& f : fields_)
+    if (f.site->Name() == name && f.control) return *f.control;
+  throw std::runtime_error("no field " + name);
+}
+
+QWidget* RealInputForm::PartWidget(const std::string& field, Part part) {
+  Field(field);
+  QWidget* surface = nullptr;
+  for (demo::Field& f : fields_)
+    if (f.site->Name() == field)
+      surface = QtView::WidgetOf(static_cast<CoreSite*>(f.site)->Surface());
+  for (QWidget* w : surface->findChildren<QWidget*>()) {
+    if (!w->isVisible()) continue;
+    bool wanted = part == Part::Text      ? IsTextBox(w)
+                  : part == Part::Caption ? qobject_cast<QLabel*>(w) != nullptr
+                  : part == Part::Button  ? qobject_cast<QAbstractButton*>(w) != nullptr
+                                          : IsBox(w);
+    if (wanted) return w;
+  }
+  throw std::runtime_error("field " + field + " shows no such part");
+}
+
+QPoint RealInputForm::ScreenPoint(const std::string& field, Part part) {
+  QWidget* w = PartWidget(field, part);
+  return w->mapToGlobal(w->rect().center());
+}
+
+// The point where a click puts the caret before character `position`.
+QPoint RealInputForm::CaretPoint(const std::string& field, int position) {
+  auto* box = static_cast<QLineEdit*>(PartWidget(field, Part::Text));
+  const int y = box->height() / 2;
+  int x = 0;
+  while (x < box->width() - 1 && box->cursorPositionAt(QPoint(x, y)) < position) ++x;
+  return box->mapToGlobal(QPoint(x, y));
+}
+
+namespace {
+
+// Two presses at one place within the double-click interval make a double click, also
+// across forms. A step is one click: its press waits until the interval has passed since
+// the last press there ended.
+struct LastPress {
+  QPoint at;
+  QElapsedTimer ended;
+};
+LastPress lastPress;
+
+void KeepApartFromLastPress(QPoint at) {
+  const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+  if (lastPress.ended.isValid() && (at - lastPress.at).manhattanLength() < 10)
+    WaitFor([&] { return lastPress.ended.elapsed() > interval; }, interval + 100);
+  lastPress.at = at;
+}
+
+}  // namespace
+
+std::string RealInputForm::Perform(const Action& action) {
+  std::vector<std::string> args;
+  switch (action.kind) {
+    case Action::Click: {
+      QPoint p = ScreenPoint(action.field, action.part);
+      KeepApartFromLastPress(p);
+      args = {"mousemove", Arg(p.x()), Arg(p.y()), "click", "1"};
+      break;
+    }
+    case Action::Key:
+      args = {"key"};
+      for (const QString& key : QString::fromStdString(action.keys).split(' '))
+        args.push_back(key.toStdString());
+      break;
+    case Action::Type:
+      args = {"type", action.keys};
+      break;
+    case Action::Drag: {
+      QPoint from = CaretPoint(action.field, action.from);
+      QPoint to = CaretPoint(action.field, action.to);
+      KeepApartFromLastPress(from);
+      args = {"mousemove", Arg(from.x()), Arg(from.y()), "mousedown", "1",
+              "mousemove", Arg(to.x()),   Arg(to.y()),   "mouseup",   "1"};
+      break;
+    }
+  }
+  std::string error;
+  XDoTool(args, error);
+  if (action.kind == Action::Click || action.kind == Action::Drag) lastPress.ended.start();
+  return error;
+}
+
+std::string RealInputForm::Mismatches(const Expect& expect) {
+  std::string out;
+  if (!expect.focus.empty() && host_.FocusName() != expect.focus)
+    out += " focus \"" + host_.FocusName() + "\" (want \"" + expect.focus + "\")";
+  for (const auto& [field, text] : expect.texts)
+    if (Field(field).Text() != text)
+      out += " " + field + " \"" + Field(field).Text() + "\" (want \"" + text + "\")";
+  for (const auto& [field, value] : expect.values) {
+    std::string now = ToText(Field(field).Value(), LocaleSettings::PtBR());
+    if (now != value) out += " " + field + " value " + now + " (want " + value + ")";
+  }
+  if (expect.selection && !host_.FocusName().empty()) {
+    OrvoMask& f = Field(host_.FocusName());
+    std::pair<int, int> now{f.SelStart(), f.SelLength()};
+    if (now != *expect.selection)
+      out += " selection " + Arg(now.first) + "+" + Arg(now.second) + " (want " +
+             Arg(expect.selection->first) + "+" + Arg(expect.selection->second) + ")";
+  }
+  return out;
+}
+
+std::string RealInputForm::Run(const Step& step) {
+  if (std::string error = Perform(step.action); !error.empty()) return error;
+  WaitFor([&] { return Mismatches(step.expect).empty(); });
+  return Mismatches(step.expect);
+}
+
+bool RealInputForm::SaveScreen(const std::string& path) const {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  return screen && screen->grabWindow(0).save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace orvo::realinput

@@ -1,0 +1,87 @@
+// RealInputForm: the demo's customer form in the Qt host on the real X display, and steps a
+// user takes on it (clicks, keys, typing, drags) performed with xdotool, each followed by
+// what the form must show.
+#pragma once
+
+#include <QPoint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "customer_form.h"
+#include "host/qt/qt_host.h"
+
+class QWidget;
+
+namespace orvo::realinput {
+
+// The part of a field a click aims at.
+enum class Part { Text, Caption, Box, Button };
+
+struct Action {
+  enum Kind { Click, Key, Type, Drag } kind = Key;
+  std::string field;       // Click, Drag
+  Part part = Part::Text;  // Click
+  std::string keys;        // Key: xdotool key names ("Tab", "shift+Tab"); Type: the text
+  int from = 0, to = 0;    // Drag: caret positions in the field's text
+};
+
+inline Action ClickOn(std::string field, Part part = Part::Text) {
+  return {Action::Click, std::move(field), part, {}, 0, 0};
+}
+inline Action Press(std::string keys) {
+  return {Action::Key, {}, Part::Text, std::move(keys), 0, 0};
+}
+inline Action TypeText(std::string text) {
+  return {Action::Type, {}, Part::Text, std::move(text), 0, 0};
+}
+inline Action DragOver(std::string field, int from, int to) {
+  return {Action::Drag, std::move(field), Part::Text, {}, from, to};
+}
+
+// What the form shows after a step; what is left empty is not checked.
+struct Expect {
+  using Pairs = std::vector<std::pair<std::string, std::string>>;
+  Expect(std::string f = {}, Pairs t = {}, std::optional<std::pair<int, int>> s = {}, Pairs v = {})
+      : focus(std::move(f)), texts(std::move(t)), selection(s), values(std::move(v)) {}
+  std::string focus;                             // the focused field's name
+  Pairs texts;                                   // field, Text()
+  std::optional<std::pair<int, int>> selection;  // focused field: SelStart, SelLength
+  Pairs values;                                  // field, Value() as text ("True")
+};
+
+struct Step {
+  Action action;
+  Expect expect;
+};
+
+class RealInputForm {
+ public:
+  // Shows the form at a known place on the screen. No window manager runs: the form becomes
+  // the active window when the first click asks for it, as Qt does on a press.
+  RealInputForm();
+  ~RealInputForm();
+  RealInputForm(const RealInputForm&) = delete;
+  RealInputForm& operator=(const RealInputForm&) = delete;
+
+  QtHost& Host() { return host_; }
+  OrvoMask& Field(const std::string& name);
+  // Performs the step and waits for the form to show what it expects: what differs, empty
+  // when everything matches.
+  std::string Run(const Step& step);
+  // Writes a PNG of the screen as the X server shows it.
+  bool SaveScreen(const std::string& path) const;
+
+ private:
+  std::string Perform(const Action& action);
+  std::string Mismatches(const Expect& expect);
+  QWidget* PartWidget(const std::string& field, Part part);
+  QPoint ScreenPoint(const std::string& field, Part part);
+  QPoint CaretPoint(const std::string& field, int position);
+
+  QtHost host_;
+  std::vector<demo::Field> fields_;
+};
+
+}  // namespace orvo::realinput
