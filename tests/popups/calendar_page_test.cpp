@@ -6,34 +6,45 @@
 #include <chrono>
 
 #include "base/error.h"
+#include "host/core/core_popup_form.h"
+#include "host/headless/headless_host.h"
+#include "popups/calendar_paint.h"
 
 namespace orvo {
 namespace {
 
 namespace chr = std::chrono;
 
-// Every month from 1900 to 2100: each day in the column of its weekday and the row of its
-// week, and a click in the middle of its cell picks it.
-TEST(CalendarPage, DaysStandWhereTheCalendarPutsThem) {
-  const CalendarCells cells{24, 16};
+// Every month from 1900 to 2100 as the page paints it: each day number printed in the column
+// of its weekday and the row of its week, and a press where it was printed picks that day.
+TEST(CalendarPage, DaysArePaintedWhereTheCalendarPutsThem) {
+  HeadlessHost host;
+  std::unique_ptr<PopupForm> form = host.Services().CreatePopupForm();
+  auto& drawing = dynamic_cast<CorePopupForm&>(*form);
+  form->Move(0, 0, 1720, 1545);
   for (int year = 1900; year <= 2100; ++year) {
     for (unsigned month = 1; month <= 12; ++month) {
-      CalendarMonth m = CalendarMonthOf(year, static_cast<int>(month));
+      const CalendarMonth m = CalendarMonthOf(year, static_cast<int>(month));
+      form->Cls();
+      const CalendarCells cells = PaintCalendarPage(*form, m, LocaleSettings::PtBR(), 15, 15);
       const chr::year_month ym{chr::year{year}, chr::month{month}};
-      const auto last = chr::year_month_day_last{ym.year(), chr::month_day_last{ym.month()}};
-      ASSERT_EQ(m.daysInMonth, static_cast<int>(static_cast<unsigned>(last.day())));
       const unsigned firstWeekday = chr::weekday{chr::sys_days{ym / 1}}.c_encoding();
-      for (unsigned d = 1; d <= static_cast<unsigned>(m.daysInMonth); ++d) {
+      unsigned d = 0;
+      for (const PopupDrawOp& op : drawing.Drawing()) {
+        if (op.kind != PopupDrawOp::kText || op.color != kCalendarDayColor) continue;
+        ++d;
+        ASSERT_EQ(op.text, std::to_string(d));
         const chr::weekday wd{chr::sys_days{ym / chr::day{d}}};
-        const int week = static_cast<int>((d - 1 + firstWeekday) / 7);
-        const auto day = static_cast<int16_t>(d);
-        ASSERT_EQ(m.ColumnOf(day), static_cast<int>(wd.c_encoding())) << year << "-" << month;
-        ASSERT_EQ(m.RowOf(day), 2 + week) << year << "-" << month << "-" << d;
-        CalendarHit hit =
-            CalendarHitAt(m, cells, m.ColumnOf(day) * 24 + 12.f, m.RowOf(day) * 16 + 8.f);
+        const int col = static_cast<int>(op.x1) / cells.width;
+        const int row = static_cast<int>(op.y1) / cells.height;
+        ASSERT_EQ(col, static_cast<int>(wd.c_encoding())) << year << "-" << month << "-" << d;
+        ASSERT_EQ(row, 2 + static_cast<int>((d - 1 + firstWeekday) / 7)) << year << "-" << month;
+        const CalendarHit hit = CalendarHitAt(m, cells, op.x1, op.y1);
         ASSERT_EQ(hit.kind, CalendarHit::kDay);
-        ASSERT_EQ(hit.day, day);
+        ASSERT_EQ(hit.day, static_cast<int>(d));
       }
+      const auto last = chr::year_month_day_last{ym.year(), chr::month_day_last{ym.month()}};
+      ASSERT_EQ(d, static_cast<unsigned>(last.day())) << year << "-" << month;
     }
   }
 }

@@ -1,0 +1,115 @@
+// The calendar page's drawing: grid, frame, raised cells, title, weekday initials, days.
+#include "popups/calendar_paint.h"
+
+#include <cmath>
+#include <string>
+
+#include "base/error.h"
+#include "base/format.h"
+
+namespace orvo {
+
+namespace {
+
+// Whole pixels as the classic integer conversion takes them: half to even.
+int32_t Whole(float v) {
+  return std::isfinite(v) ? static_cast<int32_t>(std::nearbyint(v)) : 0;
+}
+
+void PaintGrid(PopupForm& form, CalendarCells cells) {
+  const int32_t cw = cells.width, ch = cells.height;
+  for (int32_t i = 1; i <= 7; ++i) {
+    form.Line(0, i * ch, 7 * cw, i * ch, kCalendarBlack);
+    form.Line(i * cw, ch, i * cw, 8 * ch, kCalendarBlack);
+  }
+  const float w = form.ScaleWidth(), h = form.ScaleHeight();
+  form.Line(0, 0, 0, h, kCalendarWhite);
+  form.Line(0, 0, w, 0, kCalendarWhite);
+  form.Line(0, h - 1, w - 1, h - 1, kCalendarBlack);
+  form.Line(w - 1, 0, w - 1, h - 1, kCalendarBlack);
+  // Every cell below the title looks raised: a white line along its top and its left.
+  for (int32_t r = 1; r <= 7; ++r) {
+    for (int32_t c = 0; c <= 6; ++c) {
+      form.Line(c * cw + 1, r * ch + 1, (c + 1) * cw, r * ch + 1, kCalendarWhite);
+      form.Line(c * cw + 1, r * ch + 1, c * cw + 1, (r + 1) * ch, kCalendarWhite);
+    }
+  }
+}
+
+void PaintTexts(PopupForm& form, const CalendarMonth& month, CalendarCells cells,
+                const LocaleSettings& locale) {
+  const int32_t cw = cells.width, ch = cells.height;
+  const int32_t innerWidth = Whole(form.ScaleWidth());
+  form.SetFontBold(true);
+  const std::string title = Format(Variant::Date(month.first), "mmm/yyyy", locale);
+  form.Print(static_cast<float>((innerWidth - Whole(form.TextWidth(title))) / 2),
+             static_cast<float>((ch - Whole(form.TextHeight(title))) / 2), title, kCalendarBlack);
+  const int32_t heightOfW = Whole(form.TextHeight("W"));
+  const int32_t weekdayTop = ch + ((ch - 1) - heightOfW) / 2;
+  static const char kMeasure[] = "DSTQQSS";  // only measured: the letters printed are the locale's
+  for (int32_t c = 0; c <= 6; ++c) {
+    const std::string initial = locale.weekdayAbbrevs[c].substr(0, 1);
+    const int32_t width = Whole(form.TextWidth(std::string(1, kMeasure[c])));
+    form.Print(static_cast<float>(c * cw + ((cw + 1) - width) / 2), static_cast<float>(weekdayTop),
+               initial, kCalendarBlack);
+  }
+  form.SetFontBold(false);
+  int32_t top = 2 * ch + (ch - Whole(form.TextHeight("W"))) / 2 + 1;
+  for (int16_t d = 1; d <= month.daysInMonth; ++d) {
+    const std::string text = std::to_string(d);
+    const int32_t col = month.ColumnOf(d);
+    form.Print(static_cast<float>(col * cw + ((cw + 3) - Whole(form.TextWidth(text))) / 2),
+               static_cast<float>(top), text, kCalendarDayColor);
+    if (col == 6) top += ch;
+  }
+}
+
+}  // namespace
+
+CalendarCells PaintCalendarPage(PopupForm& form, const CalendarMonth& month,
+                                const LocaleSettings& locale, float twipsPerPixelX,
+                                float twipsPerPixelY) {
+  form.SetScaleModePixels(true);
+  form.SetAutoRedraw(true);
+  CalendarCells cells = CalendarCellsFor(form.ScaleWidth(), form.ScaleHeight(),
+                                         form.TextHeight("W"), form.TextWidth("M"));
+  try {
+    // The title and the day area are cleared; the grid lines are drawn over the rest.
+    const float innerWidth = static_cast<float>(Whole(form.ScaleWidth()));
+    const int32_t titleWidth = Whole(form.TextWidth("XXXX/0000"));
+    const int32_t lineHeight = Whole(form.TextHeight("X"));
+    const float titleLeft = static_cast<float>((Whole(innerWidth) - titleWidth) / 2);
+    const float titleTop = static_cast<float>((cells.height - lineHeight) / 2);
+    form.FillRect(titleLeft, titleTop, titleLeft + titleWidth, titleTop + lineHeight,
+                  form.BackColor());
+    form.FillRect(0, 2.0f * cells.height + 2, form.ScaleWidth(), form.ScaleHeight(),
+                  form.BackColor());
+    form.Move(form.Left(), form.Top(), 7.0f * cells.width * twipsPerPixelX + 15,
+              8.0f * cells.height * twipsPerPixelY + 15);
+    PaintGrid(form, cells);
+    PaintTexts(form, month, cells, locale);
+    form.Refresh();
+  } catch (const Error&) {
+    // A page drawn in part still serves: its cells are known.
+  }
+  return cells;
+}
+
+void DrawMonthArrow(PopupForm& form, CalendarCells cells, int16_t index, int16_t state) {
+  const Color lit = state == 0 ? kCalendarWhite : kCalendarBlack;
+  const Color shade = state == 0 ? kCalendarBlack : kCalendarWhite;
+  const float cw = cells.width, ch = cells.height;
+  const float mid = static_cast<float>(cells.height / 2);
+  if (index == 1) {
+    const float x0 = 6 * cw;
+    form.Line(x0, 0, x0, ch, lit);
+    form.Line(x0, 1, x0 + cw, mid + 1, lit);
+    form.Line(x0, ch - 1, x0 + cw, mid + 1, shade);
+  } else {
+    form.Line(cw, 0, cw, ch, shade);
+    form.Line(1, mid, cw + 1, 0, lit);
+    form.Line(1, mid, cw + 1, ch - 1, shade);
+  }
+}
+
+}  // namespace orvo
