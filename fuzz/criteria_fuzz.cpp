@@ -3,8 +3,8 @@
 // but the ESCAPE clause's, and one placeholder per bound value.
 // Build and run (libFuzzer):
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc fuzz/criteria_fuzz.cpp \
-//     src/db/sqlite/{criteria_lexer,criteria_translator,statement_translator,column_kind,\
-//     table_schema,sqlite_connection}.cpp src/base/*.cpp -lsqlite3 -o /tmp/criteria_fuzz
+//     src/db/dialect/*.cpp src/db/sqlite/sqlite_back_end.cpp src/base/*.cpp \
+//     -o /tmp/criteria_fuzz
 //   /tmp/criteria_fuzz -max_total_time=60
 #include <cstdint>
 #include <cstdlib>
@@ -12,8 +12,9 @@
 
 #include "base/error.h"
 #include "base/strings.h"
-#include "db/sqlite/criteria_translator.h"
-#include "db/sqlite/statement_translator.h"
+#include "db/dialect/criteria_translator.h"
+#include "db/dialect/statement_translator.h"
+#include "db/sqlite/sqlite_back_end.h"
 
 namespace {
 
@@ -47,12 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
   const orvo::LocaleSettings locale = orvo::LocaleSettings::PtBR();
   try {
-    CheckNoLiteralText(orvo::TranslateCriterion(text, Resolve, locale));
+    CheckNoLiteralText(orvo::TranslateCriterion(text, Resolve, locale, orvo::SqliteBackEnd()));
   } catch (const orvo::Error&) {
   }
   try {
     orvo::ParsedStatement parsed = orvo::ParseStatement("SELECT * FROM t WHERE " + text);
-    CheckNoLiteralText(orvo::TranslateStatement(parsed, Resolve, locale));
+    CheckNoLiteralText(orvo::TranslateStatement(parsed, Resolve, locale, orvo::SqliteBackEnd()));
   } catch (const orvo::Error&) {
   }
   return 0;

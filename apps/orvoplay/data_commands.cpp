@@ -11,7 +11,7 @@ namespace {
 
 inline constexpr int32_t kObjectVariableNotSet = 91;
 
-SqliteDatabase& OpenDatabase(const std::shared_ptr<SqliteDatabase>& db) {
+Database& OpenDatabase(const std::shared_ptr<Database>& db) {
   if (!db) RaiseError(kObjectVariableNotSet, "orvoplay: no database is open (`db open` first)");
   return *db;
 }
@@ -37,7 +37,7 @@ void ScriptRunner::DbCommand(const Command& c) {
 
 void ScriptRunner::BindCommand(const Command& c) {
   std::string flavour = c.Word(1);
-  SqliteDatabase& db = OpenDatabase(db_);
+  Database& db = OpenDatabase(db_);
   RecordsetRef rs;
   if (flavour == "table") {
     c.ExpectCount(2, 3);
@@ -62,7 +62,7 @@ void ScriptRunner::AnswerCommand(const Command& c) {
   c.ExpectCount(1, 1);
   if (c.Word(1) != "OpenRecordSet") throw ScriptFault{"OpenRecordSet", c.tokens[1].text};
   OpenDatabase(db_);
-  std::weak_ptr<SqliteDatabase> weak = db_;
+  std::weak_ptr<Database> weak = db_;
   // The statement is opened in the family the control searches with: gTpMDB marks the
   // family with NoMatch.
   events_.answerOpenRecordSet = [weak](OrvoMask& control, RecordsetRef& rs,

@@ -15,7 +15,7 @@
 #include "transcript.h"
 
 namespace orvo {
-class SqliteDatabase;
+class Database;
 }
 
 namespace orvo::play {
@@ -113,7 +113,7 @@ class ScriptRunner {
   std::vector<std::pair<std::string, Variant>> bagEntries_;
 
   std::unique_ptr<PlayForm> form_;
-  std::shared_ptr<SqliteDatabase> db_;
+  std::shared_ptr<Database> db_;
 };
 
 }  // namespace orvo::play

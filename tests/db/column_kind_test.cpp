@@ -1,9 +1,9 @@
 // Declared types, ISO date text and the Latin-1/UTF-8 boundary.
-#include "db/sqlite/column_kind.h"
+#include "db/dialect/column_kind.h"
 
 #include <gtest/gtest.h>
 
-#include "db/sqlite/sqlite_connection.h"
+#include "db/dialect/sql_value.h"
 
 namespace orvo {
 namespace {

@@ -3,9 +3,10 @@
 
 #include "base/error.h"
 #include "base/strings.h"
-#include "db/sqlite/criteria_translator.h"
-#include "db/sqlite/db_errors.h"
-#include "db/sqlite/statement_translator.h"
+#include "db/dialect/criteria_translator.h"
+#include "db/dialect/db_errors.h"
+#include "db/dialect/statement_translator.h"
+#include "db/sqlite/sqlite_back_end.h"
 
 namespace orvo {
 namespace {
@@ -53,7 +54,8 @@ struct CriterionCase {
 class Criterion : public ::testing::TestWithParam<CriterionCase> {};
 
 TEST_P(Criterion, TranslatesWithBoundValues) {
-  SqlFragment out = TranslateCriterion(GetParam().criterion, Customers, LocaleSettings::PtBR());
+  SqlFragment out =
+      TranslateCriterion(GetParam().criterion, Customers, LocaleSettings::PtBR(), SqliteBackEnd());
   EXPECT_EQ(out.sql, GetParam().sql);
   EXPECT_EQ(ShowParams(out.params), GetParam().params);
 }
@@ -104,7 +106,7 @@ class MalformedCriterion : public ::testing::TestWithParam<MalformedCase> {};
 
 TEST_P(MalformedCriterion, RaisesNamingTheCriterion) {
   try {
-    TranslateCriterion(GetParam().criterion, Customers, LocaleSettings::PtBR());
+    TranslateCriterion(GetParam().criterion, Customers, LocaleSettings::PtBR(), SqliteBackEnd());
     FAIL() << "no error for " << GetParam().criterion;
   } catch (const Error& e) {
     EXPECT_EQ(e.Number(), dberr::kSyntaxInCriterion);
@@ -149,7 +151,7 @@ class Statement : public ::testing::TestWithParam<StatementCase> {};
 
 TEST_P(Statement, TranslatesAndRecognisesPlainSelects) {
   ParsedStatement parsed = ParseStatement(GetParam().statement);
-  SqlFragment out = TranslateStatement(parsed, Customers, LocaleSettings::PtBR());
+  SqlFragment out = TranslateStatement(parsed, Customers, LocaleSettings::PtBR(), SqliteBackEnd());
   EXPECT_EQ(out.sql, GetParam().sql);
   EXPECT_EQ(ShowParams(out.params), GetParam().params);
   EXPECT_EQ(parsed.plain.has_value(), GetParam().plain);
@@ -192,13 +194,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MalformedCriterionDepth, DeepNestingIsRefusedNotRecursedInto) {
   std::string deep = std::string(300, '(') + "Num = 1" + std::string(300, ')');
   try {
-    TranslateCriterion(deep, Customers, LocaleSettings::PtBR());
+    TranslateCriterion(deep, Customers, LocaleSettings::PtBR(), SqliteBackEnd());
     FAIL() << "no error";
   } catch (const Error& e) {
     EXPECT_EQ(e.Message(), "criterion `" + deep + "` nests too deeply");
   }
   std::string fine = std::string(50, '(') + "Num = 1" + std::string(50, ')');
-  EXPECT_EQ(TranslateCriterion(fine, Customers, LocaleSettings::PtBR()).params.size(), 1u);
+  EXPECT_EQ(
+      TranslateCriterion(fine, Customers, LocaleSettings::PtBR(), SqliteBackEnd()).params.size(),
+      1u);
 }
 
 TEST(MalformedStatement, RaisesNamingTheStatement) {

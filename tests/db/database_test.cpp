@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "db/sqlite/db_errors.h"
+#include "db/dialect/db_errors.h"
 #include "db/sqlite/sample_data.h"
 #include "db_test_support.h"
 

@@ -2,7 +2,7 @@
 // materialised, requery, field types of both families.
 #include <gtest/gtest.h>
 
-#include "db/sqlite/db_errors.h"
+#include "db/dialect/db_errors.h"
 #include "db_test_support.h"
 
 namespace orvo {

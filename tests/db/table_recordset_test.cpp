@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <random>
 
-#include "db/sqlite/db_errors.h"
+#include "db/dialect/db_errors.h"
 #include "db_test_support.h"
 
 namespace orvo {

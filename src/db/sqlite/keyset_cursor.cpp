@@ -1,26 +1,52 @@
-// Keyset walks. A walk from a bound over key columns k1..km is split into segments, nearest
-// first: (k1..k(m-1) equal, km after the bound), then (k1..k(m-2) equal, k(m-1) after), ...
-// Each segment is one index range, so every probe is a seek whatever the mix of ascending
-// and descending columns. NULL sorts below every value, so "after" on a descending walk
-// gets a separate trailing segment for NULLs.
+// SQLite's keyset walks, segment by segment (see db/keyset/key_segments.h).
 #include "db/sqlite/keyset_cursor.h"
 
 #include <algorithm>
 
+#include "base/error.h"
+#include "db/keyset/key_segments.h"
+#include "db/sqlite/sqlite_catalog.h"
+
 namespace orvo {
 
-KeysetCursor::KeysetCursor(SqliteConnection& conn, std::string from, SqlFragment baseWhere,
-                           std::vector<std::string> fieldSql)
-    : conn_(conn),
-      from_(std::move(from)),
-      baseWhere_(std::move(baseWhere)),
-      fieldSql_(std::move(fieldSql)) {
-  SetOrder({});
+KeysetCursor::KeysetCursor(ConnectionRef conn, SqliteRowSource source)
+    : keep_(std::move(conn)),
+      conn_(*keep_),
+      source_(std::move(source)),
+      from_(source_.from),
+      baseWhere_(source_.where),
+      fieldSql_(source_.fieldSql) {
+  if (!source_.tempTable.empty()) Refill();
+  SetOrder(source_.order);
 }
 
-void KeysetCursor::SetOrder(std::vector<KeyColumn> order, std::string denseHint) {
-  order_ = std::move(order);
-  denseHint_ = std::move(denseHint);
+KeysetCursor::~KeysetCursor() {
+  if (source_.tempTable.empty()) return;
+  try {
+    conn_.Exec("DROP TABLE IF EXISTS temp." + QuoteIdentifier(source_.tempTable));
+  } catch (const Error&) {
+    // A connection that can no longer drop the temporary table drops it when it closes.
+  }
+}
+
+void KeysetCursor::Refill() {
+  if (source_.tempTable.empty()) return;
+  conn_.Exec("DELETE FROM temp." + QuoteIdentifier(source_.tempTable));
+  SqlQuery fill(conn_,
+                "INSERT INTO temp." + QuoteIdentifier(source_.tempTable) + " " + source_.fill.sql);
+  fill.Bind(source_.fill.params);
+  fill.Step();
+}
+
+void KeysetCursor::SetOrder(const std::vector<KeyColumn>& order) {
+  order_ = order;
+  if (!source_.tempTable.empty()) {
+    denseHint_ = " NOT INDEXED";
+  } else if (source_.table) {
+    denseHint_ = OrderHint(*source_.table, order_);
+  } else {
+    denseHint_.clear();
+  }
   keysList_ = "rowid";
   for (size_t i = 0; i < order_.size(); ++i) keysList_ += ", " + KeySql(i);
   selectList_ = keysList_;
@@ -131,11 +157,6 @@ KeysetCursor::Density KeysetCursor::DensityOf(const SqlFragment* extra) {
   return Measure(findDensity_, std::move(key), extra);
 }
 
-SqlFragment KeysetCursor::EqualTo(size_t level, const SqlValue& value) const {
-  if (value.kind == SqlValue::Kind::Null) return {KeySql(level) + " IS NULL", {}};
-  return {KeySql(level) + " = ?", {value}};
-}
-
 std::vector<CursorRow> KeysetCursor::Run(const SqlFragment& conditions, const SqlFragment* extra,
                                          bool forward, int64_t skip, int64_t limit, Density density,
                                          bool keysOnly) {
@@ -155,7 +176,7 @@ std::vector<CursorRow> KeysetCursor::Run(const SqlFragment& conditions, const Sq
   const int fieldCount = keysOnly ? 0 : static_cast<int>(fieldSql_.size());
   while (q.Step()) {
     CursorRow row;
-    row.rowid = q.ColumnInt(0);
+    row.id = {SqlValue::Int(q.ColumnInt(0))};
     for (int i = 0; i < keyCount; ++i) row.keys.push_back(q.Column(1 + i));
     for (int i = 0; i < fieldCount; ++i) row.values.push_back(q.Column(1 + keyCount + i));
     rows.push_back(std::move(row));
@@ -173,41 +194,14 @@ std::vector<CursorRow> KeysetCursor::Walk(bool forward, const KeyBound* bound, b
   } else {
     // Levels: the bound's key columns, then the row id when the bound is a row.
     std::vector<SqlValue> values = bound->values;
-    if (bound->withRowid) values.push_back(SqlValue::Int(bound->rowid));
-    const size_t levels = values.size();
-    auto levelOf = [&](size_t j) {
-      return bound->withRowid && j + 1 == levels ? order_.size() : j;
-    };
-    for (size_t jj = levels; jj-- > 0;) {
-      SqlFragment prefix;
-      for (size_t p = 0; p < jj; ++p) {
-        prefix.Append(" AND ");
-        prefix.Append(EqualTo(levelOf(p), values[p]));
-      }
-      const size_t level = levelOf(jj);
-      const bool descending = level < order_.size() && order_[level].descending;
-      const bool wantGreater = forward != descending;
-      const bool strict = !(inclusive && jj + 1 == levels);
-      const SqlValue& b = values[jj];
-      const bool isNull = b.kind == SqlValue::Kind::Null;
-      const std::string key = KeySql(level);
-      auto add = [&](SqlFragment segment) {
-        SqlFragment conditions = prefix;
-        conditions.Append(segment);
-        segments.push_back(std::move(conditions));
-      };
-      if (wantGreater) {
-        if (!isNull)
-          add({" AND " + key + (strict ? " > ?" : " >= ?"), {b}});
-        else if (strict)
-          add({" AND " + key + " IS NOT NULL", {}});
-        else
-          add({});
-      } else {
-        if (!isNull) add({" AND " + key + (strict ? " < ?" : " <= ?"), {b}});
-        if (!isNull || !strict) add({" AND " + key + " IS NULL", {}});
-      }
+    if (bound->withId) values.push_back(bound->id.at(0));
+    std::vector<KeyLevel> levels;
+    for (size_t level = 0; level < values.size(); ++level) {
+      bool rowid = bound->withId && level + 1 == values.size();
+      levels.push_back({KeySql(rowid ? order_.size() : level),
+                        !rowid && level < order_.size() && order_[level].descending});
     }
+    segments = KeySegments(levels, values, forward, inclusive);
   }
   std::vector<CursorRow> rows;
   for (size_t i = 0; i < segments.size(); ++i) {
@@ -222,7 +216,7 @@ std::vector<CursorRow> KeysetCursor::Walk(bool forward, const KeyBound* bound, b
       auto target = Run(segments[i], extra, forward, skip, 1, density, true);
       skip = 0;
       if (target.empty()) continue;
-      auto full = ByRowid(target.front().rowid);
+      auto full = ById(target.front().id);
       if (!full) continue;
       rows.push_back(std::move(*full));
       if (static_cast<int64_t>(rows.size()) >= limit) return rows;
@@ -239,18 +233,20 @@ std::vector<CursorRow> KeysetCursor::Walk(bool forward, const KeyBound* bound, b
   return rows;
 }
 
-std::optional<CursorRow> KeysetCursor::FirstEqual(const std::vector<SqlValue>& prefix,
-                                                  const SqlFragment* extra) {
+std::optional<CursorRow> KeysetCursor::FirstEqual(const std::vector<SqlValue>& prefix) {
+  const SqlFragment* extra = nullptr;
   SqlFragment conditions;
-  for (size_t p = 0; p < prefix.size(); ++p) {
-    conditions.Append(" AND ");
-    conditions.Append(EqualTo(p, prefix[p]));
-  }
+  for (size_t p = 0; p < prefix.size(); ++p) conditions.Append(KeyEquals(KeySql(p), prefix[p]));
   const Density density = DensityOf(extra);
   if (density == Density::None) return std::nullopt;
   auto rows = Run(conditions, extra, true, 0, 1, density);
   if (rows.empty()) return std::nullopt;
   return std::move(rows.front());
+}
+
+std::optional<CursorRow> KeysetCursor::ById(const std::vector<SqlValue>& id) {
+  if (id.size() != 1 || id[0].kind != SqlValue::Kind::Integer) return std::nullopt;
+  return ByRowid(id[0].integer);
 }
 
 std::optional<CursorRow> KeysetCursor::ByRowid(int64_t rowid) {

@@ -1,6 +1,5 @@
-// KeysetCursor: walks an ordered set of rows (a table or temporary table, an optional
-// condition, an order of key columns with the row id last) by key, never by position, so
-// that opening, seeking and stepping cost index probes whatever the number of rows.
+// KeysetCursor: SQLite's RowCursor. Walks a table or temporary table by key, with the row id
+// as the row identity, steering the planner to the order's index.
 #pragma once
 
 #include <cstdint>
@@ -8,48 +7,40 @@
 #include <string>
 #include <vector>
 
-#include "db/sqlite/criteria_translator.h"
+#include "db/keyset/row_cursor.h"
 #include "db/sqlite/sqlite_connection.h"
-#include "db/sqlite/table_schema.h"
 
 namespace orvo {
 
-struct CursorRow {
-  int64_t rowid = 0;
-  std::vector<SqlValue> keys;    // the order's key values, rowid not included
-  std::vector<SqlValue> values;  // the fields
+// Where a cursor's rows come from: a table (or a temporary table the statement's rows
+// were materialised into, refilled by `fill`), a condition and the fields.
+struct SqliteRowSource {
+  std::string from;   // SQL of the rows' source: a quoted table name
+  SqlFragment where;  // the statement's own condition
+  std::vector<std::string> fieldSql;
+  std::vector<KeyColumn> order;      // the statement's ORDER BY; tables use their Index
+  std::optional<TableSchema> table;  // to find the index that yields an order
+  std::string tempTable;             // set when the rows were materialised
+  SqlFragment fill;                  // the statement that fills the temporary table
 };
 
-// A bound for a walk: the first `values.size()` key columns, plus the row id when
-// `withRowid` (a position on a row). No bound walks from an end.
-struct KeyBound {
-  std::vector<SqlValue> values;
-  bool withRowid = false;
-  int64_t rowid = 0;
-};
-
-class KeysetCursor {
+class KeysetCursor : public RowCursor {
  public:
-  // `from` is SQL (a quoted table name); `fieldSql` the field expressions in field order.
-  KeysetCursor(SqliteConnection& conn, std::string from, SqlFragment baseWhere,
-               std::vector<std::string> fieldSql);
+  // Fills a materialised source's temporary table; drops it when destroyed.
+  KeysetCursor(ConnectionRef conn, SqliteRowSource source);
+  ~KeysetCursor() override;
 
-  // `denseHint` goes after FROM when a condition keeps many rows: " INDEXED BY \"ix\"" for
-  // an index that yields the order, " NOT INDEXED" for row id order, "" when none does.
-  void SetOrder(std::vector<KeyColumn> order, std::string denseHint = "");
+  // After FROM, when a condition keeps many rows, goes " INDEXED BY \"ix\"" for an index
+  // that yields the order, " NOT INDEXED" for row id order, "" when none does.
+  void SetOrder(const std::vector<KeyColumn>& order) override;
   const std::vector<KeyColumn>& Order() const { return order_; }
 
-  // Rows after (forward) or before (backward) the bound in the walk's direction, `inclusive`
-  // taking rows equal to it; the first `skip` are passed over, at most `limit` returned.
   std::vector<CursorRow> Walk(bool forward, const KeyBound* bound, bool inclusive,
-                              const SqlFragment* extra, int64_t skip, int64_t limit);
-  // The first row (in order) whose leading keys equal `prefix`.
-  std::optional<CursorRow> FirstEqual(const std::vector<SqlValue>& prefix,
-                                      const SqlFragment* extra);
-  std::optional<CursorRow> ByRowid(int64_t rowid);
-  int64_t Count();
-
-  static KeyBound BoundOf(const CursorRow& row) { return KeyBound{row.keys, true, row.rowid}; }
+                              const SqlFragment* extra, int64_t skip, int64_t limit) override;
+  std::optional<CursorRow> FirstEqual(const std::vector<SqlValue>& prefix) override;
+  std::optional<CursorRow> ById(const std::vector<SqlValue>& id) override;
+  int64_t Count() override;
+  void Refill() override;
 
   // How many rows a condition keeps, counted up to this many; fewer is "sparse".
   static constexpr int64_t kDenseRows = 256;
@@ -80,9 +71,12 @@ class KeysetCursor {
   std::string OrderBy(bool forward, bool hidden) const;
   std::vector<CursorRow> Run(const SqlFragment& conditions, const SqlFragment* extra, bool forward,
                              int64_t skip, int64_t limit, Density density, bool keysOnly = false);
-  SqlFragment EqualTo(size_t level, const SqlValue& value) const;
 
+  std::optional<CursorRow> ByRowid(int64_t rowid);
+
+  ConnectionRef keep_;
   SqliteConnection& conn_;
+  SqliteRowSource source_;
   std::string from_;
   SqlFragment baseWhere_;
   std::vector<std::string> fieldSql_;

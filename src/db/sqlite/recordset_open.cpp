@@ -1,32 +1,20 @@
-// Building recordset plans: tables, keyset dynasets over plain selects, materialised results.
+// Building SQLite recordsets: tables, keyset dynasets over plain selects, materialised results.
 #include "db/sqlite/recordset_open.h"
 
 #include <sqlite3.h>
 
 #include "base/error.h"
 #include "base/strings.h"
-#include "db/sqlite/db_errors.h"
-#include "db/sqlite/statement_translator.h"
+#include "db/dialect/db_errors.h"
+#include "db/dialect/statement_translator.h"
+#include "db/keyset/recordset_plan.h"
+#include "db/sqlite/keyset_cursor.h"
+#include "db/sqlite/sqlite_back_end.h"
+#include "db/sqlite/sqlite_catalog.h"
 
 namespace orvo {
 
 namespace {
-
-// Criterion names over a table: "nome", "[Nome]", "clientes.nome", "c.nome" (an alias).
-ColumnResolver TableResolver(const TableSchema& schema, std::string alias = "") {
-  return [schema, alias](const std::string& name) -> std::optional<ResolvedColumn> {
-    std::string column = name;
-    auto dot = name.rfind('.');
-    if (dot != std::string::npos) {
-      std::string qualifier = UCase(name.substr(0, dot));
-      if (qualifier != UCase(schema.name) && qualifier != UCase(alias)) return std::nullopt;
-      column = name.substr(dot + 1);
-    }
-    int at = schema.FindColumn(column);
-    if (at < 0) return std::nullopt;
-    return ResolvedColumn{QuoteIdentifier(schema.columns[at].name), schema.columns[at].kind};
-  };
-}
 
 TableSchema RequireTable(SqliteConnection& conn, const std::string& name) {
   auto schema = ReadTableSchema(conn, name);
@@ -37,82 +25,35 @@ TableSchema RequireTable(SqliteConnection& conn, const std::string& name) {
   return std::move(*schema);
 }
 
-void UseWholeTable(RecordsetPlan& plan, const TableSchema& schema) {
-  plan.from = QuoteIdentifier(schema.name);
-  for (const auto& column : schema.columns) {
-    plan.fields.push_back(column);
-    plan.fieldSql.push_back(QuoteIdentifier(column.name));
-  }
-  plan.resolve = TableResolver(schema);
-  plan.orderHint = OrderHint(schema, {});
-  plan.table = schema;
+void UseWholeTable(RecordsetPlan& plan, SqliteRowSource& source, const TableSchema& schema) {
+  KeysetSelect select;
+  UseWholeTable(plan, select, schema);
+  source.from = QuoteIdentifier(schema.name);
+  source.fieldSql = std::move(select.fieldSql);
+  source.table = schema;
 }
 
-std::string StripBrackets(const std::string& name) {
-  std::string trimmed = Trim(name);
-  if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
-    return trimmed.substr(1, trimmed.size() - 2);
-  }
-  return trimmed;
+RecordsetRef Make(const ConnectionRef& conn, RecordsetPlan plan, SqliteRowSource source) {
+  RecordsetEngine engine;
+  engine.cursor = std::make_unique<KeysetCursor>(conn, std::move(source));
+  engine.backEnd = &SqliteBackEnd();
+  engine.locale = conn->Locale();
+  engine.connection = conn;
+  return std::make_shared<KeysetRecordset>(std::move(engine), std::move(plan));
 }
 
 // Keyset plan for a plain select over a rowid table; false when it is not one.
-bool PlanPlainSelect(SqliteConnection& conn, const ParsedStatement& parsed, RecordsetPlan& plan) {
-  const PlainSelect& select = *parsed.plain;
-  auto schema = ReadTableSchema(conn, select.table);
+bool PlanPlainSelect(SqliteConnection& conn, const ParsedStatement& parsed, RecordsetPlan& plan,
+                     SqliteRowSource& source) {
+  auto schema = ReadTableSchema(conn, parsed.plain->table);
   if (!schema || schema->isView || !schema->hasRowid) return false;
-  // The rows are read from the table itself, so an alias only names it in the statement.
-  plan.from = QuoteIdentifier(schema->name);
-  plan.resolve = TableResolver(*schema, select.alias);
-  auto find = [&](const PlainColumn& column) {
-    if (!column.qualifier.empty() && UCase(column.qualifier) != UCase(schema->name) &&
-        UCase(column.qualifier) != UCase(select.alias)) {
-      return -1;
-    }
-    return schema->FindColumn(column.name);
-  };
-  if (select.columns.empty()) {
-    for (const auto& column : schema->columns) {
-      plan.fields.push_back(column);
-      plan.fieldSql.push_back(QuoteIdentifier(column.name));
-    }
-  } else {
-    for (const auto& column : select.columns) {
-      int at = find(column);
-      if (at < 0) return false;
-      plan.fields.push_back(schema->columns[at]);
-      if (!column.alias.empty()) plan.fields.back().name = column.alias;
-      plan.fieldSql.push_back(QuoteIdentifier(schema->columns[at].name));
-    }
-  }
-  std::vector<std::pair<std::string, ResolvedColumn>> aliases;
-  for (size_t i = 0; i < select.columns.size(); ++i) {
-    if (select.columns[i].alias.empty()) continue;
-    aliases.push_back({UCase(select.columns[i].alias), {plan.fieldSql[i], plan.fields[i].kind}});
-  }
-  if (!aliases.empty()) {
-    plan.resolve = [aliases, columns = plan.resolve](const std::string& name) {
-      for (const auto& [alias, column] : aliases) {
-        if (UCase(name) == alias) return std::optional<ResolvedColumn>(column);
-      }
-      return columns(name);
-    };
-  }
-  for (const auto& item : select.order) {
-    int at = find(item);
-    if (at < 0) return false;
-    plan.order.push_back({schema->columns[at].name, item.descending, ""});
-  }
-  plan.orderHint = OrderHint(*schema, plan.order);
-  if (select.whereEnd > select.whereBegin) {
-    try {
-      plan.where = TranslateCondition(parsed.tokens, select.whereBegin, select.whereEnd,
-                                      plan.resolve, conn.Locale(), "statement", parsed.source);
-    } catch (const Error&) {
-      return false;  // something the criterion grammar lacks: let SQLite judge it whole
-    }
-  }
-  plan.table = std::move(*schema);
+  KeysetSelect select;
+  if (!PlanPlainSelect(parsed, *schema, conn.Locale(), SqliteBackEnd(), plan, select)) return false;
+  source.from = QuoteIdentifier(schema->name);
+  source.fieldSql = std::move(select.fieldSql);
+  source.order = std::move(select.order);
+  source.where = std::move(select.where);
+  source.table = std::move(*schema);
   return true;
 }
 
@@ -129,13 +70,15 @@ ColumnResolver FromTableResolver(SqliteConnection& conn, const ParsedStatement& 
   return {};
 }
 
-void PlanMaterialised(SqliteConnection& conn, const ParsedStatement& parsed, RecordsetPlan& plan) {
-  plan.fill = TranslateStatement(parsed, FromTableResolver(conn, parsed), conn.Locale());
-  plan.tempTable = conn.NewTempName();
-  std::string create = "CREATE TEMP TABLE " + QuoteIdentifier(plan.tempTable) + " (";
+void PlanMaterialised(SqliteConnection& conn, const ParsedStatement& parsed, RecordsetPlan& plan,
+                      SqliteRowSource& source) {
+  source.fill =
+      TranslateStatement(parsed, FromTableResolver(conn, parsed), conn.Locale(), SqliteBackEnd());
+  source.tempTable = conn.NewTempName();
+  std::string create = "CREATE TEMP TABLE " + QuoteIdentifier(source.tempTable) + " (";
   {
-    SqlQuery probe(conn, plan.fill.sql);
-    probe.Bind(plan.fill.params);
+    SqlQuery probe(conn, source.fill.sql);
+    probe.Bind(source.fill.params);
     bool stepped = false, hasRow = false;
     for (int i = 0; i < probe.ColumnCount(); ++i) {
       ColumnInfo info = ColumnFromDeclType(probe.ColumnName(i), probe.ColumnDeclType(i));
@@ -153,12 +96,11 @@ void PlanMaterialised(SqliteConnection& conn, const ParsedStatement& parsed, Rec
       std::string sqlName = "c" + std::to_string(i);
       create += (i ? ", " : "") + sqlName + " " + probe.ColumnDeclType(i);
       plan.fields.push_back(std::move(info));
-      plan.fieldSql.push_back(sqlName);
+      source.fieldSql.push_back(sqlName);
     }
   }
   conn.Exec(create + ")");
-  plan.from = "temp." + QuoteIdentifier(plan.tempTable);
-  plan.orderHint = " NOT INDEXED";
+  source.from = "temp." + QuoteIdentifier(source.tempTable);
   std::vector<ColumnInfo> fields = plan.fields;
   plan.resolve = [fields](const std::string& name) -> std::optional<ResolvedColumn> {
     std::string upper =
@@ -181,10 +123,11 @@ RecordsetRef OpenTableRecordset(const ConnectionRef& conn, const std::string& na
                "`" + schema.name + "` cannot be opened as a table recordset; open it as a dynaset");
   }
   RecordsetPlan plan;
+  SqliteRowSource source;
   plan.flavour = RecordsetFlavour::Table;
   plan.name = schema.name;
-  UseWholeTable(plan, schema);
-  auto recordset = std::make_shared<SqliteRecordset>(conn, std::move(plan));
+  UseWholeTable(plan, source, schema);
+  auto recordset = Make(conn, std::move(plan), std::move(source));
   if (!Trim(index).empty()) {
     recordset->SetIndex(index);
     recordset->MoveFirst();
@@ -195,6 +138,7 @@ RecordsetRef OpenTableRecordset(const ConnectionRef& conn, const std::string& na
 RecordsetRef OpenStatementRecordset(const ConnectionRef& conn, const std::string& text,
                                     RecordsetFlavour flavour) {
   RecordsetPlan plan;
+  SqliteRowSource source;
   plan.flavour = flavour;
   plan.name = text;
   std::string trimmed = Trim(text);
@@ -207,29 +151,28 @@ RecordsetRef OpenStatementRecordset(const ConnectionRef& conn, const std::string
   } else if (!tokens[0].IsWord("SELECT")) {
     TableSchema schema = RequireTable(*conn, StripBrackets(trimmed));
     if (schema.isView || !schema.hasRowid) {
-      PlanMaterialised(*conn, ParseStatement("SELECT * FROM [" + schema.name + "]"), plan);
-      return std::make_shared<SqliteRecordset>(conn, std::move(plan));
+      PlanMaterialised(*conn, ParseStatement("SELECT * FROM [" + schema.name + "]"), plan, source);
+      return Make(conn, std::move(plan), std::move(source));
     }
-    UseWholeTable(plan, schema);
-    return std::make_shared<SqliteRecordset>(conn, std::move(plan));
+    UseWholeTable(plan, source, schema);
+    plan.table.reset();  // a dynaset has no indexes of its own
+    return Make(conn, std::move(plan), std::move(source));
   }
   ParsedStatement parsed = ParseStatement(trimmed);
   RecordsetPlan keyset = plan;
-  if (parsed.plain && PlanPlainSelect(*conn, parsed, keyset)) {
-    keyset.table.reset();  // a dynaset has no indexes of its own
-    auto recordset = std::make_shared<SqliteRecordset>(conn, std::move(keyset));
-    return recordset;
+  SqliteRowSource keysetSource;
+  if (parsed.plain && PlanPlainSelect(*conn, parsed, keyset, keysetSource)) {
+    return Make(conn, std::move(keyset), std::move(keysetSource));
   }
   try {
-    PlanMaterialised(*conn, parsed, plan);
+    PlanMaterialised(*conn, parsed, plan, source);
   } catch (const Error& e) {
     if (e.Number() != dberr::kEngineError) throw;
     RaiseError(dberr::kSyntaxInStatement, "statement `" + text + "` cannot be run: " + e.Message());
   }
-  std::string temp = plan.tempTable;
+  std::string temp = source.tempTable;
   try {
-    auto recordset = std::make_shared<SqliteRecordset>(conn, std::move(plan));
-    return recordset;
+    return Make(conn, std::move(plan), std::move(source));
   } catch (...) {
     conn->Exec("DROP TABLE IF EXISTS temp." + QuoteIdentifier(temp));
     throw;

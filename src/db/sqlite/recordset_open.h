@@ -1,10 +1,10 @@
-// The open functions: turn a table name or a statement into the plan a SqliteRecordset walks.
+// SQLite's open functions: turn a table name or a statement into a keyset recordset.
 #pragma once
 
 #include <string>
 
+#include "db/keyset/keyset_recordset.h"
 #include "db/sqlite/sqlite_connection.h"
-#include "db/sqlite/sqlite_recordset.h"
 
 namespace orvo {
 

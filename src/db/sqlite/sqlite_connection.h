@@ -9,29 +9,12 @@
 #include <vector>
 
 #include "base/locale_settings.h"
+#include "db/dialect/sql_value.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace orvo {
-
-// A value bound to a statement parameter. Text is Latin-1 here and UTF-8 in the database.
-struct SqlValue {
-  enum class Kind { Null, Integer, Real, Text } kind = Kind::Null;
-  int64_t integer = 0;
-  double real = 0;
-  std::string text;
-
-  static SqlValue Int(int64_t v) { return {Kind::Integer, v, 0, {}}; }
-  static SqlValue Real(double v) { return {Kind::Real, 0, v, {}}; }
-  static SqlValue Text(std::string v) { return {Kind::Text, 0, 0, std::move(v)}; }
-  bool operator==(const SqlValue&) const = default;
-};
-
-std::string Latin1ToUtf8(const std::string& s);
-// Bytes that are not valid UTF-8 are taken as Latin-1 as they are; characters above 255
-// become '?'.
-std::string Utf8ToLatin1(const char* s, int length);
 
 class SqliteConnection;
 

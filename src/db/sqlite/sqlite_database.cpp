@@ -41,5 +41,8 @@ const std::string& SqliteDatabase::Path() const {
 const LocaleSettings& SqliteDatabase::Locale() const {
   return conn_->Locale();
 }
+std::string SqliteDatabase::Describe() const {
+  return "database `" + conn_->Path() + "`";
+}
 
 }  // namespace orvo

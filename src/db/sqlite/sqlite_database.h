@@ -1,19 +1,11 @@
-// SqliteDatabase: the public face of the database engine. Opens an SQLite file (or
-// ":memory:"), runs raw SQLite statements, and opens recordsets in the three flavours the
-// lookup features use:
-//   OpenTable       table recordset (Type 1): Index, Seek, NoMatch;
-//   OpenDynaset     dynaset (Type 2) from a statement or table name: FindFirst.., NoMatch;
-//   OpenNoMatchless the flavour without NoMatch: Find(criterion, skip, direction).
-// Statements and criteria are read in the control's dialect ([names], 'literals', LIKE
-// with *, CDate('..') under the locale, #..# dates, SELECT TOP n) and run with bound
-// values only. Errors are orvo::Error with the numbers of db_errors.h.
+// SqliteDatabase: the Database of an SQLite file (or ":memory:"), for the forms of one desk.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "base/locale_settings.h"
-#include "lookup/recordset.h"
+#include "db/keyset/database.h"
 
 namespace orvo {
 
@@ -25,7 +17,7 @@ struct DatabaseOptions {
   int busyTimeoutMs = 5000;  // how long to wait for another user's lock before raising 3218
 };
 
-class SqliteDatabase {
+class SqliteDatabase : public Database {
  public:
   // Raises 3024 for a missing file (unless create), 3343 for a file that is no database,
   // 3051 when it cannot be opened, 3218 when it stays locked.
@@ -33,23 +25,20 @@ class SqliteDatabase {
                                               LocaleSettings locale = LocaleSettings::PtBR(),
                                               DatabaseOptions options = {});
 
-  // One or more raw SQLite statements (no dialect translation, no parameters).
-  void Exec(const std::string& sql);
-  // Rows changed by the last Exec statement.
-  int64_t Changes() const;
+  void Exec(const std::string& sql) override;
+  int64_t Changes() const override;
 
-  RecordsetRef OpenTable(const std::string& name, const std::string& index = "");
-  RecordsetRef OpenDynaset(const std::string& statementOrTable);
-  RecordsetRef OpenNoMatchless(const std::string& statementOrTable);
+  RecordsetRef OpenTable(const std::string& name, const std::string& index = "") override;
+  RecordsetRef OpenDynaset(const std::string& statementOrTable) override;
+  RecordsetRef OpenNoMatchless(const std::string& statementOrTable) override;
 
   const std::string& Path() const;
-  const LocaleSettings& Locale() const;
+  const LocaleSettings& Locale() const override;
+  std::string Describe() const override;
 
  private:
   explicit SqliteDatabase(std::shared_ptr<SqliteConnection> conn) : conn_(std::move(conn)) {}
   std::shared_ptr<SqliteConnection> conn_;
 };
-
-using DatabaseRef = std::shared_ptr<SqliteDatabase>;
 
 }  // namespace orvo

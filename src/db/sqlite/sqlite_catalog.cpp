@@ -1,5 +1,5 @@
-// Reads a table's columns, collations and indexes through the catalogue pragmas.
-#include "db/sqlite/table_schema.h"
+// Reads a table's columns, collations and indexes through SQLite's catalogue pragmas.
+#include "db/sqlite/sqlite_catalog.h"
 
 #include <sqlite3.h>
 
@@ -7,74 +7,19 @@
 
 namespace orvo {
 
-std::string QuoteIdentifier(const std::string& name) {
-  std::string out = "\"";
-  for (char c : name) {
-    out += c;
-    if (c == '"') out += '"';
-  }
-  return out + "\"";
-}
-
-std::string IndexSchema::FieldsText() const {
-  std::string text;
-  for (const auto& column : columns) {
-    if (!text.empty()) text += ';';
-    text += (column.descending ? "-" : "+") + column.name;
-  }
-  return text;
-}
-
-int TableSchema::FindColumn(const std::string& wanted) const {
-  std::string upper = UCase(wanted);
-  for (size_t i = 0; i < columns.size(); ++i) {
-    if (UCase(columns[i].name) == upper) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-const IndexSchema* TableSchema::FindIndex(const std::string& wanted) const {
-  std::string upper = UCase(wanted);
-  for (const auto& index : indexes) {
-    if (UCase(index.name) == upper ||
-        (!index.sqliteName.empty() && UCase(index.sqliteName) == upper)) {
-      return &index;
-    }
-  }
-  return nullptr;
-}
-
-const IndexSchema* TableSchema::IndexForOrder(const std::vector<KeyColumn>& order) const {
-  for (const auto& index : indexes) {
-    if (index.sqliteName.empty() || index.partial || !index.usable ||
-        index.columns.size() < order.size() || order.empty()) {
-      continue;
-    }
-    bool matches = true;
-    const bool flipped = index.columns[0].descending != order[0].descending;
-    for (size_t i = 0; i < order.size() && matches; ++i) {
-      const KeyColumn& a = index.columns[i];
-      matches = UCase(a.name) == UCase(order[i].name) && a.collation == order[i].collation &&
-                (a.descending != order[i].descending) == flipped;
-    }
-    if (matches) return &index;
-  }
-  return nullptr;
-}
-
 std::string OrderHint(const TableSchema& schema, const std::vector<KeyColumn>& order) {
   if (order.empty()) return " NOT INDEXED";
   if (order.size() == 1) {
     // The integer primary key is the row id: its order is the table's own.
     for (const auto& index : schema.indexes) {
-      if (index.primary && index.sqliteName.empty() &&
+      if (index.primary && index.engineName.empty() &&
           UCase(index.columns[0].name) == UCase(order[0].name) && !order[0].descending) {
         return " NOT INDEXED";
       }
     }
   }
   const IndexSchema* index = schema.IndexForOrder(order);
-  return index ? " INDEXED BY " + QuoteIdentifier(index->sqliteName) : "";
+  return index ? " INDEXED BY " + QuoteIdentifier(index->engineName) : "";
 }
 
 namespace {
@@ -150,7 +95,7 @@ std::optional<TableSchema> ReadTableSchema(SqliteConnection& conn, const std::st
   for (const auto& [indexName, origin, partial] : list) {
     IndexSchema index;
     index.partial = partial;
-    index.sqliteName = indexName;
+    index.engineName = indexName;
     index.primary = origin == "pk";
     index.name = index.primary ? "PrimaryKey" : indexName;
     index.unique = origin != "c";

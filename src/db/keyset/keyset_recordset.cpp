@@ -1,33 +1,33 @@
-// SqliteRecordset: position state, moves, seeks, finds and fields over a KeysetCursor.
-#include "db/sqlite/sqlite_recordset.h"
+// KeysetRecordset: position state, moves, seeks, finds and fields over a RowCursor.
+#include "db/keyset/keyset_recordset.h"
 
 #include <cmath>
 
 #include "base/error.h"
 #include "base/strings.h"
-#include "db/sqlite/db_errors.h"
+#include "db/dialect/db_errors.h"
 
 namespace orvo {
 
 // ---- fields ----
 
-std::string SqliteField::Name() const {
+std::string KeysetField::Name() const {
   owner_.CheckOpen();
   return owner_.plan_.fields[column_].name;
 }
 
-int16_t SqliteField::Type() const {
+int16_t KeysetField::Type() const {
   owner_.CheckOpen();
   ColumnKind kind = owner_.plan_.fields[column_].kind;
   return owner_.Flavour() == RecordsetFlavour::NoMatchless ? FindFamilyType(kind)
                                                            : SeekFamilyType(kind);
 }
 
-Variant SqliteField::Value() const {
+Variant KeysetField::Value() const {
   return owner_.CurrentValue(column_);
 }
 
-int32_t SqliteField::Size() const {
+int32_t KeysetField::Size() const {
   owner_.CheckOpen();
   if (owner_.Flavour() == RecordsetFlavour::NoMatchless) {
     RaiseError(dberr::kNotSupported, "field `" + Name() + "` has no Size here; read DefinedSize");
@@ -35,7 +35,7 @@ int32_t SqliteField::Size() const {
   return owner_.plan_.fields[column_].size;
 }
 
-int32_t SqliteField::DefinedSize() const {
+int32_t KeysetField::DefinedSize() const {
   owner_.CheckOpen();
   if (owner_.Flavour() != RecordsetFlavour::NoMatchless) {
     RaiseError(dberr::kNotSupported, "field `" + Name() + "` has no DefinedSize here; read Size");
@@ -46,61 +46,49 @@ int32_t SqliteField::DefinedSize() const {
 
 // ---- lifetime ----
 
-SqliteRecordset::SqliteRecordset(ConnectionRef conn, RecordsetPlan plan)
-    : conn_(std::move(conn)), plan_(std::move(plan)) {
-  if (!plan_.tempTable.empty()) Materialise();
-  cursor_ = std::make_unique<KeysetCursor>(*conn_, plan_.from, plan_.where, plan_.fieldSql);
-  cursor_->SetOrder(plan_.order, plan_.orderHint);
+KeysetRecordset::KeysetRecordset(RecordsetEngine engine, RecordsetPlan plan)
+    : engine_(std::move(engine)), plan_(std::move(plan)), cursor_(engine_.cursor.get()) {
   for (size_t i = 0; i < plan_.fields.size(); ++i) {
-    fieldObjects_.push_back(std::make_unique<SqliteField>(*this, i));
+    fieldObjects_.push_back(std::make_unique<KeysetField>(*this, i));
   }
   if (plan_.table) {
     for (const auto& index : plan_.table->indexes) {
-      indexObjects_.push_back(std::make_unique<SqliteIndexInfo>(index));
+      indexObjects_.push_back(std::make_unique<KeysetIndexInfo>(index));
     }
   }
   MoveFirst();
 }
 
-SqliteRecordset::~SqliteRecordset() {
+KeysetRecordset::~KeysetRecordset() {
   try {
     Close();
   } catch (const Error&) {
-    // A connection that can no longer drop the temporary table drops it when it closes.
+    // A connection that can no longer drop a temporary table drops it when it closes.
   }
 }
 
-void SqliteRecordset::Materialise() {
-  conn_->Exec("DELETE FROM temp." + QuoteIdentifier(plan_.tempTable));
-  SqlQuery fill(*conn_,
-                "INSERT INTO temp." + QuoteIdentifier(plan_.tempTable) + " " + plan_.fill.sql);
-  fill.Bind(plan_.fill.params);
-  fill.Step();
-}
-
-void SqliteRecordset::Close() {
+void KeysetRecordset::Close() {
   if (closed_) return;
   closed_ = true;
   row_.reset();
-  cursor_.reset();
-  if (!plan_.tempTable.empty())
-    conn_->Exec("DROP TABLE IF EXISTS temp." + QuoteIdentifier(plan_.tempTable));
+  cursor_ = nullptr;
+  engine_.cursor.reset();
 }
 
-void SqliteRecordset::CheckOpen() const {
+void KeysetRecordset::CheckOpen() const {
   if (closed_) RaiseError(dberr::kObjectClosed, "recordset `" + plan_.name + "` is closed");
 }
 
-void SqliteRecordset::Unsupported(const char* operation) const {
+void KeysetRecordset::Unsupported(const char* operation) const {
   RaiseError(dberr::kNotSupported, std::string("this recordset does not support ") + operation);
 }
 
-void SqliteRecordset::RequireSeekFamily(const char* operation) const {
+void KeysetRecordset::RequireSeekFamily(const char* operation) const {
   CheckOpen();
   if (plan_.flavour == RecordsetFlavour::NoMatchless) Unsupported(operation);
 }
 
-void SqliteRecordset::RequireTable(const char* operation) const {
+void KeysetRecordset::RequireTable(const char* operation) const {
   RequireSeekFamily(operation);
   if (plan_.flavour != RecordsetFlavour::Table) {
     RaiseError(dberr::kWrongFamily, std::string(operation) + " is only for table recordsets (`" +
@@ -110,51 +98,64 @@ void SqliteRecordset::RequireTable(const char* operation) const {
 
 // ---- position ----
 
-void SqliteRecordset::SetRow(CursorRow row) {
+void KeysetRecordset::SetRow(CursorRow row) {
   row_ = std::move(row);
   bof_ = eof_ = false;
 }
 
-void SqliteRecordset::Land(std::optional<CursorRow> row) {
+void KeysetRecordset::Land(std::optional<CursorRow> row) {
   if (row) SetRow(std::move(*row));
 }
 
-std::optional<CursorRow> SqliteRecordset::First(bool forward, const SqlFragment* extra) {
+std::optional<CursorRow> KeysetRecordset::First(bool forward, const SqlFragment* extra) {
   auto rows = cursor_->Walk(forward, nullptr, false, extra, 0, 1);
   if (rows.empty()) return std::nullopt;
   return std::move(rows.front());
 }
 
-std::optional<CursorRow> SqliteRecordset::Step(bool forward, const KeyBound& from, bool inclusive,
+std::optional<CursorRow> KeysetRecordset::Step(bool forward, const KeyBound& from, bool inclusive,
                                                const SqlFragment* extra, int64_t skip) {
   auto rows = cursor_->Walk(forward, &from, inclusive, extra, skip, 1);
   if (rows.empty()) return std::nullopt;
   return std::move(rows.front());
 }
 
-int32_t SqliteRecordset::RecordCount() {
+int32_t KeysetRecordset::RecordCount() {
   CheckOpen();
   int64_t count = cursor_->Count();
   return count > INT32_MAX ? INT32_MAX : static_cast<int32_t>(count);
 }
 
-bool SqliteRecordset::BOF() {
+bool KeysetRecordset::BOF() {
   CheckOpen();
   return bof_;
 }
 
-bool SqliteRecordset::EOF_() {
+bool KeysetRecordset::EOF_() {
   CheckOpen();
   return eof_;
 }
 
-Variant SqliteRecordset::BookMark() {
-  CheckOpen();
-  if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record to take a bookmark of");
-  return Variant(static_cast<double>(row_->rowid));
+Variant KeysetRecordset::BookmarkOf(const std::vector<SqlValue>& id) {
+  if (engine_.integerIds) return Variant(static_cast<double>(id.at(0).integer));
+  std::string encoded;
+  for (const SqlValue& part : id) {
+    encoded += std::to_string(static_cast<int>(part.kind)) + ':' + std::to_string(part.integer) +
+               ':' + std::to_string(part.real) + ':' + std::to_string(part.text.size()) + ':' +
+               part.text;
+  }
+  auto [at, added] = idNumbers_.emplace(std::move(encoded), numberedIds_.size() + 1);
+  if (added) numberedIds_.push_back(id);
+  return Variant(static_cast<double>(at->second));
 }
 
-void SqliteRecordset::SetBookMark(const Variant& bookmark) {
+Variant KeysetRecordset::BookMark() {
+  CheckOpen();
+  if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record to take a bookmark of");
+  return BookmarkOf(row_->id);
+}
+
+void KeysetRecordset::SetBookMark(const Variant& bookmark) {
   CheckOpen();
   if (!bookmark.IsNumber()) {
     RaiseError(dberr::kInvalidBookmark, "not a valid bookmark for recordset `" + plan_.name + "`");
@@ -163,7 +164,13 @@ void SqliteRecordset::SetBookMark(const Variant& bookmark) {
                   : bookmark.Type() == VarType::Integer ? bookmark.AsInteger()
                   : bookmark.Type() == VarType::Single  ? bookmark.AsSingle()
                                                         : bookmark.AsDouble();
-  auto row = cursor_->ByRowid(static_cast<int64_t>(std::llround(number)));
+  const int64_t whole = static_cast<int64_t>(std::llround(number));
+  std::optional<CursorRow> row;
+  if (engine_.integerIds) {
+    row = cursor_->ById({SqlValue::Int(whole)});
+  } else if (whole >= 1 && static_cast<size_t>(whole) <= numberedIds_.size()) {
+    row = cursor_->ById(numberedIds_[whole - 1]);
+  }
   if (!row) {
     RaiseError(dberr::kInvalidBookmark,
                "bookmark names no record of `" + plan_.name + "` (it may have been deleted)");
@@ -171,50 +178,50 @@ void SqliteRecordset::SetBookMark(const Variant& bookmark) {
   SetRow(std::move(*row));
 }
 
-void SqliteRecordset::MoveFirst() {
+void KeysetRecordset::MoveFirst() {
   CheckOpen();
   row_.reset();
   bof_ = eof_ = true;
   Land(First(true, nullptr));
 }
 
-void SqliteRecordset::MoveLast() {
+void KeysetRecordset::MoveLast() {
   CheckOpen();
   row_.reset();
   bof_ = eof_ = true;
   Land(First(false, nullptr));
 }
 
-void SqliteRecordset::MoveNext() {
+void KeysetRecordset::MoveNext() {
   CheckOpen();
   if (eof_) RaiseError(dberr::kNoCurrentRecord, "no current record: already past the last record");
   auto next =
-      row_ ? Step(true, KeysetCursor::BoundOf(*row_), false, nullptr, 0) : First(true, nullptr);
+      row_ ? Step(true, RowCursor::BoundOf(*row_), false, nullptr, 0) : First(true, nullptr);
   row_.reset();
   bof_ = false;
   eof_ = true;
   Land(std::move(next));
 }
 
-void SqliteRecordset::MovePrevious() {
+void KeysetRecordset::MovePrevious() {
   CheckOpen();
   if (bof_)
     RaiseError(dberr::kNoCurrentRecord, "no current record: already before the first record");
   auto previous =
-      row_ ? Step(false, KeysetCursor::BoundOf(*row_), false, nullptr, 0) : First(false, nullptr);
+      row_ ? Step(false, RowCursor::BoundOf(*row_), false, nullptr, 0) : First(false, nullptr);
   row_.reset();
   eof_ = false;
   bof_ = true;
   Land(std::move(previous));
 }
 
-void SqliteRecordset::Move(int32_t rows, const Variant& startBookmark) {
+void KeysetRecordset::Move(int32_t rows, const Variant& startBookmark) {
   CheckOpen();
   if (!startBookmark.IsEmpty() && !startBookmark.IsNull()) SetBookMark(startBookmark);
   if (rows == 0) {
     // Move 0 reads the current record again, with other users' changes.
     if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record to move from");
-    auto fresh = cursor_->ByRowid(row_->rowid);
+    auto fresh = cursor_->ById(row_->id);
     if (!fresh) {
       RaiseError(dberr::kNoCurrentRecord, "no current record: it was deleted by another user");
     }
@@ -226,7 +233,7 @@ void SqliteRecordset::Move(int32_t rows, const Variant& startBookmark) {
   const int64_t distance = std::llabs(static_cast<int64_t>(rows));
   std::optional<CursorRow> target;
   if (row_) {
-    target = Step(forward, KeysetCursor::BoundOf(*row_), false, nullptr, distance - 1);
+    target = Step(forward, RowCursor::BoundOf(*row_), false, nullptr, distance - 1);
   } else if ((forward && bof_ && !eof_) || (!forward && eof_ && !bof_)) {
     auto found = cursor_->Walk(forward, nullptr, false, nullptr, distance - 1, 1);
     if (!found.empty()) target = std::move(found.front());
@@ -239,7 +246,7 @@ void SqliteRecordset::Move(int32_t rows, const Variant& startBookmark) {
   Land(std::move(target));
 }
 
-Variant SqliteRecordset::CurrentValue(size_t column) {
+Variant KeysetRecordset::CurrentValue(size_t column) {
   CheckOpen();
   if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record");
   return ToVariant(row_->values[column], plan_.fields[column].kind);
@@ -247,12 +254,12 @@ Variant SqliteRecordset::CurrentValue(size_t column) {
 
 // ---- fields ----
 
-int16_t SqliteRecordset::FieldCount() {
+int16_t KeysetRecordset::FieldCount() {
   CheckOpen();
   return static_cast<int16_t>(fieldObjects_.size());
 }
 
-Field& SqliteRecordset::Fields(int16_t index) {
+Field& KeysetRecordset::Fields(int16_t index) {
   CheckOpen();
   if (index < 0 || static_cast<size_t>(index) >= fieldObjects_.size()) {
     RaiseError(dberr::kItemNotFound, "field " + std::to_string(index) + " is out of range (" +
@@ -261,7 +268,7 @@ Field& SqliteRecordset::Fields(int16_t index) {
   return *fieldObjects_[index];
 }
 
-Field& SqliteRecordset::Fields(const std::string& name) {
+Field& KeysetRecordset::Fields(const std::string& name) {
   CheckOpen();
   std::string upper = UCase(RemoveChars(name, "[]", true));
   for (size_t i = 0; i < plan_.fields.size(); ++i) {
@@ -272,23 +279,23 @@ Field& SqliteRecordset::Fields(const std::string& name) {
 
 // ---- table operations ----
 
-int16_t SqliteRecordset::Type() {
+int16_t KeysetRecordset::Type() {
   CheckOpen();
   return static_cast<int16_t>(plan_.flavour == RecordsetFlavour::Table ? RecordsetType::Table
                                                                        : RecordsetType::Dynaset);
 }
 
-bool SqliteRecordset::NoMatch() {
+bool KeysetRecordset::NoMatch() {
   RequireSeekFamily("NoMatch");
   return noMatch_;
 }
 
-std::string SqliteRecordset::Index() {
+std::string KeysetRecordset::Index() {
   RequireTable("Index");
   return index_;
 }
 
-void SqliteRecordset::SetIndex(const std::string& name) {
+void KeysetRecordset::SetIndex(const std::string& name) {
   RequireTable("Index");
   const IndexSchema* index = nullptr;
   if (!Trim(name).empty()) {
@@ -305,9 +312,9 @@ void SqliteRecordset::SetIndex(const std::string& name) {
   currentIndex_ = index;
   index_ = index ? index->name : "";
   std::vector<KeyColumn> order = index ? index->columns : std::vector<KeyColumn>{};
-  cursor_->SetOrder(order, OrderHint(*plan_.table, order));
+  cursor_->SetOrder(order);
   std::optional<CursorRow> again;
-  if (row_) again = cursor_->ByRowid(row_->rowid);
+  if (row_) again = cursor_->ById(row_->id);
   if (again) {
     SetRow(std::move(*again));
   } else {
@@ -315,12 +322,12 @@ void SqliteRecordset::SetIndex(const std::string& name) {
   }
 }
 
-int16_t SqliteRecordset::IndexCount() {
+int16_t KeysetRecordset::IndexCount() {
   RequireTable("Indexes");
   return static_cast<int16_t>(indexObjects_.size());
 }
 
-IndexInfo& SqliteRecordset::Indexes(int16_t index) {
+IndexInfo& KeysetRecordset::Indexes(int16_t index) {
   RequireTable("Indexes");
   if (index < 0 || static_cast<size_t>(index) >= indexObjects_.size()) {
     RaiseError(dberr::kItemNotFound, "index " + std::to_string(index) + " is out of range (" +
@@ -329,7 +336,7 @@ IndexInfo& SqliteRecordset::Indexes(int16_t index) {
   return *indexObjects_[index];
 }
 
-void SqliteRecordset::Seek(const std::string& comparison, const std::vector<Variant>& keys) {
+void KeysetRecordset::Seek(const std::string& comparison, const std::vector<Variant>& keys) {
   RequireTable("Seek");
   if (!currentIndex_) {
     RaiseError(dberr::kNoCurrentIndex, "Seek on `" + plan_.name + "` needs a current Index");
@@ -349,7 +356,7 @@ void SqliteRecordset::Seek(const std::string& comparison, const std::vector<Vari
   for (size_t i = 0; i < keys.size(); ++i) {
     int at = plan_.table->FindColumn(columns[i].name);
     ColumnKind kind = at >= 0 ? plan_.table->columns[at].kind : ColumnKind::Long;
-    SqlValue value = ToSqlValue(keys[i], kind, conn_->Locale());
+    SqlValue value = ToSqlValue(keys[i], kind, engine_.locale);
     // A trailing NUL only guards a trailing blank against trimming; blanks count here.
     while (value.kind == SqlValue::Kind::Text && !value.text.empty() && value.text.back() == '\0') {
       value.text.pop_back();
@@ -358,7 +365,7 @@ void SqliteRecordset::Seek(const std::string& comparison, const std::vector<Vari
   }
   std::optional<CursorRow> found;
   if (op == "=") {
-    found = cursor_->FirstEqual(bound.values, nullptr);
+    found = cursor_->FirstEqual(bound.values);
   } else {
     bool forward = op[0] == '>';
     auto rows = cursor_->Walk(forward, &bound, op.size() == 2, nullptr, 0, 1);
@@ -370,11 +377,11 @@ void SqliteRecordset::Seek(const std::string& comparison, const std::vector<Vari
 
 // ---- finds ----
 
-SqlFragment SqliteRecordset::Criterion(const std::string& criterion) const {
-  return TranslateCriterion(criterion, plan_.resolve, conn_->Locale());
+SqlFragment KeysetRecordset::Criterion(const std::string& criterion) const {
+  return TranslateCriterion(criterion, plan_.resolve, engine_.locale, *engine_.backEnd);
 }
 
-void SqliteRecordset::FindWith(FindKind kind, const std::string& criterion) {
+void KeysetRecordset::FindWith(FindKind kind, const std::string& criterion) {
   RequireSeekFamily("FindFirst/FindLast/FindNext/FindPrevious");
   SqlFragment condition = Criterion(criterion);
   std::optional<CursorRow> found;
@@ -388,13 +395,13 @@ void SqliteRecordset::FindWith(FindKind kind, const std::string& criterion) {
         break;
       case FindKind::Next:
         if (row_)
-          found = Step(true, KeysetCursor::BoundOf(*row_), false, &condition, 0);
+          found = Step(true, RowCursor::BoundOf(*row_), false, &condition, 0);
         else if (bof_)
           found = First(true, &condition);
         break;
       case FindKind::Previous:
         if (row_)
-          found = Step(false, KeysetCursor::BoundOf(*row_), false, &condition, 0);
+          found = Step(false, RowCursor::BoundOf(*row_), false, &condition, 0);
         else if (eof_)
           found = First(false, &condition);
         break;
@@ -408,20 +415,20 @@ void SqliteRecordset::FindWith(FindKind kind, const std::string& criterion) {
   Land(std::move(found));
 }
 
-void SqliteRecordset::FindFirst(const std::string& c) {
+void KeysetRecordset::FindFirst(const std::string& c) {
   FindWith(FindKind::First, c);
 }
-void SqliteRecordset::FindLast(const std::string& c) {
+void KeysetRecordset::FindLast(const std::string& c) {
   FindWith(FindKind::Last, c);
 }
-void SqliteRecordset::FindNext(const std::string& c) {
+void KeysetRecordset::FindNext(const std::string& c) {
   FindWith(FindKind::Next, c);
 }
-void SqliteRecordset::FindPrevious(const std::string& c) {
+void KeysetRecordset::FindPrevious(const std::string& c) {
   FindWith(FindKind::Previous, c);
 }
 
-void SqliteRecordset::Find(const std::string& criterion, int32_t skip, int32_t direction) {
+void KeysetRecordset::Find(const std::string& criterion, int32_t skip, int32_t direction) {
   CheckOpen();
   if (direction != 1 && direction != -1) {
     RaiseError(dberr::kInvalidArgument, "Find direction must be 1 (forward) or -1 (backward)");
@@ -434,10 +441,10 @@ void SqliteRecordset::Find(const std::string& criterion, int32_t skip, int32_t d
   try {
     std::optional<CursorRow> start = row_;
     if (start && skip > 0)
-      start = Step(forward, KeysetCursor::BoundOf(*start), false, nullptr, skip - 1);
+      start = Step(forward, RowCursor::BoundOf(*start), false, nullptr, skip - 1);
     if (start) {
       // The search includes the record it starts on.
-      found = Step(forward, KeysetCursor::BoundOf(*start), true, &condition, 0);
+      found = Step(forward, RowCursor::BoundOf(*start), true, &condition, 0);
     } else if (!row_ && ((forward && bof_ && !eof_) || (!forward && eof_ && !bof_))) {
       auto rows = cursor_->Walk(forward, nullptr, false, &condition, 0, 1);
       if (!rows.empty()) found = std::move(rows.front());
@@ -455,19 +462,19 @@ void SqliteRecordset::Find(const std::string& criterion, int32_t skip, int32_t d
 
 // ---- the rest ----
 
-std::string SqliteRecordset::Name() {
+std::string KeysetRecordset::Name() {
   CheckOpen();
   return plan_.name;
 }
 
-std::string SqliteRecordset::Source() {
+std::string KeysetRecordset::Source() {
   CheckOpen();
   return plan_.name;
 }
 
-void SqliteRecordset::Requery() {
+void KeysetRecordset::Requery() {
   CheckOpen();
-  if (!plan_.tempTable.empty()) Materialise();
+  cursor_->Refill();
   noMatch_ = false;
   MoveFirst();
 }

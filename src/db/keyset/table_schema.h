@@ -1,12 +1,11 @@
-// TableSchema: a table's columns and indexes as read from the database catalogue.
+// TableSchema: a table's columns and indexes as either engine reads them from its catalogue.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "db/sqlite/column_kind.h"
-#include "db/sqlite/sqlite_connection.h"
+#include "db/dialect/column_kind.h"
 
 namespace orvo {
 
@@ -18,7 +17,7 @@ struct KeyColumn {
 
 struct IndexSchema {
   std::string name;        // as the recordset reports it: "PrimaryKey" for the primary key
-  std::string sqliteName;  // the index's name in the database, "" for the rowid order
+  std::string engineName;  // the index's name in the database, "" for the row id order
   std::vector<KeyColumn> columns;
   bool primary = false;
   bool unique = false;
@@ -30,7 +29,9 @@ struct IndexSchema {
 struct TableSchema {
   std::string name;  // as the catalogue spells it
   bool isView = false;
-  bool hasRowid = true;
+  bool hasRowid = true;  // rows have an identity: SQLite's row id, or a primary key
+  // The columns that identify a row when it is not SQLite's row id: the primary key.
+  std::vector<std::string> rowIdentity;
   std::vector<ColumnInfo> columns;
   std::vector<IndexSchema> indexes;
 
@@ -39,14 +40,5 @@ struct TableSchema {
   // An index whose leading columns give `order` (read forwards or backwards), if any.
   const IndexSchema* IndexForOrder(const std::vector<KeyColumn>& order) const;
 };
-
-// Reads the schema; nullopt when there is no table or view of that name (any case).
-std::optional<TableSchema> ReadTableSchema(SqliteConnection& conn, const std::string& name);
-
-std::string QuoteIdentifier(const std::string& name);
-
-// What to put after FROM to make the planner walk `order` through its index: " INDEXED BY"
-// an index that yields it, " NOT INDEXED" for row id order, "" when no index yields it.
-std::string OrderHint(const TableSchema& schema, const std::vector<KeyColumn>& order);
 
 }  // namespace orvo

@@ -1,10 +1,9 @@
 // Token-level translation of statements and recognition of plain selects.
-#include "db/sqlite/statement_translator.h"
+#include "db/dialect/statement_translator.h"
 
 #include <cstdlib>
 
 #include "base/strings.h"
-#include "db/sqlite/table_schema.h"
 
 namespace orvo {
 
@@ -155,7 +154,7 @@ ParsedStatement ParseStatement(const std::string& source) {
 }
 
 SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnResolver& resolve,
-                               const LocaleSettings& locale) {
+                               const LocaleSettings& locale, const SqlBackEnd& backEnd) {
   const auto& tokens = statement.tokens;
   SqlFragment out;
   auto add = [&](const std::string& text) {
@@ -182,7 +181,7 @@ SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnRes
     }
     switch (t.kind) {
       case TokenKind::Bracketed:
-        add(QuoteIdentifier(t.text));
+        add(backEnd.Name(t.text, true, i > 0 && tokens[i - 1].IsWord("AS")));
         break;
       case TokenKind::Number:
         add(t.text);
@@ -191,19 +190,20 @@ SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnRes
         auto serial = ReadDateLiteral(t.text, true, locale);
         if (!serial)
           RaiseSyntax("statement", statement.source, "has an invalid date `" + t.text + "`");
-        add("?");
         out.params.push_back(SqlValue::Text(SerialToIsoText(*serial)));
+        add(backEnd.Placeholder(out.params.back(), false));
         break;
       }
       case TokenKind::String: {
-        add("?");
         if (i > 0 && tokens[i - 1].IsWord("LIKE")) {
           out.params.push_back(SqlValue::Text(LikePattern(t.text)));
-          add("ESCAPE '\\'");
+          add(backEnd.LikePattern(backEnd.Placeholder(out.params.back(), false)));
         } else if (auto kind = comparedKind(i)) {
           out.params.push_back(ToSqlValue(Variant(t.text), *kind, locale));
+          add(backEnd.Placeholder(out.params.back(), true));
         } else {
           out.params.push_back(SqlValue::Text(t.text));
+          add(backEnd.Placeholder(out.params.back(), false));
         }
         break;
       }
@@ -221,15 +221,17 @@ SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnRes
             RaiseSyntax("statement", statement.source,
                         "has an invalid date `" + tokens[i + 2].text + "`");
           }
-          add("?");
           out.params.push_back(SqlValue::Text(SerialToIsoText(*serial)));
+          add(backEnd.Placeholder(out.params.back(), false));
           i += 3;
         } else if (t.IsWord("TRUE") || t.IsWord("FALSE")) {
-          add(t.IsWord("TRUE") ? "1" : "0");
+          add(backEnd.Boolean(t.IsWord("TRUE")));
         } else if (t.IsWord("DISTINCTROW")) {
           add("DISTINCT");
+        } else if (t.IsWord("LIKE")) {
+          add(backEnd.LikeWord());
         } else {
-          add(t.text);
+          add(backEnd.Name(t.text, false, i > 0 && tokens[i - 1].IsWord("AS")));
         }
         break;
       case TokenKind::End:

@@ -8,7 +8,7 @@
 
 #include "base/locale_settings.h"
 #include "base/variant.h"
-#include "db/sqlite/sqlite_connection.h"
+#include "db/dialect/sql_value.h"
 
 namespace orvo {
 
@@ -33,6 +33,7 @@ struct ColumnInfo {
   ColumnKind kind = ColumnKind::Memo;
   int32_t size = 0;       // characters for text, bytes for the others
   std::string collation;  // "" for the column's default
+  bool notNull = false;   // the column holds no NULL (read where the engine tells)
 };
 
 // "VARCHAR(40)" -> Text/40, "TEXT" -> Memo, "DATE"/"DATETIME" -> Date, "INTEGER" -> Long,

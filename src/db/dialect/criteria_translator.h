@@ -1,5 +1,5 @@
-// Translates a criterion in the control's dialect ([Nome] LIKE 'SIL*' And Num >= 3) into an
-// SQLite condition whose every literal is a bound parameter.
+// Translates a criterion in the control's dialect ([Nome] LIKE 'SIL*' And Num >= 3) into a
+// condition for one engine (through its SqlBackEnd) whose every literal is a bound parameter.
 #pragma once
 
 #include <functional>
@@ -8,23 +8,12 @@
 #include <vector>
 
 #include "base/locale_settings.h"
-#include "db/sqlite/column_kind.h"
-#include "db/sqlite/criteria_lexer.h"
-#include "db/sqlite/sqlite_connection.h"
+#include "db/dialect/column_kind.h"
+#include "db/dialect/criteria_lexer.h"
+#include "db/dialect/sql_back_end.h"
+#include "db/dialect/sql_value.h"
 
 namespace orvo {
-
-// SQL text with "?" placeholders, and their values in the order the placeholders appear.
-struct SqlFragment {
-  std::string sql;
-  std::vector<SqlValue> params;
-
-  void Append(const SqlFragment& other) {
-    sql += other.sql;
-    params.insert(params.end(), other.params.begin(), other.params.end());
-  }
-  void Append(const std::string& text) { sql += text; }
-};
 
 struct ResolvedColumn {
   std::string sql;  // the column as SQL: "\"nome\"" or "t.\"nome\""
@@ -38,15 +27,16 @@ using ColumnResolver = std::function<std::optional<ResolvedColumn>(const std::st
 // Raises orvo::Error 3075 naming the criterion for anything malformed, and for a name the
 // resolver does not know.
 SqlFragment TranslateCriterion(const std::string& criterion, const ColumnResolver& resolve,
-                               const LocaleSettings& locale);
+                               const LocaleSettings& locale, const SqlBackEnd& backEnd);
 
 // The same over tokens [begin, end) of a statement (its WHERE clause); `what` and `source`
 // name the statement in messages.
 SqlFragment TranslateCondition(const std::vector<Token>& tokens, size_t begin, size_t end,
                                const ColumnResolver& resolve, const LocaleSettings& locale,
-                               const char* what, const std::string& source);
+                               const SqlBackEnd& backEnd, const char* what,
+                               const std::string& source);
 
-// A LIKE pattern with * ? (and % _) as wildcards and [x] for a literal x, as an SQLite
+// A LIKE pattern with * ? (and % _) as wildcards and [x] for a literal x, as an SQL
 // pattern with '\' as the escape character.
 std::string LikePattern(const std::string& pattern);
 

@@ -1,12 +1,12 @@
 // Tokeniser for the criteria and statements the control writes.
-#include "db/sqlite/criteria_lexer.h"
+#include "db/dialect/criteria_lexer.h"
 
 #include <cctype>
 #include <cstring>
 
 #include "base/error.h"
 #include "base/strings.h"
-#include "db/sqlite/db_errors.h"
+#include "db/dialect/db_errors.h"
 
 namespace orvo {
 

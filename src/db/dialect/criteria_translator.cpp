@@ -1,5 +1,5 @@
 // Recursive-descent translation of criteria: Or > And > Not > comparison > sum > product.
-#include "db/sqlite/criteria_translator.h"
+#include "db/dialect/criteria_translator.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -59,13 +59,14 @@ struct Operand {
 class CriterionParser {
  public:
   CriterionParser(const std::vector<Token>& tokens, size_t begin, size_t end,
-                  const ColumnResolver& resolve, const LocaleSettings& locale, const char* what,
-                  const std::string& source)
+                  const ColumnResolver& resolve, const LocaleSettings& locale,
+                  const SqlBackEnd& backEnd, const char* what, const std::string& source)
       : tokens_(tokens),
         pos_(begin),
         end_(end),
         resolve_(resolve),
         locale_(locale),
+        backEnd_(backEnd),
         what_(what),
         source_(source) {}
 
@@ -153,7 +154,8 @@ class CriterionParser {
     if (!operand.isLiteral) return operand.fragment;
     if (operand.literal.IsNull()) return {"NULL", {}};
     ColumnKind kind = partner.value_or(DefaultKind(operand.literal));
-    return {"?", {ToSqlValue(operand.literal, kind, locale_)}};
+    SqlValue value = ToSqlValue(operand.literal, kind, locale_);
+    return {backEnd_.Placeholder(value, partner.has_value()), {value}};
   }
 
   static ColumnKind DefaultKind(const Variant& v) {
@@ -210,14 +212,17 @@ class CriterionParser {
     }
     if (AcceptWord("LIKE")) {
       Operand right = ParseSum();
-      SqlFragment out = Materialise(left, std::nullopt);
-      out.Append(negate ? " NOT LIKE " : " LIKE ");
+      SqlFragment subject = Materialise(left, std::nullopt);
+      SqlFragment pattern;
       if (right.isLiteral && right.literal.Type() == VarType::String) {
-        out.Append({"?", {SqlValue::Text(LikePattern(right.literal.AsString()))}});
+        SqlValue value = SqlValue::Text(LikePattern(right.literal.AsString()));
+        pattern = {backEnd_.Placeholder(value, false), {value}};
       } else {
-        out.Append(Materialise(right, std::nullopt));
+        pattern = Materialise(right, std::nullopt);
       }
-      out.Append(" ESCAPE '\\'");
+      SqlFragment out{backEnd_.Like(subject.sql, left.columnKind, negate, pattern.sql),
+                      subject.params};
+      out.params.insert(out.params.end(), pattern.params.begin(), pattern.params.end());
       return out;
     }
     if (AcceptWord("BETWEEN")) {
@@ -405,6 +410,7 @@ class CriterionParser {
   size_t pos_, end_;
   const ColumnResolver& resolve_;
   const LocaleSettings& locale_;
+  const SqlBackEnd& backEnd_;
   const char* what_;
   const std::string& source_;
   int depth_ = 0;
@@ -414,14 +420,16 @@ class CriterionParser {
 
 SqlFragment TranslateCondition(const std::vector<Token>& tokens, size_t begin, size_t end,
                                const ColumnResolver& resolve, const LocaleSettings& locale,
-                               const char* what, const std::string& source) {
-  return CriterionParser(tokens, begin, end, resolve, locale, what, source).Run();
+                               const SqlBackEnd& backEnd, const char* what,
+                               const std::string& source) {
+  return CriterionParser(tokens, begin, end, resolve, locale, backEnd, what, source).Run();
 }
 
 SqlFragment TranslateCriterion(const std::string& criterion, const ColumnResolver& resolve,
-                               const LocaleSettings& locale) {
+                               const LocaleSettings& locale, const SqlBackEnd& backEnd) {
   std::vector<Token> tokens = Tokenize(criterion, "criterion");
-  return TranslateCondition(tokens, 0, tokens.size() - 1, resolve, locale, "criterion", criterion);
+  return TranslateCondition(tokens, 0, tokens.size() - 1, resolve, locale, backEnd, "criterion",
+                            criterion);
 }
 
 }  // namespace orvo

@@ -1,42 +1,46 @@
-// SqliteRecordset: the recordset interface over a KeysetCursor, in three flavours: table
+// KeysetRecordset: the recordset interface over either engine's RowCursor, in three flavours: table
 // (Type 1: Index, Seek, NoMatch), dynaset (Type 2: FindFirst..FindPrevious, NoMatch) and
 // the flavour without NoMatch (Find with skip and direction; its fields report DefinedSize
 // and the other family's type codes).
 //
 // Behaviour chosen where the classic engines left it open:
 // - RecordCount is the exact count, read once with count(*) and kept until the data
-//   changes (any connection), so repeated reads cost nothing.
+//   changes (any connection), so repeated reads cost nothing where the engine can tell.
 // - Setting Index keeps the current record (the first one when there is none).
 // - A Seek or Find* that finds nothing sets NoMatch and leaves the current record as it was.
 // - MoveFirst/MoveLast on an empty recordset leave BOF and EOF both true instead of
 //   raising; MoveNext at EOF and MovePrevious at BOF raise 3021.
-// - Bookmarks are the row id as a Double; a bookmark whose row is gone raises 3159.
+// - Bookmarks are the row id (or a one-column integer primary key) as a Double; other row
+//   identities are numbered as the recordset meets them. A bookmark whose row is gone
+//   raises 3159.
 // - The current record's fields are read when it becomes current (a move, seek, find or
 //   bookmark), as the classic record buffer was: another user's later change or deletion
 //   shows after the next move; Move 0 reads the record again (3021 when it is gone).
 //   Moving from a record deleted meanwhile goes on to its neighbours.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "db/sqlite/column_kind.h"
-#include "db/sqlite/criteria_translator.h"
-#include "db/sqlite/keyset_cursor.h"
-#include "db/sqlite/table_schema.h"
+#include "base/locale_settings.h"
+#include "db/dialect/column_kind.h"
+#include "db/dialect/criteria_translator.h"
+#include "db/keyset/row_cursor.h"
+#include "db/keyset/table_schema.h"
 #include "lookup/recordset.h"
 
 namespace orvo {
 
 enum class RecordsetFlavour { Table, Dynaset, NoMatchless };
 
-class SqliteRecordset;
+class KeysetRecordset;
 
-class SqliteField : public Field {
+class KeysetField : public Field {
  public:
-  SqliteField(SqliteRecordset& owner, size_t column) : owner_(owner), column_(column) {}
+  KeysetField(KeysetRecordset& owner, size_t column) : owner_(owner), column_(column) {}
   std::string Name() const override;
   int16_t Type() const override;
   Variant Value() const override;
@@ -44,42 +48,45 @@ class SqliteField : public Field {
   int32_t DefinedSize() const override;
 
  private:
-  SqliteRecordset& owner_;
+  KeysetRecordset& owner_;
   size_t column_;
 };
 
-class SqliteIndexInfo : public IndexInfo {
+class KeysetIndexInfo : public IndexInfo {
  public:
-  explicit SqliteIndexInfo(IndexSchema schema) : schema_(std::move(schema)) {}
+  explicit KeysetIndexInfo(IndexSchema schema) : schema_(std::move(schema)) {}
   std::string Name() const override { return schema_.name; }
   std::string Fields() const override { return schema_.FieldsText(); }
-  // SQLite makes no hidden indexes for foreign keys, so no index is one.
+  // Neither engine makes hidden indexes for foreign keys, so no index is one.
   bool Foreign() const override { return false; }
 
  private:
   IndexSchema schema_;
 };
 
-// What a recordset walks: built by the open functions (recordset_open.cpp).
+// What a recordset shows: built by each engine's open functions.
 struct RecordsetPlan {
   RecordsetFlavour flavour = RecordsetFlavour::Dynaset;
-  std::string name;   // table name, or the statement as given
-  std::string from;   // SQL of the rows' source
-  SqlFragment where;  // the statement's own condition
+  std::string name;  // table name, or the statement as given
   std::vector<ColumnInfo> fields;
-  std::vector<std::string> fieldSql;
-  std::vector<KeyColumn> order;      // the statement's ORDER BY; tables use their Index
-  std::string orderHint;  // see OrderHint()
-  std::optional<TableSchema> table;  // for tables and keyset dynasets
+  std::optional<TableSchema> table;  // for tables (their indexes)
   ColumnResolver resolve;            // criterion names to columns
-  std::string tempTable;             // set when the rows were materialised
-  SqlFragment fill;                  // the statement that fills the temporary table
 };
 
-class SqliteRecordset : public Recordset {
+// The engine behind a recordset: its cursor, how it spells criteria, the locale values are
+// read under, and what keeps its connection alive.
+struct RecordsetEngine {
+  std::unique_ptr<RowCursor> cursor;
+  const SqlBackEnd* backEnd = nullptr;
+  LocaleSettings locale;
+  bool integerIds = true;  // the row identity is one integer: it is the bookmark
+  std::shared_ptr<void> connection;
+};
+
+class KeysetRecordset : public Recordset {
  public:
-  SqliteRecordset(ConnectionRef conn, RecordsetPlan plan);
-  ~SqliteRecordset() override;
+  KeysetRecordset(RecordsetEngine engine, RecordsetPlan plan);
+  ~KeysetRecordset() override;
 
   int32_t RecordCount() override;
   bool BOF() override;
@@ -119,7 +126,7 @@ class SqliteRecordset : public Recordset {
   RecordsetFlavour Flavour() const { return plan_.flavour; }
 
  private:
-  friend class SqliteField;
+  friend class KeysetField;
   enum class FindKind { First, Last, Next, Previous };
 
   void CheckOpen() const;
@@ -134,13 +141,16 @@ class SqliteRecordset : public Recordset {
   std::optional<CursorRow> First(bool forward, const SqlFragment* extra);
   std::optional<CursorRow> Step(bool forward, const KeyBound& from, bool inclusive,
                                 const SqlFragment* extra, int64_t skip);
-  void Materialise();
+  Variant BookmarkOf(const std::vector<SqlValue>& id);
 
-  ConnectionRef conn_;
+  RecordsetEngine engine_;
   RecordsetPlan plan_;
-  std::unique_ptr<KeysetCursor> cursor_;
-  std::vector<std::unique_ptr<SqliteField>> fieldObjects_;
-  std::vector<std::unique_ptr<SqliteIndexInfo>> indexObjects_;
+  RowCursor* cursor_;
+  // Other identities are numbered for bookmarks as they are met.
+  std::vector<std::vector<SqlValue>> numberedIds_;
+  std::map<std::string, size_t> idNumbers_;  // encoded identity -> its number
+  std::vector<std::unique_ptr<KeysetField>> fieldObjects_;
+  std::vector<std::unique_ptr<KeysetIndexInfo>> indexObjects_;
   std::string index_;
   const IndexSchema* currentIndex_ = nullptr;
   std::optional<CursorRow> row_;

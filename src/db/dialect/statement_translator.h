@@ -1,5 +1,5 @@
 // Statements in the control's dialect (SELECT TOP 1 * FROM [Clientes] WHERE [Nome] LIKE 'A*')
-// translated to SQLite, and the recognition of plain one-table selects that can be paged by
+// translated for one engine, and the recognition of plain one-table selects that can be paged by
 // key instead of being materialised.
 #pragma once
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "db/sqlite/criteria_lexer.h"
-#include "db/sqlite/criteria_translator.h"
+#include "db/dialect/criteria_lexer.h"
+#include "db/dialect/criteria_translator.h"
 
 namespace orvo {
 
@@ -39,10 +39,10 @@ struct ParsedStatement {
 // Raises orvo::Error 3141 naming the statement when it does not tokenise or is no SELECT.
 ParsedStatement ParseStatement(const std::string& source);
 
-// The whole statement as SQLite: [names] quoted, literals bound, '*' wildcards after LIKE
-// as '%', CDate('..') and #..# as ISO dates, TOP n as LIMIT n. `resolve` (may be empty)
-// types the literal after `name =` so dates compare as stored.
+// The whole statement for the back end's engine: names as it spells them, literals bound,
+// '*' wildcards after LIKE as '%', CDate('..') and #..# as ISO dates, TOP n as LIMIT n.
+// `resolve` (may be empty) types the literal after `name =` so dates compare as stored.
 SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnResolver& resolve,
-                               const LocaleSettings& locale);
+                               const LocaleSettings& locale, const SqlBackEnd& backEnd);
 
 }  // namespace orvo

@@ -1,5 +1,5 @@
 // Declared column types mapped to field kinds, and values converted between storage and Variant.
-#include "db/sqlite/column_kind.h"
+#include "db/dialect/column_kind.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,0 +1,37 @@
+// Planning recordsets over one table, for either engine: the names criteria may use, the
+// whole table's fields, and plain one-table selects walked by key instead of materialised.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "db/dialect/statement_translator.h"
+#include "db/keyset/keyset_recordset.h"
+#include "db/keyset/table_schema.h"
+
+namespace orvo {
+
+// Criterion names over a table: "nome", "[Nome]", "clientes.nome", "c.nome" (an alias).
+ColumnResolver TableResolver(const TableSchema& schema, std::string alias = "");
+
+// "[Clientes]" -> "Clientes"; blanks around it go too.
+std::string StripBrackets(const std::string& name);
+
+// What a keyset cursor reads for a plan: the fields' SQL, the statement's order and condition.
+struct KeysetSelect {
+  std::vector<std::string> fieldSql;
+  std::vector<KeyColumn> order;
+  SqlFragment where;
+};
+
+// Every column of the table, in table order.
+void UseWholeTable(RecordsetPlan& plan, KeysetSelect& select, const TableSchema& schema);
+
+// Plans a plain select over `schema` (the table the statement names); false when it names
+// a column the table lacks or its condition is beyond the criterion grammar, so the engine
+// must run it whole.
+bool PlanPlainSelect(const ParsedStatement& parsed, const TableSchema& schema,
+                     const LocaleSettings& locale, const SqlBackEnd& backEnd, RecordsetPlan& plan,
+                     KeysetSelect& select);
+
+}  // namespace orvo
