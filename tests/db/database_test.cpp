@@ -1,4 +1,4 @@
-// Opening database files, locks, read-only use, other users' deletions, the sample data.
+// Opening database files, locks, read-only use, the sample data.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,6 +8,7 @@
 
 #include "db/dialect/db_errors.h"
 #include "db/sqlite/sample_data.h"
+#include "db/sqlite/sqlite_database.h"
 #include "db_test_support.h"
 
 namespace orvo {
@@ -89,30 +90,6 @@ TEST_F(DatabaseFile, LockedDatabaseWaitsThenRaises) {
   owner->Exec("BEGIN EXCLUSIVE; DELETE FROM clientes WHERE codigo = 2;");
   EXPECT_EQ(ErrorOf([&] { other->Exec("DELETE FROM clientes"); }), dberr::kLocked);
   owner->Exec("ROLLBACK");
-}
-
-TEST_F(DatabaseFile, RowsDeletedByAnotherUser) {
-  std::string path = PathOf("del.db");
-  CreateCustomerDatabase(path, 10, 1);
-  auto mine = SqliteDatabase::Open(path);
-  auto theirs = SqliteDatabase::Open(path);
-  auto rs = mine->OpenTable("clientes", "PrimaryKey");
-  rs->Seek("=", {3});
-  Variant mark = rs->BookMark();
-  EXPECT_EQ(rs->RecordCount(), 10);
-  std::string nome = Field(*rs, "nome");
-  theirs->Exec("DELETE FROM clientes WHERE codigo IN (3, 4)");
-  EXPECT_EQ(Field(*rs, "nome"), nome) << "the record as it was when it became current";
-  EXPECT_EQ(ErrorOf([&] { rs->Move(0, Variant()); }), dberr::kNoCurrentRecord);
-  rs->MoveNext();
-  EXPECT_EQ(Field(*rs, "codigo"), "5") << "the walk goes on past the deleted rows";
-  EXPECT_EQ(ErrorOf([&] { rs->SetBookMark(mark); }), dberr::kInvalidBookmark);
-  EXPECT_EQ(rs->RecordCount(), 8);
-  theirs->Exec("UPDATE clientes SET nome = 'NOVO' WHERE codigo = 5");
-  rs->Move(0, Variant());
-  EXPECT_EQ(Field(*rs, "nome"), "NOVO") << "Move 0 reads the record again";
-  rs->MovePrevious();
-  EXPECT_EQ(Field(*rs, "codigo"), "2");
 }
 
 TEST_F(DatabaseFile, SampleDataIsDeterministicLatin1StoredAsUtf8) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "db/sqlite/sample_data.h"
+#include "db/sqlite/sqlite_database.h"
 #include "db_test_support.h"
 
 namespace orvo {

@@ -14,24 +14,23 @@ using dbtest::ErrorOf;
 using dbtest::Field;
 using dbtest::kProdutos;
 
-class TableRecordset : public ::testing::Test {
- protected:
-  DatabaseRef db = dbtest::MemoryDb(kProdutos);
-};
+using TableRecordset = dbtest::ProductsTest;
+INSTANTIATE_TEST_SUITE_P(Engines, TableRecordset, dbtest::Engines(), dbtest::EngineName);
 
 struct OrderCase {
+  const char* name;
   const char* index;
   const char* ids;  // forward order
 };
 
-class TableOrder : public TableRecordset, public ::testing::WithParamInterface<OrderCase> {};
+using TableOrder = dbtest::ProductsCaseTest<OrderCase>;
 
 TEST_P(TableOrder, WalksForwardAndBackInIndexOrder) {
-  auto rs = db->OpenTable("prod", GetParam().index);
-  EXPECT_EQ(dbtest::Forward(*rs, "id"), GetParam().ids);
+  auto rs = db->OpenTable("prod", TheCase().index);
+  EXPECT_EQ(dbtest::Forward(*rs, "id"), TheCase().ids);
   rs->MoveLast();
   std::string backward = dbtest::Backward(*rs, "id");
-  std::string expected = GetParam().ids;
+  std::string expected = TheCase().ids;
   std::vector<std::string> parts;
   for (size_t start = 0;;) {
     size_t bar = expected.find('|', start);
@@ -47,10 +46,14 @@ TEST_P(TableOrder, WalksForwardAndBackInIndexOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Indexes, TableOrder,
-    ::testing::Values(OrderCase{"", "1|2|3|4|5|6|7"}, OrderCase{"PrimaryKey", "1|2|3|4|5|6|7"},
-                      // NULL first; A1/A1/a1 equal without case, so in insertion order.
-                      OrderCase{"ix_codigo", "6|1|3|5|2|7|4"},
-                      OrderCase{"ix_grupo_nome", "4|2|7|6|3|1|5"}));
+    ::testing::Combine(dbtest::Engines(),
+                       ::testing::Values(OrderCase{"None", "", "1|2|3|4|5|6|7"},
+                                         OrderCase{"PrimaryKey", "PrimaryKey", "1|2|3|4|5|6|7"},
+                                         // NULL first; A1/A1/a1 equal without case, so in
+                                         // primary key order.
+                                         OrderCase{"Codigo", "ix_codigo", "6|1|3|5|2|7|4"},
+                                         OrderCase{"GrupoNome", "ix_grupo_nome", "4|2|7|6|3|1|5"})),
+    dbtest::CaseName<OrderCase>);
 
 struct SeekCase {
   const char* name;
@@ -60,10 +63,10 @@ struct SeekCase {
   int expectedId;  // 0: NoMatch
 };
 
-class TableSeek : public TableRecordset, public ::testing::WithParamInterface<SeekCase> {};
+using TableSeek = dbtest::ProductsCaseTest<SeekCase>;
 
 TEST_P(TableSeek, LandsOnTheRecordOrSetsNoMatch) {
-  const SeekCase& c = GetParam();
+  const SeekCase& c = TheCase();
   auto rs = db->OpenTable("prod", c.index);
   rs->MoveLast();
   std::string before = Field(*rs, "id");
@@ -79,32 +82,33 @@ TEST_P(TableSeek, LandsOnTheRecordOrSetsNoMatch) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, TableSeek,
-    ::testing::ValuesIn(std::vector<SeekCase>{
-        {"EqualFirstOfDuplicates", "ix_codigo", "=", {"A1"}, 1},
-        {"EqualIgnoresCaseOnNocaseIndex", "ix_codigo", "=", {"a1"}, 1},
-        {"AtOrAfterPrefix", "ix_codigo", ">=", {"A"}, 1},
-        {"AfterSkipsAllEqualKeys", "ix_codigo", ">", {"A1"}, 2},
-        {"AtOrBeforeTakesLastOfEqual", "ix_codigo", "<=", {"B2"}, 7},
-        {"BeforeTakesLastSmaller", "ix_codigo", "<", {"B2"}, 5},
-        {"BeforeEverythingButNull", "ix_codigo", "<=", {"A0"}, 6},
-        {"EqualMissing", "ix_codigo", "=", {"Z9"}, 0},
-        {"AfterLast", "ix_codigo", ">", {"C3"}, 0},
-        {"TrailingNulIsIgnored", "ix_codigo", "=", {std::string("B2\0", 3)}, 2},
-        {"CompositeFirstPart", "ix_grupo_nome", "=", {2}, 6},
-        {"CompositeBothParts", "ix_grupo_nome", "=", {2, "Porca"}, 3},
-        {"CompositeDescendingSecondPart", "ix_grupo_nome", ">=", {2, "Q"}, 3},
-        {"CompositeAfterGroup", "ix_grupo_nome", ">", {1}, 6},
-        {"CompositeLastOfGroup", "ix_grupo_nome", "<=", {2}, 1},
-        {"CompositeBeforeGroup", "ix_grupo_nome", "<", {2}, 7},
-        {"CompositeNumberAsText", "ix_grupo_nome", "=", {"3"}, 5},
-        {"CompositePastEnd", "ix_grupo_nome", ">=", {4}, 0},
-        {"PrimaryKeyEqual", "PrimaryKey", "=", {4}, 4},
-        {"PrimaryKeyFraction", "PrimaryKey", ">=", {4.5}, 5},
-        {"PrimaryKeyBeforeFirst", "PrimaryKey", "<", {1}, 0},
-    }),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Combine(dbtest::Engines(),
+                       ::testing::ValuesIn(std::vector<SeekCase>{
+                           {"EqualFirstOfDuplicates", "ix_codigo", "=", {"A1"}, 1},
+                           {"EqualIgnoresCaseOnNocaseIndex", "ix_codigo", "=", {"a1"}, 1},
+                           {"AtOrAfterPrefix", "ix_codigo", ">=", {"A"}, 1},
+                           {"AfterSkipsAllEqualKeys", "ix_codigo", ">", {"A1"}, 2},
+                           {"AtOrBeforeTakesLastOfEqual", "ix_codigo", "<=", {"B2"}, 7},
+                           {"BeforeTakesLastSmaller", "ix_codigo", "<", {"B2"}, 5},
+                           {"BeforeEverythingButNull", "ix_codigo", "<=", {"A0"}, 6},
+                           {"EqualMissing", "ix_codigo", "=", {"Z9"}, 0},
+                           {"AfterLast", "ix_codigo", ">", {"C3"}, 0},
+                           {"TrailingNulIsIgnored", "ix_codigo", "=", {std::string("B2\0", 3)}, 2},
+                           {"CompositeFirstPart", "ix_grupo_nome", "=", {2}, 6},
+                           {"CompositeBothParts", "ix_grupo_nome", "=", {2, "Porca"}, 3},
+                           {"CompositeDescendingSecondPart", "ix_grupo_nome", ">=", {2, "Q"}, 3},
+                           {"CompositeAfterGroup", "ix_grupo_nome", ">", {1}, 6},
+                           {"CompositeLastOfGroup", "ix_grupo_nome", "<=", {2}, 1},
+                           {"CompositeBeforeGroup", "ix_grupo_nome", "<", {2}, 7},
+                           {"CompositeNumberAsText", "ix_grupo_nome", "=", {"3"}, 5},
+                           {"CompositePastEnd", "ix_grupo_nome", ">=", {4}, 0},
+                           {"PrimaryKeyEqual", "PrimaryKey", "=", {4}, 4},
+                           {"PrimaryKeyFraction", "PrimaryKey", ">=", {4.5}, 5},
+                           {"PrimaryKeyBeforeFirst", "PrimaryKey", "<", {1}, 0},
+                       })),
+    dbtest::CaseName<SeekCase>);
 
-TEST_F(TableRecordset, ListsIndexesWithTheirFields) {
+TEST_P(TableRecordset, ListsIndexesWithTheirFields) {
   auto rs = db->OpenTable("prod");
   ASSERT_EQ(rs->IndexCount(), 3);
   std::string listed;
@@ -115,7 +119,7 @@ TEST_F(TableRecordset, ListsIndexesWithTheirFields) {
   EXPECT_EQ(listed, "PrimaryKey=+id;ix_codigo=+codigo;ix_grupo_nome=+grupo;-nome;");
 }
 
-TEST_F(TableRecordset, PrimaryKeyOfATextKeyIsItsAutomaticIndex) {
+TEST_P(TableRecordset, PrimaryKeyOfATextKeyIsItsAutomaticIndex) {
   db->Exec(
       "CREATE TABLE uf (sigla VARCHAR(2) PRIMARY KEY, nome VARCHAR(30));"
       "INSERT INTO uf VALUES ('SP','S\xE3o Paulo'), ('AC','Acre'), ('MG','Minas');");
@@ -127,7 +131,7 @@ TEST_F(TableRecordset, PrimaryKeyOfATextKeyIsItsAutomaticIndex) {
   EXPECT_EQ(Field(*rs, "nome"), "S\xE3o Paulo");
 }
 
-TEST_F(TableRecordset, ChangingIndexKeepsTheCurrentRecord) {
+TEST_P(TableRecordset, ChangingIndexKeepsTheCurrentRecord) {
   auto rs = db->OpenTable("prod", "PrimaryKey");
   rs->Seek("=", {3});
   rs->SetIndex("ix_grupo_nome");
@@ -137,7 +141,7 @@ TEST_F(TableRecordset, ChangingIndexKeepsTheCurrentRecord) {
   EXPECT_EQ(Field(*rs, "id"), "1");
 }
 
-TEST_F(TableRecordset, FieldsReportTypesSizesAndValues) {
+TEST_P(TableRecordset, FieldsReportTypesSizesAndValues) {
   auto rs = db->OpenTable("prod", "PrimaryKey");
   rs->Seek("=", {5});
   struct Expected {
@@ -163,7 +167,7 @@ TEST_F(TableRecordset, FieldsReportTypesSizesAndValues) {
   EXPECT_EQ(ErrorOf([&] { rs->Fields(int16_t{8}); }), dberr::kItemNotFound);
 }
 
-TEST_F(TableRecordset, BookmarksAndMoveFromABookmark) {
+TEST_P(TableRecordset, BookmarksAndMoveFromABookmark) {
   auto rs = db->OpenTable("prod", "ix_codigo");
   rs->Seek("=", {"B2"});
   Variant mark = rs->BookMark();
@@ -185,7 +189,7 @@ TEST_F(TableRecordset, BookmarksAndMoveFromABookmark) {
   EXPECT_EQ(ErrorOf([&] { rs->SetBookMark(Variant("x")); }), dberr::kInvalidBookmark);
 }
 
-TEST_F(TableRecordset, EndsAndEmptyTables) {
+TEST_P(TableRecordset, EndsAndEmptyTables) {
   auto rs = db->OpenTable("prod");
   EXPECT_FALSE(rs->BOF());
   rs->MovePrevious();
@@ -210,14 +214,14 @@ TEST_F(TableRecordset, EndsAndEmptyTables) {
   EXPECT_TRUE(empty->NoMatch());
 }
 
-TEST_F(TableRecordset, RecordCountFollowsChanges) {
+TEST_P(TableRecordset, RecordCountFollowsChanges) {
   auto rs = db->OpenTable("prod");
   EXPECT_EQ(rs->RecordCount(), 7);
   db->Exec("INSERT INTO prod (id, nome) VALUES (8, 'Trena')");
   EXPECT_EQ(rs->RecordCount(), 8);
 }
 
-TEST_F(TableRecordset, ErrorsNameWhatIsWrong) {
+TEST_P(TableRecordset, ErrorsNameWhatIsWrong) {
   std::string message;
   EXPECT_EQ(ErrorOf([&] { db->OpenTable("nada"); }, &message), dberr::kTableNotFound);
   EXPECT_NE(message.find("`nada`"), std::string::npos) << message;
@@ -236,7 +240,7 @@ TEST_F(TableRecordset, ErrorsNameWhatIsWrong) {
 // The lookup's own sequences: locate a value through another index and come back to it
 // by bookmark in the list's order; find the last record of a key range by seeking just
 // past it and stepping back.
-TEST_F(TableRecordset, LookupCallSequences) {
+TEST_P(TableRecordset, LookupCallSequences) {
   auto rs = db->OpenTable("prod", "ix_grupo_nome");
   std::string saved = rs->Index();
   rs->SetIndex("ix_codigo");
@@ -263,9 +267,9 @@ TEST_F(TableRecordset, LookupCallSequences) {
 
 // Walks over a table with many duplicate and NULL keys, ascending and descending, must
 // visit exactly the rows in the order a sort gives, both ways.
-TEST(TableRecordsetWalk, MatchesASortOfTheRows) {
-  auto db = dbtest::MemoryDb(
-      "CREATE TABLE t (id INTEGER PRIMARY KEY, a INTEGER, b VARCHAR(5), c REAL);"
+TEST_P(TableRecordset, WalkMatchesASortOfTheRows) {
+  db->Exec(
+      "CREATE TABLE t (id INTEGER PRIMARY KEY, a INTEGER, b VARCHAR(5), c DOUBLE PRECISION);"
       "CREATE INDEX ix_mixed ON t (a DESC, b, c DESC);");
   struct Row {
     int id;

@@ -3,9 +3,10 @@
 
 namespace orvo {
 
-SqlFragment KeyEquals(const std::string& keySql, const SqlValue& value) {
+SqlFragment KeyEquals(const std::string& keySql, const SqlValue& value,
+                      const std::string& placeholder) {
   if (value.kind == SqlValue::Kind::Null) return {" AND " + keySql + " IS NULL", {}};
-  return {" AND " + keySql + " = ?", {value}};
+  return {" AND " + keySql + " = " + placeholder, {value}};
 }
 
 std::vector<SqlFragment> KeySegments(const std::vector<KeyLevel>& levels,
@@ -15,12 +16,15 @@ std::vector<SqlFragment> KeySegments(const std::vector<KeyLevel>& levels,
   const size_t count = values.size();
   for (size_t jj = count; jj-- > 0;) {
     SqlFragment prefix;
-    for (size_t p = 0; p < jj; ++p) prefix.Append(KeyEquals(levels[p].sql, values[p]));
+    for (size_t p = 0; p < jj; ++p) {
+      prefix.Append(KeyEquals(levels[p].sql, values[p], levels[p].placeholder));
+    }
     const bool wantGreater = forward != levels[jj].descending;
     const bool strict = !(inclusive && jj + 1 == count);
     const SqlValue& b = values[jj];
     const bool isNull = b.kind == SqlValue::Kind::Null;
     const std::string& key = levels[jj].sql;
+    const std::string& value = levels[jj].placeholder;
     auto add = [&](SqlFragment segment) {
       SqlFragment conditions = prefix;
       conditions.Append(segment);
@@ -28,13 +32,13 @@ std::vector<SqlFragment> KeySegments(const std::vector<KeyLevel>& levels,
     };
     if (wantGreater) {
       if (!isNull)
-        add({" AND " + key + (strict ? " > ?" : " >= ?"), {b}});
+        add({" AND " + key + (strict ? " > " : " >= ") + value, {b}});
       else if (strict)
         add({" AND " + key + " IS NOT NULL", {}});
       else
         add({});
     } else {
-      if (!isNull) add({" AND " + key + (strict ? " < ?" : " <= ?"), {b}});
+      if (!isNull) add({" AND " + key + (strict ? " < " : " <= ") + value, {b}});
       if (!isNull || !strict) add({" AND " + key + " IS NULL", {}});
     }
   }

@@ -16,10 +16,12 @@ namespace orvo {
 struct KeyLevel {
   std::string sql;  // the key as SQL: "\"nome\"", "rowid"
   bool descending = false;
+  std::string placeholder = "?";  // how the bound's value is written: "?::float8"
 };
 
 // "key IS NULL" or "key = ?", with a leading " AND ".
-SqlFragment KeyEquals(const std::string& keySql, const SqlValue& value);
+SqlFragment KeyEquals(const std::string& keySql, const SqlValue& value,
+                      const std::string& placeholder = "?");
 
 // The conditions (each a run of " AND ..." terms) of the segments of a walk from a bound
 // holding the leading `values.size()` levels: forwards or backwards, `inclusive` taking the

@@ -1,0 +1,202 @@
+// Building PostgreSQL recordsets: tables, keyset dynasets over plain selects, materialised
+// results.
+#include "db/postgres/pg_recordset_open.h"
+
+#include "base/error.h"
+#include "base/strings.h"
+#include "db/dialect/db_errors.h"
+#include "db/dialect/statement_translator.h"
+#include "db/keyset/recordset_plan.h"
+#include "db/postgres/pg_back_end.h"
+#include "db/postgres/pg_catalog.h"
+#include "db/postgres/pg_cursor.h"
+#include "db/postgres/pg_type_oids.h"
+
+namespace orvo {
+
+namespace {
+
+TableSchema RequireTable(PgConnection& conn, const std::string& name) {
+  auto schema = ReadPgTableSchema(conn, name);
+  if (!schema) {
+    RaiseError(dberr::kTableNotFound,
+               "table or query `" + name + "` not found on " + conn.Describe());
+  }
+  return std::move(*schema);
+}
+
+bool IsIntegerKind(ColumnKind kind) {
+  return kind == ColumnKind::Integer || kind == ColumnKind::Long || kind == ColumnKind::BigInt ||
+         kind == ColumnKind::Byte;
+}
+
+// The table's rows walked in place.
+PgRowSource TableSource(const TableSchema& schema, KeysetSelect select) {
+  PgRowSource source;
+  source.from = QuoteIdentifier(schema.name);
+  source.fieldSql = std::move(select.fieldSql);
+  source.order = std::move(select.order);
+  source.where = std::move(select.where);
+  source.identity = schema.rowIdentity;
+  for (const auto& column : schema.columns) {
+    if (column.notNull) source.neverNull.insert(UCase(column.name));
+  }
+  return source;
+}
+
+RecordsetRef Make(const PgConnectionRef& conn, RecordsetPlan plan, PgRowSource source,
+                  bool integerIds) {
+  RecordsetEngine engine;
+  engine.cursor = std::make_unique<PgCursor>(conn, std::move(source));
+  engine.backEnd = &PgCriteriaBackEnd();
+  engine.locale = conn->Locale();
+  engine.connection = conn;
+  engine.integerIds = integerIds;
+  return std::make_shared<KeysetRecordset>(std::move(engine), std::move(plan));
+}
+
+bool IntegerIdentity(const TableSchema& schema) {
+  if (schema.rowIdentity.size() != 1) return false;
+  int at = schema.FindColumn(schema.rowIdentity[0]);
+  return at >= 0 && IsIntegerKind(schema.columns[at].kind);
+}
+
+RecordsetRef MakeFromTable(const PgConnectionRef& conn, RecordsetPlan plan,
+                           const TableSchema& schema, KeysetSelect select) {
+  return Make(conn, std::move(plan), TableSource(schema, std::move(select)),
+              IntegerIdentity(schema));
+}
+
+// The words of a statement that may name tables, columns or aliases.
+std::vector<std::string> Words(const ParsedStatement& parsed) {
+  std::vector<std::string> words;
+  for (const Token& token : parsed.tokens) {
+    if (token.kind == TokenKind::Word || token.kind == TokenKind::Bracketed) {
+      words.push_back(token.text);
+    }
+  }
+  return words;
+}
+
+// The table after the top-level FROM, to type the statement's literals by its columns.
+ColumnResolver FromTableResolver(PgConnection& conn, const ParsedStatement& parsed) {
+  const auto& tokens = parsed.tokens;
+  for (size_t i = 0; i + 1 < tokens.size(); ++i) {
+    if (tokens[i].IsWord("FROM") &&
+        (tokens[i + 1].kind == TokenKind::Word || tokens[i + 1].kind == TokenKind::Bracketed)) {
+      if (auto schema = ReadPgTableSchema(conn, tokens[i + 1].text)) return TableResolver(*schema);
+      break;
+    }
+  }
+  return {};
+}
+
+RecordsetRef OpenMaterialised(const PgConnectionRef& conn, const ParsedStatement& parsed,
+                              RecordsetPlan plan) {
+  auto names = ReadPgNames(*conn, Words(parsed));
+  // Aliases keep the case they are written in.
+  for (size_t i = 1; i + 1 < parsed.tokens.size(); ++i) {
+    if (parsed.tokens[i - 1].IsWord("AS") && (parsed.tokens[i].kind == TokenKind::Word ||
+                                              parsed.tokens[i].kind == TokenKind::Bracketed)) {
+      names.emplace(LCase(parsed.tokens[i].text), parsed.tokens[i].text);
+    }
+  }
+  PgBackEnd backEnd(std::move(names));
+  PgRowSource source;
+  source.fill =
+      TranslateStatement(parsed, FromTableResolver(*conn, parsed), conn->Locale(), backEnd);
+  source.tempTable = conn->NewTempName();
+  {
+    // The result's columns and types, without reading a row.
+    PgRows probe =
+        conn->Query("SELECT * FROM (" + source.fill.sql + ") s LIMIT 0", source.fill.params);
+    for (int i = 0; i < probe.Columns(); ++i) {
+      const uint32_t type = probe.TypeOid(i);
+      ColumnInfo info = PgColumn(probe.Name(i), type, probe.TypeModifier(i));
+      // count(*) and other whole-number expressions are Long, as the dialect's engines
+      // report them; a bigint column of a table stays BigInt.
+      if (type == pgtype::kInt8 && probe.TableOid(i) == 0) info.kind = ColumnKind::Long;
+      PgRows declared = conn->Query("SELECT format_type(?::oid, ?::int)",
+                                    {SqlValue::Int(type), SqlValue::Int(probe.TypeModifier(i))});
+      source.tempColumns.push_back("c" + std::to_string(i) + " " + declared.Text(0, 0));
+      source.fieldSql.push_back("c" + std::to_string(i));
+      plan.fields.push_back(std::move(info));
+    }
+  }
+  std::vector<ColumnInfo> fields = plan.fields;
+  plan.resolve = [fields](const std::string& name) -> std::optional<ResolvedColumn> {
+    std::string upper =
+        UCase(name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1));
+    for (size_t i = 0; i < fields.size(); ++i) {
+      if (UCase(fields[i].name) == upper)
+        return ResolvedColumn{"c" + std::to_string(i), fields[i].kind};
+    }
+    return std::nullopt;
+  };
+  return Make(conn, std::move(plan), std::move(source), true);
+}
+
+}  // namespace
+
+RecordsetRef OpenPgTable(const PgConnectionRef& conn, const std::string& name,
+                         const std::string& index) {
+  TableSchema schema = RequireTable(*conn, StripBrackets(name));
+  if (schema.isView || !schema.hasRowid) {
+    RaiseError(dberr::kWrongFamily, "`" + schema.name +
+                                        "` cannot be opened as a table recordset (it has no "
+                                        "primary key); open it as a dynaset");
+  }
+  RecordsetPlan plan;
+  KeysetSelect select;
+  plan.flavour = RecordsetFlavour::Table;
+  plan.name = schema.name;
+  UseWholeTable(plan, select, schema);
+  auto recordset = MakeFromTable(conn, std::move(plan), schema, std::move(select));
+  if (!Trim(index).empty()) {
+    recordset->SetIndex(index);
+    recordset->MoveFirst();
+  }
+  return recordset;
+}
+
+RecordsetRef OpenPgStatement(const PgConnectionRef& conn, const std::string& text,
+                             RecordsetFlavour flavour) {
+  RecordsetPlan plan;
+  plan.flavour = flavour;
+  plan.name = text;
+  std::string trimmed = Trim(text);
+  std::vector<Token> tokens = Tokenize(trimmed, "statement");
+  if (tokens.size() > 2 && !tokens[0].IsWord("SELECT") &&
+      (tokens[1].IsWord("WHERE") || tokens[1].IsWord("ORDER"))) {
+    // "clientes WHERE ...": the one-record query built from a dynaset opened by table name.
+    trimmed = "SELECT * FROM " + trimmed;
+  } else if (!tokens[0].IsWord("SELECT")) {
+    TableSchema schema = RequireTable(*conn, StripBrackets(trimmed));
+    if (schema.isView || !schema.hasRowid) {
+      return OpenMaterialised(conn, ParseStatement("SELECT * FROM [" + schema.name + "]"),
+                              std::move(plan));
+    }
+    KeysetSelect select;
+    UseWholeTable(plan, select, schema);
+    plan.table.reset();  // a dynaset has no indexes of its own
+    return MakeFromTable(conn, std::move(plan), schema, std::move(select));
+  }
+  ParsedStatement parsed = ParseStatement(trimmed);
+  if (parsed.plain) {
+    auto schema = ReadPgTableSchema(*conn, parsed.plain->table);
+    RecordsetPlan keyset = plan;
+    KeysetSelect select;
+    if (schema && !schema->isView && schema->hasRowid &&
+        PlanPlainSelect(parsed, *schema, conn->Locale(), PgCriteriaBackEnd(), keyset, select)) {
+      return MakeFromTable(conn, std::move(keyset), *schema, std::move(select));
+    }
+  }
+  try {
+    return OpenMaterialised(conn, parsed, std::move(plan));
+  } catch (const Error& e) {
+    if (e.Number() != dberr::kEngineError) throw;
+    RaiseError(dberr::kSyntaxInStatement, "statement `" + text + "` cannot be run: " + e.Message());
+  }
+}
+
+}  // namespace orvo

@@ -1,0 +1,17 @@
+// The sample customer table on a PostgreSQL server (see db/sqlite/sample_data.h for SQLite).
+#pragma once
+
+#include <cstdint>
+
+namespace orvo {
+
+class PostgresDatabase;
+
+// Creates (or replaces) table `clientes` in the database's current schema with the same
+// `rows` customers from `seed` as the SQLite sample, the same indexes (ix_nome, ix_uf_cidade,
+// ix_tipo_num) and text that compares without regard to case (collation nocase, created
+// when missing). Key columns are NOT NULL, so walks follow their indexes; the table is
+// analysed.
+void CreatePgCustomerTable(PostgresDatabase& db, int64_t rows, uint64_t seed);
+
+}  // namespace orvo
