@@ -1,24 +1,21 @@
-// Benchmarks of the recordset engine on a generated table of 1,000,000 customers.
-// The table is written once to $ORVO_BENCH_DB (default clientes_1m.db beside the benchmark
-// program, in the build folder) and reused by later runs. Targets: opens, finds and page reads
-// under 20 ms; seeks and steps under 1 ms. Peak memory is printed at exit and reported as the
-// counter maxrss_MB.
+// Benchmarks of the recordset engines on generated customer tables: each one on SQLite and
+// on PostgreSQL (over the local socket, see bench_databases.h), on 10,000 and on 1,000,000
+// rows, so the figures stand side by side and show whether they stay flat. Targets: a seek
+// under 1 ms, a page of rows under 2 ms; opens and finds under 20 ms. Peak memory is printed
+// at exit and reported as the counter maxrss_MB.
+//   ORVO_PG="host=... dbname=..." build/bench/db_bench
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "base/error.h"
-#include "db/sqlite/sample_data.h"
-#include "db/sqlite/sqlite_database.h"
+#include "bench_databases.h"
 
 namespace {
-
-constexpr int64_t kRows = 1000000;
 
 double PeakMegabytes() {
   rusage usage{};
@@ -33,42 +30,35 @@ struct PeakReport {
 struct BenchData {
   orvo::DatabaseRef db;
   std::vector<std::string> names;  // existing names spread over the table
-  std::vector<double> bookmarks;   // their codes, which are the row ids
+  std::vector<double> bookmarks;   // their codes, which are the bookmarks
 };
 
-BenchData& Data() {
-  static BenchData data = [] {
-    const char* env = std::getenv("ORVO_BENCH_DB");
-    std::string path =
-        env && *env
-            ? env
-            : (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "clientes_1m.db")
-                  .string();
-    bool ready = false;
-    if (std::filesystem::exists(path)) {
-      try {
-        auto db = orvo::SqliteDatabase::Open(path);
-        ready = db->OpenTable("clientes")->RecordCount() == kRows &&
-                db->OpenDynaset("sqlite_stat1")->RecordCount() > 0;
-      } catch (const orvo::Error&) {
+// The data of the benchmark's engine (range 0) and size (range 1); null (and the benchmark
+// skipped) when the engine has no server here.
+BenchData* Data(benchmark::State& state) {
+  static std::map<std::pair<int64_t, int64_t>, BenchData> cache;
+  const int engine = static_cast<int>(state.range(0));
+  const int64_t rows = state.range(1);
+  auto found = cache.find({engine, rows});
+  if (found == cache.end()) {
+    BenchData out;
+    out.db = orvo::bench::BenchDatabase(engine, rows);
+    if (out.db) {
+      auto table = out.db->OpenTable("clientes", "PrimaryKey");
+      for (int i = 1; i <= 64; ++i) {
+        table->Seek("=", {static_cast<int32_t>(i * (rows / 65))});
+        out.names.push_back(table->Fields("nome").Value().AsString());
+        out.bookmarks.push_back(table->BookMark().AsDouble());
       }
     }
-    if (!ready) {
-      std::fprintf(stderr, "db_bench: writing %lld customers to %s\n",
-                   static_cast<long long>(kRows), path.c_str());
-      orvo::CreateCustomerDatabase(path, kRows, 1);
-    }
-    BenchData out;
-    out.db = orvo::SqliteDatabase::Open(path);
-    auto table = out.db->OpenTable("clientes", "PrimaryKey");
-    for (int i = 1; i <= 64; ++i) {
-      table->Seek("=", {static_cast<int32_t>(i * (kRows / 65))});
-      out.names.push_back(table->Fields("nome").Value().AsString());
-      out.bookmarks.push_back(table->BookMark().AsDouble());
-    }
-    return out;
-  }();
-  return data;
+    found = cache.emplace(std::make_pair(engine, rows), std::move(out)).first;
+  }
+  state.SetLabel(orvo::bench::EngineName(engine));
+  if (!found->second.db) {
+    state.SkipWithError("no PostgreSQL server: set ORVO_PG (or ORVO_BENCH_PG)");
+    return nullptr;
+  }
+  return &found->second;
 }
 
 void Finish(benchmark::State& state) {
@@ -76,7 +66,9 @@ void Finish(benchmark::State& state) {
 }
 
 void BM_OpenTableAndSeek(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   size_t i = 0;
   for (auto _ : state) {
     auto rs = data.db->OpenTable("clientes", "ix_nome");
@@ -87,7 +79,9 @@ void BM_OpenTableAndSeek(benchmark::State& state) {
 }
 
 void BM_TableSeek(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   auto rs = data.db->OpenTable("clientes", "ix_nome");
   size_t i = 0;
   for (auto _ : state) {
@@ -98,7 +92,9 @@ void BM_TableSeek(benchmark::State& state) {
 }
 
 void BM_TableMoveNext(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   auto rs = data.db->OpenTable("clientes", "ix_uf_cidade");
   for (auto _ : state) {
     rs->MoveNext();
@@ -109,7 +105,9 @@ void BM_TableMoveNext(benchmark::State& state) {
 }
 
 void BM_TableMovePrevious(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   auto rs = data.db->OpenTable("clientes", "ix_nome");
   rs->MoveLast();
   for (auto _ : state) {
@@ -120,10 +118,65 @@ void BM_TableMovePrevious(benchmark::State& state) {
   Finish(state);
 }
 
+// Type-to-search: a seek to the first name at or after a prefix, and the 8 rows after it.
+void BM_PrefixSeekAndNext8(benchmark::State& state) {
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
+  auto rs = data.db->OpenTable("clientes", "ix_nome");
+  size_t i = 0;
+  for (auto _ : state) {
+    rs->Seek(">=", {orvo::Variant(data.names[i++ % data.names.size()].substr(0, 6))});
+    for (int k = 0; k < 8 && !rs->EOF_(); ++k) {
+      benchmark::DoNotOptimize(rs->Fields("nome").Value());
+      rs->MoveNext();
+    }
+  }
+  Finish(state);
+}
+
+// A page of 8 rows of the list, forwards or backwards (range 2: 1 or -1) from a seek.
+void BM_TablePage(benchmark::State& state) {
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
+  const bool forward = state.range(2) > 0;
+  auto rs = data.db->OpenTable("clientes", "ix_nome");
+  size_t i = 0;
+  for (auto _ : state) {
+    rs->Seek(forward ? ">=" : "<=", {orvo::Variant(data.names[i++ % data.names.size()])});
+    for (int k = 0; k < 8 && !rs->EOF_() && !rs->BOF(); ++k) {
+      for (int16_t f = 0; f < rs->FieldCount(); ++f)
+        benchmark::DoNotOptimize(rs->Fields(f).Value());
+      if (forward)
+        rs->MoveNext();
+      else
+        rs->MovePrevious();
+    }
+  }
+  Finish(state);
+}
+
+// A find of an existing name by equality through a dynaset in name order.
+void BM_DynasetFindEqual(benchmark::State& state) {
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
+  auto rs = data.db->OpenDynaset("SELECT * FROM clientes ORDER BY nome");
+  size_t i = 0;
+  for (auto _ : state) {
+    rs->FindFirst("[Nome] = '" + data.names[i++ % data.names.size()] + "'");
+    benchmark::DoNotOptimize(rs->NoMatch());
+  }
+  Finish(state);
+}
+
 // The control's Pesquisa inside a filter range uf = 'SP': seek the first of the range and
 // step through a page, then seek just past the range and step back to its last record.
 void BM_FilterRangePage(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   auto rs = data.db->OpenTable("clientes", "ix_uf_cidade");
   for (auto _ : state) {
     rs->Seek(">=", {orvo::Variant("SP")});
@@ -139,7 +192,9 @@ void BM_FilterRangePage(benchmark::State& state) {
 }
 
 void BM_TableRecordCount(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   for (auto _ : state) {
     auto rs = data.db->OpenTable("clientes");
     benchmark::DoNotOptimize(rs->RecordCount());  // first read: one count(*)
@@ -148,7 +203,9 @@ void BM_TableRecordCount(benchmark::State& state) {
 }
 
 void BM_OpenDynasetOrderedByName(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   for (auto _ : state) {
     auto rs = data.db->OpenDynaset("SELECT * FROM clientes ORDER BY nome");
     benchmark::DoNotOptimize(rs->Fields("nome").Value());
@@ -159,7 +216,9 @@ void BM_OpenDynasetOrderedByName(benchmark::State& state) {
 // A condition that keeps a tenth of the table, in another index's order: open, a page
 // forward, and the last record.
 void BM_DynasetWithConditionPage(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   for (auto _ : state) {
     auto rs = data.db->OpenDynaset("SELECT * FROM clientes WHERE uf = 'SP' ORDER BY nome");
     for (int k = 0; k < 8 && !rs->EOF_(); ++k) {
@@ -172,7 +231,9 @@ void BM_DynasetWithConditionPage(benchmark::State& state) {
 }
 
 void BM_DynasetMoveLastMoveFirst(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   auto rs = data.db->OpenDynaset("SELECT * FROM clientes ORDER BY nome");
   for (auto _ : state) {
     rs->MoveLast();
@@ -183,7 +244,9 @@ void BM_DynasetMoveLastMoveFirst(benchmark::State& state) {
 }
 
 void BM_DynasetFindFirstIndexed(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   auto rs = data.db->OpenDynaset("SELECT * FROM clientes ORDER BY nome");
   size_t i = 0;
   for (auto _ : state) {
@@ -195,7 +258,9 @@ void BM_DynasetFindFirstIndexed(benchmark::State& state) {
 }
 
 void BM_DynasetFindNextIndexed(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   auto rs = data.db->OpenDynaset("SELECT * FROM clientes ORDER BY nome");
   rs->FindFirst("[Nome] = '" + data.names[0] + "'");
   for (auto _ : state) {
@@ -206,7 +271,9 @@ void BM_DynasetFindNextIndexed(benchmark::State& state) {
 }
 
 void BM_DynasetPageFromBookmark(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   auto rs = data.db->OpenDynaset("SELECT * FROM clientes ORDER BY nome");
   size_t i = 0;
   for (auto _ : state) {
@@ -221,7 +288,9 @@ void BM_DynasetPageFromBookmark(benchmark::State& state) {
 }
 
 void BM_DynasetRecordCount(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   for (auto _ : state) {
     auto rs = data.db->OpenDynaset("SELECT * FROM clientes ORDER BY nome");
     benchmark::DoNotOptimize(rs->RecordCount());
@@ -230,7 +299,9 @@ void BM_DynasetRecordCount(benchmark::State& state) {
 }
 
 void BM_NoMatchlessFind(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   auto rs = data.db->OpenNoMatchless("SELECT * FROM clientes ORDER BY nome");
   size_t i = 0;
   for (auto _ : state) {
@@ -245,7 +316,9 @@ void BM_NoMatchlessFind(benchmark::State& state) {
 // The one-record query the lookup builds when a find must go to the database: TOP 1 is
 // materialised, and the engine's own plan uses the name index.
 void BM_OneRecordQuery(benchmark::State& state) {
-  auto& data = Data();
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
   size_t i = 0;
   for (auto _ : state) {
     std::string prefix = data.names[i++ % data.names.size()].substr(0, 6);
@@ -257,20 +330,78 @@ void BM_OneRecordQuery(benchmark::State& state) {
   Finish(state);
 }
 
-BENCHMARK(BM_OpenTableAndSeek)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_TableSeek)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_TableMoveNext)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_TableMovePrevious)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_FilterRangePage)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_TableRecordCount)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenDynasetOrderedByName)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DynasetWithConditionPage)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DynasetMoveLastMoveFirst)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DynasetFindFirstIndexed)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DynasetFindNextIndexed)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DynasetPageFromBookmark)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DynasetRecordCount)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NoMatchlessFind)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_OneRecordQuery)->Unit(benchmark::kMicrosecond);
+// Every benchmark on each engine (pg 0 or 1) and size (rows).
+BENCHMARK(BM_OpenTableAndSeek)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableSeek)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableMoveNext)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableMovePrevious)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PrefixSeekAndNext8)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TablePage)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}, {1, -1}})
+    ->ArgNames({"pg", "rows", "dir"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FilterRangePage)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableRecordCount)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDynasetOrderedByName)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DynasetWithConditionPage)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DynasetMoveLastMoveFirst)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DynasetFindFirstIndexed)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DynasetFindEqual)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DynasetFindNextIndexed)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DynasetPageFromBookmark)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DynasetRecordCount)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NoMatchlessFind)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OneRecordQuery)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

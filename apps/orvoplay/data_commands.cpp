@@ -1,6 +1,21 @@
-// The data commands of scripts: an SQLite database, recordsets bound to the current control.
+// The data commands of scripts: a database on either engine, recordsets bound to the
+// current control.
+//
+// `db open NAME` opens an SQLite file (":memory:" for a fresh one in memory), or a
+// PostgreSQL server when NAME is a connection string. With ORVOPLAY_DB=postgres the same
+// script runs on the server named by $ORVO_PG instead: every NAME becomes a schema of its
+// own for this run (":memory:" a fresh one at each open, a file name the same one at each
+// open, so a second `db open` is a second connection to the same data), so that runs in
+// parallel never meet; the schemas are dropped when the run ends. On PostgreSQL, `db exec`
+// reads [names] as quoted names, as SQLite does, so that one script serves both engines.
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+
 #include "base/error.h"
 #include "control/orvo_mask.h"
+#include "db/postgres/postgres_database.h"
 #include "db/sqlite/sqlite_database.h"
 #include "play_form.h"
 #include "script_runner.h"
@@ -10,6 +25,72 @@ namespace orvo::play {
 namespace {
 
 inline constexpr int32_t kObjectVariableNotSet = 91;
+
+bool OnPostgres() {
+  const char* engine = std::getenv("ORVOPLAY_DB");
+  return engine && std::string(engine) == "postgres";
+}
+
+std::string ServerConnection() {
+  const char* conninfo = std::getenv("ORVO_PG");
+  if (!conninfo || !*conninfo) {
+    RaiseError(kObjectVariableNotSet,
+               "orvoplay: ORVOPLAY_DB=postgres needs ORVO_PG, a connection string of the server");
+  }
+  return conninfo;
+}
+
+// The schemas of this run, dropped at its end.
+struct RunSchemas {
+  std::vector<std::string> names;
+  ~RunSchemas() {
+    if (names.empty()) return;
+    try {
+      auto db = PostgresDatabase::Open(ServerConnection());
+      for (const auto& name : names) db->Exec("DROP SCHEMA IF EXISTS " + name + " CASCADE");
+    } catch (const Error&) {
+      // A server gone away took them along.
+    }
+  }
+};
+
+// The connection string of the schema that stands for `name` in this run.
+std::string SchemaFor(const std::string& name) {
+  static RunSchemas schemas;
+  static int fresh = 0;
+  std::string schema = "play_" + std::to_string(::getpid()) + "_";
+  if (name == ":memory:" || name.empty()) {
+    schema += "mem" + std::to_string(++fresh);
+  } else {
+    for (char c : name) {
+      schema +=
+          std::isalnum(static_cast<unsigned char>(c)) ? static_cast<char>(std::tolower(c)) : '_';
+    }
+  }
+  bool made = false;
+  for (const auto& known : schemas.names) made = made || known == schema;
+  if (!made) {
+    auto server = PostgresDatabase::Open(ServerConnection());
+    server->Exec("DROP SCHEMA IF EXISTS " + schema + " CASCADE; CREATE SCHEMA " + schema);
+    schemas.names.push_back(schema);
+  }
+  return ServerConnection() + " options='-csearch_path=" + schema + "'";
+}
+
+// [Cod Cli] -> "Cod Cli" outside literals.
+std::string BracketsAsQuotes(const std::string& sql) {
+  std::string out;
+  bool inLiteral = false;
+  for (char c : sql) {
+    if (c == '\'') inLiteral = !inLiteral;
+    if (!inLiteral && (c == '[' || c == ']')) {
+      out += '"';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
 
 Database& OpenDatabase(const std::shared_ptr<Database>& db) {
   if (!db) RaiseError(kObjectVariableNotSet, "orvoplay: no database is open (`db open` first)");
@@ -23,13 +104,21 @@ void ScriptRunner::DbCommand(const Command& c) {
   if (what == "open") {
     c.ExpectCount(2, 2);
     std::string path = c.Arg(2).kind == TokenKind::String ? c.Text(2) : c.Word(2);
-    DatabaseOptions options;
-    options.create = true;  // scripts build their own data
     db_.reset();
-    db_ = SqliteDatabase::Open(path, LocaleSettings::Named(localeName_), options);
+    if (IsConnectionString(path) || OnPostgres()) {
+      auto server = PostgresDatabase::Open(IsConnectionString(path) ? path : SchemaFor(path),
+                                           LocaleSettings::Named(localeName_));
+      if (!IsConnectionString(path)) server->CreateNocaseCollation();
+      db_ = std::move(server);
+    } else {
+      DatabaseOptions options;
+      options.create = true;  // scripts build their own data
+      db_ = SqliteDatabase::Open(path, LocaleSettings::Named(localeName_), options);
+    }
   } else if (what == "exec") {
     c.ExpectCount(2, 2);
-    OpenDatabase(db_).Exec(c.Text(2));
+    Database& db = OpenDatabase(db_);
+    db.Exec(dynamic_cast<PostgresDatabase*>(&db) ? BracketsAsQuotes(c.Text(2)) : c.Text(2));
   } else {
     throw ScriptFault{"db open or db exec", what};
   }

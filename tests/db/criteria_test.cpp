@@ -6,6 +6,7 @@
 #include "db/dialect/criteria_translator.h"
 #include "db/dialect/db_errors.h"
 #include "db/dialect/statement_translator.h"
+#include "db/postgres/pg_back_end.h"
 #include "db/sqlite/sqlite_back_end.h"
 
 namespace orvo {
@@ -188,6 +189,49 @@ INSTANTIATE_TEST_SUITE_P(
          "", false},
         {"InjectionStaysLiteral", "SELECT * FROM t WHERE n = 'a''; DROP TABLE t; --'",
          "SELECT * FROM t WHERE n = ?", "T:a'; DROP TABLE t; --", true},
+    }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// PostgreSQL's spelling of the same front end: literals without a column cast to their own
+// type, fractions as float8, LIKE as ILIKE under "C", names as the catalogue spells them.
+struct SpellingCase {
+  const char* name;
+  const char* text;
+  bool statement;
+  const char* sql;
+  const char* params;
+};
+
+class PostgresSpelling : public ::testing::TestWithParam<SpellingCase> {};
+
+TEST_P(PostgresSpelling, WritesTheServersSql) {
+  PgBackEnd backEnd({{"clientes", "Clientes"}, {"nome", "Nome"}, {"n", "n"}});
+  const SpellingCase& c = GetParam();
+  SqlFragment out =
+      c.statement
+          ? TranslateStatement(ParseStatement(c.text), Customers, LocaleSettings::PtBR(), backEnd)
+          : TranslateCriterion(c.text, Customers, LocaleSettings::PtBR(), backEnd);
+  EXPECT_EQ(out.sql, c.sql);
+  EXPECT_EQ(ShowParams(out.params), c.params);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialect, PostgresSpelling,
+    ::testing::ValuesIn(std::vector<SpellingCase>{
+        {"LikeIsAsciiCaseInsensitive", "Nome LIKE 'SIL*'", false,
+         "(\"nome\")::text COLLATE \"C\" ILIKE ?::text ESCAPE '\\'", "T:SIL%"},
+        {"FractionAgainstAnIntegerColumn", "Num >= 4.5", false, "\"num\" >= ?::float8", "R:4.5000"},
+        {"ColumnTypesTheLiteral", "Num = '12' And Not [Ativo] = True", false,
+         "(\"num\" = ? AND (NOT \"ativo\" = ?))", "I:12,I:1"},
+        {"LiteralsWithoutAColumn", "Nome = 'a' & 'b'", false, "\"nome\" = (?::text || ?::text)",
+         "T:a,T:b"},
+        {"StatementNamesAndTop",
+         "SELECT TOP 1 * FROM clientes WHERE nome LIKE 'A*' ORDER BY [NOME]", true,
+         "SELECT * FROM \"Clientes\" WHERE \"Nome\" ILIKE (?::text COLLATE \"C\") ESCAPE '\\' "
+         "ORDER BY \"Nome\" LIMIT 1",
+         "T:A%"},
+        {"StatementTruthAndAliases", "SELECT count(*) AS N FROM t WHERE a = True ORDER BY N", true,
+         "SELECT count ( * ) AS \"n\" FROM t WHERE a = TRUE ORDER BY \"n\"", ""},
     }),
     [](const auto& info) { return std::string(info.param.name); });
 

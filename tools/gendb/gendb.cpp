@@ -1,15 +1,18 @@
-// gendb: writes the deterministic sample customer table into an SQLite file.
-//   gendb PATH [ROWS=1000] [SEED=1]
+// gendb: writes the deterministic sample customer table into an SQLite file or onto a
+// PostgreSQL server (TARGET a connection string: "host=/tmp/x dbname=orvo", postgresql://...).
+//   gendb TARGET [ROWS=1000] [SEED=1]
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "base/error.h"
+#include "db/postgres/pg_sample_data.h"
+#include "db/postgres/postgres_database.h"
 #include "db/sqlite/sample_data.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 4) {
-    std::fprintf(stderr, "usage: gendb PATH [ROWS=1000] [SEED=1]\n");
+    std::fprintf(stderr, "usage: gendb PATH|CONNECTION-STRING [ROWS=1000] [SEED=1]\n");
     return 2;
   }
   long long rows = argc > 2 ? std::atoll(argv[2]) : 1000;
@@ -18,12 +21,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gendb: ROWS must not be negative\n");
     return 2;
   }
+  const std::string target = argv[1];
   try {
-    orvo::CreateCustomerDatabase(argv[1], rows, seed);
+    if (orvo::IsConnectionString(target)) {
+      orvo::CreatePgCustomerTable(*orvo::PostgresDatabase::Open(target), rows, seed);
+    } else {
+      orvo::CreateCustomerDatabase(target, rows, seed);
+    }
   } catch (const orvo::Error& e) {
     std::fprintf(stderr, "gendb: %s\n", e.Message().c_str());
     return 1;
   }
-  std::printf("gendb: wrote %lld customers to %s\n", rows, argv[1]);
+  std::printf("gendb: wrote %lld customers to %s\n", rows, target.c_str());
   return 0;
 }
