@@ -13,10 +13,14 @@ struct TypicalMask {
 };
 
 const TypicalMask kMasks[] = {
-    {"99/99/9999", TipoDeCampo::Date},         {"dd/mmm/yyyy", TipoDeCampo::Date},
-    {"", TipoDeCampo::Date},                   {"#.##0,00", TipoDeCampo::Numeric},
-    {"999.999.999-99", TipoDeCampo::Character}, {"(99) 9999-9999", TipoDeCampo::Character},
-    {"@! AAA-9999", TipoDeCampo::Character},    {"99:99", TipoDeCampo::Date},
+    {"99/99/9999", TipoDeCampo::Date},
+    {"dd/mmm/yyyy", TipoDeCampo::Date},
+    {"", TipoDeCampo::Date},
+    {"#.##0,00", TipoDeCampo::Numeric},
+    {"999.999.999-99", TipoDeCampo::Character},
+    {"(99) 9999-9999", TipoDeCampo::Character},
+    {"@! AAA-9999", TipoDeCampo::Character},
+    {"99:99", TipoDeCampo::Date},
 };
 
 void BM_CompileMask(benchmark::State& state) {

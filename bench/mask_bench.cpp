@@ -44,8 +44,7 @@ void BM_EngineCode(benchmark::State& state) {
                     "123.456.789-01");
 }
 void BM_EngineNumericRegrouping(benchmark::State& state) {
-  TypeThroughEngine(state, "#.###.##0,00", TipoDeCampo::Numeric, "1234567,89",
-                    "1.234.567,89");
+  TypeThroughEngine(state, "#.###.##0,00", TipoDeCampo::Numeric, "1234567,89", "1.234.567,89");
 }
 BENCHMARK(BM_EngineDate);
 BENCHMARK(BM_EngineCode);
@@ -60,8 +59,7 @@ void BM_FormatTextNumeric(benchmark::State& state) {
 }
 void BM_FormatTextCode(benchmark::State& state) {
   const CompiledMask compiled =
-      CompileMask("99.999-999", TipoDeCampo::Character, false, DateOrder::DayMonthYear)
-          .compiled;
+      CompileMask("99.999-999", TipoDeCampo::Character, false, DateOrder::DayMonthYear).compiled;
   const FormatContext ctx{compiled, "99.999-999", TipoDeCampo::Character, false, "0", ",", "."};
   for (auto _ : state) benchmark::DoNotOptimize(FormatText(ctx, "12345678"));
   state.SetItemsProcessed(state.iterations());

@@ -35,6 +35,11 @@ TEST_P(Dynaset, FindsWalkTheStatementOrder) {
   EXPECT_EQ(Field(*rs, "nome"), "Arruela");
   rs->FindFirst("criado = CDate('05/01/2024')");
   EXPECT_EQ(Field(*rs, "nome"), "Parafuso");
+  // A caseless key found by a prefix in the other case (an index range on PostgreSQL).
+  rs->FindFirst("codigo LIKE 'b*'");
+  EXPECT_EQ(Field(*rs, "nome"), "Alicate");
+  rs->FindNext("codigo LIKE 'b*'");
+  EXPECT_EQ(Field(*rs, "nome"), "Arruela");
 }
 
 TEST_P(Dynaset, WhereAndOrderOfTheStatement) {

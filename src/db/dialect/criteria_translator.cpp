@@ -54,7 +54,14 @@ struct Operand {
   bool isLiteral = false;
   Variant literal;
   std::optional<ColumnKind> columnKind;  // set when the operand is a bare column
+  bool caseless = false;                 // a column that compares without case
 };
+
+// The characters of a LIKE pattern before its first wildcard: "SIL*" -> "SIL".
+std::string LiteralPrefix(const std::string& pattern) {
+  size_t end = pattern.find_first_of("*?%_[#");
+  return pattern.substr(0, end);
+}
 
 class CriterionParser {
  public:
@@ -223,6 +230,16 @@ class CriterionParser {
       SqlFragment out{backEnd_.Like(subject.sql, left.columnKind, negate, pattern.sql),
                       subject.params};
       out.params.insert(out.params.end(), pattern.params.begin(), pattern.params.end());
+      if (!negate && left.caseless && right.isLiteral && right.literal.Type() == VarType::String) {
+        std::string prefix = LiteralPrefix(right.literal.AsString());
+        SqlFragment range =
+            prefix.empty() ? SqlFragment{} : backEnd_.PrefixRange(subject.sql, prefix);
+        if (!range.sql.empty()) {
+          out.sql = "(" + out.sql;
+          out.Append(range);
+          out.Append(")");
+        }
+      }
       return out;
     }
     if (AcceptWord("BETWEEN")) {
@@ -403,6 +420,7 @@ class CriterionParser {
     Operand out;
     out.fragment.sql = column->sql;
     out.columnKind = column->kind;
+    out.caseless = column->caseless;
     return out;
   }
 

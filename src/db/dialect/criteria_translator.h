@@ -18,6 +18,7 @@ namespace orvo {
 struct ResolvedColumn {
   std::string sql;  // the column as SQL: "\"nome\"" or "t.\"nome\""
   ColumnKind kind = ColumnKind::Memo;
+  bool caseless = false;  // compares without regard to case
 };
 
 // Maps a field name (without brackets; "a.b" parts joined by ".") to its column, or nullopt

@@ -21,6 +21,9 @@ class SqlBackEnd {
   // one placeholder; `leftKind` is set when `left` is a column.
   virtual std::string Like(const std::string& left, std::optional<ColumnKind> leftKind, bool negate,
                            const std::string& pattern) const = 0;
+  // Terms (" AND ...") that narrow `column LIKE 'prefix...'` to a range an index of a
+  // caseless column serves; none where the engine finds that range itself.
+  virtual SqlFragment PrefixRange(const std::string&, const std::string&) const { return {}; }
   // In statements, walked token by token:
   virtual std::string LikeWord() const = 0;  // the operator after an operand
   virtual std::string LikePattern(const std::string& placeholder) const = 0;  // with ESCAPE

@@ -17,7 +17,8 @@ ColumnResolver TableResolver(const TableSchema& schema, std::string alias) {
     }
     int at = schema.FindColumn(column);
     if (at < 0) return std::nullopt;
-    return ResolvedColumn{QuoteIdentifier(schema.columns[at].name), schema.columns[at].kind};
+    const ColumnInfo& info = schema.columns[at];
+    return ResolvedColumn{QuoteIdentifier(info.name), info.kind, info.collation == "NOCASE"};
   };
 }
 

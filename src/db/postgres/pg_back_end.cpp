@@ -2,6 +2,7 @@
 #include "db/postgres/pg_back_end.h"
 
 #include "base/strings.h"
+#include "db/postgres/pg_connection.h"
 
 namespace orvo {
 
@@ -24,6 +25,11 @@ std::string PgBackEnd::Like(const std::string& left, std::optional<ColumnKind>, 
                             const std::string& pattern) const {
   return "(" + left + ")::text COLLATE \"C\"" + (negate ? " NOT ILIKE " : " ILIKE ") + pattern +
          " ESCAPE '\\'";
+}
+
+SqlFragment PgBackEnd::PrefixRange(const std::string& column, const std::string& prefix) const {
+  return {" AND " + column + " >= ? AND " + column + " < ?",
+          {SqlValue::Text(prefix), ServerText(Latin1ToUtf8(prefix) + "\xEF\xBF\xBF")}};
 }
 
 std::string PgBackEnd::LikePattern(const std::string& placeholder) const {

@@ -2,7 +2,10 @@
 // literal without one is cast to its own type. LIKE is ILIKE under the "C" collation: it
 // folds ASCII letters only, as SQLite's LIKE does, and it also serves columns whose
 // collation is not deterministic (which the server refuses to LIKE). Names in statements
-// are matched to the catalogue without regard to case and quoted as it spells them.
+// are matched to the catalogue without regard to case and quoted as it spells them. A
+// caseless column's LIKE 'prefix*' also gets the range [prefix, prefix U+FFFF): every value
+// that starts with the prefix in any case lies in it (U+FFFF sorts above all characters in
+// the ICU collations), so its index serves the find.
 #pragma once
 
 #include <map>
@@ -21,6 +24,7 @@ class PgBackEnd : public SqlBackEnd {
   std::string Placeholder(const SqlValue& value, bool typedByColumn) const override;
   std::string Like(const std::string& left, std::optional<ColumnKind> leftKind, bool negate,
                    const std::string& pattern) const override;
+  SqlFragment PrefixRange(const std::string& column, const std::string& prefix) const override;
   std::string LikeWord() const override { return "ILIKE"; }
   std::string LikePattern(const std::string& placeholder) const override;
   std::string Boolean(bool value) const override { return value ? "TRUE" : "FALSE"; }

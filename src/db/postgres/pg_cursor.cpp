@@ -102,15 +102,17 @@ std::string PgCursor::OrderBy(bool forward) const {
   return sql;
 }
 
-std::vector<CursorRow> PgCursor::Run(const SqlFragment& conditions, const SqlFragment* extra,
-                                     bool forward, int64_t skip, int64_t limit) {
-  EnsureRows();
+SqlFragment PgCursor::Select(const SqlFragment& conditions, const SqlFragment* extra, bool forward,
+                             int64_t limit) const {
   SqlFragment query{"SELECT " + selectList_ + " FROM " + source_.from + " WHERE true", {}};
   query.Append(Filter(extra));
   query.Append(conditions);
-  query.Append(OrderBy(forward) + " LIMIT ? OFFSET ?");
+  query.Append(OrderBy(forward) + " LIMIT ?");
   query.params.push_back(SqlValue::Int(limit));
-  query.params.push_back(SqlValue::Int(skip));
+  return query;
+}
+
+std::vector<CursorRow> PgCursor::Read(const SqlFragment& query) {
   PgRows rows = conn_->Query(query);
   const int keyCount = static_cast<int>(order_.size());
   const int idCount = static_cast<int>(source_.identity.size());
@@ -124,11 +126,21 @@ std::vector<CursorRow> PgCursor::Run(const SqlFragment& conditions, const SqlFra
       // Integers come back as numbers (the bookmark); anything else as the server wrote it.
       row.id.push_back(value.kind == SqlValue::Kind::Integer ? value : rows.Raw(r, keyCount + i));
     }
-    for (int i = 0; i < fieldCount; ++i)
+    for (int i = 0; i < fieldCount; ++i) {
       row.values.push_back(rows.Value(r, keyCount + idCount + i));
+    }
     out.push_back(std::move(row));
   }
   return out;
+}
+
+std::vector<CursorRow> PgCursor::Run(const SqlFragment& conditions, const SqlFragment* extra,
+                                     bool forward, int64_t skip, int64_t limit) {
+  EnsureRows();
+  SqlFragment query = Select(conditions, extra, forward, limit);
+  query.Append(" OFFSET ?");
+  query.params.push_back(SqlValue::Int(skip));
+  return Read(query);
 }
 
 int64_t PgCursor::CountCapped(const SqlFragment& conditions, const SqlFragment* extra,
@@ -157,6 +169,20 @@ std::vector<CursorRow> PgCursor::Walk(bool forward, const KeyBound* bound, bool 
       levels.back().placeholder = Placeholder(values[i]);
     }
     segments = KeySegments(levels, values, forward, inclusive);
+  }
+  if (skip == 0 && segments.size() > 1) {
+    // One round trip for every segment: each is its own ordered, limited index range, and
+    // UNION ALL yields them one after the other (the server runs the branches of an Append
+    // in turn, and stops once the outer LIMIT is met).
+    EnsureRows();
+    SqlFragment query{"SELECT * FROM (", {}};
+    for (size_t i = 0; i < segments.size(); ++i) {
+      query.Append(i ? ") UNION ALL (" : "(");
+      query.Append(Select(segments[i], extra, forward, limit));
+    }
+    query.Append(")) s LIMIT ?");
+    query.params.push_back(SqlValue::Int(limit));
+    return Read(query);
   }
   std::vector<CursorRow> rows;
   for (const SqlFragment& segment : segments) {

@@ -49,6 +49,9 @@ class PgCursor : public RowCursor {
   size_t Levels() const { return order_.size() + source_.identity.size(); }
   SqlFragment Filter(const SqlFragment* extra) const;
   std::string OrderBy(bool forward) const;
+  SqlFragment Select(const SqlFragment& conditions, const SqlFragment* extra, bool forward,
+                     int64_t limit) const;
+  std::vector<CursorRow> Read(const SqlFragment& query);
   std::vector<CursorRow> Run(const SqlFragment& conditions, const SqlFragment* extra, bool forward,
                              int64_t skip, int64_t limit);
   int64_t CountCapped(const SqlFragment& conditions, const SqlFragment* extra, int64_t cap);

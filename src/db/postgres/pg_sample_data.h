@@ -9,9 +9,9 @@ class PostgresDatabase;
 
 // Creates (or replaces) table `clientes` in the database's current schema with the same
 // `rows` customers from `seed` as the SQLite sample, the same indexes (ix_nome, ix_uf_cidade,
-// ix_tipo_num) and text that compares without regard to case (collation nocase, created
-// when missing). Key columns are NOT NULL, so walks follow their indexes; the table is
-// analysed.
+// ix_tipo_num, each ending with the primary key) and text that compares without regard to
+// case (collation nocase, created when missing). Key columns are NOT NULL, so walks follow
+// their indexes without sorting; the table is analysed.
 void CreatePgCustomerTable(PostgresDatabase& db, int64_t rows, uint64_t seed);
 
 }  // namespace orvo
