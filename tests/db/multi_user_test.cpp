@@ -157,15 +157,19 @@ TEST(ServerLost, NextOperationRaisesNamingTheServerThenReconnects) {
   EXPECT_EQ(grouped->RecordCount(), 3);
 }
 
-TEST(ServerLost, UnreachableServerIsNamed) {
+TEST(ServerLost, UnreachableServerIsNamedWithoutItsPassword) {
   std::string message;
-  EXPECT_EQ(
-      ErrorOf([&] { dbtest::OpenServer("host=/nonexistent/orvo dbname=x connect_timeout=2"); },
-              &message),
-      dberr::kConnectionFailed);
+  EXPECT_EQ(ErrorOf(
+                [&] {
+                  dbtest::OpenServer(
+                      "host=/nonexistent/orvo dbname=x password=segredo connect_timeout=2");
+                },
+                &message),
+            dberr::kConnectionFailed);
   EXPECT_NE(message.find("could not connect to the PostgreSQL server (`host=/nonexistent/orvo"),
             std::string::npos)
       << message;
+  EXPECT_EQ(message.find("segredo"), std::string::npos) << message;
 }
 
 }  // namespace

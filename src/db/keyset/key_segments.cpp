@@ -3,6 +3,17 @@
 
 namespace orvo {
 
+SqlFragment AndConditions(const SqlFragment& where, const SqlFragment* extra) {
+  SqlFragment out;
+  for (const SqlFragment* part : {&where, extra}) {
+    if (!part || part->sql.empty()) continue;
+    out.Append(" AND (");
+    out.Append(*part);
+    out.Append(")");
+  }
+  return out;
+}
+
 SqlFragment KeyEquals(const std::string& keySql, const SqlValue& value,
                       const std::string& placeholder) {
   if (value.kind == SqlValue::Kind::Null) return {" AND " + keySql + " IS NULL", {}};

@@ -19,6 +19,10 @@ struct KeyLevel {
   std::string placeholder = "?";  // how the bound's value is written: "?::float8"
 };
 
+// " AND (where) AND (extra)", for those that are there: a statement's condition and a
+// find's criterion.
+SqlFragment AndConditions(const SqlFragment& where, const SqlFragment* extra);
+
 // "key IS NULL" or "key = ?", with a leading " AND ".
 SqlFragment KeyEquals(const std::string& keySql, const SqlValue& value,
                       const std::string& placeholder = "?");

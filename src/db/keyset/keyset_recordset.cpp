@@ -55,6 +55,7 @@ KeysetRecordset::KeysetRecordset(RecordsetEngine engine, RecordsetPlan plan)
     for (const auto& index : plan_.table->indexes) {
       indexObjects_.push_back(std::make_unique<KeysetIndexInfo>(index));
     }
+    if (!Trim(plan_.index).empty()) UseIndex(plan_.index);
   }
   MoveFirst();
 }
@@ -297,6 +298,17 @@ std::string KeysetRecordset::Index() {
 
 void KeysetRecordset::SetIndex(const std::string& name) {
   RequireTable("Index");
+  UseIndex(name);
+  std::optional<CursorRow> again;
+  if (row_) again = cursor_->ById(row_->id);
+  if (again) {
+    SetRow(std::move(*again));
+  } else {
+    MoveFirst();
+  }
+}
+
+void KeysetRecordset::UseIndex(const std::string& name) {
   const IndexSchema* index = nullptr;
   if (!Trim(name).empty()) {
     index = plan_.table->FindIndex(Trim(name));
@@ -313,13 +325,6 @@ void KeysetRecordset::SetIndex(const std::string& name) {
   index_ = index ? index->name : "";
   std::vector<KeyColumn> order = index ? index->columns : std::vector<KeyColumn>{};
   cursor_->SetOrder(order);
-  std::optional<CursorRow> again;
-  if (row_) again = cursor_->ById(row_->id);
-  if (again) {
-    SetRow(std::move(*again));
-  } else {
-    MoveFirst();
-  }
 }
 
 int16_t KeysetRecordset::IndexCount() {

@@ -70,6 +70,7 @@ struct RecordsetPlan {
   std::string name;  // table name, or the statement as given
   std::vector<ColumnInfo> fields;
   std::optional<TableSchema> table;  // for tables (their indexes)
+  std::string index;                 // a table's Index when it opens
   ColumnResolver resolve;            // criterion names to columns
 };
 
@@ -133,6 +134,7 @@ class KeysetRecordset : public Recordset {
   [[noreturn]] void Unsupported(const char* operation) const;
   void RequireTable(const char* operation) const;
   void RequireSeekFamily(const char* operation) const;
+  void UseIndex(const std::string& name);  // raises 3800 for one the table lacks
   Variant CurrentValue(size_t column);
   void Land(std::optional<CursorRow> row);  // on a row, or at the end when none
   void SetRow(CursorRow row);

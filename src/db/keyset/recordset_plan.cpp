@@ -30,6 +30,17 @@ std::string StripBrackets(const std::string& name) {
   return trimmed;
 }
 
+OpenText ReadOpenText(const std::string& text) {
+  std::string trimmed = Trim(text);
+  std::vector<Token> tokens = Tokenize(trimmed, "statement");
+  if (tokens.size() > 2 && !tokens[0].IsWord("SELECT") &&
+      (tokens[1].IsWord("WHERE") || tokens[1].IsWord("ORDER"))) {
+    return {"", "SELECT * FROM " + trimmed};
+  }
+  if (!tokens[0].IsWord("SELECT")) return {StripBrackets(trimmed), ""};
+  return {"", trimmed};
+}
+
 void UseWholeTable(RecordsetPlan& plan, KeysetSelect& select, const TableSchema& schema) {
   for (const auto& column : schema.columns) {
     plan.fields.push_back(column);

@@ -17,6 +17,15 @@ ColumnResolver TableResolver(const TableSchema& schema, std::string alias = "");
 // "[Clientes]" -> "Clientes"; blanks around it go too.
 std::string StripBrackets(const std::string& name);
 
+// What a text given to OpenDynaset names: a bare table (`table` set), or a statement in the
+// dialect. "clientes WHERE ..." (the one-record query built from a dynaset opened by table
+// name, whose Name is the table's) is a select of the whole table.
+struct OpenText {
+  std::string table;
+  std::string statement;
+};
+OpenText ReadOpenText(const std::string& text);
+
 // What a keyset cursor reads for a plan: the fields' SQL, the statement's order and condition.
 struct KeysetSelect {
   std::vector<std::string> fieldSql;

@@ -3,6 +3,7 @@
 
 #include <libpq-fe.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -119,6 +120,27 @@ std::string NumberPlaceholders(const std::string& sql) {
   return out;
 }
 
+namespace {
+
+// The connection string as messages show it: without its password.
+std::string WithoutPassword(const std::string& conninfo) {
+  std::string out = conninfo;
+  for (size_t at = out.find("password="); at != std::string::npos;
+       at = out.find("password=", at + 12)) {
+    size_t end = at + 9;
+    if (end < out.size() && out[end] == '\'') {
+      end = out.find('\'', end + 1);
+      end = end == std::string::npos ? out.size() : end + 1;
+    } else {
+      end = std::min(out.find(' ', end), out.size());
+    }
+    out.replace(at, end - at, "password=...");
+  }
+  return out;
+}
+
+}  // namespace
+
 PgConnection::PgConnection(std::string conninfo, LocaleSettings locale)
     : conninfo_(std::move(conninfo)), locale_(std::move(locale)) {
   Connect();
@@ -139,8 +161,9 @@ void PgConnection::Connect() {
       message.pop_back();
     PQfinish(conn_);
     conn_ = nullptr;
-    std::string where = described_.empty() ? "the PostgreSQL server (`" + conninfo_ + "`)"
-                                           : "the PostgreSQL " + described_;
+    std::string where = described_.empty()
+                            ? "the PostgreSQL server (`" + WithoutPassword(conninfo_) + "`)"
+                            : "the PostgreSQL " + described_;
     RaiseError(dberr::kConnectionFailed, "could not connect to " + where + ": " + message);
   }
   const char* host = PQhost(conn_);
@@ -160,7 +183,7 @@ void PgConnection::EnsureConnected() {
 }
 
 std::string PgConnection::Describe() const {
-  return described_.empty() ? "server `" + conninfo_ + "`" : described_;
+  return described_.empty() ? "server `" + WithoutPassword(conninfo_) + "`" : described_;
 }
 
 void PgConnection::RaiseFailure(PGresult* result, const std::string& doing) {

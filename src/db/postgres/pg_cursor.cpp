@@ -71,18 +71,7 @@ void PgCursor::SetOrder(const std::vector<KeyColumn>& order) {
 }
 
 SqlFragment PgCursor::Filter(const SqlFragment* extra) const {
-  SqlFragment filter;
-  if (!source_.where.sql.empty()) {
-    filter.Append(" AND (");
-    filter.Append(source_.where);
-    filter.Append(")");
-  }
-  if (extra && !extra->sql.empty()) {
-    filter.Append(" AND (");
-    filter.Append(*extra);
-    filter.Append(")");
-  }
-  return filter;
+  return AndConditions(source_.where, extra);
 }
 
 std::string PgCursor::OrderBy(bool forward) const {
@@ -107,8 +96,9 @@ SqlFragment PgCursor::Select(const SqlFragment& conditions, const SqlFragment* e
   SqlFragment query{"SELECT " + selectList_ + " FROM " + source_.from + " WHERE true", {}};
   query.Append(Filter(extra));
   query.Append(conditions);
-  query.Append(OrderBy(forward) + " LIMIT ?");
-  query.params.push_back(SqlValue::Int(limit));
+  // The row count is written into the statement (a number, never text from outside): a plan
+  // made for "LIMIT $n" could not count on few rows and might sort the whole range.
+  query.Append(OrderBy(forward) + " LIMIT " + std::to_string(limit));
   return query;
 }
 
@@ -180,8 +170,7 @@ std::vector<CursorRow> PgCursor::Walk(bool forward, const KeyBound* bound, bool 
       query.Append(i ? ") UNION ALL (" : "(");
       query.Append(Select(segments[i], extra, forward, limit));
     }
-    query.Append(")) s LIMIT ?");
-    query.params.push_back(SqlValue::Int(limit));
+    query.Append(")) s LIMIT " + std::to_string(limit));
     return Read(query);
   }
   std::vector<CursorRow> rows;

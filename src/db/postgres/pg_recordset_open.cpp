@@ -151,12 +151,8 @@ RecordsetRef OpenPgTable(const PgConnectionRef& conn, const std::string& name,
   plan.flavour = RecordsetFlavour::Table;
   plan.name = schema.name;
   UseWholeTable(plan, select, schema);
-  auto recordset = MakeFromTable(conn, std::move(plan), schema, std::move(select));
-  if (!Trim(index).empty()) {
-    recordset->SetIndex(index);
-    recordset->MoveFirst();
-  }
-  return recordset;
+  plan.index = index;
+  return MakeFromTable(conn, std::move(plan), schema, std::move(select));
 }
 
 RecordsetRef OpenPgStatement(const PgConnectionRef& conn, const std::string& text,
@@ -164,14 +160,9 @@ RecordsetRef OpenPgStatement(const PgConnectionRef& conn, const std::string& tex
   RecordsetPlan plan;
   plan.flavour = flavour;
   plan.name = text;
-  std::string trimmed = Trim(text);
-  std::vector<Token> tokens = Tokenize(trimmed, "statement");
-  if (tokens.size() > 2 && !tokens[0].IsWord("SELECT") &&
-      (tokens[1].IsWord("WHERE") || tokens[1].IsWord("ORDER"))) {
-    // "clientes WHERE ...": the one-record query built from a dynaset opened by table name.
-    trimmed = "SELECT * FROM " + trimmed;
-  } else if (!tokens[0].IsWord("SELECT")) {
-    TableSchema schema = RequireTable(*conn, StripBrackets(trimmed));
+  OpenText opened = ReadOpenText(text);
+  if (!opened.table.empty()) {
+    TableSchema schema = RequireTable(*conn, opened.table);
     if (schema.isView || !schema.hasRowid) {
       return OpenMaterialised(conn, ParseStatement("SELECT * FROM [" + schema.name + "]"),
                               std::move(plan));
@@ -181,7 +172,7 @@ RecordsetRef OpenPgStatement(const PgConnectionRef& conn, const std::string& tex
     plan.table.reset();  // a dynaset has no indexes of its own
     return MakeFromTable(conn, std::move(plan), schema, std::move(select));
   }
-  ParsedStatement parsed = ParseStatement(trimmed);
+  ParsedStatement parsed = ParseStatement(opened.statement);
   if (parsed.plain) {
     auto schema = ReadPgTableSchema(*conn, parsed.plain->table);
     RecordsetPlan keyset = plan;

@@ -73,18 +73,7 @@ std::string KeysetCursor::OrderBy(bool forward, bool hidden) const {
 }
 
 SqlFragment KeysetCursor::Filter(const SqlFragment* extra, bool withBase) const {
-  SqlFragment filter;
-  if (withBase && !baseWhere_.sql.empty()) {
-    filter.Append(" AND (");
-    filter.Append(baseWhere_);
-    filter.Append(")");
-  }
-  if (extra && !extra->sql.empty()) {
-    filter.Append(" AND (");
-    filter.Append(*extra);
-    filter.Append(")");
-  }
-  return filter;
+  return AndConditions(withBase ? baseWhere_ : SqlFragment{}, extra);
 }
 
 int64_t KeysetCursor::CountCapped(const SqlFragment& conditions, const SqlFragment* extra,

@@ -127,12 +127,8 @@ RecordsetRef OpenTableRecordset(const ConnectionRef& conn, const std::string& na
   plan.flavour = RecordsetFlavour::Table;
   plan.name = schema.name;
   UseWholeTable(plan, source, schema);
-  auto recordset = Make(conn, std::move(plan), std::move(source));
-  if (!Trim(index).empty()) {
-    recordset->SetIndex(index);
-    recordset->MoveFirst();
-  }
-  return recordset;
+  plan.index = index;
+  return Make(conn, std::move(plan), std::move(source));
 }
 
 RecordsetRef OpenStatementRecordset(const ConnectionRef& conn, const std::string& text,
@@ -141,15 +137,9 @@ RecordsetRef OpenStatementRecordset(const ConnectionRef& conn, const std::string
   SqliteRowSource source;
   plan.flavour = flavour;
   plan.name = text;
-  std::string trimmed = Trim(text);
-  std::vector<Token> tokens = Tokenize(trimmed, "statement");
-  if (tokens.size() > 2 && !tokens[0].IsWord("SELECT") &&
-      (tokens[1].IsWord("WHERE") || tokens[1].IsWord("ORDER"))) {
-    // "clientes WHERE ...": the one-record query built from a dynaset opened by table name
-    // (its Name is the table's), read as a select of the whole table.
-    trimmed = "SELECT * FROM " + trimmed;
-  } else if (!tokens[0].IsWord("SELECT")) {
-    TableSchema schema = RequireTable(*conn, StripBrackets(trimmed));
+  OpenText opened = ReadOpenText(text);
+  if (!opened.table.empty()) {
+    TableSchema schema = RequireTable(*conn, opened.table);
     if (schema.isView || !schema.hasRowid) {
       PlanMaterialised(*conn, ParseStatement("SELECT * FROM [" + schema.name + "]"), plan, source);
       return Make(conn, std::move(plan), std::move(source));
@@ -158,7 +148,7 @@ RecordsetRef OpenStatementRecordset(const ConnectionRef& conn, const std::string
     plan.table.reset();  // a dynaset has no indexes of its own
     return Make(conn, std::move(plan), std::move(source));
   }
-  ParsedStatement parsed = ParseStatement(trimmed);
+  ParsedStatement parsed = ParseStatement(opened.statement);
   RecordsetPlan keyset = plan;
   SqliteRowSource keysetSource;
   if (parsed.plain && PlanPlainSelect(*conn, parsed, keyset, keysetSource)) {
