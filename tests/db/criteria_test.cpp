@@ -42,6 +42,7 @@ std::optional<ResolvedColumn> Customers(const std::string& name) {
   if (upper == "NASC") return ResolvedColumn{"\"nasc\"", ColumnKind::Date};
   if (upper == "ATIVO") return ResolvedColumn{"\"ativo\"", ColumnKind::Boolean};
   if (upper == "COD CLI") return ResolvedColumn{"\"Cod Cli\"", ColumnKind::Text};
+  if (upper == "CIDADE") return ResolvedColumn{"\"cidade\"", ColumnKind::Text, true};
   return std::nullopt;
 }
 
@@ -230,6 +231,15 @@ INSTANTIATE_TEST_SUITE_P(
          "SELECT * FROM \"Clientes\" WHERE \"Nome\" ILIKE (?::text COLLATE \"C\") ESCAPE '\\' "
          "ORDER BY \"Nome\" LIMIT 1",
          "T:A%"},
+        {"CaselessPrefixGetsItsIndexRange", "Cidade LIKE 'SAO*' Or Nome LIKE 'SAO*'", false,
+         "(((\"cidade\")::text COLLATE \"C\" ILIKE ?::text ESCAPE '\\' AND \"cidade\" >= ? AND "
+         "\"cidade\" < ?) OR (\"nome\")::text COLLATE \"C\" ILIKE ?::text ESCAPE '\\')",
+         "T:SAO%,T:SAO,T:SAO\xEF\xBF\xBF,T:SAO%"},
+        {"StatementCaselessPrefix",
+         "SELECT TOP 1 * FROM t WHERE (uf = 'SP') And (cidade LIKE 'SAO*')", true,
+         "SELECT * FROM t WHERE ( uf = ?::text ) And ( cidade ILIKE (?::text COLLATE \"C\") ESCAPE "
+         "'\\' AND cidade >= ? AND cidade < ? ) LIMIT 1",
+         "T:SP,T:SAO%,T:SAO,T:SAO\xEF\xBF\xBF"},
         {"StatementTruthAndAliases", "SELECT count(*) AS N FROM t WHERE a = True ORDER BY N", true,
          "SELECT count ( * ) AS \"n\" FROM t WHERE a = TRUE ORDER BY \"n\"", ""},
     }),

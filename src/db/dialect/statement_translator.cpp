@@ -198,6 +198,21 @@ SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnRes
         if (i > 0 && tokens[i - 1].IsWord("LIKE")) {
           out.params.push_back(SqlValue::Text(LikePattern(t.text)));
           add(backEnd.LikePattern(backEnd.Placeholder(out.params.back(), false)));
+          // `name LIKE 'prefix*'` on a caseless column, not negated nor qualified: the range
+          // of the prefix too, which binds to the LIKE as AND does.
+          const bool plainName =
+              i >= 2 && IsName(tokens[i - 2]) &&
+              (i < 3 || (!tokens[i - 3].IsWord("NOT") && !tokens[i - 3].IsSymbol(".")));
+          std::string prefix = t.text.substr(0, t.text.find_first_of("*?%_[#"));
+          if (resolve && plainName && !prefix.empty()) {
+            auto column = resolve(tokens[i - 2].text);
+            if (column && column->caseless) {
+              const Token& name = tokens[i - 2];
+              SqlFragment range = backEnd.PrefixRange(
+                  backEnd.Name(name.text, name.kind == TokenKind::Bracketed, false), prefix);
+              out.Append(range);
+            }
+          }
         } else if (auto kind = comparedKind(i)) {
           out.params.push_back(ToSqlValue(Variant(t.text), *kind, locale));
           add(backEnd.Placeholder(out.params.back(), true));
