@@ -107,20 +107,27 @@ RecordsetRef OpenMaterialised(const PgConnectionRef& conn, const ParsedStatement
       TranslateStatement(parsed, FromTableResolver(*conn, parsed), conn->Locale(), backEnd);
   source.tempTable = conn->NewTempName();
   {
-    // The result's columns and types, without reading a row.
+    // The result's columns and types, without reading a row; their declarations in one query.
     PgRows probe =
         conn->Query("SELECT * FROM (" + source.fill.sql + ") s LIMIT 0", source.fill.params);
+    std::string types = "{", modifiers = "{";
     for (int i = 0; i < probe.Columns(); ++i) {
       const uint32_t type = probe.TypeOid(i);
       ColumnInfo info = PgColumn(probe.Name(i), type, probe.TypeModifier(i));
       // count(*) and other whole-number expressions are Long, as the dialect's engines
       // report them; a bigint column of a table stays BigInt.
       if (type == pgtype::kInt8 && probe.TableOid(i) == 0) info.kind = ColumnKind::Long;
-      PgRows declared = conn->Query("SELECT format_type(?::oid, ?::int)",
-                                    {SqlValue::Int(type), SqlValue::Int(probe.TypeModifier(i))});
-      source.tempColumns.push_back("c" + std::to_string(i) + " " + declared.Text(0, 0));
+      types += (i ? "," : "") + std::to_string(type);
+      modifiers += (i ? "," : "") + std::to_string(probe.TypeModifier(i));
       source.fieldSql.push_back("c" + std::to_string(i));
       plan.fields.push_back(std::move(info));
+    }
+    PgRows declared = conn->Query(
+        "SELECT format_type(t, m) FROM unnest(?::oid[], ?::int[]) WITH ORDINALITY AS u(t, m, n)"
+        " ORDER BY n",
+        {SqlValue::Text(types + "}"), SqlValue::Text(modifiers + "}")});
+    for (int i = 0; i < declared.Count(); ++i) {
+      source.tempColumns.push_back("c" + std::to_string(i) + " " + declared.Text(i, 0));
     }
   }
   std::vector<ColumnInfo> fields = plan.fields;
