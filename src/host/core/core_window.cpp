@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "host/core/core_host.h"
+#include "host/core/core_popup_form.h"
 #include "host/core/core_site.h"
 
 namespace orvo {
@@ -37,12 +38,18 @@ CoreWindow::CoreWindow(CoreHost& host, CorePopupForm* popup)
 }
 
 CoreWindow::~CoreWindow() {
+  DetachAll();
+  host_.RemoveWindow(this);
+}
+
+void CoreWindow::DetachAll() {
   for (WidgetNode* n : nodes_) {
     n->window = nullptr;
     n->detached = true;
     n->Show(change::kParent);
   }
-  host_.RemoveWindow(this);
+  nodes_.clear();
+  focused_ = announced_ = nullptr;
 }
 
 void CoreWindow::SetShown(bool v) {
@@ -68,15 +75,16 @@ void CoreWindow::ForgetSite(const CoreSite* site) {
   if (entered_ == site) entered_ = nullptr;
 }
 
-bool CoreWindow::CanFocus(const WidgetNode* node) const {
-  if (!node || node->window != this || !shown_ || !node->FocusKind()) return false;
+bool CoreWindow::Reachable(const WidgetNode* node) {
+  if (!node->window || !node->window->Shown()) return false;
   for (const WidgetNode* n = node; n; n = n->parent)
     if (!n->visible || !n->enabled) return false;
-  if (node->site && node->kind != WidgetKind::Surface) {
-    const WidgetNode& surface = node->site->Surface();
-    if (!surface.visible || !surface.enabled) return false;
-  }
-  return true;
+  const WidgetNode* surface = node->site ? &node->site->Surface() : nullptr;
+  return !surface || (surface->visible && surface->enabled);
+}
+
+bool CoreWindow::CanFocus(const WidgetNode* node) const {
+  return node && node->window == this && node->FocusKind() && Reachable(node);
 }
 
 // Each notification may move the focus on (a GotFocus that focuses a text box, an
@@ -119,15 +127,15 @@ void CoreWindow::FocusFirst() {
 }
 
 float CoreWindow::OriginX() const {
-  if (!popup_)
-    if (auto o = host_.Platform().FormOrigin()) return static_cast<float>(o->x);
-  return originX_;
+  if (popup_) return popup_->Node().left;
+  auto o = host_.Platform().FormOrigin();
+  return o ? static_cast<float>(o->x) : 0;
 }
 
 float CoreWindow::OriginY() const {
-  if (!popup_)
-    if (auto o = host_.Platform().FormOrigin()) return static_cast<float>(o->y);
-  return originY_;
+  if (popup_) return popup_->Node().top;
+  auto o = host_.Platform().FormOrigin();
+  return o ? static_cast<float>(o->y) : 0;
 }
 
 float CoreWindow::ScreenX(const WidgetNode* node) const {
