@@ -21,29 +21,44 @@ struct FieldDefinition {
   std::vector<std::pair<const char*, Variant>> properties;
 };
 
-// DataType: 0 Character, 1 Numeric, 2 Date, 3 Spinner, 5 Boolean; Alignment 2: caption left.
+// The bag keeps enumerations as numbers: DataType as a Long, BrowseVisible and Alignment as
+// Integers.
+inline Variant StoredKind(TipoDeCampo k) {
+  return Variant(static_cast<int32_t>(k));
+}
+inline Variant StoredButton(TipoBot b) {
+  return Variant(static_cast<int16_t>(b));
+}
+inline Variant StoredAlignment(TipoAlinhamento a) {
+  return Variant(static_cast<int16_t>(a));
+}
+
 inline std::vector<FieldDefinition> CustomerForm() {
+  const Variant captionLeft = StoredAlignment(TipoAlinhamento::FieldLeft);
   return {
-      {"txtNome", {{"Caption", "Nome"}, {"Alignment", int16_t{2}}}},
+      {"txtNome", {{"Caption", "Nome"}, {"Alignment", captionLeft}}},
       {"txtNascimento",
        {{"Caption", "Nascimento"},
-        {"DataType", int32_t{2}},
+        {"DataType", StoredKind(TipoDeCampo::Date)},
         {"Mask", "99/99/9999"},
-        {"BrowseVisible", int16_t{1}},
-        {"Alignment", int16_t{2}}}},
+        {"BrowseVisible", StoredButton(TipoBot::DropDown)},
+        {"Alignment", captionLeft}}},
       {"txtLimite",
        {{"Caption", "Limite"},
-        {"DataType", int32_t{1}},
+        {"DataType", StoredKind(TipoDeCampo::Numeric)},
         {"Mask", "#.##0,00"},
-        {"BrowseVisible", int16_t{2}},
-        {"Alignment", int16_t{2}}}},
+        {"BrowseVisible", StoredButton(TipoBot::Ellipsis)},
+        {"Alignment", captionLeft}}},
       {"txtParcelas",
        {{"Caption", "Parcelas"},
-        {"DataType", int32_t{3}},
+        {"DataType", StoredKind(TipoDeCampo::Spinner)},
         {"Min", int16_t{1}},
         {"Max", int16_t{12}},
-        {"Alignment", int16_t{2}}}},
-      {"chkAtivo", {{"Caption", "Ativo"}, {"DataType", int32_t{5}}, {"Alignment", int16_t{3}}}},
+        {"Alignment", captionLeft}}},
+      {"chkAtivo",
+       {{"Caption", "Ativo"},
+        {"DataType", StoredKind(TipoDeCampo::Boolean)},
+        {"Alignment", StoredAlignment(TipoAlinhamento::FieldRight)}}},
   };
 }
 

@@ -29,6 +29,9 @@ inline constexpr int32_t kObjectRequired = 424;
 inline constexpr int32_t kInvalidPropertyValue = 380;
 inline constexpr int32_t kNotAtRunTime = 382;  // "'Item' property cannot be set at design time"
 inline constexpr int32_t kNotAnArray = 343;
+inline constexpr int32_t kReadOnlyProperty = 383;    // "'Item' property is read-only"
+inline constexpr int32_t kNotSupported = 438;        // "Object doesn't support this property"
+inline constexpr int32_t kWrongArgumentCount = 450;  // "Wrong number of arguments"
 inline constexpr int32_t kNoCurrentRecord = 3021;
 inline constexpr int32_t kNotAvailableYet = 32001;  // a method whose feature is not built yet
 }  // namespace err

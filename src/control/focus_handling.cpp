@@ -1,15 +1,14 @@
 // Focus entering and leaving the control, the notifications of its own surface, and the
 // methods that hand the focus back after a popup.
 #include "base/error.h"
+#include "base/key_codes.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
+#include "mask/apply_key.h"
 
 namespace orvo {
 
 namespace {
-
-constexpr int16_t kVkTab = 9;
-constexpr uint8_t kVkShift = 16;
 
 // Shift+Tab from the field after a disabled one would otherwise be sent forward again and
 // never get past it.
@@ -44,11 +43,11 @@ void OrvoMask::UserControl_EnterFocus() {
   if (!m_.Enabled) {
     if (FocusCameBackwards(this, site_)) {
       HostServices& host = site_.Services();
-      host.KeybdEvent(kVkShift, 0, kKeyExtended);
-      PressKey(kVkTab);
-      host.KeybdEvent(kVkShift, 0, kKeyExtended | kKeyUp);
+      host.KeybdEvent(vk::kShift, 0, kKeyExtended);
+      PressKey(vk::kTab);
+      host.KeybdEvent(vk::kShift, 0, kKeyExtended | kKeyUp);
     } else {
-      PressKey(kVkTab);
+      PressKey(vk::kTab);
     }
   }
 }
@@ -75,22 +74,22 @@ void OrvoMask::UserControl_LostFocus() {
 void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
   events_->KeyDown(KeyCode, Shift);
   if (KeyCode == 0) return;
-  if (KeyCode == 38) {
-    int16_t key = -2;
+  if (KeyCode == vk::kUp) {
+    int16_t key = key::PreviousField;
     KeyCode = ApplyKey(key, KeyCode);
-  } else if (KeyCode == 40) {
-    int16_t key = -1;
+  } else if (KeyCode == vk::kDown) {
+    int16_t key = key::NextField;
     KeyCode = ApplyKey(key, KeyCode);
-  } else if (Shift == 2 && KeyCode == 9) {
+  } else if (Shift == kCtrlMask && KeyCode == vk::kTab) {
     KeyCode = 0;
   }
 }
 
 void OrvoMask::UserControl_KeyPress(int16_t& KeyAscii) {
   events_->KeyPress(KeyAscii);
-  if (KeyAscii == 13) {
-    PressKey(9);
-  } else if (KeyAscii == 32) {
+  if (KeyAscii == key::Enter) {
+    PressKey(vk::kTab);
+  } else if (KeyAscii == ' ') {
     if (m_.DataType == TipoDeCampo::Boolean || m_.DataType == TipoDeCampo::Option) ToggleValue();
   }
 }

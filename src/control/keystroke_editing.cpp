@@ -1,5 +1,6 @@
 // Keys typed into the edit boxes: the read-only filter, navigation, and the mask engine.
 #include "base/error.h"
+#include "base/key_codes.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "mask/apply_key.h"
@@ -8,17 +9,11 @@ namespace orvo {
 
 namespace {
 
-constexpr int16_t kVkTab = 9;
-constexpr int16_t kVkShift = 16;
-constexpr int16_t kVkDelete = 46;
-constexpr int16_t kVkUp = 38;
-constexpr int16_t kVkDown = 40;
-constexpr int16_t kVkF4 = 115;
-
 // Keys a read-only field still lets through: Enter and the page, end, home and arrow keys
 // (and F4 going down).
 bool PassesReadOnly(int16_t key, bool allowF4) {
-  return key == 13 || (key >= 33 && key <= 40) || (allowF4 && key == kVkF4);
+  return key == vk::kReturn || (key >= vk::kPrior && key <= vk::kDown) ||
+         (allowF4 && key == vk::kF4);
 }
 
 }  // namespace
@@ -33,26 +28,26 @@ void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
   if (m_.Enabled && !txt[0]->Locked() && !m_.ListFields.empty())
     NotAvailableYet("the list search of list fields");
   switch (KeyCode) {
-    case kVkF4:
+    case vk::kF4:
       if (static_cast<int32_t>(m_.BrowseVisible) > 0) bot->SetValue(true);
       break;
-    case kVkDelete: {
+    case vk::kDelete: {
       int16_t key = key::Delete;
       KeyCode = ApplyKey(key, KeyCode);
       break;
     }
-    case kVkUp: {
+    case vk::kUp: {
       int16_t key = key::PreviousField;
       KeyCode = ApplyKey(key, KeyCode);
       break;
     }
-    case kVkDown: {
+    case vk::kDown: {
       int16_t key = key::NextField;
       KeyCode = ApplyKey(key, KeyCode);
       break;
     }
-    case kVkTab:
-      if (Shift == 2) KeyCode = 0;  // Ctrl+Tab does nothing
+    case vk::kTab:
+      if (Shift == kCtrlMask) KeyCode = 0;  // Ctrl+Tab does nothing
       break;
     default:
       break;
@@ -113,11 +108,11 @@ int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
   }
   if (out.beep) host.Beep();
   if (out.focus == FocusMove::Next) {
-    PressKey(kVkTab);
+    PressKey(vk::kTab);
   } else if (out.focus == FocusMove::Previous) {
-    host.KeybdEvent(kVkShift, 0, kKeyExtended);
-    PressKey(kVkTab);
-    host.KeybdEvent(kVkShift, 0, kKeyExtended | kKeyUp);
+    host.KeybdEvent(vk::kShift, 0, kKeyExtended);
+    PressKey(vk::kTab);
+    host.KeybdEvent(vk::kShift, 0, kKeyExtended | kKeyUp);
   }
   // The multi-line box edits the keys it is handed back by itself. A box that is locked
   // refuses them on its own, but a field made read-only by WhatsThisHelpID -1 or disabled

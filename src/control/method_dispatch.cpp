@@ -9,8 +9,9 @@ namespace {
 
 void ExpectArgs(const std::vector<Variant>& args, size_t n, const std::string& name) {
   if (args.size() != n)
-    RaiseError(450, "Wrong number of arguments for " + name + ": expected " + std::to_string(n) +
-                        ", got " + std::to_string(args.size()));
+    RaiseError(err::kWrongArgumentCount, "Wrong number of arguments for " + name + ": expected " +
+                                             std::to_string(n) + ", got " +
+                                             std::to_string(args.size()));
 }
 
 std::string Str(const Variant& v, const LocaleSettings& loc) {
@@ -94,14 +95,14 @@ Variant OrvoMask::CallMethod(const std::string& name, std::vector<Variant>& args
     return Variant(RegistroOk());
   } else if (n == "OPENRECORDSET") {
     ExpectArgs(args, 2, name);
-    RecordsetRef rs = args[0].IsObject() ? std::dynamic_pointer_cast<Recordset>(args[0].AsObject())
-                                         : nullptr;
+    RecordsetRef rs =
+        args[0].IsObject() ? std::dynamic_pointer_cast<Recordset>(args[0].AsObject()) : nullptr;
     std::string sql = Str(args[1], loc);
     OpenRecordSet(rs, sql);
     args[0] = Variant(std::static_pointer_cast<Object>(rs));
     args[1] = Variant(sql);
   } else {
-    RaiseError(438, "Object doesn't support this property or method: " + name);
+    RaiseError(err::kNotSupported, "Object doesn't support this property or method: " + name);
   }
   return Variant();
 }

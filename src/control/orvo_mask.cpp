@@ -1,11 +1,11 @@
 // OrvoMask lifetime: widget creation and wiring, initialisation of a new control, Show.
 #include "control/orvo_mask.h"
-#include "popups/calend_form.h"
 
 #include "base/error.h"
 #include "control/conversions16.h"
-#include "platform/popup_widgets.h"
 #include "control/process_state.h"
+#include "platform/popup_widgets.h"
+#include "popups/calend_form.h"
 
 namespace orvo {
 
@@ -41,12 +41,12 @@ OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
   bot->SetVisible(false);
   scrV->SetVisible(false);
   scrH->SetVisible(false);
-  scrV->SetMax(32767);
-  scrH->SetMax(0);  // first, so the position stays at 0 inside 32767..0
-  scrH->SetMin(32767);
+  scrV->SetMax(DefaultOf<int16_t>("Max"));
+  scrH->SetMax(DefaultOf<int16_t>("Min"));  // first, so the position stays at 0 inside 32767..0
+  scrH->SetMin(DefaultOf<int16_t>("Max"));
   for (ScrollBar* bar : {scrV.get(), scrH.get()}) {
-    bar->SetLargeChange(10);
-    bar->SetSmallChange(1);
+    bar->SetLargeChange(DefaultOf<int16_t>("LargeChange"));
+    bar->SetSmallChange(DefaultOf<int16_t>("SmallChange"));
   }
 
   WireWidgetEvents();
@@ -136,13 +136,13 @@ void OrvoMask::UserControl_Initialize() {
   ps.gDecimalSeparator = locale_.decimalSeparator.empty() ? "," : locale_.decimalSeparator;
   ps.gGroupSeparator = ps.gDecimalSeparator == "," ? "." : ",";
 
-  m_.FillStyleOnFocus = EstiloShape::Transparent;
-  m_.FillStyleNoFocus = EstiloShape::Transparent;
-  m_.ColorNoFocus = 0xFF;
-  m_.ColorOnFocus = 0xFF00;
+  m_.FillStyleOnFocus = DefaultOf<EstiloShape>("FillStyleOnFocus");
+  m_.FillStyleNoFocus = DefaultOf<EstiloShape>("FillStyleNoFocus");
+  m_.ColorNoFocus = DefaultOf<Color>("ColorNoFocus");
+  m_.ColorOnFocus = DefaultOf<Color>("ColorOnFocus");
   m_.FilterKeyLast = -1;
-  m_.Enabled = -1;
-  shp->SetShapeKind(static_cast<int32_t>(TipoShape::Oval));
+  m_.Enabled = DefaultOf<int16_t>("Enabled");
+  shp->SetShapeKind(DefaultOf<int32_t>("Shape"));
   shp->SetFillColor(m_.ColorNoFocus);
   shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
 }
@@ -150,27 +150,27 @@ void OrvoMask::UserControl_Initialize() {
 void OrvoMask::UserControl_InitProperties() {
   Process().gColumnSeparator = kColumnSeparator;
   m_.UserMode = 0;
-  m_.FormatLostFocus = -1;
-  m_.Orientation = Orientacao::Vertical;
-  m_.Appearance = Aparencia::ThreeD;
-  m_.BorderStyle = TipoBorda::FixedSingle;
+  m_.FormatLostFocus = DefaultOf<int16_t>("FormatLostFocus");
+  m_.Orientation = DefaultOf<Orientacao>("Orientation");
+  m_.Appearance = DefaultOf<Aparencia>("Appearance");
+  m_.BorderStyle = DefaultOf<TipoBorda>("BorderStyle");
   m_.Mask.clear();
   m_.ListFields.clear();
   m_.BoundColumn.clear();
   m_.IndexBound.clear();
   m_.IndexField.clear();
   m_.StuffChar.clear();
-  m_.DataType = TipoDeCampo::Character;
-  m_.BrowseVisible = TipoBot::None;
-  m_.MultiLine = 0;
-  m_.SelectOnFocus = -1;
-  m_.CaptionOffset = 50;
-  m_.CheckValue = 0;
-  m_.Alignment = TipoAlinhamento::FieldTop;
+  m_.DataType = DefaultOf<TipoDeCampo>("DataType");
+  m_.BrowseVisible = DefaultOf<TipoBot>("BrowseVisible");
+  m_.MultiLine = DefaultOf<int16_t>("MultiLine");
+  m_.SelectOnFocus = DefaultOf<int16_t>("SelectOnFocus");
+  m_.CaptionOffset = DefaultOf<int16_t>("CaptionOffset");
+  m_.CheckValue = DefaultOf<int16_t>("CheckValue");
+  m_.Alignment = DefaultOf<TipoAlinhamento>("Alignment");
   SelectEditWidgets();
   m_.LayoutReady = -1;
-  gTpMDB = -1;
-  gTpTabela = 0;
+  gTpMDB = DefaultOf<int16_t>("gTpMDB");
+  gTpTabela = DefaultOf<int16_t>("gTpTabela");
   m_.FilterKeyLast = -1;
 }
 

@@ -9,18 +9,20 @@
 
 #include "base/locale_settings.h"
 #include "base/variant.h"
-#include "platform/control_site.h"
 #include "control/enums.h"
 #include "control/orvo_mask_events.h"
-#include "platform/property_bag.h"
-#include "platform/widgets.h"
+#include "control/property_table.h"
 #include "lookup/recordset.h"
 #include "mask/compiled_mask.h"
+#include "platform/control_site.h"
+#include "platform/property_bag.h"
+#include "platform/widgets.h"
 
 namespace orvo {
 
 class PopupForm;
 class CalendForm;
+class BagReader;
 
 // The private members of the control, under the names every part of the control uses.
 // Booleans are 16-bit (-1 true, 0 false); enumerations are 32-bit.
@@ -30,28 +32,28 @@ struct MemberRecord {
   int16_t FilterKeyLast = -1;
   int16_t CalendFormOpen = 0;
   int16_t CalcFormOpen = 0;
-  Orientacao Orientation = Orientacao::Vertical;
-  Aparencia Appearance = Aparencia::ThreeD;
-  TipoBorda BorderStyle = TipoBorda::FixedSingle;
+  Orientacao Orientation = DefaultOf<Orientacao>("Orientation");
+  Aparencia Appearance = DefaultOf<Aparencia>("Appearance");
+  TipoBorda BorderStyle = DefaultOf<TipoBorda>("BorderStyle");
   std::string Mask;
-  TipoDeCampo DataType = TipoDeCampo::Character;
+  TipoDeCampo DataType = DefaultOf<TipoDeCampo>("DataType");
   std::string StuffChar;
-  TipoBot BrowseVisible = TipoBot::None;
-  int16_t SelectOnFocus = -1;
-  int16_t MultiLine = 0;
-  int16_t CaptionOffset = 50;  // twips
-  int16_t CheckValue = 0;
-  TipoAlinhamento Alignment = TipoAlinhamento::FieldTop;
-  Color ColorOnFocus = 0xFF00;
-  Color ColorNoFocus = 0xFF;
-  EstiloShape FillStyleOnFocus = EstiloShape::Transparent;
-  EstiloShape FillStyleNoFocus = EstiloShape::Transparent;
+  TipoBot BrowseVisible = DefaultOf<TipoBot>("BrowseVisible");
+  int16_t SelectOnFocus = DefaultOf<int16_t>("SelectOnFocus");
+  int16_t MultiLine = DefaultOf<int16_t>("MultiLine");
+  int16_t CaptionOffset = DefaultOf<int16_t>("CaptionOffset");  // twips
+  int16_t CheckValue = DefaultOf<int16_t>("CheckValue");
+  TipoAlinhamento Alignment = DefaultOf<TipoAlinhamento>("Alignment");
+  Color ColorOnFocus = DefaultOf<Color>("ColorOnFocus");
+  Color ColorNoFocus = DefaultOf<Color>("ColorNoFocus");
+  EstiloShape FillStyleOnFocus = DefaultOf<EstiloShape>("FillStyleOnFocus");
+  EstiloShape FillStyleNoFocus = DefaultOf<EstiloShape>("FillStyleNoFocus");
   std::string ListFields;
   std::string BoundColumn;
   std::string IndexBound;
   std::string IndexField;
-  int16_t FormatLostFocus = -1;
-  int16_t Enabled = -1;
+  int16_t FormatLostFocus = DefaultOf<int16_t>("FormatLostFocus");
+  int16_t Enabled = DefaultOf<int16_t>("Enabled");
   Variant BookMark;
   std::string Filter;
   std::string SelectFilter;
@@ -59,13 +61,13 @@ struct MemberRecord {
                           // IntegerDigits, GroupThousands
   int16_t ActiveTextIndex = 0;
   orvo::CalendForm* CalendForm = nullptr;  // owned by calendForm_; created on first use
-  float PopupClosedAt = 0;          // seconds since midnight
+  float PopupClosedAt = 0;                 // seconds since midnight
   int16_t LayoutReady = 0;
   int16_t UserMode = 0;
   int16_t SuppressChange = 0;
   int16_t ListBusy = 0;
   // Not in the classic record: what reading Min returns (the value last given to Min).
-  int16_t MinValue = 0;
+  int16_t MinValue = DefaultOf<int16_t>("Min");
 };
 
 class OrvoMask {
@@ -224,8 +226,8 @@ class OrvoMask {
 
   // ---- Public variables -----------------------------------------------------------------
   RecordsetRef gRsLista;
-  int16_t gTpMDB = -1;
-  int16_t gTpTabela = 0;
+  int16_t gTpMDB = DefaultOf<int16_t>("gTpMDB");
+  int16_t gTpTabela = DefaultOf<int16_t>("gTpTabela");
   Variant gValueAtual;
   int32_t WndForm = 0;
   int32_t EstiloForm = 0;
@@ -301,8 +303,7 @@ class OrvoMask {
   void pic_LostFocus();
   void pic_KeyDown(int16_t& KeyCode, int16_t& Shift);
   void pic_KeyPress(int16_t& KeyAscii);
-  void ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X,
-                    float& Y);
+  void ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X, float& Y);
 
  private:
   friend struct OrvoMaskAccess;  // tests and by-name access
@@ -310,7 +311,20 @@ class OrvoMask {
   void WireWidgetEvents();
   TextBox& ActiveBox() const { return *txt[m_.ActiveTextIndex]; }
   bool ReadOnly() const;
-  void RaiseChangeReport(const char* name) { site_.PropertyChanged(name); }
+  // Reports a set under the name the property table gives (none for some properties).
+  void RaiseChangeReport(PropertyName p) {
+    if (!p.Info().report.empty()) site_.PropertyChanged(std::string(p.Info().report));
+  }
+  // The steps of UserControl_ReadProperties.
+  void ReadUserMode();
+  void ResetForLoading();
+  void ReadFieldSettings(BagReader& r);
+  void ReadSpinnerRange(BagReader& r);
+  void ShowUnfocusedLook();
+  void ReadEditBoxes(BagReader& r);
+  void ReadPictureBox(BagReader& r);
+  void ForgetBinding();
+  void StopHook();
   std::string FormatTextWith(const std::string& st) const;
   [[noreturn]] void NotAvailableYet(const char* what) const;
   // Closes the list/calendar page of this control's popup form without a choice.

@@ -6,7 +6,9 @@
 
 namespace orvo {
 
-void OrvoMask::SetFormatLostFocus(bool v) { m_.FormatLostFocus = v ? -1 : 0; }
+void OrvoMask::SetFormatLostFocus(bool v) {
+  m_.FormatLostFocus = v ? -1 : 0;
+}
 
 void OrvoMask::SetBookMark(const Variant& v) {
   m_.BookMark = v;
@@ -24,7 +26,9 @@ void OrvoMask::SetColorOnFocus(Color c) {
   RaiseChangeReport("ColorOnFocus");
 }
 
-int16_t OrvoMask::LargeChange() const { return scrH->LargeChange(); }
+int16_t OrvoMask::LargeChange() const {
+  return scrH->LargeChange();
+}
 
 void OrvoMask::SetLargeChange(int16_t v) {
   // A value either bar refuses is ignored; what the bars accepted stays.
@@ -37,7 +41,9 @@ void OrvoMask::SetLargeChange(int16_t v) {
   RaiseChangeReport("LargeChange");
 }
 
-int16_t OrvoMask::SmallChange() const { return scrH->SmallChange(); }
+int16_t OrvoMask::SmallChange() const {
+  return scrH->SmallChange();
+}
 
 void OrvoMask::SetSmallChange(int16_t v) {
   for (ScrollBar* bar : {scrH.get(), scrV.get()}) {
@@ -60,7 +66,9 @@ void OrvoMask::SetMin(int16_t v) {
   m_.SuppressChange = saved;
 }
 
-int16_t OrvoMask::Max() const { return scrV->Max(); }
+int16_t OrvoMask::Max() const {
+  return scrV->Max();
+}
 
 void OrvoMask::SetMax(int16_t v) {
   int16_t saved = m_.SuppressChange;
@@ -105,7 +113,7 @@ void OrvoMask::SetBrowseVisible(TipoBot v) {
 void OrvoMask::SetCaptionOffset(int16_t v) {
   m_.CaptionOffset = v;
   UserControl_Resize();
-  RaiseChangeReport("CaptionOffSet");
+  RaiseChangeReport("CaptionOffset");
 }
 
 void OrvoMask::SetBorderStyle(TipoBorda v) {

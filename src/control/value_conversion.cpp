@@ -165,7 +165,7 @@ void OrvoMask::SetValue(const Variant& v) {
           for (const SiblingControl& s : site_.ParentControls())
             if (s.control && s.name == name && s.control->DataType() == TipoDeCampo::Option)
               s.control->SetValue(Variant(n));
-        } catch (...) {
+        } catch (const Error&) {
           ps.gOptionBusy = 0;
           throw;
         }
@@ -252,7 +252,7 @@ std::string OrvoMask::FormatField(Variant New_Value, std::string MA, TipoDeCampo
     } else {
       result = text;
     }
-  } catch (...) {
+  } catch (const Error&) {
     restore();
     throw;
   }

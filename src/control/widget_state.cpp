@@ -37,7 +37,8 @@ Variant OrvoMask::GetWidgetProperty(const std::string& widget, int16_t index,
   const std::string w = UCase(widget);
   const std::string p = UCase(prop);
   auto unknown = [&]() -> Variant {
-    RaiseError(438, "Object doesn't support this property or method: " + widget + "." + prop);
+    RaiseError(err::kNotSupported,
+               "Object doesn't support this property or method: " + widget + "." + prop);
   };
   bool found = false;
   if (w == "TXT") {
@@ -124,7 +125,7 @@ Variant OrvoMask::GetWidgetProperty(const std::string& widget, int16_t index,
     if (p == "HWNDHOOK") return Long(hok->HwndHook());
     return unknown();
   }
-  RaiseError(438, "The control has no widget named " + widget);
+  RaiseError(err::kNotSupported, "The control has no widget named " + widget);
 }
 
 }  // namespace orvo

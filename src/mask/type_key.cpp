@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/strings.h"
+#include "mask/apply_key.h"
 #include "mask/group_integer.h"
 
 namespace orvo {
@@ -107,7 +108,7 @@ void RegroupNumber(const KeyContext& ctx, std::string& s, int64_t& p, int64_t gr
 
 TypeResult TypeKey(const KeyContext& ctx, TypingState& st, int k) {
   if (ctx.locked) return TypeResult::Refused;
-  const bool isChar = k != 8 && k != -7;
+  const bool isChar = k != key::Backspace && k != key::Delete;
   // Control characters and codes that are no Latin-1 character are not typed.
   if (isChar && (k < 32 || k == 127 || k > 255)) return TypeResult::Ignored;
 
@@ -125,13 +126,13 @@ TypeResult TypeKey(const KeyContext& ctx, TypingState& st, int k) {
   const int64_t groupsBefore =
       ctx.numeric && ctx.compiled.GroupThousands != 0 ? CountOf(s, ctx.groupSeparator) : 0;
 
-  if (k == 8) {
+  if (k == key::Backspace) {
     // With a selection, Backspace removes the selection only.
     if (p > 1 && n == 0) {
       s.erase(static_cast<size_t>(p - 2), 1);
       --p;
     }
-  } else if (k == -7) {
+  } else if (k == key::Delete) {
     if (n == 0 && p <= static_cast<int64_t>(s.size())) s.erase(static_cast<size_t>(p - 1), 1);
   } else {
     bool drop = false;

@@ -36,13 +36,14 @@ void CalendForm::EncheLstRs(OrvoMask& c, bool& ok) {
   for (;;) {
     const size_t bar = lf.find('|', start);
     DataGrid::Column col;
-    col.caption = Trim(lf.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    col.caption =
+        Trim(lf.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
     col.visible = true;
     if (c.ComLstExt() && rs) {
       try {
         Field& f = rs->Fields(col.caption);
         const int16_t t = f.Type();
-        if (t == 10 || t == 129 || t == 200) {
+        if (t == fieldtype::kText || t == fieldtype::kAdChar || t == fieldtype::kAdVarChar) {
           int32_t size;
           if (c.gTpMDB) {
             size = f.Size();
@@ -51,7 +52,7 @@ void CalendForm::EncheLstRs(OrvoMask& c, bool& ok) {
             if (size > 50) size = 50;
           }
           col.width = form_->TextWidth("m") * size;
-        } else if (t == 12 || t == 201) {
+        } else if (t == fieldtype::kMemo || t == fieldtype::kAdLongVarChar) {
           col.width = 2000;
         } else if (!c.gTpMDB) {
           col.width = form_->TextWidth("0") * 10;

@@ -40,7 +40,7 @@ class LoggingRecordset : public Recordset {
   bool recordCountRaises = false;
 
   int32_t RecordCount() override {
-    if (recordCountRaises) RaiseError(3021, "RecordCount failed");
+    if (recordCountRaises) RaiseError(err::kNoCurrentRecord, "RecordCount failed");
     return static_cast<int32_t>(rows_.size());
   }
   bool BOF() override { return rows_.empty() || pos_ < 0; }
@@ -61,7 +61,7 @@ class LoggingRecordset : public Recordset {
   Field& Fields(const std::string& name) override { return *fields_[ColumnAt(name)]; }
   int16_t Type() override { return type_; }
   bool NoMatch() override {
-    if (!hasNoMatch_) RaiseError(438, "no NoMatch");
+    if (!hasNoMatch_) RaiseError(err::kNotSupported, "no NoMatch");
     return noMatch_;
   }
   std::string Index() override { return index_; }
@@ -84,7 +84,7 @@ class LoggingRecordset : public Recordset {
   }
   void Seek(const std::string& comparison, const std::vector<Variant>& keys) override {
     log.push_back("Seek " + comparison + " " + keys.at(0).AsString());
-    if (seekRaises) RaiseError(13, "Type mismatch");
+    if (seekRaises) RaiseError(err::kTypeMismatch, "Type mismatch");
     const size_t col = ColumnAt(indexColumns.at(index_));
     for (size_t p = 0; p < order_.size(); ++p) {
       const std::string v = rows_[order_[p]][col].AsString();
@@ -113,15 +113,15 @@ class LoggingRecordset : public Recordset {
     std::string Name() const override { return owner.columns_[col].name; }
     int16_t Type() const override { return owner.columns_[col].type; }
     Variant Value() const override {
-      if (owner.BOF() || owner.EOF_()) RaiseError(3021, "No current record");
+      if (owner.BOF() || owner.EOF_()) RaiseError(err::kNoCurrentRecord, "No current record");
       return owner.rows_[owner.Row()][col];
     }
     int32_t Size() const override {
-      if (!owner.hasNoMatch_) RaiseError(438, "no Size");
+      if (!owner.hasNoMatch_) RaiseError(err::kNotSupported, "no Size");
       return owner.columns_[col].size;
     }
     int32_t DefinedSize() const override {
-      if (owner.hasNoMatch_) RaiseError(438, "no DefinedSize");
+      if (owner.hasNoMatch_) RaiseError(err::kNotSupported, "no DefinedSize");
       return owner.columns_[col].size;
     }
     LoggingRecordset& owner;
@@ -136,7 +136,7 @@ class LoggingRecordset : public Recordset {
     std::string name, fields;
     bool foreign;
   };
-  [[noreturn]] static void Unsupported() { RaiseError(438, "not supported"); }
+  [[noreturn]] static void Unsupported() { RaiseError(err::kNotSupported, "not supported"); }
   int Row() const { return order_.at(pos_); }
   size_t ColumnAt(const std::string& name) const {
     for (size_t i = 0; i < columns_.size(); ++i)
