@@ -2,6 +2,7 @@
 // and focus changes, and where the pointer stands.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "base/error.h"
 #include "host/core/core_host.h"
@@ -141,10 +142,15 @@ void CoreHost::ActivateOutside() {
 // follows the activation names no click. Without this the form's navigation never learnt
 // where the user clicked: Tab and Enter went on from the field focused before, or from
 // none (to the first field; Shift+Tab to the last).
+//
+// A double click raises what the classic widgets raise: down, up, click for the first
+// press, and only up for the second, so a double click on a check field's caption toggles
+// it once, and a text box reports one click.
 void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shift, float x,
                          float y) {
   services_.ForgetCursor();
-  if (kind == 0 && Reachable(node)) {
+  if (kind == 0 || kind == 3) doubleClickUp_ = kind == 3;
+  if ((kind == 0 || kind == 3) && Reachable(node)) {
     CoreWindow* w = node->window;
     uint64_t id = node->id;
     Activate(w);
@@ -160,11 +166,13 @@ void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shi
     Widget* w = node->widget;
     handler = kind == 0 ? w->OnMouseDown : kind == 1 ? w->OnMouseUp : w->OnMouseMove;
   }
+  if (kind == 3) handler = nullptr;
   uint64_t id = node->id;
   if (handler) handler(button, shift, x, y);
   bool clickKind = node->kind != WidgetKind::Button && node->kind != WidgetKind::ListBox &&
                    node->kind != WidgetKind::Surface && node->kind != WidgetKind::ScrollBar;
-  if (kind == 1 && clickKind && Alive(id) && node->widget)
+  const bool endsDoubleClick = kind == 1 && std::exchange(doubleClickUp_, false);
+  if (kind == 1 && clickKind && !endsDoubleClick && Alive(id) && node->widget)
     if (auto click = node->widget->OnClick) click();
 }
 
