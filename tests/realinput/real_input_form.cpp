@@ -2,8 +2,8 @@
 #include "real_input_form.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -97,33 +97,36 @@ QPoint RealInputForm::CaretPoint(const std::string& field, int position) {
 
 namespace {
 
-// Two presses at one place within the double-click interval make a double click, also
-// across forms. A step is one click: its press waits until the interval has passed since
-// the last press there ended.
-struct LastPress {
+// Two presses at one place within the double-click interval make a double click (three in
+// a text box, a triple click), also across forms and with other presses between. A step's
+// press waits until the interval has passed since the last press there ended.
+struct Press {
   QPoint at;
   QElapsedTimer ended;
 };
-LastPress lastPress;
+std::vector<Press> presses;
 
-void KeepApartFromLastPress(QPoint at) {
+void KeepApartFromEarlierPresses(QPoint at) {
   const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
-  if (lastPress.ended.isValid() && (at - lastPress.at).manhattanLength() < 10)
-    WaitFor([&] { return lastPress.ended.elapsed() > interval; }, interval + 100);
-  lastPress.at = at;
+  std::erase_if(presses, [&](const Press& p) { return p.ended.elapsed() > interval; });
+  for (const Press& p : presses)
+    if ((at - p.at).manhattanLength() < 10)
+      WaitFor([&] { return p.ended.elapsed() > interval; }, interval + 100);
 }
 
 }  // namespace
 
 std::string RealInputForm::Perform(const Action& action) {
   std::vector<std::string> args;
+  std::optional<QPoint> press;
   switch (action.kind) {
-    case Action::Click: {
-      QPoint p = ScreenPoint(action.field, action.part);
-      KeepApartFromLastPress(p);
-      args = {"mousemove", Arg(p.x()), Arg(p.y()), "click", "1"};
+    case Action::Click:
+    case Action::DoubleClick:
+      press = ScreenPoint(action.field, action.part);
+      args = {"mousemove", Arg(press->x()), Arg(press->y()), "click"};
+      if (action.kind == Action::DoubleClick) args.insert(args.end(), {"--repeat", "2"});
+      args.push_back("1");
       break;
-    }
     case Action::Key:
       args = {"key"};
       for (const QString& key : QString::fromStdString(action.keys).split(' '))
@@ -133,17 +136,21 @@ std::string RealInputForm::Perform(const Action& action) {
       args = {"type", action.keys};
       break;
     case Action::Drag: {
-      QPoint from = CaretPoint(action.field, action.from);
+      press = CaretPoint(action.field, action.from);
       QPoint to = CaretPoint(action.field, action.to);
-      KeepApartFromLastPress(from);
-      args = {"mousemove", Arg(from.x()), Arg(from.y()), "mousedown", "1",
-              "mousemove", Arg(to.x()),   Arg(to.y()),   "mouseup",   "1"};
+      args = {"mousemove", Arg(press->x()), Arg(press->y()), "mousedown", "1",
+              "mousemove", Arg(to.x()),     Arg(to.y()),     "mouseup"};
+      args.push_back("1");
       break;
     }
   }
+  if (press) KeepApartFromEarlierPresses(*press);
   std::string error;
   XDoTool(args, error);
-  if (action.kind == Action::Click || action.kind == Action::Drag) lastPress.ended.start();
+  if (press) {
+    presses.push_back({*press, {}});
+    presses.back().ended.start();
+  }
   return error;
 }
 
@@ -174,9 +181,15 @@ std::string RealInputForm::Run(const Step& step) {
   return Mismatches(step.expect);
 }
 
+// The part of the screen the shown windows cover, with a margin.
 bool RealInputForm::SaveScreen(const std::string& path) const {
   QScreen* screen = QGuiApplication::primaryScreen();
-  return screen && screen->grabWindow(0).save(QString::fromStdString(path), "PNG");
+  QRect area;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) area = area.united(w->frameGeometry());
+  area = area.adjusted(-8, -8, 8, 8).intersected(screen->geometry());
+  return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+      .save(QString::fromStdString(path), "PNG");
 }
 
 }  // namespace orvo::realinput

@@ -20,15 +20,18 @@ namespace orvo::realinput {
 enum class Part { Text, Caption, Box, Button };
 
 struct Action {
-  enum Kind { Click, Key, Type, Drag } kind = Key;
+  enum Kind { Click, DoubleClick, Key, Type, Drag } kind = Key;
   std::string field;       // Click, Drag
-  Part part = Part::Text;  // Click
+  Part part = Part::Text;  // Click, DoubleClick
   std::string keys;        // Key: xdotool key names ("Tab", "shift+Tab"); Type: the text
   int from = 0, to = 0;    // Drag: caret positions in the field's text
 };
 
 inline Action ClickOn(std::string field, Part part = Part::Text) {
   return {Action::Click, std::move(field), part, {}, 0, 0};
+}
+inline Action DoubleClickOn(std::string field, Part part = Part::Text) {
+  return {Action::DoubleClick, std::move(field), part, {}, 0, 0};
 }
 inline Action Press(std::string keys) {
   return {Action::Key, {}, Part::Text, std::move(keys), 0, 0};
@@ -70,7 +73,7 @@ class RealInputForm {
   // Performs the step and waits for the form to show what it expects: what differs, empty
   // when everything matches.
   std::string Run(const Step& step);
-  // Writes a PNG of the screen as the X server shows it.
+  // Writes a PNG of the windows on the screen as the X server shows them.
   bool SaveScreen(const std::string& path) const;
 
  private:

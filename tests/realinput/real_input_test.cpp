@@ -30,10 +30,12 @@ const std::vector<Script>& Scripts() {
        {{ClickOn("txtLimite"), {"txtLimite"}}, {Press("shift+Tab"), {"txtNascimento"}}}},
       {"ClickThirdThenEnter",
        {{ClickOn("txtLimite"), {"txtLimite"}}, {Press("Return"), {"txtParcelas"}}}},
-      // A click on a Boolean's caption or on its box toggles it once; the box takes the focus.
+      // A click on a Boolean's caption or on its box toggles it once, and so does a double
+      // click; the box takes the focus.
       {"ClickBooleanCaptionAndBox",
        {{ClickOn("chkAtivo", Part::Caption), {"", {}, {}, {{"chkAtivo", "True"}}}},
-        {ClickOn("chkAtivo", Part::Box), {"chkAtivo", {}, {}, {{"chkAtivo", "False"}}}}}},
+        {ClickOn("chkAtivo", Part::Box), {"chkAtivo", {}, {}, {{"chkAtivo", "False"}}}},
+        {DoubleClickOn("chkAtivo", Part::Caption), {"chkAtivo", {}, {}, {{"chkAtivo", "True"}}}}}},
       // Typing, editing keys and a selection made with the mouse.
       {"TypeSelectAndReplace",
        {{ClickOn("txtNome"), {"txtNome"}},
@@ -41,6 +43,7 @@ const std::vector<Script>& Scripts() {
         {Press("Left Left BackSpace"), {"txtNome", {{"txtNome", "Maia"}}, std::pair{2, 0}}},
         {DragOver("txtNome", 0, 3), {"txtNome", {}, std::pair{0, 3}}},
         {TypeText("L"), {"txtNome", {{"txtNome", "La"}}, std::pair{1, 0}}},
+        {DoubleClickOn("txtNome"), {"txtNome", {}, std::pair{0, 2}}},
         {Press("Tab"), {"txtNascimento"}},
         {TypeText("15031985"), {"txtNascimento", {{"txtNascimento", "15/03/1985"}}}},
         {Press("Return"), {"txtLimite", {{"txtNome", "La"}}}},

@@ -22,6 +22,19 @@ ColumnResolver TableResolver(const TableSchema& schema, std::string alias) {
   };
 }
 
+ColumnResolver MaterialisedResolver(std::vector<ColumnInfo> fields) {
+  return [fields = std::move(fields)](const std::string& name) -> std::optional<ResolvedColumn> {
+    std::string upper =
+        UCase(name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1));
+    for (size_t i = 0; i < fields.size(); ++i) {
+      if (UCase(fields[i].name) == upper) {
+        return ResolvedColumn{"c" + std::to_string(i), fields[i].kind};
+      }
+    }
+    return std::nullopt;
+  };
+}
+
 std::string StripBrackets(const std::string& name) {
   std::string trimmed = Trim(name);
   if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {

@@ -14,6 +14,24 @@ namespace orvo {
 // Criterion names over a table: "nome", "[Nome]", "clientes.nome", "c.nome" (an alias).
 ColumnResolver TableResolver(const TableSchema& schema, std::string alias = "");
 
+// Criterion names over materialised rows, whose columns are c0, c1...: the result's names.
+ColumnResolver MaterialisedResolver(std::vector<ColumnInfo> fields);
+
+// The table named after a statement's first FROM, to type its literals by that table's
+// columns; `read` reads a table's schema (nullopt when there is none).
+template <typename ReadSchema>
+ColumnResolver FromTableResolver(const ParsedStatement& parsed, ReadSchema read) {
+  const auto& tokens = parsed.tokens;
+  for (size_t i = 0; i + 1 < tokens.size(); ++i) {
+    if (tokens[i].IsWord("FROM") &&
+        (tokens[i + 1].kind == TokenKind::Word || tokens[i + 1].kind == TokenKind::Bracketed)) {
+      if (auto schema = read(tokens[i + 1].text)) return TableResolver(*schema);
+      break;
+    }
+  }
+  return {};
+}
+
 // "[Clientes]" -> "Clientes"; blanks around it go too.
 std::string StripBrackets(const std::string& name);
 

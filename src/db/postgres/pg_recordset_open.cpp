@@ -78,19 +78,6 @@ std::vector<std::string> Words(const ParsedStatement& parsed) {
   return words;
 }
 
-// The table after the top-level FROM, to type the statement's literals by its columns.
-ColumnResolver FromTableResolver(PgConnection& conn, const ParsedStatement& parsed) {
-  const auto& tokens = parsed.tokens;
-  for (size_t i = 0; i + 1 < tokens.size(); ++i) {
-    if (tokens[i].IsWord("FROM") &&
-        (tokens[i + 1].kind == TokenKind::Word || tokens[i + 1].kind == TokenKind::Bracketed)) {
-      if (auto schema = ReadPgTableSchema(conn, tokens[i + 1].text)) return TableResolver(*schema);
-      break;
-    }
-  }
-  return {};
-}
-
 RecordsetRef OpenMaterialised(const PgConnectionRef& conn, const ParsedStatement& parsed,
                               RecordsetPlan plan) {
   auto names = ReadPgNames(*conn, Words(parsed));
@@ -103,8 +90,11 @@ RecordsetRef OpenMaterialised(const PgConnectionRef& conn, const ParsedStatement
   }
   PgBackEnd backEnd(std::move(names));
   PgRowSource source;
-  source.fill =
-      TranslateStatement(parsed, FromTableResolver(*conn, parsed), conn->Locale(), backEnd);
+  source.fill = TranslateStatement(
+      parsed,
+      FromTableResolver(parsed,
+                        [&](const std::string& name) { return ReadPgTableSchema(*conn, name); }),
+      conn->Locale(), backEnd);
   source.tempTable = conn->NewTempName();
   {
     // The result's columns and types, without reading a row; their declarations in one query.
@@ -130,16 +120,7 @@ RecordsetRef OpenMaterialised(const PgConnectionRef& conn, const ParsedStatement
       source.tempColumns.push_back("c" + std::to_string(i) + " " + declared.Text(i, 0));
     }
   }
-  std::vector<ColumnInfo> fields = plan.fields;
-  plan.resolve = [fields](const std::string& name) -> std::optional<ResolvedColumn> {
-    std::string upper =
-        UCase(name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1));
-    for (size_t i = 0; i < fields.size(); ++i) {
-      if (UCase(fields[i].name) == upper)
-        return ResolvedColumn{"c" + std::to_string(i), fields[i].kind};
-    }
-    return std::nullopt;
-  };
+  plan.resolve = MaterialisedResolver(plan.fields);
   return Make(conn, std::move(plan), std::move(source), true);
 }
 

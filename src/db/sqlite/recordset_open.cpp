@@ -57,23 +57,13 @@ bool PlanPlainSelect(SqliteConnection& conn, const ParsedStatement& parsed, Reco
   return true;
 }
 
-// The table after the top-level FROM, to type the statement's literals by its columns.
-ColumnResolver FromTableResolver(SqliteConnection& conn, const ParsedStatement& parsed) {
-  const auto& tokens = parsed.tokens;
-  for (size_t i = 0; i + 1 < tokens.size(); ++i) {
-    if (tokens[i].IsWord("FROM") &&
-        (tokens[i + 1].kind == TokenKind::Word || tokens[i + 1].kind == TokenKind::Bracketed)) {
-      if (auto schema = ReadTableSchema(conn, tokens[i + 1].text)) return TableResolver(*schema);
-      break;
-    }
-  }
-  return {};
-}
-
 void PlanMaterialised(SqliteConnection& conn, const ParsedStatement& parsed, RecordsetPlan& plan,
                       SqliteRowSource& source) {
-  source.fill =
-      TranslateStatement(parsed, FromTableResolver(conn, parsed), conn.Locale(), SqliteBackEnd());
+  source.fill = TranslateStatement(
+      parsed,
+      FromTableResolver(parsed,
+                        [&](const std::string& name) { return ReadTableSchema(conn, name); }),
+      conn.Locale(), SqliteBackEnd());
   source.tempTable = conn.NewTempName();
   std::string create = "CREATE TEMP TABLE " + QuoteIdentifier(source.tempTable) + " (";
   {
@@ -101,16 +91,7 @@ void PlanMaterialised(SqliteConnection& conn, const ParsedStatement& parsed, Rec
   }
   conn.Exec(create + ")");
   source.from = "temp." + QuoteIdentifier(source.tempTable);
-  std::vector<ColumnInfo> fields = plan.fields;
-  plan.resolve = [fields](const std::string& name) -> std::optional<ResolvedColumn> {
-    std::string upper =
-        UCase(name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1));
-    for (size_t i = 0; i < fields.size(); ++i) {
-      if (UCase(fields[i].name) == upper)
-        return ResolvedColumn{"c" + std::to_string(i), fields[i].kind};
-    }
-    return std::nullopt;
-  };
+  plan.resolve = MaterialisedResolver(plan.fields);
 }
 
 }  // namespace

@@ -131,7 +131,8 @@ class CoreHost {
   void ProcessPending();
 
   // Input from the platform's own events: a key pressed in (released from) a widget, or in
-  // a window with no focused widget (null); a mouse button (0 down, 1 up, 2 move); the
+  // a window with no focused widget (null); a mouse button (0 down, 1 up, 2 move, 3 down
+  // again as the second press of a double click); the
   // focus given to a widget by the user; a window activated (null: none of ours).
   void KeyPressed(WidgetNode* target, CoreWindow* window, const KeyStroke& key);
   void KeyReleased(WidgetNode* target, const KeyStroke& key);
@@ -192,6 +193,7 @@ class CoreHost {
   };
   std::deque<InjectedKey> injected_;
   bool injectedShiftDown_ = false;
+  bool doubleClickUp_ = false;  // the coming release ends a double click
   std::vector<int32_t> pendingPaints_;
   bool processing_ = false;
   float nextSiteTop_ = 120;

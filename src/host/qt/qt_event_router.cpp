@@ -72,6 +72,7 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
         host_->UserFocus(node);
       return false;
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:  // Qt's name for the second press of a double click
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove: {
       if (!node) return false;
@@ -80,9 +81,10 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
       QWidget* view = QtView::WidgetOf(*node);
       if (view && watched != view)  // a viewport: in its widget's coordinates
         p = view->mapFrom(static_cast<QWidget*>(watched), e->position());
-      int kind = event->type() == QEvent::MouseButtonPress     ? 0
-                 : event->type() == QEvent::MouseButtonRelease ? 1
-                                                               : 2;
+      int kind = event->type() == QEvent::MouseButtonPress      ? 0
+                 : event->type() == QEvent::MouseButtonRelease  ? 1
+                 : event->type() == QEvent::MouseButtonDblClick ? 3
+                                                                : 2;
       int16_t buttons = ButtonOf(kind == 1 ? Qt::MouseButtons(e->button()) : e->buttons());
       host_->UserMouse(node, kind, buttons, ShiftStateOf(e->modifiers()),
                        static_cast<float>(p.x()) * kQtTwipsPerPixel,
