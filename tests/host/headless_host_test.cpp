@@ -1,20 +1,13 @@
-// The headless host: the shared semantics table, and what only the headless host pins
+// The headless host: what only the headless host pins
 // (text measure, positions on the form and the screen, the grid's row reading).
 #include "host/headless/headless_host.h"
 
 #include <gtest/gtest.h>
 
 #include "host/core/core_data_grid.h"
-#include "host/headless/headless_text_metrics.h"
-#include "host_semantics.h"
 
 namespace orvo::testing {
 namespace {
-
-INSTANTIATE_TEST_SUITE_P(Headless, HostSemantics,
-                         ::testing::Values(HostFactory{
-                             "headless", [] { return std::make_unique<HeadlessHost>(); }}),
-                         [](const auto& info) { return info.param.name; });
 
 struct MeasureCase {
   float size;
@@ -27,8 +20,9 @@ class HeadlessMeasure : public ::testing::TestWithParam<MeasureCase> {};
 TEST_P(HeadlessMeasure, IsFixedPerCharacterAndLine) {
   Font f;
   f.size = GetParam().size;
-  EXPECT_EQ(HeadlessTextWidth(&f, GetParam().text), GetParam().width);
-  EXPECT_EQ(HeadlessTextHeight(&f, GetParam().text), GetParam().height);
+  HeadlessPlatform measure;
+  EXPECT_EQ(measure.TextWidth(&f, GetParam().text), GetParam().width);
+  EXPECT_EQ(measure.TextHeight(&f, GetParam().text), GetParam().height);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, HeadlessMeasure,

@@ -1,8 +1,8 @@
 // The keys that typed characters and named keys go down as: a wrong code here turns a typed
 // '.' into a Delete or a '(' into a Down arrow for every control.
-#include <gtest/gtest.h>
+#include "base/key_strokes.h"
 
-#include "host/form_host.h"
+#include <gtest/gtest.h>
 
 namespace orvo {
 namespace {

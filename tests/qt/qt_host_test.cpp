@@ -1,6 +1,6 @@
-// The Qt host: the shared semantics table over real widgets, and what only the Qt host
-// pins (geometry from the real font, the Qt widgets mirroring the host's state, real key
-// events from Qt, top-level popups, screenshots).
+// The Qt host: what only the Qt host does (geometry from the real font, views that show the
+// model, real key, mouse and focus events from Qt as the model's input, top-level popups,
+// screenshots). The shared rules are the model's, tested once in tests/host.
 #include "host/qt/qt_host.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "../host/host_semantics.h"
+#include "../host/fake_field.h"
 #include "host/qt/qt_conversions.h"
 #include "host/qt/qt_views.h"
 
@@ -25,11 +25,6 @@ template <class Q = QWidget>
 Q* ViewOf(Widget& w) {
   return qobject_cast<Q*>(QtView::WidgetOf(*NodeOf(&w)));
 }
-
-INSTANTIATE_TEST_SUITE_P(Qt, HostSemantics,
-                         ::testing::Values(HostFactory{"qt",
-                                                       [] { return std::make_unique<QtHost>(); }}),
-                         [](const auto& info) { return info.param.name; });
 
 TEST(QtHost, RunsOnTheOffscreenPlatformAt96Dpi) {
   QtHost host;
@@ -100,6 +95,9 @@ TEST(QtHost, TextTheUserChangesInQtNotifiesOnce) {
   EXPECT_EQ(txt->Text(), "xy");
   txt->SetText("xy");
   EXPECT_EQ(changes, 1);
+  line->setSelection(1, 1);  // as a drag with the real mouse would
+  EXPECT_EQ(txt->SelStart(), 1);
+  EXPECT_EQ(txt->SelText(), "y");
 }
 
 TEST(QtHost, RealKeyEventsGoThroughTheNotifications) {
@@ -120,6 +118,9 @@ TEST(QtHost, RealKeyEventsGoThroughTheNotifications) {
   EXPECT_EQ(seen, "abc");
   EXPECT_EQ(txt->Text(), "ac");
   EXPECT_EQ(txt->SelStart(), 1);
+  auto* line = qobject_cast<QLineEdit*>(w);
+  EXPECT_EQ(line->text(), "ac");  // the view shows the model
+  EXPECT_EQ(line->cursorPosition(), 1);
 }
 
 TEST(QtHost, MultiLineTextKeepsClassicLineBreaksAndPositions) {
@@ -178,6 +179,8 @@ TEST(QtHost, RealMouseClickMovesTheFocusFirst) {
   EXPECT_EQ(log, (std::vector<std::string>{"a.Lost", "a.Exit", "b.Enter", "b.Got", "b.Down1",
                                            "b.Click"}));
   EXPECT_EQ(host.FocusName(), "b");
+  host.Key("Tab");  // navigation goes on from where the click put the focus
+  EXPECT_EQ(host.FocusName(), "a");
 }
 
 // Another window activated by the window system, not by the host: Qt's activation events

@@ -11,11 +11,6 @@ CoreDataGrid::CoreDataGrid(CoreHost& host, CoreWindow* window)
     : CoreWidget(host, window, nullptr, nullptr, WidgetKind::DataGrid),
       font_(host.AmbientFont()->Clone()) {}
 
-void CoreDataGrid::SetFont(FontRef f) {
-  font_ = std::move(f);
-  node_.Show(change::kStyle);
-}
-
 float CoreDataGrid::RowHeight() const {
   return host_.Platform().TextHeight(font_.get(), "0") + 15;
 }

@@ -32,7 +32,7 @@ class CoreDataGrid : public CoreWidget<DataGrid> {
   int16_t MarqueeStyle() const override { return marqueeStyle_; }
   void SetMarqueeStyle(int16_t v) override { marqueeStyle_ = v; }
   FontRef Font() const override { return font_; }
-  void SetFont(FontRef f) override;
+  void SetFont(FontRef f) override { Set(font_, std::move(f), change::kStyle); }
   const std::vector<Variant>& ShownBookmarks() const override { return shown_; }
   int16_t LastKey() const override { return lastKey_; }
 

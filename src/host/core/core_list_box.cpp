@@ -52,11 +52,6 @@ void CoreListBox::SetListIndex(int16_t index) {
   if (auto click = OnClick) click();
 }
 
-void CoreListBox::SetFont(FontRef f) {
-  font_ = std::move(f);
-  node_.Show(change::kStyle);
-}
-
 void CoreListBox::NativeKeyDown(int16_t keyCode, int16_t) {
   if (items_.empty()) return;
   if (keyCode == vk::kUp && listIndex_ > 0) SetListIndex(listIndex_ - 1);

@@ -21,7 +21,7 @@ class CoreListBox : public CoreWidget<ListBox> {
   int16_t ListIndex() const override { return listIndex_; }
   void SetListIndex(int16_t index) override;
   FontRef Font() const override { return font_; }
-  void SetFont(FontRef f) override;
+  void SetFont(FontRef f) override { Set(font_, std::move(f), change::kStyle); }
   const std::vector<std::string>& Items() const { return items_; }
 
   // Up and Down move the selection; a press selects the row under it.

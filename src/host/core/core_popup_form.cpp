@@ -11,24 +11,16 @@
 namespace orvo {
 
 CorePopupForm::CorePopupForm(CoreHost& host)
-    : host_(host), window_(host, this), font_(host.AmbientFont()->Clone()) {
-  node_.kind = WidgetKind::Popup;
-  node_.widget = this;
-  node_.owner = this;
-  node_.window = &window_;
-  node_.hwnd = window_.Hwnd();
+    : PopupWindowHolder(host, this),
+      CoreWidget(host, &window_, nullptr, nullptr, WidgetKind::Popup),
+      font_(host.AmbientFont()->Clone()) {
   node_.width = 3000;
   node_.height = 2000;
-  host_.Register(&node_);
 }
 
+// Widgets the library still holds outlive the window: they leave it before it goes.
 CorePopupForm::~CorePopupForm() {
-  host_.Unregister(&node_);
-}
-
-void CorePopupForm::Attach() {
-  node_.view = host_.Platform().CreateView(node_);
-  node_.Show(change::kGeometry);
+  window_.DetachAll();
 }
 
 void CorePopupForm::Move(float left, float top, float width, float height) {
@@ -49,11 +41,6 @@ void CorePopupForm::SetVisible(bool v) {
     Show(false);
   else
     Hide();
-}
-
-void CorePopupForm::ZOrder(int16_t position) {
-  node_.z = host_.NextZ(position == 0);
-  node_.Show(change::kZOrder);
 }
 
 void CorePopupForm::Refresh() {

@@ -21,28 +21,23 @@ struct PopupDrawOp {
   FontRef font;  // the form's font when the text was printed
 };
 
-class CorePopupForm : public PopupForm, public NodeOwner {
+// The popup's window, made before the widget part puts the popup's own node on it.
+struct PopupWindowHolder {
+  PopupWindowHolder(CoreHost& host, CorePopupForm* popup) : window_(host, popup) {}
+  CoreWindow window_;
+};
+
+class CorePopupForm : private PopupWindowHolder, public CoreWidget<PopupForm> {
  public:
   explicit CorePopupForm(CoreHost& host);
   ~CorePopupForm() override;
-  void Attach();
 
   // Widget: Left and Top are screen positions (twips).
-  float Left() const override { return node_.left; }
-  float Top() const override { return node_.top; }
-  float Width() const override { return node_.width; }
-  float Height() const override { return node_.height; }
   void Move(float left, float top, float width, float height) override;
   bool Visible() const override { return window_.Shown(); }
   void SetVisible(bool v) override;
-  bool Enabled() const override { return node_.enabled; }
-  void SetEnabled(bool v) override { node_.enabled = v; }
-  void ZOrder(int16_t position) override;
   void Refresh() override;
-  int32_t hWnd() const override { return window_.Hwnd(); }
   void SetFocus() override;
-  PictureRef MouseIcon() const override { return mouseIcon_; }
-  void SetMouseIcon(PictureRef p) override { mouseIcon_ = std::move(p); }
 
   // PopupForm.
   void Show(bool modal) override;
@@ -70,7 +65,6 @@ class CorePopupForm : public PopupForm, public NodeOwner {
   std::unique_ptr<Label> CreateLabel() override;
   std::unique_ptr<CommandButton> CreateButton(const std::string& caption) override;
 
-  WidgetNode& Node() override { return node_; }
   CoreWindow& Window() { return window_; }
   bool Modal() const { return modal_; }
   bool AutoRedraw() const { return autoRedraw_; }
@@ -84,10 +78,6 @@ class CorePopupForm : public PopupForm, public NodeOwner {
   void Draw(PopupDrawOp op);
   void SetFormDisabled(bool disabled);
 
-  CoreHost& host_;
-  WidgetNode node_;  // before the window: the window lets go of its widgets first
-  CoreWindow window_;
-  PictureRef mouseIcon_;
   FontRef font_;
   bool loaded_ = false;
   bool modal_ = false;

@@ -74,7 +74,6 @@ void CoreSite::SetMousePointer(int16_t v) {
 }
 
 void CoreSite::Repaint() {
-  ++repaints_;
   surface_.Show(change::kRepaint);
 }
 

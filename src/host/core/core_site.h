@@ -7,11 +7,50 @@
 #include <string>
 #include <vector>
 
+#include "host/core/core_host.h"
 #include "host/core/widget_node.h"
-#include "host/form_host.h"
 #include "platform/control_site.h"
 
 namespace orvo {
+
+// HostServices seen by one site: everything is the host's, except the locale, which is the
+// one the site was created under.
+class SiteServices : public HostServices {
+ public:
+  SiteServices(HostServices& host, LocaleSettings locale)
+      : host_(host), locale_(std::move(locale)) {}
+  void ClipboardClear() override { host_.ClipboardClear(); }
+  void ClipboardSetText(const std::string& text) override { host_.ClipboardSetText(text); }
+  std::string ClipboardGetText() const override { return host_.ClipboardGetText(); }
+  void Beep() override { host_.Beep(); }
+  void KeybdEvent(uint8_t vk, uint8_t scan, int32_t flags) override {
+    host_.KeybdEvent(vk, scan, flags);
+  }
+  void DoEvents() override { host_.DoEvents(); }
+  float Timer() const override { return host_.Timer(); }
+  double Now() const override { return host_.Now(); }
+  float TwipsPerPixelX() const override { return host_.TwipsPerPixelX(); }
+  float TwipsPerPixelY() const override { return host_.TwipsPerPixelY(); }
+  float ScreenWidth() const override { return host_.ScreenWidth(); }
+  float ScreenHeight() const override { return host_.ScreenHeight(); }
+  LocaleSettings Locale() const override { return locale_; }
+  int32_t GetWindowLong(int32_t hwnd, int32_t index) const override {
+    return host_.GetWindowLong(hwnd, index);
+  }
+  void SetWindowLong(int32_t hwnd, int32_t index, int32_t value) override {
+    host_.SetWindowLong(hwnd, index, value);
+  }
+  Rect GetWindowRect(int32_t hwnd) const override { return host_.GetWindowRect(hwnd); }
+  Point GetCursorPos() const override { return host_.GetCursorPos(); }
+  int16_t ScreenMousePointer() const override { return host_.ScreenMousePointer(); }
+  void SetScreenMousePointer(int16_t v) override { host_.SetScreenMousePointer(v); }
+  std::unique_ptr<PopupForm> CreatePopupForm() override { return host_.CreatePopupForm(); }
+  std::unique_ptr<MessageHook> CreateMessageHook() override { return host_.CreateMessageHook(); }
+
+ private:
+  HostServices& host_;
+  LocaleSettings locale_;
+};
 
 class CoreSite : public ControlSite {
  public:
@@ -63,7 +102,6 @@ class CoreSite : public ControlSite {
   std::unique_ptr<MessageHook> CreateMessageHook() override;
 
   // Host side.
-  CoreHost& Host() const { return host_; }
   WidgetNode& Surface() { return surface_; }
   const WidgetNode& Surface() const { return surface_; }
   const SurfaceHandlers& Handlers() const { return handlers_; }
@@ -80,7 +118,6 @@ class CoreSite : public ControlSite {
   const std::vector<std::string>& PropertyChanges() const { return propertyChanges_; }
   // Focus rectangles drawn an odd number of times (shown now).
   const std::vector<Rect>& FocusRects() const { return focusRects_; }
-  int32_t Repaints() const { return repaints_; }
 
  private:
   CoreHost& host_;
@@ -96,7 +133,6 @@ class CoreSite : public ControlSite {
   int32_t whatsThisHelpId_ = 0;
   int16_t mousePointer_ = 0;
   PictureRef mouseIcon_;
-  int32_t repaints_ = 0;
   std::vector<std::string> propertyChanges_;
   std::vector<Rect> focusRects_;
 };

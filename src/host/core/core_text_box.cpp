@@ -18,7 +18,7 @@ void CoreTextBox::SetText(const std::string& text) {
   Commit(EditBuffer{text, 0, 0});
 }
 
-void CoreTextBox::Select(int32_t anchor, int32_t caret) {
+void CoreTextBox::Drag(int32_t anchor, int32_t caret) {
   int32_t n = static_cast<int32_t>(buffer_.text.size());
   buffer_.anchor = std::clamp(anchor, 0, n);
   buffer_.caret = std::clamp(caret, 0, n);
@@ -26,13 +26,13 @@ void CoreTextBox::Select(int32_t anchor, int32_t caret) {
 }
 
 void CoreTextBox::SetSelStart(int32_t v) {
-  Select(v, v);
+  Drag(v, v);
 }
 
 void CoreTextBox::SetSelLength(int32_t v) {
   int32_t start = buffer_.SelStart();
   int32_t room = static_cast<int32_t>(buffer_.text.size()) - start;
-  Select(start, start + std::clamp(v, 0, room));
+  Drag(start, start + std::clamp(v, 0, room));
 }
 
 std::string CoreTextBox::SelText() const {
@@ -43,31 +43,6 @@ void CoreTextBox::SetSelText(const std::string& s) {
   EditBuffer edited = buffer_;
   edited.ReplaceSelection(s);
   Commit(edited);
-}
-
-void CoreTextBox::SetLocked(bool v) {
-  locked_ = v;
-  node_.Show(change::kStyle);
-}
-
-void CoreTextBox::SetBackColor(Color c) {
-  backColor_ = c;
-  node_.Show(change::kStyle);
-}
-
-void CoreTextBox::SetForeColor(Color c) {
-  foreColor_ = c;
-  node_.Show(change::kStyle);
-}
-
-void CoreTextBox::SetFont(FontRef f) {
-  font_ = std::move(f);
-  node_.Show(change::kStyle);
-}
-
-void CoreTextBox::SetPasswordChar(const std::string& c) {
-  passwordChar_ = c.substr(0, 1);
-  node_.Show(change::kStyle);
 }
 
 EditContext CoreTextBox::Context() const {
@@ -84,21 +59,17 @@ EditContext CoreTextBox::Context() const {
 void CoreTextBox::NativeKeyDown(int16_t keyCode, int16_t shift) {
   EditBuffer edited = buffer_;
   if (ApplyEditKeyDown(edited, keyCode, shift, Context())) return Commit(std::move(edited));
-  Select(edited.anchor, edited.caret);
+  Drag(edited.anchor, edited.caret);
 }
 
 void CoreTextBox::NativeChar(int16_t keyAscii) {
   EditBuffer edited = buffer_;
   if (ApplyEditChar(edited, keyAscii, Context())) return Commit(std::move(edited));
-  Select(edited.anchor, edited.caret);
-}
-
-void CoreTextBox::Drag(int32_t from, int32_t to) {
-  Select(from, to);
+  Drag(edited.anchor, edited.caret);
 }
 
 void CoreTextBox::UserEdit(const std::string& text, int32_t anchor, int32_t caret) {
-  if (text == buffer_.text) return Select(anchor, caret);
+  if (text == buffer_.text) return Drag(anchor, caret);
   int32_t n = static_cast<int32_t>(text.size());
   Commit(EditBuffer{text, std::clamp(anchor, 0, n), std::clamp(caret, 0, n)});
 }

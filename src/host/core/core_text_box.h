@@ -26,21 +26,23 @@ class CoreTextBox : public CoreWidget<TextBox> {
   int32_t MaxLength() const override { return maxLength_; }
   void SetMaxLength(int32_t v) override { maxLength_ = v < 0 ? 0 : v; }
   bool Locked() const override { return locked_; }
-  void SetLocked(bool v) override;
+  void SetLocked(bool v) override { Set(locked_, v, change::kStyle); }
   Color BackColor() const override { return backColor_; }
-  void SetBackColor(Color c) override;
+  void SetBackColor(Color c) override { Set(backColor_, c, change::kStyle); }
   Color ForeColor() const override { return foreColor_; }
-  void SetForeColor(Color c) override;
+  void SetForeColor(Color c) override { Set(foreColor_, c, change::kStyle); }
   FontRef Font() const override { return font_; }
-  void SetFont(FontRef f) override;
+  void SetFont(FontRef f) override { Set(font_, std::move(f), change::kStyle); }
   std::string PasswordChar() const override { return passwordChar_; }
-  void SetPasswordChar(const std::string& c) override;
+  void SetPasswordChar(const std::string& c) override {
+    Set(passwordChar_, c.substr(0, 1), change::kStyle);
+  }
 
   // What the box does with a key down and a character nobody zeroed.
   void NativeKeyDown(int16_t keyCode, int16_t shift) override;
   void NativeChar(int16_t keyAscii) override;
   // Anchor and caret as a mouse drag leaves them.
-  void Drag(int32_t from, int32_t to);
+  void Drag(int32_t anchor, int32_t caret);
   // Text the user changed through the platform's own editing (a context-menu paste).
   void UserEdit(const std::string& text, int32_t anchor, int32_t caret);
   const EditBuffer& Buffer() const { return buffer_; }
@@ -49,7 +51,6 @@ class CoreTextBox : public CoreWidget<TextBox> {
   EditContext Context() const;
   // Takes an edited buffer; raises OnChange when its text differs.
   void Commit(EditBuffer edited);
-  void Select(int32_t anchor, int32_t caret);
 
   bool multiLine_;
   EditBuffer buffer_;

@@ -20,11 +20,6 @@ void CoreLabel::SetCaption(const std::string& s) {
   AutoSize();
 }
 
-void CoreLabel::SetForeColor(Color c) {
-  foreColor_ = c;
-  node_.Show(change::kStyle);
-}
-
 void CoreLabel::SetFont(FontRef f) {
   if (!f) return;
   font_ = std::move(f);
@@ -45,26 +40,6 @@ void CorePictureBox::Cls() {
 
 void CorePictureBox::Line(float x1, float y1, float x2, float y2, Color color) {
   lines_.push_back({x1, y1, x2, y2, color});
-  node_.Show(change::kContent);
-}
-
-void CorePictureBox::SetPicture(PictureRef p) {
-  picture_ = std::move(p);
-  node_.Show(change::kContent);
-}
-
-void CorePictureBox::SetBackColor(Color c) {
-  backColor_ = c;
-  node_.Show(change::kStyle);
-}
-
-void CoreImage::SetPicture(PictureRef p) {
-  picture_ = std::move(p);
-  node_.Show(change::kContent);
-}
-
-void CoreCommandButton::SetPicture(PictureRef p) {
-  picture_ = std::move(p);
   node_.Show(change::kContent);
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "host/core/core_host.h"
 #include "host/core/widget_node.h"
-#include "host/form_host.h"
 
 namespace orvo {
 
@@ -17,7 +17,7 @@ class CoreLabel : public CoreWidget<Label> {
   std::string Caption() const override { return caption_; }
   void SetCaption(const std::string& s) override;
   Color ForeColor() const override { return foreColor_; }
-  void SetForeColor(Color c) override;
+  void SetForeColor(Color c) override { Set(foreColor_, c, change::kStyle); }
   FontRef Font() const override { return font_; }
   void SetFont(FontRef f) override;
 
@@ -43,9 +43,9 @@ class CorePictureBox : public CoreWidget<PictureBox> {
   void Line(float x1, float y1, float x2, float y2, Color color) override;
   const std::vector<DrawnLine>& Lines() const override { return lines_; }
   PictureRef Picture() const override { return picture_; }
-  void SetPicture(PictureRef p) override;
+  void SetPicture(PictureRef p) override { Set(picture_, std::move(p), change::kContent); }
   Color BackColor() const override { return backColor_; }
-  void SetBackColor(Color c) override;
+  void SetBackColor(Color c) override { Set(backColor_, c, change::kStyle); }
   Color ForeColor() const override { return foreColor_; }
   void SetForeColor(Color c) override { foreColor_ = c; }
   int16_t LinkTimeout() const override { return linkTimeout_; }
@@ -66,7 +66,7 @@ class CoreImage : public CoreWidget<Image> {
   CoreImage(CoreHost& host, CoreWindow* window, CoreSite* site)
       : CoreWidget(host, window, site, nullptr, WidgetKind::Image) {}
   PictureRef Picture() const override { return picture_; }
-  void SetPicture(PictureRef p) override;
+  void SetPicture(PictureRef p) override { Set(picture_, std::move(p), change::kContent); }
 
  private:
   PictureRef picture_;
@@ -105,7 +105,7 @@ class CoreCommandButton : public CoreWidget<CommandButton> {
                     std::string caption = {})
       : CoreWidget(host, window, site, parent, WidgetKind::Button), caption_(std::move(caption)) {}
   PictureRef Picture() const override { return picture_; }
-  void SetPicture(PictureRef p) override;
+  void SetPicture(PictureRef p) override { Set(picture_, std::move(p), change::kContent); }
   void SetValue(bool v) override;
   const std::string& Caption() const { return caption_; }
   // Enter and Space press a focused button.

@@ -37,12 +37,18 @@ CoreWindow::CoreWindow(CoreHost& host, CorePopupForm* popup)
 }
 
 CoreWindow::~CoreWindow() {
+  DetachAll();
+  host_.RemoveWindow(this);
+}
+
+void CoreWindow::DetachAll() {
   for (WidgetNode* n : nodes_) {
     n->window = nullptr;
     n->detached = true;
     n->Show(change::kParent);
   }
-  host_.RemoveWindow(this);
+  nodes_.clear();
+  focused_ = announced_ = nullptr;
 }
 
 void CoreWindow::SetShown(bool v) {
@@ -68,15 +74,16 @@ void CoreWindow::ForgetSite(const CoreSite* site) {
   if (entered_ == site) entered_ = nullptr;
 }
 
-bool CoreWindow::CanFocus(const WidgetNode* node) const {
-  if (!node || node->window != this || !shown_ || !node->FocusKind()) return false;
+bool CoreWindow::Reachable(const WidgetNode* node) {
+  if (!node->window || !node->window->Shown()) return false;
   for (const WidgetNode* n = node; n; n = n->parent)
     if (!n->visible || !n->enabled) return false;
-  if (node->site && node->kind != WidgetKind::Surface) {
-    const WidgetNode& surface = node->site->Surface();
-    if (!surface.visible || !surface.enabled) return false;
-  }
-  return true;
+  const WidgetNode* surface = node->site ? &node->site->Surface() : nullptr;
+  return !surface || (surface->visible && surface->enabled);
+}
+
+bool CoreWindow::CanFocus(const WidgetNode* node) const {
+  return node && node->window == this && node->FocusKind() && Reachable(node);
 }
 
 // Each notification may move the focus on (a GotFocus that focuses a text box, an

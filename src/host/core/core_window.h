@@ -18,7 +18,6 @@ class CoreWindow {
   CoreWindow(const CoreWindow&) = delete;
   CoreWindow& operator=(const CoreWindow&) = delete;
 
-  CoreHost& Host() const { return host_; }
   CorePopupForm* Popup() const { return popup_; }
   int32_t Hwnd() const { return hwnd_; }
   bool Shown() const { return shown_; }
@@ -34,12 +33,15 @@ class CoreWindow {
   void Remove(WidgetNode* node);
   const std::vector<WidgetNode*>& Nodes() const { return nodes_; }
 
-  // Visible and enabled up its parents, of a kind that takes the focus, on a shown window,
-  // in a control that is visible and enabled.
+  // Visible and enabled up its parents, in a control that is visible and enabled, on a
+  // shown window; CanFocus: and of a kind that takes the focus, on this window.
+  static bool Reachable(const WidgetNode* node);
   bool CanFocus(const WidgetNode* node) const;
   WidgetNode* Focused() const { return focused_; }
   // Raises the focus notifications in order; nested moves from handlers take over.
   void MoveFocus(WidgetNode* target);
+  // Lets go of the widgets still on it (the window is going away).
+  void DetachAll();
   // Forgets the focus without notifications (the control holding it is going away).
   void ForgetSite(const CoreSite* site);
   // The first widget that can take the focus gets it, unless one has it.

@@ -68,13 +68,11 @@ void CoreHost::KeyReleased(WidgetNode* target, const KeyStroke& key) {
   if (auto h = target->widget->OnKeyUp) h(code, shift);
 }
 
-void CoreHost::DeliverKey(const KeyStroke& key) {
-  KeyPressed(KeyTarget(), active_, key);
-  KeyReleased(KeyTarget(), key);
-}
-
 void CoreHost::SendKey(const KeyStroke& key) {
-  if (!platform_.SendKey(KeyTarget(), key)) DeliverKey(key);
+  if (!platform_.SendKey(KeyTarget(), key)) {
+    KeyPressed(KeyTarget(), active_, key);
+    KeyReleased(KeyTarget(), key);
+  }
   ProcessPending();
 }
 

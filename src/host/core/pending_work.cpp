@@ -14,11 +14,6 @@ namespace {
 // (every control disabled, each pressing Tab on entry): the rest is dropped.
 constexpr int kPendingBudget = 500;
 
-// The keys whose key-down types a character of its own.
-bool TypesItsCode(uint8_t vk) {
-  return vk == vk::kReturn || vk == vk::kBack || vk == vk::kEscape || vk == vk::kSpace;
-}
-
 }  // namespace
 
 void CoreHost::Activate(CoreWindow* window) {
@@ -68,7 +63,9 @@ void CoreHost::ProcessPending() {
         injectedShiftDown_ = !up;
       } else if (!up) {
         KeyStroke stroke{k.vk, static_cast<int16_t>(injectedShiftDown_ ? kShiftMask : 0), 0};
-        if (TypesItsCode(k.vk)) stroke.keyAscii = k.vk;
+        // The keys whose key-down types a character of its own.
+        if (k.vk == vk::kReturn || k.vk == vk::kBack || k.vk == vk::kEscape || k.vk == vk::kSpace)
+          stroke.keyAscii = k.vk;
         SendKey(stroke);
       }
       continue;

@@ -18,18 +18,6 @@ CoreSite& AsCore(ControlSite& site) {
   return static_cast<CoreSite&>(site);
 }
 
-// Visible and enabled up the parents, in a visible, enabled control, on a shown window.
-bool Reachable(const WidgetNode* node) {
-  if (!node->window || !node->window->Shown()) return false;
-  for (const WidgetNode* n = node; n; n = n->parent)
-    if (!n->visible || !n->enabled) return false;
-  if (node->site) {
-    const WidgetNode& s = node->site->Surface();
-    if (!s.visible || !s.enabled) return false;
-  }
-  return true;
-}
-
 void RaiseMouse(const MouseHandler& h, int16_t button, int16_t shift, float x, float y) {
   if (auto copy = h) copy(button, shift, x, y);
 }
@@ -77,7 +65,7 @@ void CoreHost::FocusControl(ControlSite& site) {
 
 void CoreHost::Click(Widget& widget, float x, float y) {
   WidgetNode* node = NodeOf(&widget);
-  if (!node || !Reachable(node)) return;
+  if (!node || !CoreWindow::Reachable(node)) return;
   CoreWindow* w = node->window;
   MovePointerTo(node, x, y);
   Activate(w);
@@ -100,7 +88,7 @@ void CoreHost::Click(Widget& widget, float x, float y) {
 void CoreHost::ClickSurface(ControlSite& site, float x, float y) {
   CoreSite& s = AsCore(site);
   WidgetNode* surface = &s.Surface();
-  if (!Reachable(surface)) return;
+  if (!CoreWindow::Reachable(surface)) return;
   MovePointerTo(surface, x, y);
   Activate(&form_);
   if (WidgetNode* target = PreferredTarget(s)) form_.MoveFocus(target);
@@ -113,7 +101,7 @@ void CoreHost::ClickSurface(ControlSite& site, float x, float y) {
 
 void CoreHost::ClickScrollBar(ScrollBar& bar, ScrollPart part) {
   WidgetNode* node = NodeOf(&bar);
-  if (!node || !Reachable(node)) return;
+  if (!node || !CoreWindow::Reachable(node)) return;
   bool vertical = bar.Vertical();
   bool minEnd = part == ScrollPart::ArrowMin || part == ScrollPart::PageMin;
   float x = vertical ? node->width / 2 : (minEnd ? 30 : node->width - 30);

@@ -14,7 +14,8 @@ CoreWidgetBase::CoreWidgetBase(CoreHost& host, Widget* self, CoreWindow* window,
   node_.window = window;
   node_.site = site;
   node_.parent = parent;
-  if (node_.Windowed()) node_.hwnd = host.NewHwnd();
+  // A popup's client area is its window.
+  if (node_.Windowed()) node_.hwnd = kind == WidgetKind::Popup ? window->Hwnd() : host.NewHwnd();
   host.Register(&node_);
 }
 
@@ -33,16 +34,6 @@ void CoreWidgetBase::MoveNode(float left, float top, float width, float height) 
   node_.left = left, node_.top = top, node_.width = width, node_.height = height;
   node_.Show(change::kGeometry);
   if (resized) Resized();
-}
-
-void CoreWidgetBase::SetNodeVisible(bool v) {
-  node_.visible = v;
-  node_.Show(change::kState);
-}
-
-void CoreWidgetBase::SetNodeEnabled(bool v) {
-  node_.enabled = v;
-  node_.Show(change::kState);
 }
 
 void CoreWidgetBase::NodeZOrder(int16_t position) {

@@ -91,11 +91,15 @@ class CoreWidgetBase : public NodeOwner {
 
  protected:
   void MoveNode(float left, float top, float width, float height);
-  void SetNodeVisible(bool v);
-  void SetNodeEnabled(bool v);
   void NodeZOrder(int16_t position);
   void FocusNode();
   virtual void Resized() {}
+  // Sets what the view shows, and tells the view.
+  template <class T, class V>
+  void Set(T& field, V&& value, uint32_t what) {
+    field = std::forward<V>(value);
+    node_.Show(what);
+  }
 
   CoreHost& host_;
   WidgetNode node_;
@@ -119,9 +123,9 @@ class CoreWidget : public Base, public CoreWidgetBase {
     MoveNode(left, top, width, height);
   }
   bool Visible() const override { return node_.visible; }
-  void SetVisible(bool v) override { SetNodeVisible(v); }
+  void SetVisible(bool v) override { Set(node_.visible, v, change::kState); }
   bool Enabled() const override { return node_.enabled; }
-  void SetEnabled(bool v) override { SetNodeEnabled(v); }
+  void SetEnabled(bool v) override { Set(node_.enabled, v, change::kState); }
   void ZOrder(int16_t position) override { NodeZOrder(position); }
   void Refresh() override { node_.Show(change::kRepaint); }
   int32_t hWnd() const override { return node_.hwnd; }

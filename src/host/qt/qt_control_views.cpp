@@ -130,16 +130,8 @@ class QtListView : public QtView {
     mirroring_ = true;
     if (changes & change::kStyle) q_->setFont(ToQFont(List().Font().get()));
     if (changes & change::kContent) {
-      const auto& items = List().Items();
-      for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-        QString text = FromLatin1(items[i]);
-        if (i < q_->count()) {
-          if (q_->item(i)->text() != text) q_->item(i)->setText(text);
-        } else {
-          q_->addItem(text);
-        }
-      }
-      while (q_->count() > static_cast<int>(items.size())) delete q_->takeItem(q_->count() - 1);
+      q_->clear();
+      for (const std::string& item : List().Items()) q_->addItem(FromLatin1(item));
     }
     if (changes & (change::kContent | change::kSelection)) q_->setCurrentRow(List().ListIndex());
     mirroring_ = false;

@@ -8,30 +8,15 @@
 namespace orvo {
 
 QColor ToQColor(Color c) {
-  if (c & 0x80000000u) {
-    const QPalette pal = QApplication::palette();
-    switch (c & 0xFF) {
-      case 5:
-        return pal.color(QPalette::Base);
-      case 8:
-        return pal.color(QPalette::Text);
-      case 15:
-        return pal.color(QPalette::Button);
-      case 16:
-        return pal.color(QPalette::Mid);
-      case 18:
-        return pal.color(QPalette::ButtonText);
-      case 20:
-        return pal.color(QPalette::Light);
-      case 21:
-        return pal.color(QPalette::Shadow);
-      case 22:
-        return pal.color(QPalette::Midlight);
-      default:
-        return pal.color(QPalette::Window);
-    }
-  }
-  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+  if (!(c & 0x80000000u)) return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+  static const std::pair<uint32_t, QPalette::ColorRole> kSystem[] = {
+      {5, QPalette::Base},    {8, QPalette::Text},        {15, QPalette::Button},
+      {16, QPalette::Mid},    {18, QPalette::ButtonText}, {20, QPalette::Light},
+      {21, QPalette::Shadow}, {22, QPalette::Midlight}};
+  const QPalette pal = QApplication::palette();
+  for (const auto& [index, role] : kSystem)
+    if ((c & 0xFF) == index) return pal.color(role);
+  return pal.color(QPalette::Window);
 }
 
 QFont ToQFont(const Font* font) {

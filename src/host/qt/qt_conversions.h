@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "host/form_host.h"
+#include "base/key_strokes.h"
 #include "platform/host_objects.h"
 
 namespace orvo {

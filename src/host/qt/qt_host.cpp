@@ -12,7 +12,7 @@
 
 namespace orvo {
 
-QtHost::QtHost(QtHostOptions options) : QtPlatformHolder(options), CoreHost(platform) {
+QtHost::QtHost(QtHostOptions options) : CoreHost(platform) {
   platform.SetHost(this);
   if (!options.simulatedClock) CoreServicesRef().UseRealClock();
   CoreServicesRef().ForgetCursor();

@@ -28,7 +28,6 @@ namespace orvo {
 
 // The platform is a base ahead of the model, so it outlives every view the model holds.
 struct QtPlatformHolder {
-  explicit QtPlatformHolder(const QtHostOptions& options) : platform(options) {}
   QtPlatform platform;
 };
 

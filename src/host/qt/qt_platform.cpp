@@ -18,7 +18,6 @@
 #include "host/core/core_popup_form.h"
 #include "host/core/core_site.h"
 #include "host/qt/qt_conversions.h"
-#include "host/qt/qt_host_factory.h"
 #include "host/qt/qt_views.h"
 
 namespace orvo {
@@ -57,7 +56,7 @@ std::string QtDateFormatToClassic(const QString& f) {
 
 }  // namespace
 
-QtPlatform::QtPlatform(const QtHostOptions&) : ownedApp_(EnsureApplication()) {
+QtPlatform::QtPlatform() : ownedApp_(EnsureApplication()) {
   router_ = std::make_unique<QtEventRouter>(*this);
   formWidget_ = std::make_unique<QWidget>();
   formWidget_->setWindowTitle(QStringLiteral("OrvoMask"));

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
+#include "base/key_strokes.h"
 #include "base/locale_settings.h"
 #include "host/core/host_platform.h"
-#include "host/form_host.h"
 
 class QApplication;
 class QKeyEvent;
@@ -20,11 +20,10 @@ class QWidget;
 namespace orvo {
 
 class CoreHost;
-struct QtHostOptions;
 
 class QtPlatform : public HostPlatform {
  public:
-  explicit QtPlatform(const QtHostOptions& options);
+  QtPlatform();
   ~QtPlatform() override;
 
   void SetHost(CoreHost* host);

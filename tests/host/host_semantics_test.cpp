@@ -1,57 +1,22 @@
-// The widget and form semantics every host keeps, as parameterised tests over a host factory.
-// Each host's test binary instantiates HostSemantics with its own factory.
-#pragma once
+// The widget and form semantics of the host model, which every host shares, tested once
+// through the headless host (the model over the null platform).
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/error.h"
-#include "host/form_host.h"
+#include "fake_field.h"
+#include "host/headless/headless_host.h"
 
 namespace orvo::testing {
+namespace {
 
-struct HostFactory {
-  std::string name;
-  std::function<std::unique_ptr<FormHost>()> make;
-};
-
-inline std::string PrintToString(const HostFactory& f) {
-  return f.name;
-}
-
-// A stand-in for a control: a picture box holding one text box, every notification logged
-// as "name.Event".
-struct FakeField {
-  FakeField(FormHost& host, const std::string& name, std::vector<std::string>& log,
-            std::optional<int16_t> index = {})
-      : site(host.CreateSite(name, SiteOptions{index})) {
-    const std::string n = ControlDisplayName(name, index);
-    pic = site.CreatePictureBox();
-    pic->Move(0, 0, 2400, 600);
-    txt = site.CreateTextBox(pic.get(), false);
-    txt->Move(30, 30, 2000, 300);
-    SurfaceHandlers h;
-    h.OnEnterFocus = [&log, n] { log.push_back(n + ".Enter"); };
-    h.OnExitFocus = [&log, n] { log.push_back(n + ".Exit"); };
-    h.OnGotFocus = [&log, n] { log.push_back(n + ".SurfaceGot"); };
-    h.OnLostFocus = [&log, n] { log.push_back(n + ".SurfaceLost"); };
-    site.SetSurfaceHandlers(h);
-    txt->OnGotFocus = [&log, n] { log.push_back(n + ".Got"); };
-    txt->OnLostFocus = [&log, n] { log.push_back(n + ".Lost"); };
-    txt->OnChange = [&log, n] { log.push_back(n + ".Change"); };
-  }
-  ControlSite& site;
-  std::unique_ptr<PictureBox> pic;
-  std::unique_ptr<TextBox> txt;
-};
-
-class HostSemantics : public ::testing::TestWithParam<HostFactory> {
+class HostSemantics : public ::testing::Test {
  protected:
-  void SetUp() override { host = GetParam().make(); }
+  void SetUp() override { host = std::make_unique<HeadlessHost>(); }
   void TearDown() override {
     fields.clear();
     host.reset();
@@ -67,7 +32,7 @@ class HostSemantics : public ::testing::TestWithParam<HostFactory> {
 
 using Log = std::vector<std::string>;
 
-TEST_P(HostSemantics, TextSetNotifiesBeforeReturningAndOnlyOnChange) {
+TEST_F(HostSemantics, TextSetNotifiesBeforeReturningAndOnlyOnChange) {
   FakeField& a = Add("a");
   std::string seenInHandler;
   a.txt->OnChange = [&] {
@@ -91,7 +56,7 @@ TEST_P(HostSemantics, TextSetNotifiesBeforeReturningAndOnlyOnChange) {
   EXPECT_EQ(log, (Log{"change", "change"}));
 }
 
-TEST_P(HostSemantics, AssignedTextIsNotCutByMaxLength) {
+TEST_F(HostSemantics, AssignedTextIsNotCutByMaxLength) {
   FakeField& a = Add("a");
   a.txt->SetMaxLength(3);
   a.txt->SetText("12345");
@@ -104,7 +69,7 @@ struct ScrollCase {
   int16_t expected;
 };
 
-TEST_P(HostSemantics, ScrollBarClampsToItsRangeEitherWayRound) {
+TEST_F(HostSemantics, ScrollBarClampsToItsRangeEitherWayRound) {
   FakeField& a = Add("a");
   auto bar = a.site.CreateScrollBar(a.pic.get(), true);
   int changes = 0;
@@ -137,7 +102,7 @@ TEST_P(HostSemantics, ScrollBarClampsToItsRangeEitherWayRound) {
   EXPECT_THROW(bar->SetLargeChange(-1), Error);
 }
 
-TEST_P(HostSemantics, ScrollBarClicksStepTowardsTheClickedEnd) {
+TEST_F(HostSemantics, ScrollBarClicksStepTowardsTheClickedEnd) {
   FakeField& a = Add("a");
   auto bar = a.site.CreateScrollBar(a.pic.get(), true);
   bar->Move(2000, 0, 255, 600);
@@ -166,7 +131,7 @@ TEST_P(HostSemantics, ScrollBarClicksStepTowardsTheClickedEnd) {
   EXPECT_EQ(bar->Value(), 9);
 }
 
-TEST_P(HostSemantics, SetFocusOnAHiddenWidgetRaisesError5) {
+TEST_F(HostSemantics, SetFocusOnAHiddenWidgetRaisesError5) {
   FakeField& a = Add("a");
   try {
     a.txt->SetFocus();  // the form is not shown yet
@@ -182,7 +147,7 @@ TEST_P(HostSemantics, SetFocusOnAHiddenWidgetRaisesError5) {
   EXPECT_THROW(a.txt->SetFocus(), Error);
 }
 
-TEST_P(HostSemantics, FocusNotificationsComeInClassicOrder) {
+TEST_F(HostSemantics, FocusNotificationsComeInClassicOrder) {
   FakeField& a = Add("a");
   FakeField& b = Add("b");
   host->ShowForm();
@@ -198,7 +163,7 @@ TEST_P(HostSemantics, FocusNotificationsComeInClassicOrder) {
   EXPECT_EQ(log, (Log{"b.Lost"}));
 }
 
-TEST_P(HostSemantics, TabAndShiftTabFollowFormOrderSkippingUnreachableControls) {
+TEST_F(HostSemantics, TabAndShiftTabFollowFormOrderSkippingUnreachableControls) {
   FakeField& a = Add("a");
   FakeField& b = Add("b");
   Add("c");
@@ -229,7 +194,7 @@ TEST_P(HostSemantics, TabAndShiftTabFollowFormOrderSkippingUnreachableControls) 
   EXPECT_EQ(seenShift, 2);
 }
 
-TEST_P(HostSemantics, ControlWithoutFocusableWidgetsTakesTheFocusOnItsSurface) {
+TEST_F(HostSemantics, ControlWithoutFocusableWidgetsTakesTheFocusOnItsSurface) {
   FakeField& a = Add("a");
   FakeField& b = Add("b");
   b.pic->SetVisible(false);
@@ -242,7 +207,7 @@ TEST_P(HostSemantics, ControlWithoutFocusableWidgetsTakesTheFocusOnItsSurface) {
   EXPECT_EQ(host->FocusedWidget(), nullptr);
 }
 
-TEST_P(HostSemantics, InjectedTabRunsAfterTheKeyDeliveryReturns) {
+TEST_F(HostSemantics, InjectedTabRunsAfterTheKeyDeliveryReturns) {
   FakeField& a = Add("a");
   Add("b");
   FakeField& c = Add("c");
@@ -273,7 +238,7 @@ TEST_P(HostSemantics, InjectedTabRunsAfterTheKeyDeliveryReturns) {
   EXPECT_EQ(host->FocusName(), "b");
 }
 
-TEST_P(HostSemantics, ControlThatPassesTheFocusOnFromEnterFocusIsSkipped) {
+TEST_F(HostSemantics, ControlThatPassesTheFocusOnFromEnterFocusIsSkipped) {
   FakeField& a = Add("a");
   FakeField& b = Add("b");
   Add("c");
@@ -297,7 +262,7 @@ TEST_P(HostSemantics, ControlThatPassesTheFocusOnFromEnterFocusIsSkipped) {
 
 // Every control pressing Tab on entry would pass the focus round for ever: the host gives up
 // after a while instead of hanging.
-TEST_P(HostSemantics, FocusPassedRoundForEverStops) {
+TEST_F(HostSemantics, FocusPassedRoundForEverStops) {
   for (const char* name : {"a", "b"}) {
     FakeField& f = Add(name);
     SurfaceHandlers h;
@@ -314,7 +279,7 @@ TEST_P(HostSemantics, FocusPassedRoundForEverStops) {
   host->Key("Tab");  // the queue was emptied: a later delivery works as usual
 }
 
-TEST_P(HostSemantics, ListBoxNotifiesAClickWhenItsSelectionChanges) {
+TEST_F(HostSemantics, ListBoxNotifiesAClickWhenItsSelectionChanges) {
   FakeField& a = Add("a");
   auto popup = a.site.Services().CreatePopupForm();
   auto list = popup->CreateListBox();
@@ -375,7 +340,7 @@ inline const EditCase kEditCases[] = {
     {"latin-1 characters go in whole", "", 0, 0, 0, {"'\xE7\xE3o'"}, "\xE7\xE3o", 3, 0},
 };
 
-TEST_P(HostSemantics, TextBoxEditsKeysNobodyHandled) {
+TEST_F(HostSemantics, TextBoxEditsKeysNobodyHandled) {
   FakeField& a = Add("a");
   host->ShowForm();
   for (const EditCase& c : kEditCases) {
@@ -397,7 +362,7 @@ TEST_P(HostSemantics, TextBoxEditsKeysNobodyHandled) {
   }
 }
 
-TEST_P(HostSemantics, HandlersThatZeroAKeyKeepTheBoxFromActing) {
+TEST_F(HostSemantics, HandlersThatZeroAKeyKeepTheBoxFromActing) {
   FakeField& a = Add("a");
   host->ShowForm();
   host->FocusControl(a.site);
@@ -417,7 +382,7 @@ TEST_P(HostSemantics, HandlersThatZeroAKeyKeepTheBoxFromActing) {
   EXPECT_EQ(log, Log{"a.Change"});
 }
 
-TEST_P(HostSemantics, TypedCharactersGoDownAsTheirKeys) {
+TEST_F(HostSemantics, TypedCharactersGoDownAsTheirKeys) {
   FakeField& a = Add("a");
   host->ShowForm();
   host->FocusControl(a.site);
@@ -432,7 +397,7 @@ TEST_P(HostSemantics, TypedCharactersGoDownAsTheirKeys) {
                                             "65", "up65"}));
 }
 
-TEST_P(HostSemantics, MultiLineBoxTakesEnterAsALineBreak) {
+TEST_F(HostSemantics, MultiLineBoxTakesEnterAsALineBreak) {
   FakeField& a = Add("a");
   a.txt->SetVisible(false);
   auto memo = a.site.CreateTextBox(a.pic.get(), true);
@@ -453,7 +418,7 @@ TEST_P(HostSemantics, MultiLineBoxTakesEnterAsALineBreak) {
   EXPECT_EQ(memo->Text(), "abcd");
 }
 
-TEST_P(HostSemantics, ClickFocusesAndRaisesDownUpClick) {
+TEST_F(HostSemantics, ClickFocusesAndRaisesDownUpClick) {
   FakeField& a = Add("a");
   FakeField& b = Add("b");
   auto button = b.site.CreateCommandButton(b.pic.get());
@@ -477,7 +442,7 @@ TEST_P(HostSemantics, ClickFocusesAndRaisesDownUpClick) {
   EXPECT_EQ(log, Log{"click"});
 }
 
-TEST_P(HostSemantics, SelectPlacesTheSelectionLikeADrag) {
+TEST_F(HostSemantics, SelectPlacesTheSelectionLikeADrag) {
   FakeField& a = Add("a");
   host->ShowForm();
   host->FocusControl(a.site);
@@ -493,7 +458,7 @@ TEST_P(HostSemantics, SelectPlacesTheSelectionLikeADrag) {
   EXPECT_EQ(a.txt->SelText(), "ef");
 }
 
-TEST_P(HostSemantics, ControlArrayElementsAreNamedWithTheirIndex) {
+TEST_F(HostSemantics, ControlArrayElementsAreNamedWithTheirIndex) {
   fields.push_back(std::make_unique<FakeField>(*host, "opt", log, int16_t{1}));
   FakeField& opt1 = *fields.back();
   host->ShowForm();
@@ -513,7 +478,7 @@ TEST_P(HostSemantics, ControlArrayElementsAreNamedWithTheirIndex) {
   EXPECT_EQ(host->FindSite("opt"), nullptr);
 }
 
-TEST_P(HostSemantics, ServicesKeepClipboardBeepsClockAndLocale) {
+TEST_F(HostSemantics, ServicesKeepClipboardBeepsClockAndLocale) {
   HostServices& s = host->Services();
   s.ClipboardSetText("abc");
   EXPECT_EQ(host->ClipboardText(), "abc");
@@ -534,7 +499,7 @@ TEST_P(HostSemantics, ServicesKeepClipboardBeepsClockAndLocale) {
   EXPECT_EQ(br.Services().Locale().decimalSeparator, ",");
 }
 
-TEST_P(HostSemantics, PopupHookSeesPaintThenActivationChanges) {
+TEST_F(HostSemantics, PopupHookSeesPaintThenActivationChanges) {
   FakeField& a = Add("a");
   host->ShowForm();
   host->FocusControl(a.site);
@@ -560,7 +525,7 @@ TEST_P(HostSemantics, PopupHookSeesPaintThenActivationChanges) {
   EXPECT_FALSE(popup->Visible());
 }
 
-TEST_P(HostSemantics, PopupTakesTheKeysWhileItShows) {
+TEST_F(HostSemantics, PopupTakesTheKeysWhileItShows) {
   FakeField& a = Add("a");
   host->ShowForm();
   host->FocusControl(a.site);
@@ -585,7 +550,7 @@ TEST_P(HostSemantics, PopupTakesTheKeysWhileItShows) {
   EXPECT_EQ(log, (Log{"list.Got", "a.Change"}));
 }
 
-TEST_P(HostSemantics, PopupLoadsOnceAndUnloadForgetsItsDrawing) {
+TEST_F(HostSemantics, PopupLoadsOnceAndUnloadForgetsItsDrawing) {
   auto popup = host->Services().CreatePopupForm();
   Log events;
   popup->OnLoad = [&] { events.push_back("load"); };
@@ -610,7 +575,7 @@ TEST_P(HostSemantics, PopupLoadsOnceAndUnloadForgetsItsDrawing) {
   EXPECT_EQ(popup->TextHeight("0"), pixels * 15);
 }
 
-TEST_P(HostSemantics, ModalPopupDisablesTheFormUntilItHides) {
+TEST_F(HostSemantics, ModalPopupDisablesTheFormUntilItHides) {
   FakeField& a = Add("a");
   host->ShowForm();
   HostServices& s = host->Services();
@@ -624,7 +589,7 @@ TEST_P(HostSemantics, ModalPopupDisablesTheFormUntilItHides) {
 
 // The browse-button case: a click on a form widget while a popup is up activates the form;
 // the hook sees the activation change with the pointer already over the widget clicked.
-TEST_P(HostSemantics, ClickOnTheFormWhileAPopupShowsDeactivatesIt) {
+TEST_F(HostSemantics, ClickOnTheFormWhileAPopupShowsDeactivatesIt) {
   FakeField& a = Add("a");
   auto button = a.site.CreateCommandButton(a.pic.get());
   button->Move(2100, 30, 255, 300);
@@ -654,7 +619,7 @@ TEST_P(HostSemantics, ClickOnTheFormWhileAPopupShowsDeactivatesIt) {
   EXPECT_FALSE(popup->Visible());
 }
 
-TEST_P(HostSemantics, MovingAShownPopupReportsSizeAndPaint) {
+TEST_F(HostSemantics, MovingAShownPopupReportsSizeAndPaint) {
   auto popup = host->Services().CreatePopupForm();
   auto hook = host->Services().CreateMessageHook();
   std::vector<int32_t> messages;
@@ -692,7 +657,7 @@ inline void FeedNumberRows(DataGrid& grid) {
   };
 }
 
-TEST_P(HostSemantics, GridReadsItsRowsAndScrollsAtTheEnds) {
+TEST_F(HostSemantics, GridReadsItsRowsAndScrollsAtTheEnds) {
   auto popup = host->Services().CreatePopupForm();
   auto grid = popup->CreateDataGrid();
   grid->Columns().push_back({"Codigo", true, 1000, 0});
@@ -727,7 +692,7 @@ TEST_P(HostSemantics, GridReadsItsRowsAndScrollsAtTheEnds) {
   EXPECT_EQ(grid->RowAt(rowHeight * 3.5f), -1);
 }
 
-TEST_P(HostSemantics, SiteReportsItsSiblingsAndTogglesFocusRectangles) {
+TEST_F(HostSemantics, SiteReportsItsSiblingsAndTogglesFocusRectangles) {
   FakeField& a = Add("a");
   Add("b");
   auto* fake = reinterpret_cast<OrvoMask*>(uintptr_t{0x1000});  // only compared
@@ -750,7 +715,7 @@ TEST_P(HostSemantics, SiteReportsItsSiblingsAndTogglesFocusRectangles) {
   EXPECT_EQ(host->Services().Now(), 45458.0 + 10.0 / 24.0);  // 2024-06-15 10:00
 }
 
-TEST_P(HostSemantics, InjectedKeysOtherThanTabReachTheFocusedWidget) {
+TEST_F(HostSemantics, InjectedKeysOtherThanTabReachTheFocusedWidget) {
   FakeField& a = Add("a");
   host->ShowForm();
   host->FocusControl(a.site);
@@ -770,7 +735,7 @@ TEST_P(HostSemantics, InjectedKeysOtherThanTabReachTheFocusedWidget) {
 
 // The control's own surface tries to pass the focus to its box from its GotFocus, ignoring
 // the error while the box cannot take it; later the box takes it from the surface.
-TEST_P(HostSemantics, FocusPassedOnFromGotFocusRaisesTheRestInOrder) {
+TEST_F(HostSemantics, FocusPassedOnFromGotFocusRaisesTheRestInOrder) {
   FakeField& a = Add("a");
   host->ShowForm();
   SurfaceHandlers h;
@@ -797,7 +762,7 @@ TEST_P(HostSemantics, FocusPassedOnFromGotFocusRaisesTheRestInOrder) {
 
 // A LostFocus handler that sends the focus elsewhere overtakes the move under way: the
 // control the user aimed at never gets its GotFocus.
-TEST_P(HostSemantics, FocusMovedFromLostFocusOvertakesTheMove) {
+TEST_F(HostSemantics, FocusMovedFromLostFocusOvertakesTheMove) {
   FakeField& a = Add("a");
   FakeField& b = Add("b");
   FakeField& c = Add("c");
@@ -815,7 +780,7 @@ TEST_P(HostSemantics, FocusMovedFromLostFocusOvertakesTheMove) {
 }
 
 // A handler that destroys the box the key is in: the rest of the key goes nowhere.
-TEST_P(HostSemantics, BoxDestroyedByItsOwnKeyHandlerGetsNoMore) {
+TEST_F(HostSemantics, BoxDestroyedByItsOwnKeyHandlerGetsNoMore) {
   FakeField& a = Add("a");
   host->ShowForm();
   host->FocusControl(a.site);
@@ -827,4 +792,5 @@ TEST_P(HostSemantics, BoxDestroyedByItsOwnKeyHandlerGetsNoMore) {
   EXPECT_EQ(host->FocusName(), "a");  // the picture box is what is left to take it
 }
 
+}  // namespace
 }  // namespace orvo::testing
