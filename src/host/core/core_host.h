@@ -173,6 +173,7 @@ class CoreHost {
 
  private:
   WidgetNode* PreferredTarget(CoreSite& site) const;
+  bool PressFocus(WidgetNode* node);
   void Navigate(bool backwards);
   void MovePointerTo(const WidgetNode* node, float x, float y);
 

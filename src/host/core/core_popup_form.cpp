@@ -26,7 +26,6 @@ CorePopupForm::~CorePopupForm() {
 void CorePopupForm::Move(float left, float top, float width, float height) {
   bool resized = width != node_.width || height != node_.height;
   node_.left = left, node_.top = top, node_.width = width, node_.height = height;
-  window_.SetOrigin(left, top);
   node_.Show(change::kGeometry);
   if (!resized) return;
   if (auto resize = OnResize) resize();

@@ -11,11 +11,8 @@
 
 namespace orvo {
 
-double CoreServices::StartTime() {
-  return DateSerial(2024, 6, 15) + 10.0 / 24.0;
-}
-
-CoreServices::CoreServices(CoreHost& host) : host_(host), now_(StartTime()) {}
+CoreServices::CoreServices(CoreHost& host)
+    : host_(host), now_(DateSerial(2024, 6, 15) + 10.0 / 24.0) {}
 
 void CoreServices::ClipboardSetText(const std::string& text) {
   clipboard_ = text;

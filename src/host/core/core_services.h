@@ -42,14 +42,11 @@ class CoreServices : public HostServices {
   int32_t BeepCount() const { return beeps_; }
   void AdvanceClock(double seconds);
   void SetClock(double serial) { now_ = serial; }
-  // The real clock from now on (a fixed one starts at StartTime()).
+  // The real clock from now on (the fixed one starts at 2024-06-15 10:00:00).
   void UseRealClock() { now_.reset(); }
   // The pointer as the host last placed it; the platform's real pointer once forgotten.
   void SetCursor(Point p) { cursor_ = p; }
   void ForgetCursor() { cursor_.reset(); }
-
-  // 2024-06-15 10:00:00 as a serial date.
-  static double StartTime();
 
  private:
   CoreHost& host_;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "host/core/core_host.h"
+#include "host/core/core_popup_form.h"
 #include "host/core/core_site.h"
 
 namespace orvo {
@@ -126,15 +127,15 @@ void CoreWindow::FocusFirst() {
 }
 
 float CoreWindow::OriginX() const {
-  if (!popup_)
-    if (auto o = host_.Platform().FormOrigin()) return static_cast<float>(o->x);
-  return originX_;
+  if (popup_) return popup_->Node().left;
+  auto o = host_.Platform().FormOrigin();
+  return o ? static_cast<float>(o->x) : 0;
 }
 
 float CoreWindow::OriginY() const {
-  if (!popup_)
-    if (auto o = host_.Platform().FormOrigin()) return static_cast<float>(o->y);
-  return originY_;
+  if (popup_) return popup_->Node().top;
+  auto o = host_.Platform().FormOrigin();
+  return o ? static_cast<float>(o->y) : 0;
 }
 
 float CoreWindow::ScreenX(const WidgetNode* node) const {

@@ -22,11 +22,10 @@ class CoreWindow {
   int32_t Hwnd() const { return hwnd_; }
   bool Shown() const { return shown_; }
   void SetShown(bool v);
-  // Screen position of the client area, twips: where a window system put the form, where
-  // the library put a popup.
+  // Screen position of the client area, twips: where a window system put the form (else
+  // the screen's corner), where the library put a popup.
   float OriginX() const;
   float OriginY() const;
-  void SetOrigin(float x, float y) { originX_ = x, originY_ = y; }
 
   void Add(WidgetNode* node) { nodes_.push_back(node); }
   // Drops a widget that is going away: no focus event is raised for it.
@@ -56,7 +55,6 @@ class CoreWindow {
   CorePopupForm* popup_;
   int32_t hwnd_;
   bool shown_ = false;
-  float originX_ = 0, originY_ = 0;
   std::vector<WidgetNode*> nodes_;
   WidgetNode* focused_ = nullptr;
   WidgetNode* announced_ = nullptr;  // got GotFocus and no LostFocus since

@@ -54,6 +54,17 @@ WidgetNode* CoreHost::PreferredTarget(CoreSite& site) const {
   return form_.CanFocus(&site.Surface()) ? &site.Surface() : nullptr;
 }
 
+// A press activates the window it lands in and focuses what it lands on: the widget when
+// it can take the focus; on a control's surface, what a click on the control focuses.
+// False when a focus notification destroyed the widget.
+bool CoreHost::PressFocus(WidgetNode* node) {
+  uint64_t id = node->id;
+  Activate(node->window);
+  WidgetNode* target = node->kind == WidgetKind::Surface ? PreferredTarget(*node->site) : node;
+  if (target && node->window->CanFocus(target)) node->window->MoveFocus(target);
+  return Alive(id);
+}
+
 void CoreHost::FocusControl(ControlSite& site) {
   WidgetNode* target = PreferredTarget(AsCore(site));
   if (!target)
@@ -66,11 +77,9 @@ void CoreHost::FocusControl(ControlSite& site) {
 void CoreHost::Click(Widget& widget, float x, float y) {
   WidgetNode* node = NodeOf(&widget);
   if (!node || !CoreWindow::Reachable(node)) return;
-  CoreWindow* w = node->window;
   MovePointerTo(node, x, y);
-  Activate(w);
   uint64_t id = node->id;
-  if (w->CanFocus(node)) w->MoveFocus(node);
+  PressFocus(node);
   float sx = x, sy = y;
   if (node->kind == WidgetKind::Popup) {
     auto& popup = static_cast<CorePopupForm&>(widget);
@@ -90,8 +99,7 @@ void CoreHost::ClickSurface(ControlSite& site, float x, float y) {
   WidgetNode* surface = &s.Surface();
   if (!CoreWindow::Reachable(surface)) return;
   MovePointerTo(surface, x, y);
-  Activate(&form_);
-  if (WidgetNode* target = PreferredTarget(s)) form_.MoveFocus(target);
+  PressFocus(surface);
   for (const MouseHandler* h : {&s.Handlers().OnMouseDown, &s.Handlers().OnMouseUp}) {
     if (!FindSite(s.Name(), s.ArrayIndex())) break;
     RaiseMouse(*h, 1, 0, x, y);
@@ -107,10 +115,7 @@ void CoreHost::ClickScrollBar(ScrollBar& bar, ScrollPart part) {
   float x = vertical ? node->width / 2 : (minEnd ? 30 : node->width - 30);
   float y = vertical ? (minEnd ? 30 : node->height - 30) : node->height / 2;
   MovePointerTo(node, x, y);
-  Activate(node->window);
-  uint64_t id = node->id;
-  if (node->window->CanFocus(node)) node->window->MoveFocus(node);
-  if (Alive(id)) static_cast<CoreScrollBar&>(bar).Step(part);
+  if (PressFocus(node)) static_cast<CoreScrollBar&>(bar).Step(part);
   ProcessPending();
 }
 
@@ -121,31 +126,17 @@ void CoreHost::ActivateOutside() {
 }
 
 // The user's own mouse. Buttons, lists and scroll bars report their clicks through their
-// own views.
-//
-// A press moves the focus as Click and ClickSurface do, before the press handlers run. The
-// platform's focus event for the click cannot be relied on: a press in a window that is
-// not active yet (the first click into a newly shown form, a click that activates the
-// window) moves Qt's focus widget without any focus event, and the focus event that
-// follows the activation names no click. Without this the form's navigation never learnt
-// where the user clicked: Tab and Enter went on from the field focused before, or from
-// none (to the first field; Shift+Tab to the last).
-//
-// A double click raises what the classic widgets raise: down, up, click for the first
-// press, and only up for the second, so a double click on a check field's caption toggles
-// it once, and a text box reports one click.
+// own views. A press moves the focus first, as Click does: the platform's focus event
+// cannot be relied on (a press in a window not yet active moves the platform's focus
+// without one), and without it the form's navigation would go on from the field focused
+// before the click. A double click raises what the classic widgets raise: down, up, click
+// for the first press, only up for the second (a check field toggles once).
 void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shift, float x,
                          float y) {
   services_.ForgetCursor();
-  if (kind == 0 || kind == 3) doubleClickUp_ = kind == 3;
-  if ((kind == 0 || kind == 3) && Reachable(node)) {
-    CoreWindow* w = node->window;
-    uint64_t id = node->id;
-    Activate(w);
-    WidgetNode* target = node->kind == WidgetKind::Surface ? PreferredTarget(*node->site) : node;
-    if (w->CanFocus(target)) w->MoveFocus(target);
-    if (!Alive(id)) return;
-  }
+  const bool press = kind == 0 || kind == 3;
+  if (press) doubleClickUp_ = kind == 3;
+  if (press && CoreWindow::Reachable(node) && !PressFocus(node)) return;
   MouseHandler handler;
   if (node->kind == WidgetKind::Surface) {
     const SurfaceHandlers& h = node->site->Handlers();
@@ -165,10 +156,7 @@ void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shi
 }
 
 void CoreHost::UserFocus(WidgetNode* node) {
-  CoreWindow* w = node->window;
-  if (!w || !w->CanFocus(node) || w->Focused() == node) return;
-  Activate(w);
-  w->MoveFocus(node);
+  if (node->window && node->window->CanFocus(node)) PressFocus(node);
 }
 
 void CoreHost::UserActivated(CoreWindow* window) {

@@ -26,12 +26,8 @@ namespace orvo {
 // as its longest line, and an empty text is one line high.
 //
 // What the headless platform shows: the changes each view was told of.
-class HeadlessView : public WidgetView {
- public:
-  void Update(uint32_t changes) override {
-    shown |= changes;
-    ++updates;
-  }
+struct HeadlessView : WidgetView {
+  void Update(uint32_t changes) override { shown |= changes, ++updates; }
   uint32_t shown = 0;
   int updates = 0;
 };

@@ -34,13 +34,6 @@ int16_t ButtonOf(Qt::MouseButtons b) {
   return out;
 }
 
-// Marks the object Qt is delivering an event to, around the handlers the filter calls.
-struct Delivering {
-  Delivering(std::vector<QObject*>& stack, QObject* o) : stack(stack) { stack.push_back(o); }
-  ~Delivering() { stack.pop_back(); }
-  std::vector<QObject*>& stack;
-};
-
 }  // namespace
 
 bool QtPlatform::Filter(QObject* watched, QEvent* event) {
@@ -48,7 +41,12 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
   WidgetNode* node = byObject_.value(watched, nullptr);
   CoreWindow* top = tops_.value(watched, nullptr);
   if (!node && !top) return false;
-  Delivering delivering(delivering_, watched);
+  // Marks the object Qt is delivering the event to, around the handlers the filter calls.
+  delivering_.push_back(watched);
+  struct Done {
+    std::vector<QObject*>& stack;
+    ~Done() { stack.pop_back(); }
+  } done{delivering_};
   switch (event->type()) {
     case QEvent::ShortcutOverride:
       // Every key is the control's: no application shortcut takes it first.
