@@ -126,23 +126,17 @@ void CoreHost::ActivateOutside() {
 }
 
 // The user's own mouse. Buttons, lists and scroll bars report their clicks through their
-// own views.
-//
-// A press moves the focus as Click and ClickSurface do, before the press handlers run. The
-// platform's focus event for the click cannot be relied on: a press in a window that is
-// not active yet (the first click into a newly shown form, a click that activates the
-// window) moves the platform's focus widget without any focus event, and the focus event
-// that follows the activation names no click. Without this the form's navigation never
-// learnt where the user clicked: Tab and Enter went on from the field focused before.
-//
-// A double click raises what the classic widgets raise: down, up, click for the first
-// press, and only up for the second, so a double click on a check field's caption toggles
-// it once, and a text box reports one click.
+// own views. A press moves the focus first, as Click does: the platform's focus event
+// cannot be relied on (a press in a window not yet active moves the platform's focus
+// without one), and without it the form's navigation would go on from the field focused
+// before the click. A double click raises what the classic widgets raise: down, up, click
+// for the first press, only up for the second (a check field toggles once).
 void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shift, float x,
                          float y) {
   services_.ForgetCursor();
-  if (kind == 0 || kind == 3) doubleClickUp_ = kind == 3;
-  if ((kind == 0 || kind == 3) && CoreWindow::Reachable(node) && !PressFocus(node)) return;
+  const bool press = kind == 0 || kind == 3;
+  if (press) doubleClickUp_ = kind == 3;
+  if (press && CoreWindow::Reachable(node) && !PressFocus(node)) return;
   MouseHandler handler;
   if (node->kind == WidgetKind::Surface) {
     const SurfaceHandlers& h = node->site->Handlers();
