@@ -1,26 +1,22 @@
-// The spinner bars' change notifications: the bar's position becomes the field's number.
-#include "base/error.h"
-#include "control/orvo_mask.h"
+// The spinner bars' range, steps and which of the two shows.
+#include "appearance/spinner_bars.h"
 
 namespace orvo {
 
-void OrvoMask::scrH_Change() { SpinnerBarChanged(*scrH, *scrV); }
-void OrvoMask::scrV_Change() { SpinnerBarChanged(*scrV, *scrH); }
+void SpinnerBars::Arm(Orientacao orientation, bool locked) {
+  v_.SetMax(h_.Min());
+  v_.SetMin(h_.Max());
+  const bool horizontal = orientation == Orientacao::Horizontal;
+  ScrollBar& shown = horizontal ? h_ : v_;
+  ScrollBar& hidden = horizontal ? v_ : h_;
+  hidden.SetVisible(false);
+  shown.SetVisible(true);
+  shown.SetEnabled(!locked);
+}
 
-// The other bar's notification runs the same steps; its value is already equal, so it
-// changes nothing more.
-void OrvoMask::SpinnerBarChanged(ScrollBar& moved, ScrollBar& other) {
-  if (txt[0]->Locked() || m_.SuppressChange || WhatsThisHelpID() == -1) return;
-  try {
-    other.SetValue(moved.Value());
-    if (m_.UserMode) {
-      std::string number = std::to_string(moved.Value());
-      ActiveBox().SetText(FormatText(number));
-      if (!m_.SuppressChange) ActiveBox().SetFocus();
-    }
-  } catch (const Error&) {
-    // A focus or text assignment that fails leaves the field as it was.
-  }
+void SpinnerBars::Hide() {
+  v_.SetVisible(false);
+  h_.SetVisible(false);
 }
 
 }  // namespace orvo

@@ -1,12 +1,12 @@
 // ConfigureButtons: shows and arms the browse button and the spinner bars for the field kind.
+#include "appearance/spinner_bars.h"
 #include "control/orvo_mask.h"
 
 namespace orvo {
 
 void OrvoMask::ConfigureButtons(int32_t& orientation) {
   m_.Orientation = orientation == 1 ? Orientacao::Horizontal : Orientacao::Vertical;
-  const bool checkKind =
-      m_.DataType == TipoDeCampo::Boolean || m_.DataType == TipoDeCampo::Option;
+  const bool checkKind = m_.DataType == TipoDeCampo::Boolean || m_.DataType == TipoDeCampo::Option;
   if (checkKind && m_.BrowseVisible != TipoBot::None) m_.BrowseVisible = TipoBot::None;
 
   const bool locked = txt[0]->Locked();
@@ -19,20 +19,11 @@ void OrvoMask::ConfigureButtons(int32_t& orientation) {
     bot->SetEnabled(!locked);
   }
 
-  if (m_.DataType == TipoDeCampo::Spinner) {
-    // The bars keep opposite ends of one range.
-    scrV->SetMax(scrH->Min());
-    scrV->SetMin(scrH->Max());
-    const bool horizontal = m_.Orientation == Orientacao::Horizontal;
-    ScrollBar& shown = horizontal ? *scrH : *scrV;
-    ScrollBar& hidden = horizontal ? *scrV : *scrH;
-    hidden.SetVisible(false);
-    shown.SetVisible(true);
-    shown.SetEnabled(!locked);
-  } else {
-    scrV->SetVisible(false);
-    scrH->SetVisible(false);
-  }
+  SpinnerBars bars(*scrV, *scrH);
+  if (m_.DataType == TipoDeCampo::Spinner)
+    bars.Arm(m_.Orientation, locked);
+  else
+    bars.Hide();
 }
 
 }  // namespace orvo

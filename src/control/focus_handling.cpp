@@ -24,7 +24,8 @@ bool FocusCameBackwards(const OrvoMask* self, const ControlSite& site) {
   }
   for (size_t i = 0; i < siblings.size(); ++i) {
     if (siblings[i].control != self) continue;
-    const OrvoMask* next = siblings[(i + 1) % siblings.size()].control;
+    // The handles the host reports are the controls registered with it.
+    const auto* next = static_cast<const OrvoMask*>(siblings[(i + 1) % siblings.size()].control);
     return next && next->hwnd() == Process().focusLeftLastHwnd;
   }
   return false;

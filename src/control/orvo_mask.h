@@ -23,6 +23,7 @@ namespace orvo {
 class PopupForm;
 class CalendForm;
 class BagReader;
+struct LayoutInput;
 
 // The private members of the control, under the names every part of the control uses.
 // Booleans are 16-bit (-1 true, 0 false); enumerations are 32-bit.
@@ -309,6 +310,7 @@ class OrvoMask {
   friend struct OrvoMaskAccess;  // tests and by-name access
 
   void WireWidgetEvents();
+  LayoutInput MeasureLayout() const;
   TextBox& ActiveBox() const { return *txt[m_.ActiveTextIndex]; }
   bool ReadOnly() const;
   // Reports a set under the name the property table gives (none for some properties).

@@ -162,9 +162,12 @@ void OrvoMask::SetValue(const Variant& v) {
         ps.gOptionBusy = -1;
         try {
           const std::string name = site_.Name();
-          for (const SiblingControl& s : site_.ParentControls())
-            if (s.control && s.name == name && s.control->DataType() == TipoDeCampo::Option)
-              s.control->SetValue(Variant(n));
+          for (const SiblingControl& s : site_.ParentControls()) {
+            // The handles the host reports are the controls registered with it.
+            auto* sibling = static_cast<OrvoMask*>(s.control);
+            if (sibling && s.name == name && sibling->DataType() == TipoDeCampo::Option)
+              sibling->SetValue(Variant(n));
+          }
         } catch (const Error&) {
           ps.gOptionBusy = 0;
           throw;

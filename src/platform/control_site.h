@@ -13,12 +13,12 @@
 
 namespace orvo {
 
-class OrvoMask;
-
-// One entry of the parent form's Controls collection.
+// One entry of the parent form's Controls collection. The control is an opaque handle: the
+// host keeps what the control registered and compares it, and only the control's own code
+// turns it back into the control.
 struct SiblingControl {
   std::string name;
-  OrvoMask* control = nullptr;  // null for controls of other kinds
+  void* control = nullptr;  // null for controls of other kinds
 };
 
 // The control's own surface notifications (the UserControl_* events).

@@ -1,9 +1,7 @@
 // The caption and the check/option box: visibility, focus rectangle, toggling, and the mouse
 // and key notifications of the label, picture box and image.
-#include <cmath>
-
+#include "appearance/caption.h"
 #include "base/error.h"
-#include "control/conversions16.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 
@@ -12,23 +10,17 @@ namespace orvo {
 void OrvoMask::UpdateCaptionVisibility() {
   const bool hasCaption = !lab->Caption().empty();
   lab->SetVisible(hasCaption);
-  shp->SetVisible(hasCaption && (m_.FillStyleNoFocus != EstiloShape::Transparent ||
-                                 m_.FillStyleOnFocus != EstiloShape::Transparent));
+  shp->SetVisible(hasCaption && CaptionFillVisible(m_.FillStyleOnFocus, m_.FillStyleNoFocus));
 }
 
-// Inverts a dotted rectangle 5 twips around the caption (10 on the right); drawn on focus,
-// drawn again (erased) when the focus leaves.
+// Inverts the dotted outline around the caption; drawn on focus, drawn again (erased) when
+// the focus leaves.
 void OrvoMask::DrawCaptionFocus() {
   if (Process().gFocusedHwnd != site_.hWnd() || !m_.UserMode || !m_.Enabled) return;
   if (m_.DataType != TipoDeCampo::Boolean && m_.DataType != TipoDeCampo::Option) return;
-  const float tppX = site_.Services().TwipsPerPixelX();
-  const float tppY = site_.Services().TwipsPerPixelY();
-  Rect r;
-  r.left = ClampI32((lab->Left() - 5) / tppX);
-  r.top = ClampI32((lab->Top() - 5) / tppY);
-  r.right = ClampI32((lab->Left() + lab->Width() + 10) / tppX);
-  r.bottom = ClampI32((lab->Top() + lab->Height() + 5) / tppY);
-  site_.DrawFocusRect(r);
+  const Placement caption{lab->Left(), lab->Top(), lab->Width(), lab->Height()};
+  site_.DrawFocusRect(CaptionFocusRect(caption, site_.Services().TwipsPerPixelX(),
+                                       site_.Services().TwipsPerPixelY()));
 }
 
 void OrvoMask::ToggleValue() {
@@ -46,20 +38,32 @@ void OrvoMask::ToggleValue() {
   }
 }
 
-void OrvoMask::img_Click() { ToggleValue(); }
-void OrvoMask::lab_Click() { ToggleValue(); }
-void OrvoMask::pic_Click() { ToggleValue(); }
+void OrvoMask::img_Click() {
+  ToggleValue();
+}
+void OrvoMask::lab_Click() {
+  ToggleValue();
+}
+void OrvoMask::pic_Click() {
+  ToggleValue();
+}
 
 void OrvoMask::pic_GotFocus() {
   Process().gFocusedHwnd = site_.hWnd();
   DrawCaptionFocus();
 }
 
-void OrvoMask::pic_LostFocus() { DrawCaptionFocus(); }
+void OrvoMask::pic_LostFocus() {
+  DrawCaptionFocus();
+}
 
-void OrvoMask::pic_KeyDown(int16_t& KeyCode, int16_t& Shift) { UserControl_KeyDown(KeyCode, Shift); }
+void OrvoMask::pic_KeyDown(int16_t& KeyCode, int16_t& Shift) {
+  UserControl_KeyDown(KeyCode, Shift);
+}
 
-void OrvoMask::pic_KeyPress(int16_t& KeyAscii) { UserControl_KeyPress(KeyAscii); }
+void OrvoMask::pic_KeyPress(int16_t& KeyAscii) {
+  UserControl_KeyPress(KeyAscii);
+}
 
 // Coordinates relative to the widget become the container's units; what a handler does
 // to the arguments is not used.
@@ -69,9 +73,15 @@ void OrvoMask::ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shif
   float x = site_.ScaleXToContainer(X + w.Left());
   float y = site_.ScaleYToContainer(Y + w.Top());
   switch (which) {
-    case 0: events_->MouseDown(b, s, x, y); break;
-    case 1: events_->MouseMove(b, s, x, y); break;
-    default: events_->MouseUp(b, s, x, y); break;
+    case 0:
+      events_->MouseDown(b, s, x, y);
+      break;
+    case 1:
+      events_->MouseMove(b, s, x, y);
+      break;
+    default:
+      events_->MouseUp(b, s, x, y);
+      break;
   }
 }
 
