@@ -131,9 +131,8 @@ class CoreHost {
   void ProcessPending();
 
   // Input from the platform's own events: a key pressed in (released from) a widget, or in
-  // a window with no focused widget (null); a mouse button (0 down, 1 up, 2 move, 3 down
-  // again as the second press of a double click); the
-  // focus given to a widget by the user; a window activated (null: none of ours).
+  // a window with no focused widget (null); a mouse button (0 down, 1 up, 2 move, 3 the
+  // second press of a double click); the focus the user gave; a window activated.
   void KeyPressed(WidgetNode* target, CoreWindow* window, const KeyStroke& key);
   void KeyReleased(WidgetNode* target, const KeyStroke& key);
   void UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shift, float x, float y);

@@ -17,20 +17,17 @@ bool IsNavigation(const KeyStroke& k) {
   return k.keyCode == vk::kTab && (k.shift & ~kShiftMask) == 0;
 }
 
-void RaiseKeyDown(WidgetNode* target, int16_t& code, int16_t& shift) {
-  if (target->kind == WidgetKind::Surface) {
-    if (auto h = target->site->Handlers().OnKeyDown) h(code, shift);
-  } else if (auto h = target->widget->OnKeyDown) {
-    h(code, shift);
-  }
+// The control's surface handlers for its surface, else the widget's.
+void RaiseKeyDown(WidgetNode* t, int16_t& code, int16_t& shift) {
+  KeyHandler h =
+      t->kind == WidgetKind::Surface ? t->site->Handlers().OnKeyDown : t->widget->OnKeyDown;
+  if (h) h(code, shift);
 }
 
-void RaiseKeyPress(WidgetNode* target, int16_t& ascii) {
-  if (target->kind == WidgetKind::Surface) {
-    if (auto h = target->site->Handlers().OnKeyPress) h(ascii);
-  } else if (auto h = target->widget->OnKeyPress) {
-    h(ascii);
-  }
+void RaiseKeyPress(WidgetNode* t, int16_t& ascii) {
+  KeyPressHandler h =
+      t->kind == WidgetKind::Surface ? t->site->Handlers().OnKeyPress : t->widget->OnKeyPress;
+  if (h) h(ascii);
 }
 
 }  // namespace

@@ -22,14 +22,13 @@ namespace orvo {
 
 // The headless text measure: a character is round(size x 8/11) pixels wide and a line
 // round(size x 13/8.25) pixels high, so the default 8.25 pt font gives 6 x 13 pixels
-// (90 x 195 twips) per character. Every character has the same width; a text is as wide
-// as its longest line, and an empty text is one line high.
+// (90 x 195 twips) per character; a text is as wide as its longest line, and an empty text
+// is one line high.
 //
 // What the headless platform shows: the changes each view was told of.
 struct HeadlessView : WidgetView {
-  void Update(uint32_t changes) override { shown |= changes, ++updates; }
+  void Update(uint32_t changes) override { shown |= changes; }
   uint32_t shown = 0;
-  int updates = 0;
 };
 
 class HeadlessPlatform : public HostPlatform {

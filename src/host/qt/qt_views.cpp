@@ -16,10 +16,7 @@ void QtCanvas::paintEvent(QPaintEvent*) {
 
 QtView::QtView(QtPlatform& platform, WidgetNode& node, QWidget* widget)
     : platform_(platform), node_(node), widget_(widget) {
-  // A widget receives its own clicks and its container never sees them. Qt hands a press
-  // that a widget ignores (a QLabel, a painted box) on to the parent, the control's
-  // surface, whose mouse handlers would then run too: a real click on a check field's
-  // caption or box toggled it on the surface's press and back on the widget's click.
+  // A widget keeps its clicks, as a child window does (a caption's click toggled twice).
   widget->setAttribute(Qt::WA_NoMousePropagation);
   platform_.Route(widget, &node);
 }
