@@ -58,12 +58,6 @@ CheckOutcome CheckError(int32_t expected, std::optional<int32_t> raised) {
   return out;
 }
 
-CheckOutcome UnansweredError(int32_t number, const std::string& message) {
-  CheckOutcome out;
-  out.unexpected = "error " + std::to_string(number) + " " + message;
-  return out;
-}
-
 namespace {
 
 std::string NamesText(const std::vector<std::string>& names) {

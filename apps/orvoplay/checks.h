@@ -13,8 +13,6 @@ struct CheckOutcome {
   bool passed = false;
   std::string expected;
   std::string got;
-  // When set, a failure reads `unexpected ...` instead of `expected X, got Y`.
-  std::string unexpected;
 };
 
 // What a printed line holds for a check: the text after its `NAME = ` head (`Text = Long 5`
@@ -31,9 +29,6 @@ CheckOutcome CheckRendering(const std::vector<Token>& expected,
 
 // `=> error N`: `raised` is the number the previous command raised, nullopt for none.
 CheckOutcome CheckError(int32_t expected, std::optional<int32_t> raised);
-
-// An error the script raised and did not check on its next line.
-CheckOutcome UnansweredError(int32_t number, const std::string& message);
 
 // `expect-events NAME...`: exactly these names in this order.
 CheckOutcome CheckEvents(const std::vector<std::string>& expected,

@@ -149,8 +149,8 @@ void ScriptRunner::RunLines(const std::vector<std::string>& lines) {
 
 void ScriptRunner::SettleError(bool answered) {
   if (unanswered_ && !answered)
-    transcript_.Report(unanswered_->line,
-                       UnansweredError(unanswered_->number, unanswered_->message));
+    transcript_.ReportUnexpected(unanswered_->line, "error " + std::to_string(unanswered_->number) +
+                                                        " " + unanswered_->message);
   unanswered_.reset();
 }
 

@@ -42,14 +42,16 @@ void Transcript::Report(int lineNumber, const CheckOutcome& outcome) {
     out_ << "ok\n";
   } else {
     ++failed_;
-    out_ << "FAIL line " << lineNumber << ": ";
-    if (!outcome.unexpected.empty())
-      out_ << "unexpected " << Printable(outcome.unexpected) << '\n';
-    else
-      out_ << "expected " << Printable(outcome.expected) << ", got " << Printable(outcome.got)
-           << '\n';
+    out_ << "FAIL line " << lineNumber << ": expected " << Printable(outcome.expected) << ", got "
+         << Printable(outcome.got) << '\n';
   }
   // Flushed so that a crash later in the script still leaves every verdict readable.
+  out_.flush();
+}
+
+void Transcript::ReportUnexpected(int lineNumber, const std::string& what) {
+  ++failed_;
+  out_ << "FAIL line " << lineNumber << ": unexpected " << Printable(what) << '\n';
   out_.flush();
 }
 

@@ -20,6 +20,8 @@ class Transcript {
   void Note(const std::string& line);
   // `ok`, or `FAIL line N: expected X, got Y`; counted in the tally.
   void Report(int lineNumber, const CheckOutcome& outcome);
+  // `FAIL line N: unexpected WHAT` (an error no check answered); counted as a failure.
+  void ReportUnexpected(int lineNumber, const std::string& what);
 
   const std::optional<std::string>& LastLine() const { return lastLine_; }
   // Each script starts with nothing printed.

@@ -102,6 +102,10 @@ struct PropertyInfo {
   }
 };
 
+// GCC 12 reports members a designated initializer leaves to their defaults as missing.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace property_rows {
 
 // A property of the interface; a set reports the property's own name unless a row says
@@ -218,6 +222,7 @@ inline constexpr std::array kRows{
 };
 
 }  // namespace property_rows
+#pragma GCC diagnostic pop
 
 inline constexpr std::span<const PropertyInfo> kPropertyTable{property_rows::kRows};
 
