@@ -2,15 +2,19 @@
 #include "control/orvo_mask.h"
 
 #include "base/error.h"
+#include "control/control_popup_owner.h"
 #include "control/conversions16.h"
 #include "control/process_state.h"
 #include "platform/popup_widgets.h"
+#include "popups/calc_form.h"
 #include "popups/calend_form.h"
 
 namespace orvo {
 
 OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
-    : site_(site), events_(events ? events : &noEvents_) {
+    : site_(site),
+      events_(events ? events : &noEvents_),
+      popupOwner_(std::make_unique<ControlPopupOwner>(*this)) {
   pic = site_.CreatePictureBox();
   txt[0] = site_.CreateTextBox(pic.get(), false);
   txt[1] = site_.CreateTextBox(pic.get(), false);
@@ -81,6 +85,7 @@ void OrvoMask::WireWidgetEvents() {
   scrH->OnChange = [this] { scrH_Change(); };
   scrV->OnChange = [this] { scrV_Change(); };
   bot->OnClick = [this] { bot_Click(); };
+  hok->OnMessage = [this](int32_t) { hok_Message(); };
   lab->OnClick = [this] { lab_Click(); };
   img->OnClick = [this] { img_Click(); };
   pic->OnClick = [this] { pic_Click(); };

@@ -22,6 +22,9 @@ namespace orvo {
 
 class PopupForm;
 class CalendForm;
+class CalcForm;
+class ControlPopupOwner;
+struct PopupPlace;
 class BagReader;
 struct LayoutInput;
 
@@ -297,6 +300,8 @@ class OrvoMask {
   void scrH_Change();
   void scrV_Change();
   void bot_Click();
+  // The message hook's report: closes the open popup when another window is activated.
+  void hok_Message();
   void lab_Click();
   void pic_Click();
   void img_Click();
@@ -308,6 +313,7 @@ class OrvoMask {
 
  private:
   friend struct OrvoMaskAccess;  // tests and by-name access
+  friend class ControlPopupOwner;
 
   void WireWidgetEvents();
   LayoutInput MeasureLayout() const;
@@ -337,6 +343,14 @@ class OrvoMask {
   void BuildItemList();
   // Unloads the calculator shared by the process when it is loaded.
   void UnloadCalculatorIfLoaded();
+  // The drop-downs of Date and of Numeric and Spinner fields.
+  void OpenCalendar();
+  void OpenCalculator();
+  // The process's calculator, made for this control's host when it has none.
+  CalcForm& SharedCalcForm();
+  // Where a popup of that size opens beside the control.
+  PopupPlace PlaceBesideMe(float popupWidth, float popupHeight) const;
+  void ClosedByHook(bool overButton, bool raiseDropDown);
   void SpinnerBarChanged(ScrollBar& moved, ScrollBar& other);
 
   ControlSite& site_;
@@ -344,6 +358,7 @@ class OrvoMask {
   OrvoMaskEvents* events_;
   MemberRecord m_;
   LocaleSettings locale_;
+  std::unique_ptr<ControlPopupOwner> popupOwner_;
   std::unique_ptr<orvo::CalendForm> calendForm_;
   bool terminated_ = false;
 };

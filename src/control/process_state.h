@@ -2,7 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+#include "popups/calc_form.h"
 
 namespace orvo {
 
@@ -21,6 +24,8 @@ struct ProcessState {
   int16_t gOptionBusy = 0;
   int32_t gFocusedHwnd = 0;
   int16_t gCalcLoaded = 0;
+  // The calculator form the controls share; made by the first control that drops it down.
+  std::unique_ptr<CalcForm> calcForm;
   // Not of the classic set: the window of the field the focus last left, so that a
   // disabled field passes the focus on in the direction it came. A window handle rather
   // than the control, so that nothing refers to a field that is gone.

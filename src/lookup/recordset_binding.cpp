@@ -2,6 +2,7 @@
 #include "base/error.h"
 #include "base/format.h"
 #include "base/strings.h"
+#include "control/list_columns.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "lookup/criteria_text.h"
@@ -111,7 +112,7 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
   if (rs) {
     Try([&] {
       bool ok = false;
-      EnsureCalendForm().EncheLstRs(*this, ok);
+      EncheLstRs(EnsureCalendForm(), *this, ok);
     });
   }
 }

@@ -124,4 +124,12 @@ void CalcForm::ForgetOwner(PopupOwner& owner) {
   if (form_->Visible()) form_->Hide();
 }
 
+void CalcForm::CloseForOwner() {
+  PopupOwner* owner = owner_;
+  owner_ = nullptr;
+  if (!owner) return;
+  Descarrega(*owner);
+  owner->PopupClosed();
+}
+
 }  // namespace orvo

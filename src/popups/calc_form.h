@@ -23,6 +23,7 @@ class CalcForm {
   CalcForm& operator=(const CalcForm&) = delete;
 
   PopupForm& Form() { return *form_; }
+  HostServices& Host() const { return host_; }
   const Calculator& Calc() const { return calc_; }
   std::string DisplayText() const { return lab->Caption(); }
   bool MemoryShown() const { return !labMemo->Caption().empty(); }
@@ -35,6 +36,8 @@ class CalcForm {
   void Descarrega(PopupOwner& owner);
   // `owner` is going away: the calculator forgets it (closing first when it is open for it).
   void ForgetOwner(PopupOwner& owner);
+  // Closes the calculator for whichever field has it open, as when the form is unloaded.
+  void CloseForOwner();
 
   // Button click and previewed key, as the widgets raise them.
   void ButtonClick(int16_t index);

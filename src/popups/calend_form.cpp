@@ -1,11 +1,25 @@
-// CalendForm: creation, the grid's columns, and closing a page.
+// CalendForm: creation, the calendar page (start, painting, the mouse and Escape), and
+// closing a page.
 #include "popups/calend_form.h"
 
+#include <cmath>
+
+#include "base/dates.h"
 #include "base/error.h"
-#include "base/strings.h"
-#include "control/orvo_mask.h"
+#include "base/format.h"
+#include "base/key_codes.h"
+#include "popups/calendar_paint.h"
 
 namespace orvo {
+
+namespace {
+
+// The list page's widgets stand out of sight while the calendar page shows.
+constexpr float kOutOfSightLeft = -5000, kOutOfSightWidth = 1000;
+// labMouse lies over the title row as designed.
+constexpr float kLabMouseHeight = 225;
+
+}  // namespace
 
 CalendForm::CalendForm(HostServices& host) : host_(host), form_(host.CreatePopupForm()) {
   lst = form_->CreateListBox();
@@ -16,7 +30,42 @@ CalendForm::CalendForm(HostServices& host) : host_(host), form_(host.CreatePopup
   }
   txtSele = form_->CreateTextBox();
   txtSele->SetVisible(false);
+  labMouse = form_->CreateLabel();
+  labMouse->Move(0, 0, form_->Width(), kLabMouseHeight);
   PageMode = -1;
+  WireEvents();
+}
+
+CalendForm::~CalendForm() = default;
+
+void CalendForm::WireEvents() {
+  form_->OnMouseDown = [this](int16_t& b, int16_t& s, float& x, float& y) {
+    Form_MouseDown(b, s, x, y);
+  };
+  form_->OnMouseUp = [this](int16_t& b, int16_t& s, float& x, float& y) {
+    Form_MouseUp(b, s, x, y);
+  };
+  // The label reports twips from its own corner; the form draws in pixels from its own.
+  auto onForm = [this](float& x, float& y) {
+    return std::pair{(x + labMouse->Left()) / host_.TwipsPerPixelX(),
+                     (y + labMouse->Top()) / host_.TwipsPerPixelY()};
+  };
+  labMouse->OnMouseDown = [this, onForm](int16_t& b, int16_t& s, float& x, float& y) {
+    auto [fx, fy] = onForm(x, y);
+    Form_MouseDown(b, s, fx, fy);
+  };
+  labMouse->OnMouseUp = [this, onForm](int16_t& b, int16_t& s, float& x, float& y) {
+    auto [fx, fy] = onForm(x, y);
+    Form_MouseUp(b, s, fx, fy);
+  };
+  // The calendar page has no widget of its own: the list page's widgets, out of sight,
+  // still hold the form's focus, so a key they get on that page is the form's.
+  auto formKey = [this](int16_t& k, int16_t& s) {
+    if (PageMode == 0) Form_KeyDown(k, s);
+  };
+  form_->OnKeyDown = [this](int16_t& k, int16_t& s) { Form_KeyDown(k, s); };
+  lst->OnKeyDown = formKey;
+  if (grdLst) grdLst->OnKeyDown = formKey;
 }
 
 DataGrid& CalendForm::Grid() {
@@ -24,64 +73,111 @@ DataGrid& CalendForm::Grid() {
   return *grdLst;
 }
 
-void CalendForm::EncheLstRs(OrvoMask& c, bool& ok) {
-  ok = false;
-  DataGrid& grid = Grid();
-  auto& columns = grid.Columns();
-  columns.clear();
-  const std::string lf = c.ListFields();
-  RecordsetRef rs = c.gRsLista;
-  const float tppX = host_.TwipsPerPixelX();
-  size_t start = 0;
-  for (;;) {
-    const size_t bar = lf.find('|', start);
-    DataGrid::Column col;
-    col.caption =
-        Trim(lf.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
-    col.visible = true;
-    if (c.ComLstExt() && rs) {
-      try {
-        Field& f = rs->Fields(col.caption);
-        const int16_t t = f.Type();
-        if (t == fieldtype::kText || t == fieldtype::kAdChar || t == fieldtype::kAdVarChar) {
-          int32_t size;
-          if (c.gTpMDB) {
-            size = f.Size();
-          } else {
-            size = f.DefinedSize();
-            if (size > 50) size = 50;
-          }
-          col.width = form_->TextWidth("m") * size;
-        } else if (t == fieldtype::kMemo || t == fieldtype::kAdLongVarChar) {
-          col.width = 2000;
-        } else if (!c.gTpMDB) {
-          col.width = form_->TextWidth("0") * 10;
-        } else {
-          col.width = form_->TextWidth("0") * f.Size() * 3;
-        }
-      } catch (const Error&) {
-        // A field the recordset lacks keeps the column's default width.
-      }
-      col.width += 2 * tppX;
-    }
-    columns.push_back(col);
-    if (bar == std::string::npos) break;
-    start = bar + 1;
-  }
-  LastColumnWidth = columns.back().width;
-  ok = true;
+void CalendForm::IniciaCale(PopupOwner& owner, int16_t mode, const LocaleSettings& locale) {
+  owner_ = &owner;
+  locale_ = locale;
+  if (FontRef font = owner.Font()) lst->SetFont(font);
+  PageMode = mode;
+  if (mode != 0) return;
+  const std::string text = owner.Text();
+  double day = std::floor(host_.Now());
+  if (!text.empty() && IsDate(Variant(text), locale_)) day = ToDate(Variant(text), locale_);
+  const DateParts d = SplitDate(day);
+  PintaCalendario(static_cast<int16_t>(d.month), static_cast<int16_t>(d.year));
+  DesenhaBotao(0, 0);
+  DesenhaBotao(1, 0);
+  lst->Move(kOutOfSightLeft, lst->Top(), kOutOfSightWidth, lst->Height());
+  if (grdLst) grdLst->Move(kOutOfSightLeft, grdLst->Top(), kOutOfSightWidth, grdLst->Height());
 }
 
-void CalendForm::Descarrega(OrvoMask& c) {
+void CalendForm::PintaCalendario(int16_t month, int16_t year) {
+  // A date outside the years the calendar pages keeps the page as it is.
+  try {
+    ShowMonth(CalendarMonthOf(year, month));
+  } catch (const Error&) {
+  }
+}
+
+void CalendForm::ShowMonth(const CalendarMonth& month) {
+  month_ = month;
+  cells_ =
+      PaintCalendarPage(*form_, month_, locale_, host_.TwipsPerPixelX(), host_.TwipsPerPixelY());
+  labMouse->Move(0, 0, form_->Width(), kLabMouseHeight);
+  pickedDate_ = Variant::Date(month_.first);
+}
+
+void CalendForm::DesenhaBotao(int16_t index, int16_t state) {
+  try {
+    DrawMonthArrow(*form_, cells_, index, state);
+  } catch (const Error&) {
+  }
+}
+
+void CalendForm::Form_MouseDown(int16_t, int16_t, float x, float y) {
+  if (PageMode != 0) return;
+  const CalendarHit hit = CalendarHitAt(month_, cells_, x, y);
+  if (hit.kind == CalendarHit::kDay) {
+    PickDay(hit.day);
+    return;
+  }
+  if (hit.kind == CalendarHit::kNothing) {
+    pickedDate_ = Variant();
+    return;
+  }
+  const bool next = hit.kind == CalendarHit::kNextMonth;
+  DesenhaBotao(next ? 1 : 0, 1);
+  // The first and the last month of the calendar's years have no month beyond them.
+  try {
+    ShowMonth(CalendarMonthAfter(month_, next ? 1 : -1));
+  } catch (const Error&) {
+  }
+}
+
+void CalendForm::Form_MouseUp(int16_t, int16_t, float, float) {
+  if (PageMode != 0) return;
+  DesenhaBotao(0, 0);
+  DesenhaBotao(1, 0);
+}
+
+// The owner lets go of the popup before the day is written: the field's Change handler may
+// do anything, destroying the control and this form with it included.
+void CalendForm::PickDay(int16_t day) {
+  PopupOwner* owner = owner_;
+  pickedDate_ = Variant::Date(DateSerial(month_.year, month_.month, day));
+  if (!owner) return;
+  const std::string text = Format(pickedDate_, owner->DateFormat(), locale_);
+  int32_t liga = 0;
+  bool geraEvento = false;
+  owner->LigaDesligaHok(liga, geraEvento);
+  Unload();
+  owner_ = nullptr;
+  owner->PopupClosed();
+  owner->SetText(text);
+}
+
+void CalendForm::Form_KeyDown(int16_t& keyCode, int16_t) {
+  if (keyCode != vk::kEscape) return;
+  keyCode = 0;
+  PopupOwner* owner = owner_;
+  if (!owner) return;
+  try {
+    Descarrega(*owner);
+  } catch (const Error&) {
+  }
+  owner_ = nullptr;
+  owner->PopupClosed();
+}
+
+void CalendForm::Descarrega(PopupOwner& owner) {
   const bool shown = form_->Visible();
   int32_t liga = 0;
   bool geraEvento = shown;
-  c.LigaDesligaHok(liga, geraEvento);
+  owner.LigaDesligaHok(liga, geraEvento);
   txtSele->SetVisible(false);
   if (grdLst) grdLst->SetMarqueeStyle(3);
   if (shown) {
-    host_.SetWindowLong(c.WndForm, kGwlStyle, c.EstiloForm);
-    c.ListBoxSearch.clear();
+    host_.SetWindowLong(owner.WndForm(), kGwlStyle, owner.EstiloForm());
+    owner.ClearListSearch();
     form_->Hide();
   }
 }
@@ -89,6 +185,10 @@ void CalendForm::Descarrega(OrvoMask& c) {
 void CalendForm::Unload() {
   form_->Unload();
   PageMode = -1;
+}
+
+void CalendForm::ForgetOwner(PopupOwner& owner) {
+  if (owner_ == &owner) owner_ = nullptr;
 }
 
 }  // namespace orvo

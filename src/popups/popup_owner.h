@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/host_objects.h"
+
 namespace orvo {
 
 class PopupOwner {
@@ -20,6 +22,11 @@ class PopupOwner {
   virtual void VoltaFoco() = 0;
   virtual std::string Text() const = 0;
   virtual void SetText(const std::string& text) = 0;
+  // The date format of the field's mask: how a picked day is written.
+  virtual std::string DateFormat() const = 0;
+  virtual FontRef Font() const = 0;
+  // The list's search-as-you-type text starts again.
+  virtual void ClearListSearch() = 0;
   // The popup has closed: the control no longer owns an open popup.
   virtual void PopupClosed() = 0;
 };

@@ -6,27 +6,10 @@
 
 #include "base/key_codes.h"
 #include "host/headless/headless_host.h"
+#include "recording_owner.h"
 
 namespace orvo {
 namespace {
-
-class RecordingOwner : public PopupOwner {
- public:
-  void LigaDesligaHok(int32_t& liga, bool& geraEvento) override {
-    log += "hook(" + std::to_string(liga) + (geraEvento ? ",event) " : ") ");
-  }
-  int32_t WndForm() const override { return 0; }
-  int32_t EstiloForm() const override { return 0; }
-  void VoltaFoco() override { log += "focus "; }
-  std::string Text() const override { return text; }
-  void SetText(const std::string& t) override {
-    log += "text ";
-    text = t;
-  }
-  void PopupClosed() override { log += "closed "; }
-  std::string text;
-  std::string log;
-};
 
 struct CalcFormTest : testing::Test {
   HeadlessHost host;
