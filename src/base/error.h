@@ -39,4 +39,16 @@ inline constexpr int32_t kNotAvailableYet = 32001;  // a method whose feature is
 // The single helper that raises an orvo::Error.
 [[noreturn]] void RaiseError(int32_t number, std::string message);
 
+// Runs one step of a sequence whose errors are ignored: a step that raises an orvo::Error
+// is cut short there and the sequence goes on. True when the step ran through.
+template <typename F>
+bool TryStep(F&& step) {
+  try {
+    step();
+    return true;
+  } catch (const Error&) {
+    return false;
+  }
+}
+
 }  // namespace orvo

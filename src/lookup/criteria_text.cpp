@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "base/format.h"
 #include "base/strings.h"
 
 namespace orvo {
@@ -15,12 +16,34 @@ std::string BracketPart(const std::string& part) {
   return "[" + part + "]";
 }
 
+// A value in a criterion. Numbers are written with "." as the criterion's decimal point
+// (1234,5 in a comma locale would otherwise read as two numbers).
+std::string CriterionLiteral(const Variant& v, const LocaleSettings& loc) {
+  if (v.Type() == VarType::String || v.Type() == VarType::Variant)
+    return "'" + ReplaceChars(v.AsString(), "'", "''", false) + "'";
+  if (v.IsNumber()) {
+    LocaleSettings invariant = loc;
+    invariant.decimalSeparator = ".";
+    invariant.groupSeparator = ",";
+    return ToText(v, invariant);
+  }
+  return ToText(v, loc);
+}
+
 }  // namespace
 
 std::string BracketName(const std::string& name) {
   const size_t dot = name.find('.');
   if (dot == std::string::npos) return BracketPart(name);
   return BracketPart(name.substr(0, dot)) + "." + BracketPart(name.substr(dot + 1));
+}
+
+std::string LocateCriterion(const std::string& boundColumn, const Variant& value, bool seekFamily,
+                            const LocaleSettings& loc) {
+  const std::string name = BracketName(boundColumn) + "=";
+  if (value.Type() != VarType::Date) return name + CriterionLiteral(value, loc);
+  return seekFamily ? name + "CDate('" + Format(value, "Short Date", loc) + "')"
+                    : name + "'" + Format(value, "yyyy/mm/dd hh:mm:ss", loc) + "'";
 }
 
 bool LooseEqual(const Variant& a, const Variant& b, const LocaleSettings& loc) {

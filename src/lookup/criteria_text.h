@@ -15,6 +15,13 @@ namespace orvo {
 // first ".".
 std::string BracketName(const std::string& name);
 
+// "[Cod Cli]=..." : the criterion that finds `value` in the bound column. Texts are quoted
+// with their quotes doubled (O'Neil stays one literal); numbers take "." as the decimal
+// point whatever the locale; dates are written CDate('<short date>') for the family with
+// NoMatch (`seekFamily`) and '<yyyy/mm/dd hh:mm:ss>' for the other.
+std::string LocateCriterion(const std::string& boundColumn, const Variant& value, bool seekFamily,
+                            const LocaleSettings& loc);
+
 // Equality as the classic "=" on variants: numbers (and dates, booleans) numerically, a
 // numeric text against a number as a number, texts byte for byte. Null equals nothing.
 bool LooseEqual(const Variant& a, const Variant& b, const LocaleSettings& loc);

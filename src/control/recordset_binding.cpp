@@ -1,0 +1,210 @@
+// Binding a recordset, the filter key, record validation and moves inside the filter range.
+#include "base/error.h"
+#include "control/list_columns.h"
+#include "control/orvo_mask.h"
+#include "control/process_state.h"
+#include "lookup/criteria_text.h"
+#include "lookup/filter_key.h"
+#include "lookup/filter_range.h"
+#include "lookup/leading_indexes.h"
+#include "popups/calend_form.h"
+
+namespace orvo {
+
+namespace {
+
+// The range the filter key of `m` selects in `rs`.
+FilterRange KeyRange(Recordset& rs, const MemberRecord& m, bool table, const LocaleSettings& loc) {
+  const size_t parts = static_cast<size_t>(m.FilterKeyLast + 1);
+  return FilterRange(rs, std::span(m.FilterKeyFields).first(parts),
+                     std::span(m.FilterKeyValues).first(parts), !m.Filter.empty(), table, loc);
+}
+
+}  // namespace
+
+void OrvoMask::SetSelectFilter(const std::string& v) {
+  m_.SelectFilter = v;
+  if (gRsLista && gTpTabela) {
+    m_.Filter = v;
+    ParseFilter();
+  }
+}
+
+void OrvoMask::SetFilter(const std::string& v) {
+  m_.Filter = v;
+  ParseFilter();
+  RaiseChangeReport("Filter");
+}
+
+void OrvoMask::SetRecordSource(RecordsetRef r) {
+  gTpMDB = -1;
+  gTpTabela = 0;
+  gRsLista = std::move(r);
+  Recordset* rs = gRsLista.get();
+  bool probed = TryStep([&] {
+    if (!rs) RaiseError(err::kObjectRequired, "Object required");
+    (void)rs->NoMatch();
+  });
+  FazerRefresh = -1;
+  if (!probed) {
+    gTpMDB = 0;
+  } else {
+    TryStep([&] { gTpTabela = rs->Type() == static_cast<int16_t>(RecordsetType::Table) ? -1 : 0; });
+    if (gTpTabela) {
+      LeadingIndexes leading = FindLeadingIndexes(*rs, m_.BoundColumn, m_.ListFields);
+      if (leading.bound) m_.IndexBound = std::move(*leading.bound);
+      if (leading.field) m_.IndexField = std::move(*leading.field);
+    } else {
+      TryStep([&] {
+        if (rs->RecordCount() > 0) FazerRefresh = -2;
+      });
+    }
+  }
+  // Parsed for every binding, not only a table's: a key left over from a table bound
+  // earlier would otherwise be checked against the fields of a recordset that keeps none.
+  TryStep([&] { ParseFilter(); });
+  if (rs) {
+    TryStep([&] {
+      bool ok = false;
+      EncheLstRs(EnsureCalendForm(), *this, ok);
+    });
+  }
+}
+
+void OrvoMask::ParseFilter() {
+  m_.FilterKeyLast = -1;
+  if (!gRsLista || m_.Filter.empty() || !gTpTabela) return;
+  try {
+    m_.FilterKeyLast =
+        ReadFilterKey(m_.Filter, *gRsLista, locale_, m_.FilterKeyFields, m_.FilterKeyValues);
+  } catch (const Error&) {
+    m_.FilterKeyLast = -1;
+  }
+}
+
+bool OrvoMask::RegistroOk() {
+  if (!gRsLista) RaiseError(err::kObjectRequired, "RegistroOk: no recordset is bound");
+  return KeyRange(*gRsLista, m_, gTpTabela != 0, locale_).Holds();
+}
+
+void OrvoMask::Pesquisa(int16_t& Oq) {
+  if (!gRsLista) RaiseError(err::kObjectRequired, "Pesquisa: no recordset is bound");
+  const RecordsetRef held = gRsLista;
+  KeyRange(*held, m_, gTpTabela != 0, locale_).Move(Oq);
+}
+
+void OrvoMask::PrepareList(int16_t& SkipLocate) {
+  HostServices& host = site_.Services();
+  const int16_t savedPointer = host.ScreenMousePointer();
+  m_.ListBusy = -1;
+  host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));
+  try {
+    events_->SetFilter();
+    if (!gRsLista) RaiseError(err::kObjectRequired, "the list has no recordset");
+    if (FazerRefresh != 0) {
+      if (FazerRefresh == -2) {
+        gRsLista->MoveLast();
+        gRsLista->MoveFirst();
+      }
+      EnsureCalendForm().Grid().RefreshRows();
+      FazerRefresh = 0;
+    }
+    if (!SkipLocate) {
+      if (ActiveBox().Text().empty()) {
+        if (gRsLista->RecordCount() > 0) {
+          if (gTpTabela) {
+            int16_t first = 1;
+            Pesquisa(first);
+          } else {
+            gRsLista->MoveFirst();
+          }
+          if (!gRsLista->BOF() && !gRsLista->EOF_()) {
+            TryStep([&] {
+              Process().gActiveControl = this;
+              EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
+            });
+          }
+        }
+      } else {
+        LocateValue();
+      }
+    }
+  } catch (const Error&) {
+    // An error ends the preparation; the pointer and ListBusy are still restored.
+  }
+  host.SetScreenMousePointer(savedPointer);
+  m_.ListBusy = 0;
+}
+
+void OrvoMask::LocateValue() {
+  if (!gRsLista) return;
+  const RecordsetRef held = gRsLista;
+  Recordset& rs = *held;
+  auto showCurrent = [&] {
+    TryStep([&] {
+      DataGrid& grid = EnsureCalendForm().Grid();
+      const Variant located = rs.BookMark();
+      grid.SetBookmark(located);
+      grid.Rebind();
+      // A grid that rereads from its first row on a rebind loses the row just made
+      // current; it is made current again.
+      if (!(grid.Bookmark() == located)) grid.SetBookmark(located);
+    });
+  };
+  auto positionAtStart = [&] {
+    if (rs.RecordCount() > 0) {
+      if (gTpTabela) {
+        int16_t first = 1;
+        Pesquisa(first);
+      } else {
+        rs.MoveFirst();
+      }
+      if (!rs.BOF() && !rs.EOF_()) showCurrent();
+    } else {
+      EnsureCalendForm().Grid().RefreshRows();
+    }
+  };
+  try {
+    if (gValueAtual.IsEmpty()) return positionAtStart();
+    if (rs.RecordCount() == 0) return;
+    bool found = false;
+    if (gTpTabela) {
+      // The table's own index is put back even when the seek fails (a value of the wrong
+      // type, an IndexBound the table lacks): the filter range is walked by it later.
+      const std::string savedIndex = rs.Index();
+      Variant bookmark;
+      try {
+        rs.SetIndex(m_.IndexBound);
+        rs.Seek("=", {gValueAtual});
+        found = !rs.NoMatch();
+        if (found) bookmark = rs.BookMark();
+      } catch (const Error&) {
+        TryStep([&] { rs.SetIndex(savedIndex); });
+        throw;
+      }
+      rs.SetIndex(savedIndex);
+      if (found) rs.SetBookMark(bookmark);
+    } else {
+      const std::string criterion =
+          LocateCriterion(m_.BoundColumn, gValueAtual, gTpMDB != 0, locale_);
+      if (gTpMDB) {
+        rs.FindFirst(criterion);
+        found = !rs.NoMatch();
+      } else {
+        rs.MoveFirst();
+        rs.Find(criterion, 0, 1);
+        found = !rs.BOF() && !rs.EOF_();
+      }
+    }
+    if (found && RegistroOk()) {
+      Process().gActiveControl = this;
+      showCurrent();
+    } else {
+      positionAtStart();
+    }
+  } catch (const Error&) {
+    // Any error ends the search where it stands.
+  }
+}
+
+}  // namespace orvo
