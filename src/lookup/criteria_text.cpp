@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "base/error.h"
 #include "base/format.h"
 #include "base/strings.h"
 
@@ -55,7 +56,7 @@ bool LooseEqual(const Variant& a, const Variant& b, const LocaleSettings& loc) {
     if (aText && !IsNumeric(a, loc)) return false;
     if (bText && !IsNumeric(b, loc)) return false;
     return ToDouble(a, loc) == ToDouble(b, loc);
-  } catch (...) {
+  } catch (const Error&) {
     return false;
   }
 }

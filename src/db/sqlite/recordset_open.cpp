@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include "base/error.h"
+#include "base/scope_guard.h"
 #include "base/strings.h"
 #include "db/dialect/db_errors.h"
 #include "db/dialect/statement_translator.h"
@@ -141,13 +142,13 @@ RecordsetRef OpenStatementRecordset(const ConnectionRef& conn, const std::string
     if (e.Number() != dberr::kEngineError) throw;
     RaiseError(dberr::kSyntaxInStatement, "statement `" + text + "` cannot be run: " + e.Message());
   }
-  std::string temp = source.tempTable;
-  try {
-    return Make(conn, std::move(plan), std::move(source));
-  } catch (...) {
+  // The materialised rows go with a recordset that fails to open.
+  ScopeGuard dropTemp([&conn, temp = source.tempTable] {
     conn->Exec("DROP TABLE IF EXISTS temp." + QuoteIdentifier(temp));
-    throw;
-  }
+  });
+  RecordsetRef recordset = Make(conn, std::move(plan), std::move(source));
+  dropTemp.Dismiss();
+  return recordset;
 }
 
 }  // namespace orvo
