@@ -13,9 +13,11 @@ namespace orvo {
 // bit set (0x80000005 window background, 0x80000008 window text, 0x80000012 button text).
 using Color = uint32_t;
 
+inline constexpr Color kSystemColorBit = 0x80000000;
 inline constexpr Color kSysWindowBackground = 0x80000005;
 inline constexpr Color kSysWindowText = 0x80000008;
-inline constexpr Color kSysButtonText = 0x80000012;
+inline constexpr Color kSysButtonFace = 0x8000000F;       // 15
+inline constexpr Color kSysButtonText = 0x80000012;       // 18
 inline constexpr Color kSysButtonShadow = 0x80000010;     // 16
 inline constexpr Color kSysButtonHighlight = 0x80000014;  // 20
 inline constexpr Color kSys3DDarkShadow = 0x80000015;     // 21
@@ -46,8 +48,8 @@ class Font : public Object {
   std::shared_ptr<Font> Clone() const { return std::make_shared<Font>(*this); }
   bool SameAs(const Font& o) const {
     return name == o.name && size == o.size && bold == o.bold && italic == o.italic &&
-           underline == o.underline && strikethrough == o.strikethrough &&
-           weight == o.weight && charset == o.charset;
+           underline == o.underline && strikethrough == o.strikethrough && weight == o.weight &&
+           charset == o.charset;
   }
 };
 using FontRef = std::shared_ptr<Font>;

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "appearance/appearance_enums.h"
 #include "host/core/core_host.h"
 #include "host/core/core_popup_form.h"
 #include "host/core/core_site.h"
@@ -68,19 +69,19 @@ void PaintShape(QPainter& p, const QRect& rect, const CoreShape& s) {
                                             Qt::VerPattern,   Qt::BDiagPattern,    Qt::FDiagPattern,
                                             Qt::CrossPattern, Qt::DiagCrossPattern};
   p.setBrush(QBrush(ToQColor(s.FillColor()), kBrushes[std::clamp(s.FillStyle(), 0, 7)]));
-  if (s.BorderStyle() == 0)
+  if (s.BorderStyle() == static_cast<int32_t>(TipoBordaShape::Transparent))
     p.setPen(Qt::NoPen);
   else
     p.setPen(QPen(ToQColor(s.BorderColor()), std::max<int>(1, s.BorderWidth())));
   QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-  const int32_t kind = s.ShapeKind();
-  if (kind == 1 || kind == 3 || kind == 5) {  // square kinds
+  const auto kind = static_cast<TipoShape>(s.ShapeKind());
+  if (kind == TipoShape::Square || kind == TipoShape::Circle || kind == TipoShape::RoundedSquare) {
     qreal d = std::min(r.width(), r.height());
     r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
   }
-  if (kind == 2 || kind == 3)
+  if (kind == TipoShape::Oval || kind == TipoShape::Circle)
     p.drawEllipse(r);
-  else if (kind == 4 || kind == 5)
+  else if (kind == TipoShape::RoundedRectangle || kind == TipoShape::RoundedSquare)
     p.drawRoundedRect(r, 6, 6);
   else
     p.drawRect(r);

@@ -8,14 +8,16 @@
 namespace orvo {
 
 QColor ToQColor(Color c) {
-  if (!(c & 0x80000000u)) return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-  static const std::pair<uint32_t, QPalette::ColorRole> kSystem[] = {
-      {5, QPalette::Base},    {8, QPalette::Text},        {15, QPalette::Button},
-      {16, QPalette::Mid},    {18, QPalette::ButtonText}, {20, QPalette::Light},
-      {21, QPalette::Shadow}, {22, QPalette::Midlight}};
+  if (!(c & kSystemColorBit)) return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+  static const std::pair<Color, QPalette::ColorRole> kSystem[] = {
+      {kSysWindowBackground, QPalette::Base}, {kSysWindowText, QPalette::Text},
+      {kSysButtonFace, QPalette::Button},     {kSysButtonShadow, QPalette::Mid},
+      {kSysButtonText, QPalette::ButtonText}, {kSysButtonHighlight, QPalette::Light},
+      {kSys3DDarkShadow, QPalette::Shadow},   {kSys3DLight, QPalette::Midlight}};
   const QPalette pal = QApplication::palette();
-  for (const auto& [index, role] : kSystem)
-    if ((c & 0xFF) == index) return pal.color(role);
+  // The low byte is the system colour's index.
+  for (const auto& [system, role] : kSystem)
+    if ((c & 0xFF) == (system & 0xFF)) return pal.color(role);
   return pal.color(QPalette::Window);
 }
 
@@ -46,11 +48,13 @@ struct KeyPair {
 };
 
 constexpr KeyPair kKeys[] = {
-    {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},  {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},
-    {Qt::Key_Backtab, 9},   {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},    {Qt::Key_PageUp, 33},
-    {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},    {Qt::Key_Home, 36},     {Qt::Key_Left, 37},
-    {Qt::Key_Up, 38},       {Qt::Key_Right, 39},  {Qt::Key_Down, 40},     {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, 46},   {Qt::Key_Shift, 16},  {Qt::Key_Control, 17},  {Qt::Key_Alt, 18},
+    {Qt::Key_Return, vk::kReturn},   {Qt::Key_Enter, vk::kReturn},  {Qt::Key_Backspace, vk::kBack},
+    {Qt::Key_Tab, vk::kTab},         {Qt::Key_Backtab, vk::kTab},   {Qt::Key_Escape, vk::kEscape},
+    {Qt::Key_Space, vk::kSpace},     {Qt::Key_PageUp, vk::kPrior},  {Qt::Key_PageDown, vk::kNext},
+    {Qt::Key_End, vk::kEnd},         {Qt::Key_Home, vk::kHome},     {Qt::Key_Left, vk::kLeft},
+    {Qt::Key_Up, vk::kUp},           {Qt::Key_Right, vk::kRight},   {Qt::Key_Down, vk::kDown},
+    {Qt::Key_Insert, vk::kInsert},   {Qt::Key_Delete, vk::kDelete}, {Qt::Key_Shift, vk::kShift},
+    {Qt::Key_Control, vk::kControl}, {Qt::Key_Alt, vk::kMenu},
 };
 
 }  // namespace
@@ -59,7 +63,7 @@ int16_t VirtualKeyOf(int qtKey, const QString& text) {
   for (const auto& k : kKeys)
     if (k.qt == qtKey) return k.vk;
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-    return static_cast<int16_t>(112 + qtKey - Qt::Key_F1);
+    return static_cast<int16_t>(vk::kF1 + qtKey - Qt::Key_F1);
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return static_cast<int16_t>(qtKey);
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return static_cast<int16_t>(qtKey);
   if (!text.isEmpty() && text[0].unicode() < 256)
@@ -69,19 +73,21 @@ int16_t VirtualKeyOf(int qtKey, const QString& text) {
 
 int16_t ShiftStateOf(Qt::KeyboardModifiers m) {
   int16_t s = 0;
-  if (m & Qt::ShiftModifier) s |= 1;
-  if (m & Qt::ControlModifier) s |= 2;
-  if (m & Qt::AltModifier) s |= 4;
+  if (m & Qt::ShiftModifier) s |= kShiftMask;
+  if (m & Qt::ControlModifier) s |= kCtrlMask;
+  if (m & Qt::AltModifier) s |= kAltMask;
   return s;
 }
 
 int QtKeyOf(const KeyStroke& stroke) {
-  if (stroke.keyCode == 9 && (stroke.shift & 1)) return Qt::Key_Backtab;
+  if (stroke.keyCode == vk::kTab && (stroke.shift & kShiftMask)) return Qt::Key_Backtab;
   for (const auto& k : kKeys)
     if (k.vk == stroke.keyCode) return k.qt;
-  if (stroke.keyCode >= 112 && stroke.keyCode < 136) return Qt::Key_F1 + stroke.keyCode - 112;
-  if ((stroke.keyCode >= 'A' && stroke.keyCode <= 'Z') ||
-      (stroke.keyCode >= '0' && stroke.keyCode <= '9'))
+  if (stroke.keyCode >= vk::kF1 && stroke.keyCode <= vk::kF24)
+    return Qt::Key_F1 + stroke.keyCode - vk::kF1;
+  // Letters and digits have the same codes in both.
+  if ((stroke.keyCode >= vk::kKeyA && stroke.keyCode <= vk::kKeyZ) ||
+      (stroke.keyCode >= vk::kKey0 && stroke.keyCode <= vk::kKey9))
     return stroke.keyCode;
   // Punctuation and Latin-1 letters: the key of the character they type.
   if (stroke.keyAscii >= 32) return QChar(stroke.keyAscii & 0xFF).toUpper().unicode();
@@ -90,9 +96,9 @@ int QtKeyOf(const KeyStroke& stroke) {
 
 Qt::KeyboardModifiers QtModifiersOf(int16_t shift) {
   Qt::KeyboardModifiers m;
-  if (shift & 1) m |= Qt::ShiftModifier;
-  if (shift & 2) m |= Qt::ControlModifier;
-  if (shift & 4) m |= Qt::AltModifier;
+  if (shift & kShiftMask) m |= Qt::ShiftModifier;
+  if (shift & kCtrlMask) m |= Qt::ControlModifier;
+  if (shift & kAltMask) m |= Qt::AltModifier;
   return m;
 }
 
