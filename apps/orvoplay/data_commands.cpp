@@ -148,8 +148,24 @@ void ScriptRunner::BindCommand(const Command& c) {
 }
 
 void ScriptRunner::AnswerCommand(const Command& c) {
+  c.ExpectCount(1, 2);
+  const std::string event = c.Word(1);
+  // The application's handlers of ButtonClick, KeyDown and KeyPress: from now on they set
+  // their argument, or leave it.
+  const std::pair<const char*, std::pair<const char*, bool*>> kHandlers[] = {
+      {"ButtonClick", {"cancel", &events_.cancelButtonClick}},
+      {"KeyDown", {"zero", &events_.zeroKeyDown}},
+      {"KeyPress", {"zero", &events_.zeroKeyPress}},
+  };
+  for (const auto& [name, answer] : kHandlers) {
+    if (event != name) continue;
+    const bool set = c.Count() == 2;
+    if (set && c.Word(2) != answer.first) throw ScriptFault{answer.first, c.tokens[2].text};
+    *answer.second = set;
+    return;
+  }
   c.ExpectCount(1, 1);
-  if (c.Word(1) != "OpenRecordSet") throw ScriptFault{"OpenRecordSet", c.tokens[1].text};
+  if (event != "OpenRecordSet") throw ScriptFault{"OpenRecordSet", c.tokens[1].text};
   OpenDatabase(db_);
   std::weak_ptr<Database> weak = db_;
   // The statement is opened in the family the control searches with: gTpMDB marks the

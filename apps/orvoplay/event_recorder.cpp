@@ -22,10 +22,12 @@ void EventRecorder::DblClick() {
 
 void EventRecorder::KeyDown(int16_t& KeyCode, int16_t& Shift) {
   log_.Record("KeyDown", {KeyCode, Shift});
+  if (log_.zeroKeyDown) KeyCode = 0;
 }
 
 void EventRecorder::KeyPress(int16_t& KeyAscii) {
   log_.Record("KeyPress", {KeyAscii});
+  if (log_.zeroKeyPress) KeyAscii = 0;
 }
 
 void EventRecorder::KeyUp(int16_t& KeyCode, int16_t& Shift) {
@@ -42,6 +44,7 @@ void EventRecorder::Change() {
 
 void EventRecorder::ButtonClick(bool& Cancel) {
   log_.Record("ButtonClick", {Cancel});
+  if (log_.cancelButtonClick) Cancel = true;
 }
 
 void EventRecorder::MouseUp(int16_t& Button, int16_t& Shift, float& x, float& Y) {

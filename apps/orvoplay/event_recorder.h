@@ -26,6 +26,11 @@ struct EventLog {
   std::function<void(OrvoMask& control, RecordsetRef& vgRecordSet, const std::string& vgSQL)>
       answerOpenRecordSet;
 
+  // Set by `answer ButtonClick cancel`, `answer KeyDown zero`, `answer KeyPress zero`.
+  bool cancelButtonClick = false;
+  bool zeroKeyDown = false;
+  bool zeroKeyPress = false;
+
   void Record(const std::string& name, const std::vector<Variant>& args);
 };
 

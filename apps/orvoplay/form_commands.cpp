@@ -85,6 +85,7 @@ void ScriptRunner::GetCommand(const Command& c) {
   if (word == "Clipboard") return PrintValue(word, Variant(Form().Clipboard()));
   if (word == "Beeps") return PrintValue(word, Variant(Form().Beeps()));
   if (word == "Focus") return PrintValue(word, Variant(Form().FocusName()));
+  if (auto popup = Form().ReadPopup(word)) return PrintValue(word, *popup);
   PropertyPath path = PathArg(word);
   OrvoMask& control = Form().Current();
   Variant v;

@@ -1,4 +1,6 @@
 // The keyboard, mouse and clock commands of scripts.
+#include <cctype>
+
 #include "base/error.h"
 #include "play_form.h"
 #include "script_runner.h"
@@ -43,12 +45,36 @@ void ScriptRunner::ClickCommand(const Command& c) {
   }
 }
 
+// `press calc VK` types a key into the open calculator; `press TARGET` holds a button down
+// on a click target until `release`.
 void ScriptRunner::PressCommand(const Command& c) {
-  c.ExpectCount(2, 2);
-  if (c.Word(1) != "calc") throw ScriptFault{"press calc VK", c.tokens[1].text};
-  if (!Form().Click({"press-calc", std::to_string(c.Whole(2))})) {
-    throw ScriptFault{"a virtual-key code", c.tokens[2].text};
+  c.ExpectCount(1, 3);
+  if (c.Count() == 2 && c.Word(1) == "calc" && c.Arg(2).kind != TokenKind::String &&
+      !c.Word(2).empty() && std::isdigit(static_cast<unsigned char>(c.Word(2)[0]))) {
+    const int32_t vk = c.Whole(2);
+    if (vk < 1 || vk > 254) throw ScriptFault{"a virtual-key code", c.tokens[2].text};
+    Form().PressCalcKey(static_cast<int16_t>(vk));
+    return;
   }
+  std::vector<std::string> target;
+  for (size_t i = 1; i <= c.Count(); ++i)
+    target.push_back(c.Arg(i).kind == TokenKind::String ? c.Text(i) : c.Word(i));
+  if (!Form().Press(target)) {
+    std::string shown;
+    for (const auto& t : target) shown += (shown.empty() ? "" : " ") + t;
+    throw ScriptFault{"a target to press", shown};
+  }
+}
+
+void ScriptRunner::ReleaseCommand(const Command& c) {
+  c.ExpectCount(0, 1);
+  if (c.Count() == 1 && c.Word(1) != "outside") throw ScriptFault{"outside", c.tokens[1].text};
+  Form().Release(c.Count() == 0);
+}
+
+void ScriptRunner::PlaceCommand(const Command& c) {
+  c.ExpectCount(2, 2);
+  Form().Place(static_cast<float>(c.Number(1)), static_cast<float>(c.Number(2)));
 }
 
 void ScriptRunner::WaitCommand(const Command& c) {

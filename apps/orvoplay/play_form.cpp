@@ -8,98 +8,14 @@
 #include "base/error.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
-#include "platform/property_bag.h"
 #include "host/form_host.h"
+#include "platform/property_bag.h"
+#include "play_form_impl.h"
 #include "play_host.h"
 #include "popups/calend_form.h"
 #include "script_runner.h"
 
 namespace orvo::play {
-
-namespace {
-
-struct PlayControl {
-  std::string name;
-  std::optional<int16_t> index;
-  ControlSite* site = nullptr;
-  std::unique_ptr<EventRecorder> recorder;
-  std::unique_ptr<OrvoMask> control;
-};
-
-std::optional<int16_t> ArrayIndex(int16_t index) {
-  return index < 0 ? std::nullopt : std::optional<int16_t>(index);
-}
-
-// A point over `row` (0 = first shown row) of a list or grid: scanned a pixel (15 twips) at
-// a time down the widget, since only the widget knows its row height.
-template <typename RowAtFn>
-std::optional<float> RowTop(const Widget& w, int16_t row, RowAtFn rowAt) {
-  for (float y = 7; y < w.Height(); y += 15) {
-    if (rowAt(y) == row) return y;
-  }
-  return std::nullopt;
-}
-
-[[noreturn]] void NotYet(const std::string& what) {
-  RaiseError(err::kNotAvailableYet, "orvoplay: `" + what + "` is not available yet");
-}
-
-}  // namespace
-
-struct PlayForm::Impl {
-  explicit Impl(EventLog& l) : log(l) {}
-  EventLog& log;
-  std::unique_ptr<FormHost> host;
-  std::vector<std::unique_ptr<PlayControl>> controls;
-  PlayControl* current = nullptr;
-
-  PlayControl& Find(const std::string& name, int16_t index) {
-    for (auto& c : controls) {
-      if (c->name == name && c->index == ArrayIndex(index)) return *c;
-    }
-    throw ScriptFault{"a control created with `new`", ControlDisplayName(name, ArrayIndex(index))};
-  }
-
-  // The open popup's list or grid: the one shown on the popup form of the control that owns
-  // the popup.
-  Widget& OpenList() {
-    OrvoMask* owner = Process().gActiveControl;
-    if (!owner && current) owner = current->control.get();
-    orvo::CalendForm* form = owner ? owner->Members().CalendForm : nullptr;
-    if (form && form->Shown()) {
-      if (form->lst && form->lst->Visible()) return *form->lst;
-      if (form->grdLst && form->grdLst->Visible()) return *form->grdLst;
-    }
-    RaiseError(err::kInvalidProcedureCall, "orvoplay: no list is open");
-  }
-
-  void ClickListRow(int32_t row) {
-    Widget& w = OpenList();
-    if (row < 0 || row > 32767) RaiseError(err::kInvalidProcedureCall, "orvoplay: no such row");
-    std::optional<float> y;
-    if (auto* list = dynamic_cast<ListBox*>(&w)) {
-      y = RowTop(w, static_cast<int16_t>(row), [&](float at) { return ListRowAt(*list, at); });
-    } else {
-      auto& grid = static_cast<DataGrid&>(w);
-      y = RowTop(w, static_cast<int16_t>(row), [&](float at) { return grid.RowAt(at); });
-    }
-    if (!y) {
-      RaiseError(err::kInvalidProcedureCall,
-                 "orvoplay: the open list shows no row " + std::to_string(row));
-    }
-    host->Click(w, 30, *y);
-  }
-
-  PlayControl& Current() {
-    if (!current) throw ScriptFault{"a current control (`new NAME` first)", "none"};
-    return *current;
-  }
-
-  void Remove(PlayControl& c) {
-    c.control.reset();  // the control goes before its site
-    host->RemoveControl(*c.site);
-  }
-};
 
 PlayForm::PlayForm(HostKind host, EventLog& log) : impl_(std::make_unique<Impl>(log)) {
   impl_->host = CreatePlayHost(host);
@@ -221,42 +137,33 @@ bool PlayForm::Click(const std::vector<std::string>& target) {
     impl_->ClickListRow(static_cast<int32_t>(std::clamp(row, -1L, 40000L)));
     return true;
   }
-  if (what == "calendar" || what == "calc" || what == "press-calc") {
-    std::string shown;
-    for (const auto& t : target) shown += (shown.empty() ? "" : " ") + t;
-    NotYet("click " + shown);
+  if (auto point = impl_->PopupTarget(target)) {
+    host.Click(*point->widget, point->x, point->y);
+    return true;
   }
   if (target.size() != 1) return false;
+  if (auto point = impl_->ControlTarget(what)) {
+    host.Click(*point->widget, point->x, point->y);
+    return true;
+  }
   OrvoMask& c = *impl_->Current().control;
-  auto widget = [](auto& ptr) -> Widget& {
+  auto bar = [](auto& ptr) -> ScrollBar& {
     if (!ptr) RaiseError(err::kObjectRequired, "orvoplay: the control has no such widget");
     return *ptr;
   };
   // The visible bar of a spinner takes the trough clicks; up and down arrows are the
   // vertical bar's, left and right the horizontal one's.
   auto pageBar = [&]() -> ScrollBar& {
-    return c.scrV && c.scrV->Visible() ? *c.scrV : static_cast<ScrollBar&>(widget(c.scrH));
+    return c.scrV && c.scrV->Visible() ? *c.scrV : bar(c.scrH);
   };
-  if (what == "button") {
-    host.Click(widget(c.bot));
-  } else if (what == "caption") {
-    host.Click(widget(c.lab));
-  } else if (what == "box") {
-    if (c.Members().DataType == TipoDeCampo::Option) {
-      host.Click(widget(c.img));
-    } else {
-      host.Click(widget(c.pic));
-    }
-  } else if (what == "edit") {
-    host.Click(widget(c.txt[c.Members().ActiveTextIndex]));
-  } else if (what == "spin-up") {
-    host.ClickScrollBar(static_cast<ScrollBar&>(widget(c.scrV)), ScrollPart::ArrowMin);
+  if (what == "spin-up") {
+    host.ClickScrollBar(bar(c.scrV), ScrollPart::ArrowMin);
   } else if (what == "spin-down") {
-    host.ClickScrollBar(static_cast<ScrollBar&>(widget(c.scrV)), ScrollPart::ArrowMax);
+    host.ClickScrollBar(bar(c.scrV), ScrollPart::ArrowMax);
   } else if (what == "spin-left") {
-    host.ClickScrollBar(static_cast<ScrollBar&>(widget(c.scrH)), ScrollPart::ArrowMin);
+    host.ClickScrollBar(bar(c.scrH), ScrollPart::ArrowMin);
   } else if (what == "spin-right") {
-    host.ClickScrollBar(static_cast<ScrollBar&>(widget(c.scrH)), ScrollPart::ArrowMax);
+    host.ClickScrollBar(bar(c.scrH), ScrollPart::ArrowMax);
   } else if (what == "spin-page-up") {
     host.ClickScrollBar(pageBar(), ScrollPart::PageMin);
   } else if (what == "spin-page-down") {
@@ -265,6 +172,40 @@ bool PlayForm::Click(const std::vector<std::string>& target) {
     return false;
   }
   return true;
+}
+
+bool PlayForm::Press(const std::vector<std::string>& target) {
+  std::optional<PointTarget> point = impl_->PopupTarget(target);
+  if (!point && target.size() == 1) point = impl_->ControlTarget(target[0]);
+  if (!point) return false;
+  impl_->host->Press(*point->widget, point->x, point->y);
+  return true;
+}
+
+void PlayForm::Release(bool onTarget) {
+  impl_->host->Release(onTarget);
+}
+
+void PlayForm::Place(float left, float top) {
+  PlayControl& c = impl_->Current();
+  impl_->host->PlaceControl(*c.site, left, top, c.site->Width(), c.site->Height());
+  impl_->host->ProcessPending();
+}
+
+std::optional<PointTarget> PlayForm::Impl::ControlTarget(const std::string& what) {
+  OrvoMask& c = *Current().control;
+  auto widget = [](auto& ptr) -> Widget* {
+    if (!ptr) RaiseError(err::kObjectRequired, "orvoplay: the control has no such widget");
+    return ptr.get();
+  };
+  if (what == "button") return PointTarget{widget(c.bot)};
+  if (what == "caption") return PointTarget{widget(c.lab)};
+  if (what == "box") {
+    if (c.DataType() == TipoDeCampo::Option) return PointTarget{widget(c.img)};
+    return PointTarget{widget(c.pic)};
+  }
+  if (what == "edit") return PointTarget{widget(c.txt[c.Members().ActiveTextIndex])};
+  return std::nullopt;
 }
 
 void PlayForm::Wait(double seconds) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,6 +58,17 @@ class PlayForm {
   void Select(int32_t start, int32_t length);
   // `button`, `caption`, `box`, `edit`, `spin-up`, ... ; false for a target it does not know.
   bool Click(const std::vector<std::string>& target);
+  // A button held down on a click target (not the scroll bars); false for one it does not
+  // know. Release lets it go, on the target or elsewhere.
+  bool Press(const std::vector<std::string>& target);
+  void Release(bool onTarget);
+  // A key going down and up in the open calculator, by virtual-key code.
+  void PressCalcKey(int16_t virtualKey);
+  // Moves the current control on the form (twips).
+  void Place(float left, float top);
+  // `popup.Visible`, `popup.Left`, ..., `calc.Display`, `calc.Memory`, `calc(KEY).Enabled`;
+  // nullopt for a name that is not a popup's.
+  std::optional<Variant> ReadPopup(const std::string& name);
   void Wait(double seconds);
   // Runs what the last direct call on a control left pending (keys it injected, paints).
   void Settle();

@@ -232,6 +232,8 @@ void ScriptRunner::Dispatch(const Command& c) {
       {"select", &ScriptRunner::SelectCommand},
       {"click", &ScriptRunner::ClickCommand},
       {"press", &ScriptRunner::PressCommand},
+      {"release", &ScriptRunner::ReleaseCommand},
+      {"place", &ScriptRunner::PlaceCommand},
       {"wait", &ScriptRunner::WaitCommand},
       {"db", &ScriptRunner::DbCommand},
       {"bind", &ScriptRunner::BindCommand},

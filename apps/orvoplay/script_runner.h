@@ -85,6 +85,8 @@ class ScriptRunner {
   void SelectCommand(const Command& c);
   void ClickCommand(const Command& c);
   void PressCommand(const Command& c);
+  void ReleaseCommand(const Command& c);
+  void PlaceCommand(const Command& c);
   void WaitCommand(const Command& c);
 
   // Data (data_commands.cpp).

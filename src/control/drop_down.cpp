@@ -69,7 +69,7 @@ void OrvoMask::OpenCalendar() {
 
 CalcForm& OrvoMask::SharedCalcForm() {
   ProcessState& process = Process();
-  HostServices& host = site_.Services();
+  HostServices& host = site_.Services().Root();
   // The calculator belongs to the host it was made in; a control of another host gets one
   // of its own, the old one closing first.
   if (process.calcForm && &process.calcForm->Host() != &host) UnloadCalculatorIfLoaded();

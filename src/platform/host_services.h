@@ -27,6 +27,10 @@ class HostServices {
  public:
   virtual ~HostServices() = default;
 
+  // The services of the host itself. A site may answer with a set of its own (its locale)
+  // over the host's; what outlives one control, such as the shared calculator, takes these.
+  virtual HostServices& Root() { return *this; }
+
   // Clipboard, text only.
   virtual void ClipboardClear() = 0;
   virtual void ClipboardSetText(const std::string& text) = 0;

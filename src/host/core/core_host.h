@@ -113,6 +113,12 @@ class CoreHost {
   void ClickScrollBar(ScrollBar& bar, ScrollPart part);
   // The user activates a window that is not the form nor a popup (the pointer leaves both).
   void ActivateOutside();
+  // A left button pressed on a widget at (x, y) in its own twips and held: the pointer moves
+  // there, the window is activated and the widget focused as by Click, then mouse down.
+  // Release lets it go: mouse up on the same widget, and its click when the pointer is still
+  // on it; elsewhere the up comes outside the widget and no click follows.
+  void Press(Widget& widget, float x = 15, float y = 15);
+  void Release(bool onWidget);
 
   // The focused control: "b", "opt(1)" for an element of an array, "" when none.
   std::string FocusName() const;
@@ -193,6 +199,11 @@ class CoreHost {
   std::deque<InjectedKey> injected_;
   bool injectedShiftDown_ = false;
   bool doubleClickUp_ = false;  // the coming release ends a double click
+  // The widget a held button was pressed on, and where (its own units).
+  struct HeldButton {
+    uint64_t nodeId = 0;
+    float x = 0, y = 0;
+  } held_;
   std::vector<int32_t> pendingPaints_;
   bool processing_ = false;
   float nextSiteTop_ = 120;

@@ -19,6 +19,7 @@ class SiteServices : public HostServices {
  public:
   SiteServices(HostServices& host, LocaleSettings locale)
       : host_(host), locale_(std::move(locale)) {}
+  HostServices& Root() override { return host_.Root(); }
   void ClipboardClear() override { host_.ClipboardClear(); }
   void ClipboardSetText(const std::string& text) override { host_.ClipboardSetText(text); }
   std::string ClipboardGetText() const override { return host_.ClipboardGetText(); }

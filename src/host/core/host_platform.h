@@ -50,6 +50,8 @@ class HostPlatform {
   virtual std::unique_ptr<WidgetView> CreateView(WidgetNode& node) = 0;
   // A window (the form: null node) shown or hidden.
   virtual void ShowWindow(CoreWindow& window, bool shown) = 0;
+  // The model made a window the active one (null: a window outside the host's).
+  virtual void WindowActivated(CoreWindow* window) { (void)window; }
   // The model moved a window's focus (to null: the window itself).
   virtual void FocusMoved(CoreWindow& window, WidgetNode* focused) = 0;
   // A key for `target` (the active window's focus, or null) going through the platform's

@@ -20,6 +20,7 @@ void CoreHost::Activate(CoreWindow* window) {
   if (window == active_) return;
   CoreWindow* old = active_;
   active_ = window;
+  platform_.WindowActivated(window);
   if (old) SendHookMessage(old->Hwnd(), kWmActivate);
   if (window) {
     SendHookMessage(window->Hwnd(), kWmActivate);

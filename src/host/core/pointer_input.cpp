@@ -22,6 +22,14 @@ void RaiseMouse(const MouseHandler& h, int16_t button, int16_t shift, float x, f
   if (auto copy = h) copy(button, shift, x, y);
 }
 
+// Mouse coordinates in the widget's own units: a popup form's scale, twips elsewhere.
+std::pair<float, float> InWidgetUnits(WidgetNode* node, Widget& widget, float x, float y) {
+  if (node->kind != WidgetKind::Popup) return {x, y};
+  auto& popup = static_cast<CorePopupForm&>(widget);
+  return {x * popup.ScaleWidth() / std::max(1.0f, node->width),
+          y * popup.ScaleHeight() / std::max(1.0f, node->height)};
+}
+
 }  // namespace
 
 Rect CoreHost::ScreenRectPixels(const WidgetNode* node) const {
@@ -80,17 +88,40 @@ void CoreHost::Click(Widget& widget, float x, float y) {
   MovePointerTo(node, x, y);
   uint64_t id = node->id;
   PressFocus(node);
-  float sx = x, sy = y;
-  if (node->kind == WidgetKind::Popup) {
-    auto& popup = static_cast<CorePopupForm&>(widget);
-    sx = x * popup.ScaleWidth() / std::max(1.0f, node->width);
-    sy = y * popup.ScaleHeight() / std::max(1.0f, node->height);
-  }
+  auto [sx, sy] = InWidgetUnits(node, widget, x, y);
   if (Alive(id)) RaiseMouse(widget.OnMouseDown, 1, 0, sx, sy);
   if (Alive(id)) node->owner->NativePress(y);
   if (Alive(id)) RaiseMouse(widget.OnMouseUp, 1, 0, sx, sy);
   if (Alive(id) && node->owner->ClickNotifies())
     if (auto click = widget.OnClick) click();
+  ProcessPending();
+}
+
+void CoreHost::Press(Widget& widget, float x, float y) {
+  WidgetNode* node = NodeOf(&widget);
+  if (!node || !CoreWindow::Reachable(node)) return;
+  MovePointerTo(node, x, y);
+  uint64_t id = node->id;
+  if (!PressFocus(node)) return;
+  auto [sx, sy] = InWidgetUnits(node, widget, x, y);
+  held_ = {id, sx, sy};
+  RaiseMouse(widget.OnMouseDown, 1, 0, sx, sy);
+  ProcessPending();
+}
+
+void CoreHost::Release(bool onWidget) {
+  HeldButton held = std::exchange(held_, {});
+  if (!held.nodeId || !Alive(held.nodeId)) return;
+  WidgetNode* node = nodes_.at(held.nodeId);
+  Widget* widget = node->widget;
+  if (!widget) return;
+  if (!onWidget) {
+    services_.SetCursor({799, 799});
+    held.x = held.y = -1;
+  }
+  RaiseMouse(widget->OnMouseUp, 1, 0, held.x, held.y);
+  if (onWidget && Alive(held.nodeId) && node->owner->ClickNotifies())
+    if (auto click = widget->OnClick) click();
   ProcessPending();
 }
 

@@ -92,7 +92,7 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
       return false;
     }
     case QEvent::WindowActivate:
-      if (top) host_->UserActivated(top);
+      if (top) UserActivatedLater(top);
       return false;
     case QEvent::WindowDeactivate:
       if (top) UserDeactivated(top);
@@ -100,6 +100,21 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
+}
+
+// Activations come late: one the model asked for before a later one (the form, then the
+// popup it opened) may arrive after it. Only the window still active once the queued events
+// are handled is the user's.
+void QtPlatform::UserActivatedLater(CoreWindow* window) {
+  int32_t hwnd = window->Hwnd();
+  QTimer::singleShot(0, router_.get(), [this, hwnd] {
+    if (closed_) return;
+    CoreWindow* w = host_->WindowByHwnd(hwnd);
+    QWidget* now = QApplication::activeWindow();
+    if (!w || !now || tops_.value(now, nullptr) != w) return;
+    host_->UserActivated(w);
+    host_->ProcessPending();
+  });
 }
 
 // Which window took over is known once the deactivation has been handled.

@@ -98,6 +98,15 @@ void QtPlatform::ShowWindow(CoreWindow& window, bool shown) {
   formWidget_->setVisible(shown);
 }
 
+// The window system's activation follows the model's, so that keys typed go to the window
+// the model made active (an open popup takes the keyboard).
+void QtPlatform::WindowActivated(CoreWindow* window) {
+  QWidget* top = window && window->Shown() ? TopOf(window) : nullptr;
+  if (!top || !top->isVisible() || QApplication::activeWindow() == top) return;
+  FocusSync sync(*this);
+  top->activateWindow();
+}
+
 // With no widget focused the window itself holds Qt's focus, so activating it puts no
 // caret anywhere.
 void QtPlatform::FocusMoved(CoreWindow& window, WidgetNode* focused) {

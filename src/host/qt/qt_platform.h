@@ -36,6 +36,7 @@ class QtPlatform : public HostPlatform {
   // HostPlatform.
   std::unique_ptr<WidgetView> CreateView(WidgetNode& node) override;
   void ShowWindow(CoreWindow& window, bool shown) override;
+  void WindowActivated(CoreWindow* window) override;
   void FocusMoved(CoreWindow& window, WidgetNode* focused) override;
   bool SendKey(WidgetNode* target, const KeyStroke& key) override;
   void ScheduleIdle() override;
@@ -75,6 +76,7 @@ class QtPlatform : public HostPlatform {
   bool Filter(QObject* watched, QEvent* event);
 
  private:
+  void UserActivatedLater(CoreWindow* window);
   void UserDeactivated(CoreWindow* window);
   // The stroke that the key event now being sent stands for (exact codes for our own sends).
   const KeyStroke* SendingStroke(const QKeyEvent* e) const;
