@@ -86,6 +86,16 @@ void CoreSite::DrawFocusRect(const Rect& r) {
   surface_.Show(change::kContent);
 }
 
+void CoreSite::EraseFocusRects(const Rect& area) {
+  auto overlaps = [&](const Rect& r) {
+    return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
+  };
+  const auto erased = std::remove_if(focusRects_.begin(), focusRects_.end(), overlaps);
+  if (erased == focusRects_.end()) return;
+  focusRects_.erase(erased, focusRects_.end());
+  surface_.Show(change::kContent);
+}
+
 void CoreSite::Place(float left, float top, float width, float height) {
   surface_.left = left;
   surface_.top = top;

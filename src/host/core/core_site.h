@@ -119,6 +119,8 @@ class CoreSite : public ControlSite {
   const std::vector<std::string>& PropertyChanges() const { return propertyChanges_; }
   // Focus rectangles drawn an odd number of times (shown now).
   const std::vector<Rect>& FocusRects() const { return focusRects_; }
+  // Forgets the focus rectangles that overlap `area` (pixels of the surface), painted over.
+  void EraseFocusRects(const Rect& area);
 
  private:
   CoreHost& host_;

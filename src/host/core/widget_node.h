@@ -93,6 +93,8 @@ class CoreWidgetBase : public NodeOwner {
   void MoveNode(float left, float top, float width, float height);
   void NodeZOrder(int16_t position);
   void FocusNode();
+  void RepaintNode();
+  void EraseFocusRectsUnder();
   virtual void Resized() {}
   // Sets what the view shows, and tells the view.
   template <class T, class V>
@@ -127,7 +129,7 @@ class CoreWidget : public Base, public CoreWidgetBase {
   bool Enabled() const override { return node_.enabled; }
   void SetEnabled(bool v) override { Set(node_.enabled, v, change::kState); }
   void ZOrder(int16_t position) override { NodeZOrder(position); }
-  void Refresh() override { node_.Show(change::kRepaint); }
+  void Refresh() override { RepaintNode(); }
   int32_t hWnd() const override { return node_.hwnd; }
   void SetFocus() override { FocusNode(); }
   PictureRef MouseIcon() const override { return mouseIcon_; }
