@@ -59,7 +59,12 @@ OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
 
 OrvoMask::~OrvoMask() {
   if (!terminated_) UserControl_Terminate();
-  if (Process().gActiveControl == this) Process().gActiveControl = nullptr;
+  ProcessState& process = Process();
+  if (process.gActiveControl == this) process.gActiveControl = nullptr;
+  // Window handles are only unique while their host lives; a host made later numbers its
+  // windows afresh, and a field there must not take this one's focus for its own.
+  if (process.gFocusedHwnd == site_.hWnd()) process.gFocusedHwnd = 0;
+  if (process.focusLeftLastHwnd == site_.hWnd()) process.focusLeftLastHwnd = 0;
 }
 
 void OrvoMask::WireWidgetEvents() {

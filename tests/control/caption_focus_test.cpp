@@ -1,5 +1,5 @@
 // The dotted focus rectangle around a Boolean field's caption: one rectangle while the field
-// has the focus, whatever repaints or moves the caption.
+// has the focus, whatever repaints or moves the caption, and in whichever host.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -51,6 +51,22 @@ const FocusedCase kFocusedCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Repaints, FocusedBooleanField, ::testing::ValuesIn(kFocusedCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A host made after another numbers its windows from the same start, so a field there can
+// have the window handle a field of the old host had when it was focused.
+TEST(CaptionFocus, ANewHostsFieldDoesNotInheritAnOldFocus) {
+  {
+    HeadlessHost old;
+    BooleanField field(old, "a");
+    old.ShowForm();
+    old.FocusControl(field.site);
+  }
+  HeadlessHost host;
+  BooleanField field(host, "a");
+  host.ShowForm();
+  host.FocusControl(field.site);
+  EXPECT_EQ(field.site.FocusRects().size(), 1u);
+}
 
 }  // namespace
 }  // namespace orvo
