@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "base/error.h"
+#include "base/scope_guard.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "host/form_host.h"
@@ -42,27 +43,24 @@ OrvoMask& PlayForm::New(const NewControlSpec& spec) {
   pc->index = options.index;
   pc->site = &host.CreateSite(spec.name, options);  // raises 5 for a name already there
   pc->recorder = std::make_unique<EventRecorder>(impl_->log);
-  try {
-    pc->control = std::make_unique<OrvoMask>(*pc->site, pc->recorder.get());
-    pc->recorder->SetControl(pc->control.get());
-    host.RegisterControl(*pc->site, pc->control.get());
-    if (spec.design) {
-      pc->control->UserControl_InitProperties();
-      // The container sizes a newly placed control once it is initialised; the site got its
-      // size before the control existed, so lay it out now.
-      pc->control->UserControl_Resize();
-    } else {
-      MemoryPropertyBag bag;
-      for (const auto& [key, value] : spec.bag) bag.Set(key, value);
-      pc->control->UserControl_ReadProperties(bag);
-    }
-    host.ShowForm();
-    host.ProcessPending();
-  } catch (...) {
-    // A control that failed to load leaves no half-made site behind.
-    impl_->Remove(*pc);
-    throw;
+  // A control that fails to load leaves no half-made site behind.
+  ScopeGuard removeHalfMade([&] { impl_->Remove(*pc); });
+  pc->control = std::make_unique<OrvoMask>(*pc->site, pc->recorder.get());
+  pc->recorder->SetControl(pc->control.get());
+  host.RegisterControl(*pc->site, pc->control.get());
+  if (spec.design) {
+    pc->control->UserControl_InitProperties();
+    // The container sizes a newly placed control once it is initialised; the site got its
+    // size before the control existed, so lay it out now.
+    pc->control->UserControl_Resize();
+  } else {
+    MemoryPropertyBag bag;
+    for (const auto& [key, value] : spec.bag) bag.Set(key, value);
+    pc->control->UserControl_ReadProperties(bag);
   }
+  host.ShowForm();
+  host.ProcessPending();
+  removeHalfMade.Dismiss();
   impl_->controls.push_back(std::move(pc));
   impl_->current = impl_->controls.back().get();
   return *impl_->current->control;
