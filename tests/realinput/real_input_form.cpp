@@ -14,8 +14,12 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "control/process_state.h"
+#include "host/core/core_popup_form.h"
 #include "host/core/core_site.h"
 #include "host/qt/qt_views.h"
+#include "popups/calc_form.h"
+#include "popups/calend_form.h"
 #include "x_session.h"
 
 namespace orvo::realinput {
@@ -24,6 +28,8 @@ namespace {
 
 // Where the form's client area stands on the screen (no window manager moves it).
 constexpr int kFormLeft = 40, kFormTop = 40;
+// Where another application's window stands, clear of the form and its popups.
+constexpr int kOtherLeft = 600;
 
 std::string Arg(int v) {
   return std::to_string(v);
@@ -49,6 +55,9 @@ bool IsBox(const QWidget* w) {
 RealInputForm::RealInputForm() {
   fields_ = demo::BuildCustomerForm(host_, [](const char*, const Error&) {});
   host_.FormWidget()->move(kFormLeft, kFormTop);
+  otherWindow_ = std::make_unique<QWidget>();
+  otherWindow_->setGeometry(kOtherLeft, kFormTop, 120, 80);
+  otherWindow_->show();
   host_.ShowForm();
   QWidget* form = host_.FormWidget();
   WaitFor([form] { return form->windowHandle() && form->windowHandle()->isExposed(); });
@@ -95,6 +104,31 @@ QPoint RealInputForm::CaretPoint(const std::string& field, int position) {
   return box->mapToGlobal(QPoint(x, y));
 }
 
+// The middle of the day's cell on the calendar the field has open.
+QPoint RealInputForm::CalendarDayPoint(const std::string& field, int day) {
+  CalendForm* calendar = Field(field).Members().CalendForm;
+  if (!calendar || !calendar->Shown()) throw std::runtime_error(field + " has no calendar open");
+  const CalendarMonth& month = calendar->ShownMonth();
+  const CalendarCells cells = calendar->Cells();
+  const int16_t d = static_cast<int16_t>(day);
+  QWidget* popup = QtView::WidgetOf(*NodeOf(&calendar->Form()));
+  return popup->mapToGlobal(QPoint(month.ColumnOf(d) * cells.width + cells.width / 2,
+                                   month.RowOf(d) * cells.height + cells.height / 2));
+}
+
+QPoint RealInputForm::CalcKeyPoint(int index) {
+  CalcForm* calc = Process().calcForm.get();
+  if (!calc || !calc->Form().Visible()) throw std::runtime_error("no calculator is open");
+  QWidget* key = QtView::WidgetOf(*NodeOf(&calc->Button(static_cast<int16_t>(index))));
+  return key->mapToGlobal(key->rect().center());
+}
+
+bool RealInputForm::PopupShown() const {
+  for (CoreWindow* w : const_cast<QtHost&>(host_).Windows())
+    if (w->Popup() && w->Shown()) return true;
+  return false;
+}
+
 namespace {
 
 // Two presses at one place within the double-click interval make a double click (three in
@@ -126,6 +160,15 @@ std::string RealInputForm::Perform(const Action& action) {
       args = {"mousemove", Arg(press->x()), Arg(press->y()), "click"};
       if (action.kind == Action::DoubleClick) args.insert(args.end(), {"--repeat", "2"});
       args.push_back("1");
+      break;
+    case Action::CalendarDay:
+    case Action::CalcKey:
+    case Action::OtherWindow:
+      press = action.kind == Action::CalendarDay ? CalendarDayPoint(action.field, action.from)
+              : action.kind == Action::CalcKey
+                  ? CalcKeyPoint(std::stoi(action.keys))
+                  : otherWindow_->mapToGlobal(otherWindow_->rect().center());
+      args = {"mousemove", Arg(press->x()), Arg(press->y()), "click", "1"};
       break;
     case Action::Key:
       args = {"key"};
@@ -164,6 +207,14 @@ std::string RealInputForm::Mismatches(const Expect& expect) {
   for (const auto& [field, value] : expect.values) {
     std::string now = ToText(Field(field).Value(), LocaleSettings::PtBR());
     if (now != value) out += " " + field + " value " + now + " (want " + value + ")";
+  }
+  if (expect.popupShown && PopupShown() != *expect.popupShown)
+    out += std::string(" popup ") + (PopupShown() ? "shown" : "hidden");
+  if (!expect.calcDisplay.empty()) {
+    CalcForm* calc = Process().calcForm.get();
+    std::string now = calc ? calc->DisplayText() : "(no calculator)";
+    if (now != expect.calcDisplay)
+      out += " calculator \"" + now + "\" (want \"" + expect.calcDisplay + "\")";
   }
   if (expect.selection && !host_.FocusName().empty()) {
     OrvoMask& f = Field(host_.FocusName());

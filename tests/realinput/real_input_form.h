@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QPoint>
+#include <QWidget>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,11 +22,12 @@ namespace orvo::realinput {
 enum class Part { Text, Caption, Box, Button };
 
 struct Action {
-  enum Kind { Click, DoubleClick, Key, Type, Drag } kind = Key;
-  std::string field;       // Click, Drag
+  enum Kind { Click, DoubleClick, Key, Type, Drag, CalendarDay, CalcKey, OtherWindow } kind = Key;
+  std::string field;       // Click, Drag, CalendarDay
   Part part = Part::Text;  // Click, DoubleClick
-  std::string keys;        // Key: xdotool key names ("Tab", "shift+Tab"); Type: the text
-  int from = 0, to = 0;    // Drag: caret positions in the field's text
+  std::string keys;        // Key: xdotool key names ("Tab", "shift+Tab"); Type: the text;
+                           // CalcKey: the key's index
+  int from = 0, to = 0;    // Drag: caret positions in the field's text; CalendarDay: the day
 };
 
 inline Action ClickOn(std::string field, Part part = Part::Text) {
@@ -43,16 +46,41 @@ inline Action DragOver(std::string field, int from, int to) {
   return {Action::Drag, std::move(field), Part::Text, {}, from, to};
 }
 
+// A click on a day of the field's open calendar, on a key of the open calculator (by its
+// index), or on a window of another application.
+inline Action ClickDay(std::string field, int day) {
+  return {Action::CalendarDay, std::move(field), Part::Text, {}, day, 0};
+}
+inline Action ClickCalcKey(int index) {
+  return {Action::CalcKey, {}, Part::Text, std::to_string(index), 0, 0};
+}
+inline Action ClickOtherWindow() {
+  return {Action::OtherWindow, {}, Part::Text, {}, 0, 0};
+}
+
 // What the form shows after a step; what is left empty is not checked.
 struct Expect {
   using Pairs = std::vector<std::pair<std::string, std::string>>;
-  Expect(std::string f = {}, Pairs t = {}, std::optional<std::pair<int, int>> s = {}, Pairs v = {})
-      : focus(std::move(f)), texts(std::move(t)), selection(s), values(std::move(v)) {}
+  Expect(std::string f = {}, Pairs t = {}, std::optional<std::pair<int, int>> s = {}, Pairs v = {},
+         std::optional<bool> p = {}, std::string d = {})
+      : focus(std::move(f)),
+        texts(std::move(t)),
+        selection(s),
+        values(std::move(v)),
+        popupShown(p),
+        calcDisplay(std::move(d)) {}
   std::string focus;                             // the focused field's name
   Pairs texts;                                   // field, Text()
   std::optional<std::pair<int, int>> selection;  // focused field: SelStart, SelLength
   Pairs values;                                  // field, Value() as text ("True")
+  std::optional<bool> popupShown;                // a popup window is on the screen
+  std::string calcDisplay;                       // the open calculator's display
 };
+
+// Only what a popup step checks.
+inline Expect PopupExpect(bool shown, Expect::Pairs texts = {}, std::string calcDisplay = {}) {
+  return Expect({}, std::move(texts), {}, {}, shown, std::move(calcDisplay));
+}
 
 struct Step {
   Action action;
@@ -82,9 +110,13 @@ class RealInputForm {
   QWidget* PartWidget(const std::string& field, Part part);
   QPoint ScreenPoint(const std::string& field, Part part);
   QPoint CaretPoint(const std::string& field, int position);
+  QPoint CalendarDayPoint(const std::string& field, int day);
+  QPoint CalcKeyPoint(int index);
+  bool PopupShown() const;
 
   QtHost host_;
   std::vector<demo::Field> fields_;
+  std::unique_ptr<QWidget> otherWindow_;  // another application's window, beside the form
 };
 
 }  // namespace orvo::realinput

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "popups/calculator.h"
 #include "real_input_form.h"
 #include "x_session.h"
 
@@ -55,6 +56,27 @@ const std::vector<Script>& Scripts() {
         {Press("Tab"), {"chkAtivo"}},
         {Press("space"), {"chkAtivo", {}, {}, {{"chkAtivo", "True"}}}},
         {Press("Tab"), {"txtNome"}}}},
+      // The popups: the calendar by a click on the button, a day picked with a click; the
+      // calculator by F4, worked with the keypad and its own keys, accepted with Enter; an
+      // open popup closed by a click on another application's window.
+      {"CalendarPickADay",
+       {{ClickOn("txtNascimento"), {"txtNascimento"}},
+        {TypeText("15031985"), {"txtNascimento", {{"txtNascimento", "15/03/1985"}}}},
+        {ClickOn("txtNascimento", Part::Button), PopupExpect(true)},
+        {ClickDay("txtNascimento", 20), PopupExpect(false, {{"txtNascimento", "20/03/1985"}})}}},
+      {"CalculatorByF4AndKeys",
+       {{ClickOn("txtLimite"), {"txtLimite"}},
+        {Press("F4"), PopupExpect(true, {}, "0,00")},
+        {Press("KP_2 KP_Add KP_3"), PopupExpect(true, {}, "3,00")},
+        {ClickCalcKey(calc::kMultiply), PopupExpect(true, {}, "5,00")},
+        {Press("KP_4"), PopupExpect(true, {}, "4,00")},
+        {ClickCalcKey(calc::kEquals), PopupExpect(true, {}, "20,00")},
+        {Press("Return"), PopupExpect(false, {{"txtLimite", "20,00"}})}}},
+      {"PopupClosesOnAnotherWindow",
+       {{ClickOn("txtNascimento", Part::Button), PopupExpect(true)},
+        {ClickOtherWindow(), PopupExpect(false)},
+        {ClickOn("txtLimite", Part::Button), PopupExpect(true)},
+        {ClickOtherWindow(), PopupExpect(false)}}},
   };
   return scripts;
 }

@@ -2,6 +2,7 @@
 // and focus changes, and where the pointer stands.
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 #include "base/error.h"
@@ -178,6 +179,8 @@ void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shi
   }
   if (kind == 3) handler = nullptr;
   uint64_t id = node->id;
+  if (node->kind == WidgetKind::Popup && node->widget)
+    std::tie(x, y) = InWidgetUnits(node, *node->widget, x, y);
   if (handler) handler(button, shift, x, y);
   bool clickKind = node->kind != WidgetKind::Button && node->kind != WidgetKind::ListBox &&
                    node->kind != WidgetKind::Surface && node->kind != WidgetKind::ScrollBar;

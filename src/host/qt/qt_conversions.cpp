@@ -59,7 +59,19 @@ constexpr KeyPair kKeys[] = {
 
 }  // namespace
 
-int16_t VirtualKeyOf(int qtKey, const QString& text) {
+constexpr KeyPair kKeypadKeys[] = {
+    {Qt::Key_Asterisk, vk::kMultiply}, {Qt::Key_Plus, vk::kAdd},
+    {Qt::Key_Minus, vk::kSubtract},    {Qt::Key_Period, vk::kDecimal},
+    {Qt::Key_Comma, vk::kDecimal},     {Qt::Key_Slash, vk::kDivide},
+};
+
+int16_t VirtualKeyOf(int qtKey, const QString& text, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & Qt::KeypadModifier) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+      return static_cast<int16_t>(vk::kNumpad0 + qtKey - Qt::Key_0);
+    for (const auto& k : kKeypadKeys)
+      if (k.qt == qtKey) return k.vk;
+  }
   for (const auto& k : kKeys)
     if (k.qt == qtKey) return k.vk;
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)

@@ -27,7 +27,9 @@ inline QString FromLatin1(const std::string& s) {
 std::string ToLatin1(const QString& s);
 
 // The virtual-key code of a Qt key (0 when it has none), and the stroke of a key event.
-int16_t VirtualKeyOf(int qtKey, const QString& text);
+// The virtual key of a Qt key; on the numeric keypad its digits and operators have keys of
+// their own.
+int16_t VirtualKeyOf(int qtKey, const QString& text, Qt::KeyboardModifiers modifiers = {});
 int16_t ShiftStateOf(Qt::KeyboardModifiers modifiers);
 // The Qt key and modifiers that stand for a stroke.
 int QtKeyOf(const KeyStroke& stroke);

@@ -17,7 +17,7 @@ namespace {
 
 KeyStroke StrokeOf(const QKeyEvent* e) {
   KeyStroke k;
-  k.keyCode = VirtualKeyOf(e->key(), e->text());
+  k.keyCode = VirtualKeyOf(e->key(), e->text(), e->modifiers());
   k.shift = ShiftStateOf(e->modifiers());
   const QString text = e->text();
   // Delete types no character here, though some platforms attach DEL to it.
@@ -102,13 +102,18 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
   }
 }
 
-// Activations come late: one the model asked for before a later one (the form, then the
-// popup it opened) may arrive after it. Only the window still active once the queued events
-// are handled is the user's.
+// Activations come late: one asked for before a later one (the form a click activated, then
+// the popup the click opened) may arrive after it. Only the window still active once the
+// queued events are handled, with no later request of the model pending, is the user's.
 void QtPlatform::UserActivatedLater(CoreWindow* window) {
   int32_t hwnd = window->Hwnd();
   QTimer::singleShot(0, router_.get(), [this, hwnd] {
     if (closed_) return;
+    // A window system that never grants the request does not hold the user's own
+    // activations back for long.
+    constexpr int kRequestPatienceMs = 1000;
+    if (requestedHwnd_ == hwnd || requestedAt_.elapsed() > kRequestPatienceMs) requestedHwnd_ = 0;
+    if (requestedHwnd_ != 0) return;
     CoreWindow* w = host_->WindowByHwnd(hwnd);
     QWidget* now = QApplication::activeWindow();
     if (!w || !now || tops_.value(now, nullptr) != w) return;

@@ -104,6 +104,8 @@ void QtPlatform::WindowActivated(CoreWindow* window) {
   QWidget* top = window && window->Shown() ? TopOf(window) : nullptr;
   if (!top || !top->isVisible() || QApplication::activeWindow() == top) return;
   FocusSync sync(*this);
+  requestedHwnd_ = window->Hwnd();
+  requestedAt_.start();
   top->activateWindow();
 }
 

@@ -3,6 +3,7 @@
 // pointer and event loop. Its event filter turns Qt's events into the model's input.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -85,6 +86,11 @@ class QtPlatform : public HostPlatform {
   CoreHost* host_ = nullptr;
   bool closed_ = false;
   int syncing_ = 0;
+  // The window the model last asked the window system to activate, until the window system
+  // reports it active (or gives up): activations of other windows reported meanwhile were
+  // asked for earlier and are stale.
+  int32_t requestedHwnd_ = 0;
+  QElapsedTimer requestedAt_;
   bool idleScheduled_ = false;
   QHash<QObject*, WidgetNode*> byObject_;
   QHash<QObject*, CoreWindow*> tops_;
