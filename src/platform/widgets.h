@@ -96,6 +96,12 @@ class Label : public Widget {
   virtual void SetForeColor(Color c) = 0;
   virtual FontRef Font() const = 0;
   virtual void SetFont(FontRef f) = 0;
+  // A label sizes itself to its caption unless told not to; then the caption stands in the
+  // label's own width by its alignment (0 left, 1 right, 2 centre). Border style 1 shows it
+  // as a display: a sunken frame on a window-coloured ground.
+  virtual void SetAutoSize(bool v) = 0;
+  virtual void SetAlignment(int16_t v) = 0;
+  virtual void SetBorderStyle(int16_t v) = 0;
 };
 
 // Line drawing on a canvas: what a picture box or a popup form records and shows.
@@ -181,7 +187,7 @@ class ListBox : public Widget {
   virtual int16_t ListCount() const = 0;
   virtual std::string List(int16_t index) const = 0;  // "" out of range
   virtual void SetList(int16_t index, const std::string& s) = 0;
-  virtual int16_t ListIndex() const = 0;  // -1 = no selection
+  virtual int16_t ListIndex() const = 0;         // -1 = no selection
   virtual void SetListIndex(int16_t index) = 0;  // raises OnClick when it changes
   virtual FontRef Font() const = 0;
   virtual void SetFont(FontRef f) = 0;

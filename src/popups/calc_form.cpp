@@ -10,6 +10,8 @@ namespace {
 // The form as designed (twips): five columns and five rows of keys under the display.
 constexpr float kFormWidth = 1635, kFormHeight = 1620;
 constexpr float kKeyWidth = 300, kFirstRowHeight = 195, kRowHeight = 240;
+constexpr int16_t kAlignRight = 1, kBorderDisplay = 1;
+constexpr float kMemoryFontSize = 6;
 constexpr float kColumnLefts[5] = {45, 360, 660, 960, 1260};
 constexpr float kRowTops[5] = {330, 585, 825, 1065, 1305};
 constexpr int16_t kKeyAt[5][5] = {
@@ -25,16 +27,28 @@ constexpr int16_t kKeyAt[5][5] = {
 CalcForm::CalcForm(HostServices& host, const LocaleSettings& locale)
     : host_(host), form_(host.CreatePopupForm()) {
   form_->Move(host.ScreenWidth() / 2, 0, kFormWidth, kFormHeight);
+  // The display shows the number at its right end; the memory indicator stands over its left.
   lab = form_->CreateLabel();
+  lab->SetAutoSize(false);
+  lab->SetAlignment(kAlignRight);
+  lab->SetBorderStyle(kBorderDisplay);
   lab->Move(60, 60, 1515, 255);
   labMemo = form_->CreateLabel();
+  labMemo->SetAutoSize(false);
   labMemo->Move(110, 110, 105, 135);
+  // The indicator is sized for a small letter.
+  FontRef small = labMemo->Font()->Clone();
+  small->size = kMemoryFontSize;
+  labMemo->SetFont(small);
   for (int r = 0; r < 5; ++r) {
     for (int c = 0; c < 5; ++c) {
       const int16_t index = kKeyAt[r][c];
       // The decimal key shows the separator of the locale the calculator was loaded under.
       bot[index] = form_->CreateButton(index == calc::kDecimalPoint ? locale.decimalSeparator
                                                                     : calc_.Caption(index));
+      // The keys past the digits carry pictures, named for their role.
+      if (index > calc::kDigit9)
+        bot[index]->SetPicture(std::make_shared<Picture>("calc:" + calc_.Caption(index)));
       bot[index]->Move(kColumnLefts[c], kRowTops[r], kKeyWidth,
                        r == 0 ? kFirstRowHeight : kRowHeight);
       bot[index]->OnClick = [this, index] { ButtonClick(index); };

@@ -31,6 +31,7 @@ CalendForm::CalendForm(HostServices& host) : host_(host), form_(host.CreatePopup
   txtSele = form_->CreateTextBox();
   txtSele->SetVisible(false);
   labMouse = form_->CreateLabel();
+  labMouse->SetAutoSize(false);
   labMouse->Move(0, 0, form_->Width(), kLabMouseHeight);
   PageMode = -1;
   WireEvents();

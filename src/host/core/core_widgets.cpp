@@ -27,7 +27,13 @@ void CoreLabel::SetFont(FontRef f) {
   AutoSize();
 }
 
+void CoreLabel::SetAutoSize(bool v) {
+  autoSize_ = v;
+  AutoSize();
+}
+
 void CoreLabel::AutoSize() {
+  if (!autoSize_) return;
   node_.width = host_.Platform().TextWidth(font_.get(), caption_);
   node_.height = host_.Platform().TextHeight(font_.get(), caption_);
   node_.Show(change::kGeometry);

@@ -10,7 +10,7 @@
 
 namespace orvo {
 
-// Auto-sized to its caption by the platform's text measure.
+// Auto-sized to its caption by the platform's text measure, unless told otherwise.
 class CoreLabel : public CoreWidget<Label> {
  public:
   CoreLabel(CoreHost& host, CoreWindow* window, CoreSite* site);
@@ -20,12 +20,20 @@ class CoreLabel : public CoreWidget<Label> {
   void SetForeColor(Color c) override { Set(foreColor_, c, change::kStyle); }
   FontRef Font() const override { return font_; }
   void SetFont(FontRef f) override;
+  void SetAutoSize(bool v) override;
+  void SetAlignment(int16_t v) override { Set(alignment_, v, change::kStyle); }
+  void SetBorderStyle(int16_t v) override { Set(borderStyle_, v, change::kStyle); }
+  int16_t Alignment() const { return alignment_; }
+  int16_t BorderStyle() const { return borderStyle_; }
 
  private:
   void AutoSize();
   std::string caption_;
   Color foreColor_ = kSysButtonText;
   FontRef font_;
+  bool autoSize_ = true;
+  int16_t alignment_ = 0;
+  int16_t borderStyle_ = 0;
 };
 
 // Borderless: its scale is its own size.

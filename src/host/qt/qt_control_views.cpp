@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "base/error.h"
 #include "host/core/core_data_grid.h"
@@ -33,13 +34,29 @@ class QtLabelView : public QtView {
       q_->setFont(ToQFont(label.Font().get()));
       QPalette pal = q_->palette();
       pal.setColor(QPalette::WindowText, ToQColor(label.ForeColor()));
+      pal.setColor(QPalette::Window, Qt::white);
       q_->setPalette(pal);
+      static const Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+      q_->setAlignment(kAlignments[std::clamp<int16_t>(label.Alignment(), 0, 2)] |
+                       Qt::AlignVCenter);
+      const bool display = label.BorderStyle() == 1;
+      q_->setFrameStyle(display ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+      q_->setAutoFillBackground(display);
     }
   }
 
  private:
   QPointer<QLabel> q_;
 };
+
+// The calculator's pictured keys, named for their role: the signs a calculator shows.
+QString CalculatorFace(const std::string& role) {
+  static const std::pair<const char*, char16_t> kSigns[] = {
+      {"sqrt", 0x221A}, {"+/-", 0x00B1}, {"*", 0x00D7}, {"/", 0x00F7}, {"-", 0x2212}};
+  for (const auto& [name, sign] : kSigns)
+    if (role == name) return QString(QChar(sign));
+  return FromLatin1(role);
+}
 
 class QtButtonView : public QtView {
  public:
@@ -61,6 +78,8 @@ class QtButtonView : public QtView {
       q_->setText(QStringLiteral("..."));
     else if (picture && picture->name == "dropdown")
       q_->setText(QString(QChar(0x25BC)));
+    else if (picture && picture->name.rfind("calc:", 0) == 0)
+      q_->setText(CalculatorFace(picture->name.substr(5)));
     else if (picture)
       q_->setText({});
   }
