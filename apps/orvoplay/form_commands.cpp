@@ -1,6 +1,7 @@
 // The form commands of scripts: new, use, focus, size, set, get, call, and persistence.
 #include <cmath>
 
+#include "access/by_name.h"
 #include "base/error.h"
 #include "control/orvo_mask.h"
 #include "play_form.h"
@@ -72,9 +73,9 @@ void ScriptRunner::SetCommand(const Command& c) {
   Variant value = c.Value(2);
   OrvoMask& control = Form().Current();
   if (path.index) {
-    control.SetIndexedProperty(path.name, *path.index, value);
+    SetIndexedProperty(control, path.name, *path.index, value);
   } else {
-    control.SetProperty(path.name, value);
+    SetProperty(control, path.name, value);
   }
   Form().Settle();
 }
@@ -90,11 +91,11 @@ void ScriptRunner::GetCommand(const Command& c) {
   OrvoMask& control = Form().Current();
   Variant v;
   if (path.widgetProperty) {
-    v = control.GetWidgetProperty(path.name, path.index.value_or(0), *path.widgetProperty);
+    v = GetWidgetProperty(control, path.name, path.index.value_or(0), *path.widgetProperty);
   } else if (path.index) {
-    v = control.GetIndexedProperty(path.name, *path.index);
+    v = GetIndexedProperty(control, path.name, *path.index);
   } else {
-    v = control.GetProperty(path.name);
+    v = GetProperty(control, path.name);
   }
   PrintValue(word, v);
 }
@@ -105,7 +106,7 @@ void ScriptRunner::CallCommand(const Command& c) {
   std::vector<Variant> args;
   for (size_t i = 2; i <= c.Count(); ++i) args.push_back(c.Value(i));
   bool isFunction = false;
-  Variant result = Form().Current().CallMethod(method, args, isFunction);
+  Variant result = CallMethod(Form().Current(), method, args, isFunction);
   Form().Settle();
   if (isFunction) PrintValue(method, result);
 }

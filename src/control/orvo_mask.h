@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -241,20 +242,12 @@ class OrvoMask {
   std::string ListBoxSearch;
   int16_t FazerRefresh = 0;
 
-  // ---- By-name access (scripts, form files) -------------------------------------------
-  // Properties, public variables and, for reading, private members and compiled-mask
-  // fields, each as a Variant of its declared type. Unknown names raise error 438.
-  Variant GetProperty(const std::string& name);
-  void SetProperty(const std::string& name, const Variant& value);
-  // List(i) and other indexed properties.
-  Variant GetIndexedProperty(const std::string& name, int16_t index);
-  void SetIndexedProperty(const std::string& name, int16_t index, const Variant& value);
-  // Methods by name; by-reference arguments are written back into `args`. A sub returns
-  // Empty with `isFunction` false.
-  Variant CallMethod(const std::string& name, std::vector<Variant>& args, bool& isFunction);
-  // Widget state: widget "txt" with index 0..2, "lab", "pic", "img", "shp", "bot", "scrV",
-  // "scrH"; property as the classic widget names it (Text, Visible, Left, ...).
-  Variant GetWidgetProperty(const std::string& widget, int16_t index, const std::string& prop);
+  // ---- Private members by name, for reading (scripts, diagnostics) ------------------
+  // The private members and compiled-mask fields a script may read ("FilterKeyLast",
+  // "MaskTemplate", ...), each as a Variant of its declared type; nothing for other names.
+  // The indexed form reads FilterKeyFields(i) and FilterKeyValues(i), raising 9 outside 0..9.
+  std::optional<Variant> MemberValue(const std::string& name) const;
+  std::optional<Variant> MemberValue(const std::string& name, int16_t index) const;
 
   // ---- Constituent widgets ------------------------------------------------------------
   std::array<std::unique_ptr<TextBox>, 3> txt;
@@ -312,7 +305,6 @@ class OrvoMask {
   void ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X, float& Y);
 
  private:
-  friend struct OrvoMaskAccess;  // tests and by-name access
   friend class ControlPopupOwner;
 
   void WireWidgetEvents();

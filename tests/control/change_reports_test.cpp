@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "access/by_name.h"
 #include "base/error.h"
 #include "control/orvo_mask.h"
-#include "platform/property_bag.h"
 #include "host/headless/headless_host.h"
+#include "platform/property_bag.h"
 
 namespace orvo {
 namespace {
@@ -46,7 +47,7 @@ class ChangeReport : public ::testing::TestWithParam<ReportCase> {
 TEST_P(ChangeReport, NamesTheProperty) {
   const ReportCase& c = GetParam();
   const size_t before = site_.PropertyChanges().size();
-  control_->SetProperty(c.property, c.value);
+  SetProperty(*control_, c.property, c.value);
   std::vector<std::string> reported(site_.PropertyChanges().begin() + before,
                                     site_.PropertyChanges().end());
   EXPECT_EQ(reported, c.reports);
@@ -120,8 +121,8 @@ TEST(ChangeReportInDesigner, SelectionSetsReportNothing) {
   control->UserControl_InitProperties();
   for (const char* name : {"SelStart", "SelLength", "SelText"}) {
     try {
-      control->SetProperty(
-          name, Variant(std::string(name) == "SelText" ? Variant("x") : Variant(int32_t(1))));
+      SetProperty(*control, name,
+                  Variant(std::string(name) == "SelText" ? Variant("x") : Variant(int32_t(1))));
       ADD_FAILURE() << name << " set in the designer";
     } catch (const Error& e) {
       EXPECT_EQ(e.Number(), err::kNotAtRunTime) << name;

@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "access/by_name.h"
 #include "base/error.h"
 #include "control/orvo_mask.h"
-#include "platform/property_bag.h"
 #include "host/headless/headless_host.h"
+#include "platform/property_bag.h"
 
 namespace orvo {
 namespace {
@@ -164,7 +165,7 @@ std::vector<std::string> Without(std::vector<std::string> names, const std::stri
 }
 
 FontRef FontOf(OrvoMask& c, const char* prop) {
-  return std::dynamic_pointer_cast<Font>(c.GetProperty(prop).AsObject());
+  return std::dynamic_pointer_cast<Font>(GetProperty(c, prop).AsObject());
 }
 
 TEST(Persistence, SavedControlLoadsBackWithEveryProperty) {
@@ -218,7 +219,7 @@ TEST(Persistence, SavedControlLoadsBackWithEveryProperty) {
                            "MaskTemplate",
                            "ForceUpper",
                            "ActiveTextIndex"}) {
-    EXPECT_EQ(b.GetProperty(name), a.GetProperty(name)) << name;
+    EXPECT_EQ(GetProperty(b, name), GetProperty(a, name)) << name;
   }
   EXPECT_TRUE(FontOf(b, "Font")->SameAs(*MakeFont("Courier New", 10, false)));
   EXPECT_TRUE(FontOf(b, "CaptionFont")->SameAs(*MakeFont("Arial", 12, true)));
@@ -256,7 +257,7 @@ TEST(Persistence, ListFieldsAndOptionIndexRoundTrip) {
   EXPECT_EQ(b.ListFields(), "Codigo;Nome");
   EXPECT_EQ(b.BoundColumn(), "Codigo");
   // An option field's selected index survives: it is not narrowed to True.
-  EXPECT_EQ(b.GetProperty("CheckValue"), Variant(int16_t(2)));
+  EXPECT_EQ(GetProperty(b, "CheckValue"), Variant(int16_t(2)));
 }
 
 TEST(Persistence, MinAndMaxSurviveRepeatedSaves) {
@@ -354,12 +355,12 @@ TEST(Persistence, LoadingChangesNothingTheBagDoesNotHold) {
   Form form;
   MemoryPropertyBag empty;
   OrvoMask& c = form.Load(empty);
-  EXPECT_EQ(c.GetProperty("UserMode"), Variant(int16_t(-1)));
+  EXPECT_EQ(GetProperty(c, "UserMode"), Variant(int16_t(-1)));
   EXPECT_FALSE(c.gRsLista);
   EXPECT_EQ(c.gTpMDB, -1);
   EXPECT_EQ(c.gTpTabela, 0);
   EXPECT_EQ(c.hok->HwndHook(), 0);
-  EXPECT_EQ(c.GetProperty("PopupClosedAt"), Variant(0.0f));
+  EXPECT_EQ(GetProperty(c, "PopupClosedAt"), Variant(0.0f));
 }
 
 TEST(Persistence, DropDownOnABooleanLoadsAsNone) {

@@ -13,7 +13,7 @@ known=${2:-}
 # folders ranked below it; folders of one rank do not include one another.
 declare -A rank=(
   [base]=0 [mask]=1 [platform]=2 [appearance]=3 [lookup]=4 [popups]=5 [control]=6
-  [host/core]=7 [host]=8 [host/headless]=9 [host/qt]=9 [host/formfile]=9)
+  [access]=7 [host/core]=7 [host]=8 [host/headless]=9 [host/qt]=9 [host/formfile]=9)
 # The database engines stand beside the hosts: they use base, the recordset interface and
 # the database folders below their own, and nothing else of the tree.
 declare -A uses=(

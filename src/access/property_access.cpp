@@ -1,9 +1,10 @@
-// By-name access to the control's properties, public variables, members and methods, each
-// as a Variant of its declared type (scripts and form tools use it).
+// By-name access to the control's properties and public variables, each as a Variant of its
+// declared type; private members are read through the control's own MemberValue.
 #include <cmath>
 #include <functional>
 #include <map>
 
+#include "access/by_name.h"
 #include "base/error.h"
 #include "base/strings.h"
 #include "control/orvo_mask.h"
@@ -48,9 +49,7 @@ E ToEnum(const Variant& v, const LocaleSettings& loc, std::initializer_list<int3
              std::string("Invalid property value: ") + name + " cannot be " + std::to_string(n));
 }
 
-}  // namespace
-
-struct OrvoMaskAccess {
+struct ByNameTable {
   using Getter = std::function<Variant(OrvoMask&)>;
   using Setter = std::function<void(OrvoMask&, const Variant&)>;
   struct Entry {
@@ -68,11 +67,11 @@ struct OrvoMaskAccess {
     Table t;
     auto add = [&t](const char* name, Getter g, Setter s) { t[UCase(name)] = {g, s}; };
     auto str = [](const Variant& v, const OrvoMask& c) {
-      return v.IsEmpty() ? std::string() : ToText(v, c.locale_);
+      return v.IsEmpty() ? std::string() : ToText(v, c.Locale());
     };
-    auto i16 = [](const Variant& v, const OrvoMask& c) { return ToInteger(v, c.locale_); };
-    auto i32 = [](const Variant& v, const OrvoMask& c) { return ToLong(v, c.locale_); };
-    auto boolean = [](const Variant& v, const OrvoMask& c) { return ToBoolean(v, c.locale_); };
+    auto i16 = [](const Variant& v, const OrvoMask& c) { return ToInteger(v, c.Locale()); };
+    auto i32 = [](const Variant& v, const OrvoMask& c) { return ToLong(v, c.Locale()); };
+    auto boolean = [](const Variant& v, const OrvoMask& c) { return ToBoolean(v, c.Locale()); };
     auto font = [](const Variant& v) -> FontRef {
       if (v.IsObject())
         if (auto f = std::dynamic_pointer_cast<orvo::Font>(v.AsObject())) return f;
@@ -100,7 +99,7 @@ struct OrvoMaskAccess {
         [=](OrvoMask& c, const Variant& v) { c.SetFormatLostFocus(boolean(v, c)); });
     add(
         "BackColor", [](OrvoMask& c) { return Color32(c.BackColor()); },
-        [](OrvoMask& c, const Variant& v) { c.SetBackColor(ToColor(v, c.locale_)); });
+        [](OrvoMask& c, const Variant& v) { c.SetBackColor(ToColor(v, c.Locale())); });
     add(
         "BookMark", [](OrvoMask& c) { return c.BookMark(); },
         [](OrvoMask& c, const Variant& v) { c.SetBookMark(v); });
@@ -112,10 +111,10 @@ struct OrvoMaskAccess {
         [=](OrvoMask& c, const Variant& v) { c.SetLinkTimeOut(i16(v, c)); });
     add(
         "ColorNoFocus", [](OrvoMask& c) { return Color32(c.ColorNoFocus()); },
-        [](OrvoMask& c, const Variant& v) { c.SetColorNoFocus(ToColor(v, c.locale_)); });
+        [](OrvoMask& c, const Variant& v) { c.SetColorNoFocus(ToColor(v, c.Locale())); });
     add(
         "ColorOnFocus", [](OrvoMask& c) { return Color32(c.ColorOnFocus()); },
-        [](OrvoMask& c, const Variant& v) { c.SetColorOnFocus(ToColor(v, c.locale_)); });
+        [](OrvoMask& c, const Variant& v) { c.SetColorOnFocus(ToColor(v, c.Locale())); });
     add(
         "Locked", [](OrvoMask& c) { return Variant(c.Locked()); },
         [=](OrvoMask& c, const Variant& v) { c.SetLocked(boolean(v, c)); });
@@ -128,10 +127,10 @@ struct OrvoMaskAccess {
         "hdc", [](OrvoMask& c) { return Long(c.hdc()); }, nullptr);
     add(
         "ForeColor", [](OrvoMask& c) { return Color32(c.ForeColor()); },
-        [](OrvoMask& c, const Variant& v) { c.SetForeColor(ToColor(v, c.locale_)); });
+        [](OrvoMask& c, const Variant& v) { c.SetForeColor(ToColor(v, c.Locale())); });
     add(
         "ShapeBorderColor", [](OrvoMask& c) { return Color32(c.ShapeBorderColor()); },
-        [](OrvoMask& c, const Variant& v) { c.SetShapeBorderColor(ToColor(v, c.locale_)); });
+        [](OrvoMask& c, const Variant& v) { c.SetShapeBorderColor(ToColor(v, c.Locale())); });
     add(
         "ShapeBorderWidth", [](OrvoMask& c) { return Int(c.ShapeBorderWidth()); },
         [=](OrvoMask& c, const Variant& v) { c.SetShapeBorderWidth(i16(v, c)); });
@@ -140,11 +139,11 @@ struct OrvoMaskAccess {
         [](OrvoMask& c) { return Long(static_cast<int32_t>(c.ShapeBorderStyle())); },
         [](OrvoMask& c, const Variant& v) {
           c.SetShapeBorderStyle(
-              ToEnum<TipoBordaShape>(v, c.locale_, {0, 1, 2, 3, 4, 5, 6}, "ShapeBorderStyle"));
+              ToEnum<TipoBordaShape>(v, c.Locale(), {0, 1, 2, 3, 4, 5, 6}, "ShapeBorderStyle"));
         });
     add(
         "CaptionColor", [](OrvoMask& c) { return Color32(c.CaptionColor()); },
-        [](OrvoMask& c, const Variant& v) { c.SetCaptionColor(ToColor(v, c.locale_)); });
+        [](OrvoMask& c, const Variant& v) { c.SetCaptionColor(ToColor(v, c.Locale())); });
     add(
         "Font", [](OrvoMask& c) { return Variant(std::static_pointer_cast<Object>(c.Font())); },
         [=](OrvoMask& c, const Variant& v) { c.SetFont(font(v)); });
@@ -161,7 +160,7 @@ struct OrvoMaskAccess {
     add(
         "BrowseVisible", [](OrvoMask& c) { return Long(static_cast<int32_t>(c.BrowseVisible())); },
         [](OrvoMask& c, const Variant& v) {
-          c.SetBrowseVisible(ToEnum<TipoBot>(v, c.locale_, {0, 1, 2}, "BrowseVisible"));
+          c.SetBrowseVisible(ToEnum<TipoBot>(v, c.Locale(), {0, 1, 2}, "BrowseVisible"));
         });
     add(
         "CaptionOffset", [](OrvoMask& c) { return Int(c.CaptionOffset()); },
@@ -170,7 +169,7 @@ struct OrvoMaskAccess {
         "MousePointer", [](OrvoMask& c) { return Long(static_cast<int32_t>(c.MousePointer())); },
         [](OrvoMask& c, const Variant& v) {
           c.SetMousePointer(ToEnum<Ponteiro>(
-              v, c.locale_, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 99},
+              v, c.Locale(), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 99},
               "MousePointer"));
         });
     add(
@@ -220,17 +219,17 @@ struct OrvoMaskAccess {
     add(
         "BorderStyle", [](OrvoMask& c) { return Long(static_cast<int32_t>(c.BorderStyle())); },
         [](OrvoMask& c, const Variant& v) {
-          c.SetBorderStyle(ToEnum<TipoBorda>(v, c.locale_, {0, 1}, "BorderStyle"));
+          c.SetBorderStyle(ToEnum<TipoBorda>(v, c.Locale(), {0, 1}, "BorderStyle"));
         });
     add(
         "Appearance", [](OrvoMask& c) { return Long(static_cast<int32_t>(c.Appearance())); },
         [](OrvoMask& c, const Variant& v) {
-          c.SetAppearance(ToEnum<Aparencia>(v, c.locale_, {0, 1}, "Appearance"));
+          c.SetAppearance(ToEnum<Aparencia>(v, c.Locale(), {0, 1}, "Appearance"));
         });
     add(
         "Orientation", [](OrvoMask& c) { return Long(static_cast<int32_t>(c.Orientation())); },
         [](OrvoMask& c, const Variant& v) {
-          c.SetOrientation(ToEnum<Orientacao>(v, c.locale_, {0, 1}, "Orientation"));
+          c.SetOrientation(ToEnum<Orientacao>(v, c.Locale(), {0, 1}, "Orientation"));
         });
     add(
         "IndexField", [](OrvoMask& c) { return Variant(c.IndexField()); }, nullptr);
@@ -248,7 +247,7 @@ struct OrvoMaskAccess {
     add(
         "DataType", [](OrvoMask& c) { return Long(static_cast<int32_t>(c.DataType())); },
         [](OrvoMask& c, const Variant& v) {
-          c.SetDataType(ToEnum<TipoDeCampo>(v, c.locale_, {0, 1, 2, 3, 4, 5, 6}, "DataType"));
+          c.SetDataType(ToEnum<TipoDeCampo>(v, c.Locale(), {0, 1, 2, 3, 4, 5, 6}, "DataType"));
         });
     add(
         "StuffChar", [](OrvoMask& c) { return Variant(c.StuffChar()); },
@@ -259,26 +258,26 @@ struct OrvoMaskAccess {
     add(
         "Alignment", [](OrvoMask& c) { return Long(static_cast<int32_t>(c.Alignment())); },
         [](OrvoMask& c, const Variant& v) {
-          c.SetAlignment(ToEnum<TipoAlinhamento>(v, c.locale_, {0, 1, 2, 3}, "Alignment"));
+          c.SetAlignment(ToEnum<TipoAlinhamento>(v, c.Locale(), {0, 1, 2, 3}, "Alignment"));
         });
     add(
         "FillStyleOnFocus",
         [](OrvoMask& c) { return Long(static_cast<int32_t>(c.FillStyleOnFocus())); },
         [](OrvoMask& c, const Variant& v) {
           c.SetFillStyleOnFocus(
-              ToEnum<EstiloShape>(v, c.locale_, {0, 1, 2, 3, 4, 5, 6, 7}, "FillStyleOnFocus"));
+              ToEnum<EstiloShape>(v, c.Locale(), {0, 1, 2, 3, 4, 5, 6, 7}, "FillStyleOnFocus"));
         });
     add(
         "FillStyleNoFocus",
         [](OrvoMask& c) { return Long(static_cast<int32_t>(c.FillStyleNoFocus())); },
         [](OrvoMask& c, const Variant& v) {
           c.SetFillStyleNoFocus(
-              ToEnum<EstiloShape>(v, c.locale_, {0, 1, 2, 3, 4, 5, 6, 7}, "FillStyleNoFocus"));
+              ToEnum<EstiloShape>(v, c.Locale(), {0, 1, 2, 3, 4, 5, 6, 7}, "FillStyleNoFocus"));
         });
     add(
         "Shape", [](OrvoMask& c) { return Long(static_cast<int32_t>(c.Shape())); },
         [](OrvoMask& c, const Variant& v) {
-          c.SetShape(ToEnum<TipoShape>(v, c.locale_, {0, 1, 2, 3, 4, 5}, "Shape"));
+          c.SetShape(ToEnum<TipoShape>(v, c.Locale(), {0, 1, 2, 3, 4, 5}, "Shape"));
         });
     add(
         "Enabled", [](OrvoMask& c) { return Variant(c.Enabled()); },
@@ -322,62 +321,44 @@ struct OrvoMaskAccess {
     add(
         "FazerRefresh", [](OrvoMask& c) { return Int(c.FazerRefresh); },
         [=](OrvoMask& c, const Variant& v) { c.FazerRefresh = i16(v, c); });
-
-    // Private members and the compiled mask, for reading.
-    auto member = [&](const char* name, std::function<Variant(const MemberRecord&)> g) {
-      add(
-          name, [g](OrvoMask& c) { return g(c.m_); }, nullptr);
-    };
-    member("FilterKeyLast", [](const MemberRecord& m) { return Int(m.FilterKeyLast); });
-    member("CalendFormOpen", [](const MemberRecord& m) { return Int(m.CalendFormOpen); });
-    member("CalcFormOpen", [](const MemberRecord& m) { return Int(m.CalcFormOpen); });
-    member("CheckValue", [](const MemberRecord& m) { return Int(m.CheckValue); });
-    member("MaskTemplate", [](const MemberRecord& m) { return Variant(m.compiled.MaskTemplate); });
-    member("ForceUpper", [](const MemberRecord& m) { return Int(m.compiled.ForceUpper); });
-    member("ForceLower", [](const MemberRecord& m) { return Int(m.compiled.ForceLower); });
-    member("AllLetters", [](const MemberRecord& m) { return Int(m.compiled.AllLetters); });
-    member("DecimalDigits", [](const MemberRecord& m) { return Int(m.compiled.DecimalDigits); });
-    member("IntegerDigits", [](const MemberRecord& m) { return Int(m.compiled.IntegerDigits); });
-    member("GroupThousands", [](const MemberRecord& m) { return Int(m.compiled.GroupThousands); });
-    member("ActiveTextIndex", [](const MemberRecord& m) { return Int(m.ActiveTextIndex); });
-    member("PopupClosedAt", [](const MemberRecord& m) { return Variant(m.PopupClosedAt); });
-    member("LayoutReady", [](const MemberRecord& m) { return Int(m.LayoutReady); });
-    member("UserMode", [](const MemberRecord& m) { return Int(m.UserMode); });
-    member("SuppressChange", [](const MemberRecord& m) { return Int(m.SuppressChange); });
-    member("ListBusy", [](const MemberRecord& m) { return Int(m.ListBusy); });
     return t;
   }
 };
 
-Variant OrvoMask::GetProperty(const std::string& name) {
-  const auto& table = OrvoMaskAccess::Properties();
+}  // namespace
+
+Variant GetProperty(OrvoMask& c, const std::string& name) {
+  const auto& table = ByNameTable::Properties();
   auto it = table.find(UCase(name));
-  if (it == table.end()) NoSuchMember(name);
+  if (it == table.end()) {
+    if (auto member = c.MemberValue(name)) return *member;
+    NoSuchMember(name);
+  }
   if (!it->second.get)
     RaiseError(err::kInvalidPropertyValue, "'" + name + "' property is write-only");
-  return it->second.get(*this);
+  return it->second.get(c);
 }
 
-void OrvoMask::SetProperty(const std::string& name, const Variant& value) {
-  const auto& table = OrvoMaskAccess::Properties();
+void SetProperty(OrvoMask& c, const std::string& name, const Variant& value) {
+  const auto& table = ByNameTable::Properties();
   auto it = table.find(UCase(name));
-  if (it == table.end()) NoSuchMember(name);
+  if (it == table.end()) {
+    if (c.MemberValue(name)) ReadOnlyMember(name);
+    NoSuchMember(name);
+  }
   if (!it->second.set) ReadOnlyMember(name);
-  it->second.set(*this, value);
+  it->second.set(c, value);
 }
 
-Variant OrvoMask::GetIndexedProperty(const std::string& name, int16_t index) {
-  const std::string n = UCase(name);
-  if (n == "LIST") return Variant(List(index));
-  if (n == "FILTERKEYFIELDS" || n == "FILTERKEYVALUES") {
-    if (index < 0 || index > 9) RaiseError(err::kSubscriptOutOfRange, "Subscript out of range");
-    return n == "FILTERKEYFIELDS" ? Variant(m_.FilterKeyFields[index]) : m_.FilterKeyValues[index];
-  }
+Variant GetIndexedProperty(OrvoMask& c, const std::string& name, int16_t index) {
+  if (UCase(name) == "LIST") return Variant(c.List(index));
+  if (auto member = c.MemberValue(name, index)) return *member;
   NoSuchMember(name);
 }
 
-void OrvoMask::SetIndexedProperty(const std::string& name, int16_t index, const Variant& value) {
-  if (UCase(name) == "LIST") return SetList(index, value.IsEmpty() ? "" : ToText(value, locale_));
+void SetIndexedProperty(OrvoMask& c, const std::string& name, int16_t index, const Variant& value) {
+  if (UCase(name) == "LIST")
+    return c.SetList(index, value.IsEmpty() ? "" : ToText(value, c.Locale()));
   NoSuchMember(name);
 }
 

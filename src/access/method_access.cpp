@@ -1,4 +1,5 @@
 // By-name calls of the control's methods; arguments passed by reference are written back.
+#include "access/by_name.h"
 #include "base/error.h"
 #include "base/strings.h"
 #include "control/orvo_mask.h"
@@ -27,78 +28,79 @@ TipoDeCampo Kind(const Variant& v, const LocaleSettings& loc) {
 
 }  // namespace
 
-Variant OrvoMask::CallMethod(const std::string& name, std::vector<Variant>& args,
-                             bool& isFunction) {
+Variant CallMethod(OrvoMask& c, const std::string& name, std::vector<Variant>& args,
+                   bool& isFunction) {
   const std::string n = UCase(name);
-  const LocaleSettings& loc = locale_;
+  const LocaleSettings& loc = c.Locale();
   isFunction = false;
   if (n == "VOLTAFOCO") {
     ExpectArgs(args, 0, name);
-    VoltaFoco();
+    c.VoltaFoco();
   } else if (n == "EXCUTACHANGE") {
     ExpectArgs(args, 0, name);
-    ExcutaChange();
+    c.ExcutaChange();
   } else if (n == "REFRESH") {
     ExpectArgs(args, 0, name);
-    Refresh();
+    c.Refresh();
   } else if (n == "CLEAR") {
     ExpectArgs(args, 0, name);
-    Clear();
+    c.Clear();
   } else if (n == "PROCURALETRA") {
     ExpectArgs(args, 2, name);
     int16_t index = ToInteger(args[0], loc), key = ToInteger(args[1], loc);
-    ProcuraLetra(index, key);
+    c.ProcuraLetra(index, key);
     args[0] = Variant(index);
     args[1] = Variant(key);
   } else if (n == "LIGADESLIGAHOK") {
     ExpectArgs(args, 2, name);
     int32_t liga = ToLong(args[0], loc);
     bool gera = ToBoolean(args[1], loc);
-    LigaDesligaHok(liga, gera);
+    c.LigaDesligaHok(liga, gera);
     args[0] = Variant(liga);
     args[1] = Variant(gera);
   } else if (n == "ADDITEM") {
     ExpectArgs(args, 1, name);
-    AddItem(Str(args[0], loc));
+    c.AddItem(Str(args[0], loc));
   } else if (n == "REMOVEITEM") {
     ExpectArgs(args, 1, name);
-    RemoveItem(ToInteger(args[0], loc));
+    c.RemoveItem(ToInteger(args[0], loc));
   } else if (n == "FIELDVALUE") {
     ExpectArgs(args, 4, name);
     isFunction = true;
     // Any kind number is accepted here: a kind outside the enumeration reads as Empty.
-    return FieldValue(Str(args[0], loc), static_cast<TipoDeCampo>(ToLong(args[1], loc)),
-                      Str(args[2], loc), Str(args[3], loc));
+    return c.FieldValue(Str(args[0], loc), static_cast<TipoDeCampo>(ToLong(args[1], loc)),
+                        Str(args[2], loc), Str(args[3], loc));
   } else if (n == "FORMATFIELD") {
     ExpectArgs(args, 4, name);
     isFunction = true;
-    return Variant(FormatField(args[0], Str(args[1], loc), Kind(args[2], loc), Str(args[3], loc)));
+    return Variant(
+        c.FormatField(args[0], Str(args[1], loc), Kind(args[2], loc), Str(args[3], loc)));
   } else if (n == "FORMATTEXT") {
     ExpectArgs(args, 1, name);
     isFunction = true;
     std::string st = Str(args[0], loc);
-    Variant result(FormatText(st));
+    Variant result(c.FormatText(st));
     args[0] = Variant(st);
     return result;
   } else if (n == "COMLSTEXT") {
     ExpectArgs(args, 0, name);
     isFunction = true;
-    return Variant(ComLstExt());
+    return Variant(c.ComLstExt());
   } else if (n == "PESQUISA") {
     ExpectArgs(args, 1, name);
     int16_t oq = ToInteger(args[0], loc);
-    Pesquisa(oq);
+    c.Pesquisa(oq);
     args[0] = Variant(oq);
   } else if (n == "REGISTROOK") {
     ExpectArgs(args, 0, name);
     isFunction = true;
-    return Variant(RegistroOk());
+    return Variant(c.RegistroOk());
   } else if (n == "OPENRECORDSET") {
     ExpectArgs(args, 2, name);
     RecordsetRef rs =
         args[0].IsObject() ? std::dynamic_pointer_cast<Recordset>(args[0].AsObject()) : nullptr;
     std::string sql = Str(args[1], loc);
-    OpenRecordSet(rs, sql);
+    c.OpenRecordSet(rs, sql);
     args[0] = Variant(std::static_pointer_cast<Object>(rs));
     args[1] = Variant(sql);
   } else {

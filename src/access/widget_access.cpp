@@ -1,4 +1,5 @@
 // Reading the constituent widgets' state by name, rendered as the classic widgets type it.
+#include "access/by_name.h"
 #include "base/error.h"
 #include "base/strings.h"
 #include "control/orvo_mask.h"
@@ -32,8 +33,8 @@ Variant Colour(Color c) {
 
 }  // namespace
 
-Variant OrvoMask::GetWidgetProperty(const std::string& widget, int16_t index,
-                                    const std::string& prop) {
+Variant GetWidgetProperty(OrvoMask& c, const std::string& widget, int16_t index,
+                          const std::string& prop) {
   const std::string w = UCase(widget);
   const std::string p = UCase(prop);
   auto unknown = [&]() -> Variant {
@@ -43,7 +44,7 @@ Variant OrvoMask::GetWidgetProperty(const std::string& widget, int16_t index,
   bool found = false;
   if (w == "TXT") {
     if (index < 0 || index > 2) RaiseError(err::kSubscriptOutOfRange, "Subscript out of range");
-    const TextBox& b = *txt[index];
+    const TextBox& b = *c.txt[index];
     Variant g = Geometry(b, p, found);
     if (found) return g;
     if (p == "TEXT") return Variant(b.Text());
@@ -60,50 +61,50 @@ Variant OrvoMask::GetWidgetProperty(const std::string& widget, int16_t index,
   }
   if (index != 0) RaiseError(err::kSubscriptOutOfRange, widget + " is not a control array");
   if (w == "LAB") {
-    Variant g = Geometry(*lab, p, found);
+    Variant g = Geometry(*c.lab, p, found);
     if (found) return g;
-    if (p == "CAPTION") return Variant(lab->Caption());
-    if (p == "FORECOLOR") return Colour(lab->ForeColor());
+    if (p == "CAPTION") return Variant(c.lab->Caption());
+    if (p == "FORECOLOR") return Colour(c.lab->ForeColor());
     return unknown();
   }
   if (w == "PIC") {
-    Variant g = Geometry(*pic, p, found);
+    Variant g = Geometry(*c.pic, p, found);
     if (found) return g;
-    if (p == "SCALEWIDTH") return Variant(pic->ScaleWidth());
-    if (p == "SCALEHEIGHT") return Variant(pic->ScaleHeight());
-    if (p == "BACKCOLOR") return Colour(pic->BackColor());
-    if (p == "FORECOLOR") return Colour(pic->ForeColor());
-    if (p == "DRAWWIDTH") return Long(pic->DrawWidth());
-    if (p == "PICTURE") return PictureName(pic->Picture());
-    if (p == "LINKTIMEOUT") return Variant(pic->LinkTimeout());
-    if (p == "LINES") return Long(static_cast<int32_t>(pic->Lines().size()));
+    if (p == "SCALEWIDTH") return Variant(c.pic->ScaleWidth());
+    if (p == "SCALEHEIGHT") return Variant(c.pic->ScaleHeight());
+    if (p == "BACKCOLOR") return Colour(c.pic->BackColor());
+    if (p == "FORECOLOR") return Colour(c.pic->ForeColor());
+    if (p == "DRAWWIDTH") return Long(c.pic->DrawWidth());
+    if (p == "PICTURE") return PictureName(c.pic->Picture());
+    if (p == "LINKTIMEOUT") return Variant(c.pic->LinkTimeout());
+    if (p == "LINES") return Long(static_cast<int32_t>(c.pic->Lines().size()));
     return unknown();
   }
   if (w == "IMG") {
-    Variant g = Geometry(*img, p, found);
+    Variant g = Geometry(*c.img, p, found);
     if (found) return g;
-    if (p == "PICTURE") return PictureName(img->Picture());
+    if (p == "PICTURE") return PictureName(c.img->Picture());
     return unknown();
   }
   if (w == "SHP") {
-    Variant g = Geometry(*shp, p, found);
+    Variant g = Geometry(*c.shp, p, found);
     if (found) return g;
-    if (p == "SHAPE") return Long(shp->ShapeKind());
-    if (p == "FILLCOLOR") return Colour(shp->FillColor());
-    if (p == "FILLSTYLE") return Long(shp->FillStyle());
-    if (p == "BORDERCOLOR") return Colour(shp->BorderColor());
-    if (p == "BORDERWIDTH") return Long(shp->BorderWidth());
-    if (p == "BORDERSTYLE") return Long(shp->BorderStyle());
+    if (p == "SHAPE") return Long(c.shp->ShapeKind());
+    if (p == "FILLCOLOR") return Colour(c.shp->FillColor());
+    if (p == "FILLSTYLE") return Long(c.shp->FillStyle());
+    if (p == "BORDERCOLOR") return Colour(c.shp->BorderColor());
+    if (p == "BORDERWIDTH") return Long(c.shp->BorderWidth());
+    if (p == "BORDERSTYLE") return Long(c.shp->BorderStyle());
     return unknown();
   }
   if (w == "BOT") {
-    Variant g = Geometry(*bot, p, found);
+    Variant g = Geometry(*c.bot, p, found);
     if (found) return g;
-    if (p == "PICTURE") return PictureName(bot->Picture());
+    if (p == "PICTURE") return PictureName(c.bot->Picture());
     return unknown();
   }
   if (w == "SCRV" || w == "SCRH") {
-    const ScrollBar& s = w == "SCRV" ? *scrV : *scrH;
+    const ScrollBar& s = w == "SCRV" ? *c.scrV : *c.scrH;
     Variant g = Geometry(s, p, found);
     if (found) return g;
     if (p == "VALUE") return Variant(s.Value());
@@ -115,14 +116,14 @@ Variant OrvoMask::GetWidgetProperty(const std::string& widget, int16_t index,
   }
   if (w == "USERCONTROL") {
     // The control's own surface: what the layout widens to its minimum size.
-    if (p == "WIDTH") return Variant(site_.Width());
-    if (p == "HEIGHT") return Variant(site_.Height());
-    if (p == "SCALEWIDTH") return Variant(site_.ScaleWidth());
-    if (p == "SCALEHEIGHT") return Variant(site_.ScaleHeight());
+    if (p == "WIDTH") return Variant(c.Site().Width());
+    if (p == "HEIGHT") return Variant(c.Site().Height());
+    if (p == "SCALEWIDTH") return Variant(c.Site().ScaleWidth());
+    if (p == "SCALEHEIGHT") return Variant(c.Site().ScaleHeight());
     return unknown();
   }
   if (w == "HOK") {
-    if (p == "HWNDHOOK") return Long(hok->HwndHook());
+    if (p == "HWNDHOOK") return Long(c.hok->HwndHook());
     return unknown();
   }
   RaiseError(err::kNotSupported, "The control has no widget named " + widget);
