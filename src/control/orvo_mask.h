@@ -87,22 +87,13 @@ class OrvoMask {
   ControlSite& Site() { return site_; }
 
   // ---- Container notifications ------------------------------------------------------
-  void UserControl_Initialize();
+  // What the form that holds the control raises to create, load, save and size it. The
+  // other notifications (focus, keys, mouse, show, terminate) reach the control through the
+  // surface handlers it gives its site.
   void UserControl_InitProperties();
   void UserControl_ReadProperties(PropertyBag& PropBag);
   void UserControl_WriteProperties(PropertyBag& PropBag);
-  void UserControl_Terminate();
-  void UserControl_Show();
   void UserControl_Resize();
-  void UserControl_EnterFocus();
-  void UserControl_ExitFocus();
-  void UserControl_GotFocus();
-  void UserControl_LostFocus();
-  void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift);
-  void UserControl_KeyPress(int16_t& KeyAscii);
-  void UserControl_MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y);
-  void UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y);
-  void UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y);
 
   // ---- Properties ---------------------------------------------------------------------
   std::string SelectFilter() const { return m_.SelectFilter; }
@@ -263,7 +254,28 @@ class OrvoMask {
   const MemberRecord& Members() const { return m_; }
   const LocaleSettings& Locale() const { return locale_; }
 
-  // ---- Routines the parts of the control call by name ---------------------------------
+  // ---- List preparation the drop-down runs (the binding tests drive it directly) -------
+  void PrepareList(int16_t& SkipLocate);
+  void LocateValue();
+
+ private:
+  friend class ControlPopupOwner;
+
+  // Container notifications raised through the surface handlers.
+  void UserControl_Initialize();
+  void UserControl_Terminate();
+  void UserControl_Show();
+  void UserControl_EnterFocus();
+  void UserControl_ExitFocus();
+  void UserControl_GotFocus();
+  void UserControl_LostFocus();
+  void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift);
+  void UserControl_KeyPress(int16_t& KeyAscii);
+  void UserControl_MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y);
+
+  // Routines the parts of the control call by name.
   void ConfigureButtons(int32_t& orientation);
   void CompileMask();
   int16_t ApplyKey(int16_t& key, int16_t& passThrough);
@@ -274,9 +286,7 @@ class OrvoMask {
   void DrawCaptionFocus();
   void ToggleValue();
   void ShowPopup(PopupForm& form);
-  void PrepareList(int16_t& SkipLocate);
   void ParseFilter();
-  void LocateValue();
 
   // Edit box handlers.
   void txt_KeyDown(int16_t Index, int16_t& KeyCode, int16_t& Shift);
@@ -303,9 +313,6 @@ class OrvoMask {
   void pic_KeyDown(int16_t& KeyCode, int16_t& Shift);
   void pic_KeyPress(int16_t& KeyAscii);
   void ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X, float& Y);
-
- private:
-  friend class ControlPopupOwner;
 
   void WireWidgetEvents();
   LayoutInput MeasureLayout() const;
