@@ -62,10 +62,7 @@ void OrvoMask::UserControl_ExitFocus() {
 void OrvoMask::UserControl_GotFocus() {
   Process().gFocusedHwnd = site_.hWnd();
   DrawCaptionFocus();
-  try {
-    ActiveBox().SetFocus();
-  } catch (const Error&) {
-  }
+  TryStep([&] { ActiveBox().SetFocus(); });
 }
 
 void OrvoMask::UserControl_LostFocus() {
@@ -109,17 +106,11 @@ void OrvoMask::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, 
 }
 
 void OrvoMask::VoltaFoco() {
-  try {
-    ActiveBox().SetFocus();
-  } catch (const Error&) {
-  }
+  TryStep([&] { ActiveBox().SetFocus(); });
 }
 
 void OrvoMask::ExcutaChange() {
-  try {
-    ActiveBox().SetFocus();
-  } catch (const Error&) {
-  }
+  TryStep([&] { ActiveBox().SetFocus(); });
   events_->Click();
   events_->Change();
 }

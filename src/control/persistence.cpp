@@ -230,20 +230,14 @@ void OrvoMask::UserControl_WriteProperties(PropertyBag& PropBag) {
 // Every error is ignored here: an already unloaded popup form does no harm.
 void OrvoMask::UserControl_Terminate() {
   terminated_ = true;
-  auto ignoringErrors = [](auto&& step) {
-    try {
-      step();
-    } catch (const Error&) {
-    }
-  };
-  ignoringErrors([&] { StopHook(); });
+  TryStep([&] { StopHook(); });
   Process().gActiveControl = nullptr;
   // A form never created has nothing to unload.
-  ignoringErrors([&] {
+  TryStep([&] {
     if (!m_.ListFields.empty() && calendForm_) calendForm_->Unload();
   });
   // The shared calculator is unloaded by its owner module when it is loaded.
-  ignoringErrors([&] { UnloadCalculatorIfLoaded(); });
+  TryStep([&] { UnloadCalculatorIfLoaded(); });
 }
 
 }  // namespace orvo
