@@ -68,5 +68,16 @@ TEST(CaptionFocus, ANewHostsFieldDoesNotInheritAnOldFocus) {
   EXPECT_EQ(field.site.FocusRects().size(), 1u);
 }
 
+// Two forms of one application, each with a host of its own.
+TEST(CaptionFocus, AFieldOfAnotherFormDoesNotShowTheFocusedFieldsRectangle) {
+  HeadlessHost first, second;
+  BooleanField focused(first, "a");
+  first.ShowForm();
+  first.FocusControl(focused.site);
+  BooleanField other(second, "a");
+  second.ShowForm();
+  EXPECT_TRUE(other.site.FocusRects().empty());
+}
+
 }  // namespace
 }  // namespace orvo

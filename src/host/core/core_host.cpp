@@ -2,11 +2,17 @@
 #include "host/core/core_host.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "base/error.h"
 #include "host/core/core_site.h"
 
 namespace orvo {
+
+int32_t CoreHost::NewHwnd() {
+  static std::atomic<int32_t> last{0x1000};
+  return last += 4;
+}
 
 namespace {
 

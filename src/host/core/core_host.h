@@ -151,7 +151,9 @@ class CoreHost {
   const LocaleSettings& Locale() const { return locale_; }
   FontRef AmbientFont() const { return ambientFont_; }
   CoreWindow& Form() { return form_; }
-  int32_t NewHwnd() { return nextHwnd_ += 4; }
+  // Window handles are unique in the process, as a window system's are: state kept per
+  // process (the focused field's handle) never names a window of another host.
+  static int32_t NewHwnd();
   int32_t NextZ(bool front) { return front ? ++zCounter_ : -(++zCounter_); }
   void Register(WidgetNode* node);
   void Unregister(WidgetNode* node);
@@ -186,7 +188,6 @@ class CoreHost {
   CoreServices services_;
   LocaleSettings locale_;
   FontRef ambientFont_;
-  int32_t nextHwnd_ = 0x1000;
   int32_t zCounter_ = 0;
   std::unordered_map<uint64_t, WidgetNode*> nodes_;
   uint64_t nextNodeId_ = 0;
