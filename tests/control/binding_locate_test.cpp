@@ -216,7 +216,7 @@ class Binding : public ::testing::Test {
   }
   // A value typed in the field: the edit box is not empty and gValueAtual holds it.
   void Holding(const Variant& value) {
-    c->txt[c->Members().ActiveTextIndex]->SetText("x");
+    c->txt[c->MemberValue("ActiveTextIndex")->AsInteger()]->SetText("x");
     c->gValueAtual = value;
   }
 
@@ -364,7 +364,7 @@ TEST_F(Binding, PrepareListVisitsTheLastRecordOfAFreshDynasetThenLocates) {
   int16_t pointerDuring = 0, busyDuring = 0;
   events.onSetFilter = [&] {
     pointerDuring = host.Services().ScreenMousePointer();
-    busyDuring = c->Members().ListBusy;
+    busyDuring = c->MemberValue("ListBusy")->AsInteger();
     EXPECT_TRUE(rs->log.empty());  // SetFilter comes first, so the application can filter
   };
   host.Services().SetScreenMousePointer(99);
@@ -375,7 +375,7 @@ TEST_F(Binding, PrepareListVisitsTheLastRecordOfAFreshDynasetThenLocates) {
   EXPECT_EQ(busyDuring, -1);
   EXPECT_EQ(rs->log, (Log{"MoveLast", "MoveFirst", "FindFirst [Cod Cli]='c2'"}));
   EXPECT_EQ(c->FazerRefresh, 0);
-  EXPECT_EQ(c->Members().ListBusy, 0);
+  EXPECT_EQ(c->MemberValue("ListBusy"), Variant(int16_t{0}));
   EXPECT_EQ(host.Services().ScreenMousePointer(), 99);
 }
 
@@ -431,7 +431,7 @@ TEST_F(Binding, PrepareListEndsAtAnErrorAndStillRestoresThePointer) {
   host.Services().SetScreenMousePointer(3);
   int16_t skip = 0;
   EXPECT_NO_THROW(c->PrepareList(skip));
-  EXPECT_EQ(c->Members().ListBusy, 0);
+  EXPECT_EQ(c->MemberValue("ListBusy"), Variant(int16_t{0}));
   EXPECT_EQ(host.Services().ScreenMousePointer(), 3);
 }
 
@@ -442,7 +442,7 @@ TEST_F(Binding, PrepareListAndLocateWithoutARecordsetDoNothing) {
   Holding(Variant("c2"));
   EXPECT_NO_THROW(c->PrepareList(skip));
   EXPECT_NO_THROW(c->LocateValue());
-  EXPECT_EQ(c->Members().ListBusy, 0);
+  EXPECT_EQ(c->MemberValue("ListBusy"), Variant(int16_t{0}));
 }
 
 TEST_F(Binding, ColumnsTakeTheirWidthsFromTheFields) {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "control/orvo_mask.h"
-#include "platform/property_bag.h"
 #include "host/headless/headless_host.h"
+#include "platform/property_bag.h"
 
 namespace orvo {
 namespace {
@@ -50,7 +50,7 @@ TEST_P(ChangeReports, AreRaisedAsTheAssignmentSays) {
   EXPECT_EQ(std::vector<std::string>(all.begin() + static_cast<long>(before), all.end()),
             c.reports);
   EXPECT_EQ(events.changes, c.changes);
-  EXPECT_EQ(field.Members().SuppressChange, 0);
+  EXPECT_EQ(field.MemberValue("SuppressChange"), Variant(int16_t{0}));
 }
 
 const ReportCase kReportCases[] = {
