@@ -99,15 +99,25 @@ void CalendForm::PintaCalendario(int16_t month, int16_t year) {
   }
 }
 
+// The form keeps what is drawn on it: a new page is drawn over the old one, which it covers
+// but for the arrows. The old drawing is dropped first, so that it does not pile up month
+// after month, and the arrows are drawn again as they stood.
 void CalendForm::ShowMonth(const CalendarMonth& month) {
   month_ = month;
+  form_->Cls();
   cells_ =
       PaintCalendarPage(*form_, month_, locale_, host_.TwipsPerPixelX(), host_.TwipsPerPixelY());
+  for (int16_t i = 0; i < 2; ++i)
+    if (arrowDrawn_[i]) DesenhaBotao(i, arrowState_[i]);
   labMouse->Move(0, 0, form_->Width(), kLabMouseHeight);
   pickedDate_ = Variant::Date(month_.first);
 }
 
 void CalendForm::DesenhaBotao(int16_t index, int16_t state) {
+  if (index == 0 || index == 1) {
+    arrowDrawn_[index] = true;
+    arrowState_[index] = state;
+  }
   try {
     DrawMonthArrow(*form_, cells_, index, state);
   } catch (const Error&) {
@@ -185,6 +195,7 @@ void CalendForm::Descarrega(PopupOwner& owner) {
 
 void CalendForm::Unload() {
   form_->Unload();
+  arrowDrawn_ = {false, false};
   PageMode = -1;
 }
 

@@ -80,6 +80,9 @@ class CalendForm {
   CalendarMonth month_;
   CalendarCells cells_;
   Variant pickedDate_;
+  // The arrows as last drawn on the page.
+  std::array<bool, 2> arrowDrawn_{};
+  std::array<int16_t, 2> arrowState_{};
 };
 
 }  // namespace orvo

@@ -2,7 +2,11 @@
 // a popup window, which paints the drawing the library left in the model as data.
 #include <QPainter>
 #include <QPainterPath>
+#include <QStaticText>
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "appearance/appearance_enums.h"
 #include "host/core/core_host.h"
@@ -94,23 +98,56 @@ void PaintFocusRects(QPainter& p, const CoreSite& site) {
     p.drawRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
 }
 
-void PaintDrawing(QPainter& p, const QRect& r, CorePopupForm& form) {
+// Laid-out texts of a popup's drawing, kept across paints: a calendar repaints the same
+// day numbers in the same fonts again and again. Keyed by the font's description and the text.
+class TextCache {
+ public:
+  const QStaticText& Get(const std::string& text, const QFont& font, const std::string& fontKey) {
+    constexpr size_t kMostTexts = 1024;
+    if (texts_.size() > kMostTexts) texts_.clear();
+    auto [it, added] = texts_.try_emplace(fontKey + '\x1f' + text);
+    if (added) {
+      it->second.setText(FromLatin1(text));
+      it->second.setTextFormat(Qt::PlainText);
+      it->second.prepare(QTransform(), font);
+    }
+    return it->second;
+  }
+
+ private:
+  std::unordered_map<std::string, QStaticText> texts_;
+};
+
+// Texts go by their top-left corner; a font is made only when the next text's differs.
+void PaintDrawing(QPainter& p, const QRect& r, CorePopupForm& form, TextCache& cache) {
   p.fillRect(r, ToQColor(form.BackColor()));
+  const Font* current = nullptr;
+  std::string fontKey;
+  std::optional<Color> linePen;
   for (const PopupDrawOp& op : form.Drawing()) {
     QPointF a(form.ToPixels(op.x1), form.ToPixels(op.y1));
     QPointF b(form.ToPixels(op.x2), form.ToPixels(op.y2));
     switch (op.kind) {
       case PopupDrawOp::kLine:
-        p.setPen(ToQColor(op.color));
-        p.drawLine(a, b);
+        // One pixel wide whatever the scale, on whole pixels: the painter's fast path.
+        if (!linePen || op.color != *linePen) {
+          linePen = op.color;
+          p.setPen(QPen(ToQColor(op.color), 0));
+        }
+        p.drawLine(a.toPoint(), b.toPoint());
         break;
       case PopupDrawOp::kFill:
         p.fillRect(QRectF(a, b), ToQColor(op.color));
         break;
       case PopupDrawOp::kText:
+        if (op.font.get() != current) {
+          current = op.font.get();
+          p.setFont(ToQFont(current));
+          fontKey = p.font().key().toStdString();
+        }
         p.setPen(ToQColor(op.color));
-        p.setFont(ToQFont(op.font.get()));
-        p.drawText(QRectF(a, b), Qt::AlignLeft | Qt::AlignTop, FromLatin1(op.text));
+        linePen.reset();
+        p.drawStaticText(a, cache.Get(op.text, p.font(), fontKey));
         break;
     }
   }
@@ -151,6 +188,8 @@ class QtCanvasView : public QtView {
   }
 
  private:
+  TextCache texts_;
+
   void Paint(QPainter& p, const QRect& r) {
     switch (node_.kind) {
       case WidgetKind::Surface:
@@ -162,7 +201,7 @@ class QtCanvasView : public QtView {
       case WidgetKind::Shape:
         return PaintShape(p, r, static_cast<CoreShape&>(*node_.widget));
       case WidgetKind::Popup:
-        return PaintDrawing(p, r, static_cast<CorePopupForm&>(*node_.widget));
+        return PaintDrawing(p, r, static_cast<CorePopupForm&>(*node_.widget), texts_);
       default:
         return;
     }

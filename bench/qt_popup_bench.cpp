@@ -1,0 +1,63 @@
+// Opening a drop-down in the Qt host: from the click on the browse button to the popup window
+// painted on the screen (offscreen platform), for the calendar of a Date field and the
+// calculator of a Numeric field. Closing it again is not timed.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QWidget>
+
+#include "control/orvo_mask.h"
+#include "control/process_state.h"
+#include "host/core/widget_node.h"
+#include "host/qt/qt_host.h"
+#include "host/qt/qt_views.h"
+#include "popups/calc_form.h"
+#include "popups/calend_form.h"
+
+namespace {
+
+using namespace orvo;
+
+PopupForm* OpenPopup(OrvoMask& control) {
+  if (CalendForm* calendar = control.Members().CalendForm; calendar && calendar->Shown())
+    return &calendar->Form();
+  if (CalcForm* calc = Process().calcForm.get(); calc && calc->Form().Visible())
+    return &calc->Form();
+  return nullptr;
+}
+
+void OpenDropDown(benchmark::State& state, TipoDeCampo kind, const char* mask, const char* text) {
+  QtHost host;
+  ControlSite& site = host.CreateSite("campo");
+  OrvoMask control(site);
+  host.RegisterControl(site, &control);
+  control.SetDataType(kind);
+  control.SetMask(mask);
+  control.SetBrowseVisible(TipoBot::DropDown);
+  control.SetText(text);
+  host.ShowForm();
+  host.FocusControl(site);
+  QCoreApplication::processEvents();
+  for (auto _ : state) {
+    host.Click(*control.bot);
+    PopupForm* popup = OpenPopup(control);
+    QWidget* window = popup ? QtView::WidgetOf(*NodeOf(popup)) : nullptr;
+    if (!window) return state.SkipWithError("the button opened no popup window");
+    window->repaint();
+    state.PauseTiming();
+    host.ActivateOutside();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+
+void BM_QtOpenCalendar(benchmark::State& s) {
+  OpenDropDown(s, TipoDeCampo::Date, "99/99/9999", "15/03/2024");
+}
+void BM_QtOpenCalculator(benchmark::State& s) {
+  OpenDropDown(s, TipoDeCampo::Numeric, "#.##0,00", "1.234,50");
+}
+BENCHMARK(BM_QtOpenCalendar)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtOpenCalculator)->Unit(benchmark::kMillisecond);
+
+}  // namespace
