@@ -19,7 +19,7 @@ namespace {
 using namespace orvo;
 
 PopupForm* OpenPopup(OrvoMask& control) {
-  if (CalendForm* calendar = control.Members().CalendForm; calendar && calendar->Shown())
+  if (CalendForm* calendar = control.CalendarForm(); calendar && calendar->Shown())
     return &calendar->Form();
   if (CalcForm* calc = Process().calcForm.get(); calc && calc->Form().Visible())
     return &calc->Form();

@@ -202,7 +202,8 @@ std::optional<PointTarget> PlayForm::Impl::ControlTarget(const std::string& what
     if (c.DataType() == TipoDeCampo::Option) return PointTarget{widget(c.img)};
     return PointTarget{widget(c.pic)};
   }
-  if (what == "edit") return PointTarget{widget(c.txt[c.Members().ActiveTextIndex])};
+  if (what == "edit")
+    return PointTarget{widget(c.txt[c.MemberValue("ActiveTextIndex")->AsInteger()])};
   return std::nullopt;
 }
 

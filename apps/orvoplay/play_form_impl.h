@@ -66,7 +66,7 @@ struct PlayForm::Impl {
   Widget& OpenList() {
     OrvoMask* owner = Process().gActiveControl;
     if (!owner && current) owner = current->control.get();
-    orvo::CalendForm* form = owner ? owner->Members().CalendForm : nullptr;
+    orvo::CalendForm* form = owner ? owner->CalendarForm() : nullptr;
     if (form && form->Shown()) {
       if (form->lst && form->lst->Visible()) return *form->lst;
       if (form->grdLst && form->grdLst->Visible()) return *form->grdLst;

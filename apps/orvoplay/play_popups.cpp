@@ -42,7 +42,7 @@ std::optional<int32_t> WholeNumber(const std::string& text) {
 CalendForm* PlayForm::Impl::OpenCalendar() {
   OrvoMask* owner = Process().gActiveControl;
   if (!owner && current) owner = current->control.get();
-  CalendForm* form = owner ? owner->Members().CalendForm : nullptr;
+  CalendForm* form = owner ? owner->CalendarForm() : nullptr;
   return form && form->Shown() ? form : nullptr;
 }
 

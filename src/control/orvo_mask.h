@@ -251,7 +251,9 @@ class OrvoMask {
   std::unique_ptr<ScrollBar> scrH;
   std::unique_ptr<MessageHook> hok;
 
-  const MemberRecord& Members() const { return m_; }
+  // The control's own popup form (the calendar and list pages), made on first use; null
+  // before. For hosts and tools that look at the open popup.
+  orvo::CalendForm* CalendarForm() const { return m_.CalendForm; }
   const LocaleSettings& Locale() const { return locale_; }
 
   // ---- List preparation the drop-down runs (the binding tests drive it directly) -------

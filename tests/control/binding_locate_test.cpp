@@ -251,7 +251,7 @@ TEST_P(LocateCriterion, WritesTheCriterionAndLandsOnTheRecord) {
   if (k.findRow >= 0) {
     EXPECT_EQ(rs->Fields("Codigo").Value().AsLong(), k.findRow + 1);
     EXPECT_EQ(Process().gActiveControl, c.get());
-    EXPECT_EQ(c->Members().CalendForm->Grid().Bookmark(), Variant(double{1.0 * k.findRow}));
+    EXPECT_EQ(c->CalendarForm()->Grid().Bookmark(), Variant(double{1.0 * k.findRow}));
   }
 }
 
@@ -323,7 +323,7 @@ TEST_F(Binding, LocateOnATableSeeksByTheBoundIndexAndPutsTheIndexBack) {
   EXPECT_EQ(rs->log, (Log{"Index=ixCod", "Seek = c2", "Index=ixNome", "BookMark=2"}));
   EXPECT_EQ(rs->Index(), "ixNome");
   EXPECT_EQ(rs->Fields("Nome").Value().AsString(), "Bia");
-  EXPECT_EQ(c->Members().CalendForm->Grid().Bookmark(), Variant(2.0));
+  EXPECT_EQ(c->CalendarForm()->Grid().Bookmark(), Variant(2.0));
 }
 
 TEST_F(Binding, LocateOnATablePutsTheIndexBackWhenTheSeekFails) {
@@ -389,7 +389,7 @@ TEST_F(Binding, PrepareListWithAnEmptyFieldShowsTheFirstRecordOfTheRange) {
   int16_t skip = 0;
   c->PrepareList(skip);
   EXPECT_EQ(rs->log, (Log{"Seek >= Bia"}));
-  EXPECT_EQ(c->Members().CalendForm->Grid().Bookmark().AsDouble(), 2);
+  EXPECT_EQ(c->CalendarForm()->Grid().Bookmark().AsDouble(), 2);
   EXPECT_EQ(Process().gActiveControl, c.get());
 }
 
@@ -449,7 +449,7 @@ TEST_F(Binding, ColumnsTakeTheirWidthsFromTheFields) {
   auto mdb = Customers(1, true);
   c->SetListFields("Cod Cli| Nome |Codigo|Nada");
   c->SetRecordSource(mdb);
-  CalendForm& form = *c->Members().CalendForm;
+  CalendForm& form = *c->CalendarForm();
   const float m = form.Form().TextWidth("m"), zero = form.Form().TextWidth("0"), px2 = 30;
   auto& cols = form.Grid().Columns();
   ASSERT_EQ(cols.size(), 4u);

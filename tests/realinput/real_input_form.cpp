@@ -106,7 +106,7 @@ QPoint RealInputForm::CaretPoint(const std::string& field, int position) {
 
 // The middle of the day's cell on the calendar the field has open.
 QPoint RealInputForm::CalendarDayPoint(const std::string& field, int day) {
-  CalendForm* calendar = Field(field).Members().CalendForm;
+  CalendForm* calendar = Field(field).CalendarForm();
   if (!calendar || !calendar->Shown()) throw std::runtime_error(field + " has no calendar open");
   const CalendarMonth& month = calendar->ShownMonth();
   const CalendarCells cells = calendar->Cells();
