@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/error.h"
@@ -60,6 +61,9 @@ int main(int argc, char** argv) {
     orvo::QtHostOptions options;
     options.simulatedClock = false;
     options.systemLocale = !headless;  // screenshots in the default pt-BR settings
+    options.onInputError = [](const orvo::Error& e) {
+      std::printf("demo: error %d %s\n", e.Number(), e.Message().c_str());
+    };
     orvo::QtHost host(options);
     host.FormWidget()->setWindowTitle(QStringLiteral("Cadastro de clientes"));
 
@@ -75,14 +79,16 @@ int main(int argc, char** argv) {
       bool ok = Shoot(host, shots, "form-empty.png");
       PlayUser(host, fields);
       ok = Shoot(host, shots, "form-filled.png") && ok;
-      // The birth date's calendar, dropped down with F4.
-      try {
-        host.FocusControl(*fields[1].site);
-        host.Key("F4");
-        ok = Shoot(host, shots, "form-calendar.png") && ok;
-        host.ActivateOutside();
-      } catch (const orvo::Error& e) {
-        std::printf("demo: calendar: error %d %s\n", e.Number(), e.Message().c_str());
+      // The birth date's calendar and the limit's calculator, dropped down with F4.
+      for (auto [field, name] : {std::pair{1, "form-calendar.png"}, {2, "form-calculator.png"}}) {
+        try {
+          host.FocusControl(*fields[field].site);
+          host.Key("F4");
+          ok = Shoot(host, shots, name) && ok;
+          host.ActivateOutside();
+        } catch (const orvo::Error& e) {
+          std::printf("demo: %s: error %d %s\n", name, e.Number(), e.Message().c_str());
+        }
       }
       status = ok ? 0 : 1;
     } else {

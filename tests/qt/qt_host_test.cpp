@@ -234,5 +234,21 @@ TEST(QtHost, GridShowsTheValuesOfItsVisibleColumns) {
   EXPECT_EQ(table->columnWidth(1), 100);
 }
 
+// An error the control raises while it handles a real click goes to the host's error sink:
+// it never crosses Qt's event loop.
+TEST(QtHost, ErrorsOfRealInputGoToTheSink) {
+  std::vector<int32_t> reported;
+  QtHostOptions options;
+  options.onInputError = [&](const Error& e) { reported.push_back(e.Number()); };
+  QtHost host(options);
+  ControlSite& site = host.CreateSite("a");
+  auto button = site.CreateCommandButton(nullptr);
+  button->Move(0, 0, 600, 300);
+  button->OnClick = [] { RaiseError(err::kNotAvailableYet, "not yet"); };
+  host.ShowForm();
+  QTest::mouseClick(ViewOf(*button), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(reported, std::vector<int32_t>{err::kNotAvailableYet});
+}
+
 }  // namespace
 }  // namespace orvo::testing

@@ -65,8 +65,10 @@ class QtButtonView : public QtView {
     auto& model = static_cast<CoreCommandButton&>(*node.widget);
     q_->setText(FromLatin1(model.Caption()));
     // Real mouse clicks on a display; the model's own clicks raise OnClick themselves.
-    QObject::connect(q_, &QPushButton::clicked, q_, [&model] {
-      if (auto click = model.OnClick) click();
+    QObject::connect(q_, &QPushButton::clicked, q_, [&model, &p] {
+      p.HandlingInput([&] {
+        if (auto click = model.OnClick) click();
+      });
     });
   }
 

@@ -117,8 +117,10 @@ void QtPlatform::UserActivatedLater(CoreWindow* window) {
     CoreWindow* w = host_->WindowByHwnd(hwnd);
     QWidget* now = QApplication::activeWindow();
     if (!w || !now || tops_.value(now, nullptr) != w) return;
-    host_->UserActivated(w);
-    host_->ProcessPending();
+    HandlingInput([&] {
+      host_->UserActivated(w);
+      host_->ProcessPending();
+    });
   });
 }
 
@@ -133,8 +135,10 @@ void QtPlatform::UserDeactivated(CoreWindow* window) {
     CoreWindow* w = now ? tops_.value(now, nullptr) : nullptr;
     if (w == active) return;
     host_->CoreServicesRef().ForgetCursor();
-    host_->Activate(w);
-    host_->ProcessPending();
+    HandlingInput([&] {
+      host_->Activate(w);
+      host_->ProcessPending();
+    });
   });
 }
 

@@ -17,6 +17,7 @@ QtHost::QtHost(QtHostOptions options) : CoreHost(platform) {
   if (!options.simulatedClock) CoreServicesRef().UseRealClock();
   CoreServicesRef().ForgetCursor();
   if (options.systemLocale) SetLocale(platform.SystemLocale());
+  platform.SetInputErrorSink(std::move(options.onInputError));
 }
 
 QtHost::~QtHost() {

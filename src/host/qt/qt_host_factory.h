@@ -1,9 +1,11 @@
 // Creating the Qt host without seeing Qt: for programs that pick a host at run time.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "base/error.h"
 #include "host/form_host.h"
 
 namespace orvo {
@@ -13,6 +15,9 @@ struct QtHostOptions {
   bool simulatedClock = true;
   // The regional settings of QLocale::system() instead of pt-BR until SetLocale.
   bool systemLocale = false;
+  // Where an error raised while the control handles the user's input goes: the event loop
+  // goes on either way. Without one, it is written to Qt's warning output.
+  std::function<void(const Error&)> onInputError;
 };
 
 // The Qt host, with a QApplication of its own when the program has none (on the

@@ -41,7 +41,9 @@ class QtEventRouter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    return platform_.Filter(watched, event);
+    bool taken = false;
+    platform_.HandlingInput([&] { taken = platform_.Filter(watched, event); });
+    return taken;
   }
 
  private:
@@ -96,6 +98,11 @@ QWidget* QtPlatform::ParentFor(const WidgetNode& node) const {
 void QtPlatform::ShowWindow(CoreWindow& window, bool shown) {
   if (CorePopupForm* popup = window.Popup()) return popup->Node().Show(change::kShown);
   formWidget_->setVisible(shown);
+}
+
+void QtPlatform::ReportInputError(const Error& e) {
+  if (errorSink_) return errorSink_(e);
+  qWarning("OrvoMask: error %d: %s", static_cast<int>(e.Number()), e.Message().c_str());
 }
 
 // The window system's activation follows the model's, so that keys typed go to the window

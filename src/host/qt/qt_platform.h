@@ -7,9 +7,11 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "base/error.h"
 #include "base/key_strokes.h"
 #include "base/locale_settings.h"
 #include "host/core/host_platform.h"
@@ -76,6 +78,19 @@ class QtPlatform : public HostPlatform {
   // The event filter on every widget and window: Qt's events as the model's input.
   bool Filter(QObject* watched, QEvent* event);
 
+  // Runs the model's handling of one piece of the user's input. An orvo::Error it raises goes
+  // to the error sink (Qt's warnings when none is set): it must not cross Qt's event loop.
+  template <typename F>
+  void HandlingInput(F&& handle) {
+    try {
+      handle();
+    } catch (const Error& e) {
+      ReportInputError(e);
+    }
+  }
+  void SetInputErrorSink(std::function<void(const Error&)> sink) { errorSink_ = std::move(sink); }
+  void ReportInputError(const Error& e);
+
  private:
   void UserActivatedLater(CoreWindow* window);
   void UserDeactivated(CoreWindow* window);
@@ -90,6 +105,7 @@ class QtPlatform : public HostPlatform {
   // reports it active (or gives up): activations of other windows reported meanwhile were
   // asked for earlier and are stale.
   int32_t requestedHwnd_ = 0;
+  std::function<void(const Error&)> errorSink_;
   QElapsedTimer requestedAt_;
   bool idleScheduled_ = false;
   QHash<QObject*, WidgetNode*> byObject_;
