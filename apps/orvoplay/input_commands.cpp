@@ -32,17 +32,29 @@ void ScriptRunner::SelectCommand(const Command& c) {
   Form().Select(c.Whole(1), c.Whole(2));
 }
 
+// The words (or quoted texts) of a click or press target.
+std::vector<std::string> ScriptRunner::TargetOf(const Command& c) {
+  std::vector<std::string> target;
+  for (size_t i = 1; i <= c.Count(); ++i)
+    target.push_back(c.Arg(i).kind == TokenKind::String ? c.Text(i) : c.Word(i));
+  return target;
+}
+
+namespace {
+
+// The target as the script wrote it.
+std::string Shown(const std::vector<std::string>& target) {
+  std::string shown;
+  for (const auto& t : target) shown += (shown.empty() ? "" : " ") + t;
+  return shown;
+}
+
+}  // namespace
+
 void ScriptRunner::ClickCommand(const Command& c) {
   c.ExpectCount(1, 3);
-  std::vector<std::string> target;
-  for (size_t i = 1; i <= c.Count(); ++i) {
-    target.push_back(c.Arg(i).kind == TokenKind::String ? c.Text(i) : c.Word(i));
-  }
-  if (!Form().Click(target)) {
-    std::string shown;
-    for (const auto& t : target) shown += (shown.empty() ? "" : " ") + t;
-    throw ScriptFault{"a click target", shown};
-  }
+  const std::vector<std::string> target = TargetOf(c);
+  if (!Form().Click(target)) throw ScriptFault{"a click target", Shown(target)};
 }
 
 // `press calc VK` types a key into the open calculator; `press TARGET` holds a button down
@@ -56,14 +68,8 @@ void ScriptRunner::PressCommand(const Command& c) {
     Form().PressCalcKey(static_cast<int16_t>(vk));
     return;
   }
-  std::vector<std::string> target;
-  for (size_t i = 1; i <= c.Count(); ++i)
-    target.push_back(c.Arg(i).kind == TokenKind::String ? c.Text(i) : c.Word(i));
-  if (!Form().Press(target)) {
-    std::string shown;
-    for (const auto& t : target) shown += (shown.empty() ? "" : " ") + t;
-    throw ScriptFault{"a target to press", shown};
-  }
+  const std::vector<std::string> target = TargetOf(c);
+  if (!Form().Press(target)) throw ScriptFault{"a target to press", Shown(target)};
 }
 
 void ScriptRunner::ReleaseCommand(const Command& c) {

@@ -85,6 +85,7 @@ class ScriptRunner {
   void SelectCommand(const Command& c);
   void ClickCommand(const Command& c);
   void PressCommand(const Command& c);
+  static std::vector<std::string> TargetOf(const Command& c);
   void ReleaseCommand(const Command& c);
   void PlaceCommand(const Command& c);
   void WaitCommand(const Command& c);
