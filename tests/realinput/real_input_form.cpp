@@ -104,16 +104,18 @@ QPoint RealInputForm::CaretPoint(const std::string& field, int position) {
   return box->mapToGlobal(QPoint(x, y));
 }
 
-// The middle of the day's cell on the calendar the field has open.
-QPoint RealInputForm::CalendarDayPoint(const std::string& field, int day) {
+// The middle of the day's cell, or of the next-month arrow, on the calendar the field has
+// open. The arrow lies under the label over the title row, as the user meets it.
+QPoint RealInputForm::CalendarPoint(const std::string& field, const Action& action) {
   CalendForm* calendar = Field(field).CalendarForm();
   if (!calendar || !calendar->Shown()) throw std::runtime_error(field + " has no calendar open");
   const CalendarMonth& month = calendar->ShownMonth();
   const CalendarCells cells = calendar->Cells();
-  const int16_t d = static_cast<int16_t>(day);
+  const auto day = static_cast<int16_t>(action.from);
+  const int row = day > 0 ? month.RowOf(day) : 0, col = day > 0 ? month.ColumnOf(day) : 6;
   QWidget* popup = QtView::WidgetOf(*NodeOf(&calendar->Form()));
-  return popup->mapToGlobal(QPoint(month.ColumnOf(d) * cells.width + cells.width / 2,
-                                   month.RowOf(d) * cells.height + cells.height / 2));
+  return popup->mapToGlobal(
+      QPoint(col * cells.width + cells.width / 2, row * cells.height + cells.height / 2));
 }
 
 QPoint RealInputForm::CalcKeyPoint(int index) {
@@ -164,7 +166,7 @@ std::string RealInputForm::Perform(const Action& action) {
     case Action::CalendarDay:
     case Action::CalcKey:
     case Action::OtherWindow:
-      press = action.kind == Action::CalendarDay ? CalendarDayPoint(action.field, action.from)
+      press = action.kind == Action::CalendarDay ? CalendarPoint(action.field, action)
               : action.kind == Action::CalcKey
                   ? CalcKeyPoint(std::stoi(action.keys))
                   : otherWindow_->mapToGlobal(otherWindow_->rect().center());

@@ -27,7 +27,8 @@ struct Action {
   Part part = Part::Text;  // Click, DoubleClick
   std::string keys;        // Key: xdotool key names ("Tab", "shift+Tab"); Type: the text;
                            // CalcKey: the key's index
-  int from = 0, to = 0;    // Drag: caret positions in the field's text; CalendarDay: the day
+  int from = 0, to = 0;    // Drag: caret positions in the field's text; CalendarDay: the day,
+                           // or 0 with `to` 1 for the next-month arrow
 };
 
 inline Action ClickOn(std::string field, Part part = Part::Text) {
@@ -50,6 +51,9 @@ inline Action DragOver(std::string field, int from, int to) {
 // index), or on a window of another application.
 inline Action ClickDay(std::string field, int day) {
   return {Action::CalendarDay, std::move(field), Part::Text, {}, day, 0};
+}
+inline Action ClickNextMonth(std::string field) {
+  return {Action::CalendarDay, std::move(field), Part::Text, {}, 0, 1};
 }
 inline Action ClickCalcKey(int index) {
   return {Action::CalcKey, {}, Part::Text, std::to_string(index), 0, 0};
@@ -110,7 +114,7 @@ class RealInputForm {
   QWidget* PartWidget(const std::string& field, Part part);
   QPoint ScreenPoint(const std::string& field, Part part);
   QPoint CaretPoint(const std::string& field, int position);
-  QPoint CalendarDayPoint(const std::string& field, int day);
+  QPoint CalendarPoint(const std::string& field, const Action& action);
   QPoint CalcKeyPoint(int index);
   bool PopupShown() const;
 

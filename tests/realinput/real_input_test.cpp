@@ -56,14 +56,16 @@ const std::vector<Script>& Scripts() {
         {Press("Tab"), {"chkAtivo"}},
         {Press("space"), {"chkAtivo", {}, {}, {{"chkAtivo", "True"}}}},
         {Press("Tab"), {"txtNome"}}}},
-      // The popups: the calendar by a click on the button, a day picked with a click; the
+      // The popups: the calendar by a click on the button, the next month and a day picked
+      // with clicks; the
       // calculator by F4, worked with the keypad and its own keys, accepted with Enter; an
       // open popup closed by a click on another application's window.
       {"CalendarPickADay",
        {{ClickOn("txtNascimento"), {"txtNascimento"}},
         {TypeText("15031985"), {"txtNascimento", {{"txtNascimento", "15/03/1985"}}}},
         {ClickOn("txtNascimento", Part::Button), PopupExpect(true)},
-        {ClickDay("txtNascimento", 20), PopupExpect(false, {{"txtNascimento", "20/03/1985"}})}}},
+        {ClickNextMonth("txtNascimento"), PopupExpect(true)},
+        {ClickDay("txtNascimento", 20), PopupExpect(false, {{"txtNascimento", "20/04/1985"}})}}},
       {"CalculatorByF4AndKeys",
        {{ClickOn("txtLimite"), {"txtLimite"}},
         {Press("F4"), PopupExpect(true, {}, "0,00")},
