@@ -1,12 +1,10 @@
 // Painted views: a control's surface (its focus rectangles), picture box, image, shape, and
 // a popup window, which paints the drawing the library left in the model as data.
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStaticText>
 #include <algorithm>
 #include <optional>
-#include <string>
-#include <unordered_map>
 
 #include "appearance/appearance_enums.h"
 #include "host/core/core_host.h"
@@ -98,31 +96,11 @@ void PaintFocusRects(QPainter& p, const CoreSite& site) {
     p.drawRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
 }
 
-// Laid-out texts of a popup's drawing, kept across paints: a calendar repaints the same
-// day numbers in the same fonts again and again. Keyed by the font's description and the text.
-class TextCache {
- public:
-  const QStaticText& Get(const std::string& text, const QFont& font, const std::string& fontKey) {
-    constexpr size_t kMostTexts = 1024;
-    if (texts_.size() > kMostTexts) texts_.clear();
-    auto [it, added] = texts_.try_emplace(fontKey + '\x1f' + text);
-    if (added) {
-      it->second.setText(FromLatin1(text));
-      it->second.setTextFormat(Qt::PlainText);
-      it->second.prepare(QTransform(), font);
-    }
-    return it->second;
-  }
-
- private:
-  std::unordered_map<std::string, QStaticText> texts_;
-};
-
 // Texts go by their top-left corner; a font is made only when the next text's differs.
-void PaintDrawing(QPainter& p, const QRect& r, CorePopupForm& form, TextCache& cache) {
+void PaintDrawing(QPainter& p, const QRect& r, CorePopupForm& form) {
   p.fillRect(r, ToQColor(form.BackColor()));
   const Font* current = nullptr;
-  std::string fontKey;
+  qreal ascent = 0;
   std::optional<Color> linePen;
   for (const PopupDrawOp& op : form.Drawing()) {
     QPointF a(form.ToPixels(op.x1), form.ToPixels(op.y1));
@@ -143,11 +121,11 @@ void PaintDrawing(QPainter& p, const QRect& r, CorePopupForm& form, TextCache& c
         if (op.font.get() != current) {
           current = op.font.get();
           p.setFont(ToQFont(current));
-          fontKey = p.font().key().toStdString();
+          ascent = QFontMetricsF(p.font()).ascent();
         }
         p.setPen(ToQColor(op.color));
         linePen.reset();
-        p.drawStaticText(a, cache.Get(op.text, p.font(), fontKey));
+        p.drawText(QPointF(a.x(), a.y() + ascent), FromLatin1(op.text));
         break;
     }
   }
@@ -188,8 +166,6 @@ class QtCanvasView : public QtView {
   }
 
  private:
-  TextCache texts_;
-
   void Paint(QPainter& p, const QRect& r) {
     switch (node_.kind) {
       case WidgetKind::Surface:
@@ -201,7 +177,7 @@ class QtCanvasView : public QtView {
       case WidgetKind::Shape:
         return PaintShape(p, r, static_cast<CoreShape&>(*node_.widget));
       case WidgetKind::Popup:
-        return PaintDrawing(p, r, static_cast<CorePopupForm&>(*node_.widget), texts_);
+        return PaintDrawing(p, r, static_cast<CorePopupForm&>(*node_.widget));
       default:
         return;
     }
