@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "access/constituents.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "host/core/widget_node.h"
@@ -39,7 +40,7 @@ void OpenDropDown(benchmark::State& state, TipoDeCampo kind, const char* mask, c
   host.FocusControl(site);
   QCoreApplication::processEvents();
   for (auto _ : state) {
-    host.Click(*control.bot);
+    host.Click(*Constituents(control).bot);
     PopupForm* popup = OpenPopup(control);
     QWidget* window = popup ? QtView::WidgetOf(*NodeOf(popup)) : nullptr;
     if (!window) return state.SkipWithError("the button opened no popup window");

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "access/constituents.h"
 #include "base/error.h"
 #include "base/scope_guard.h"
 #include "control/orvo_mask.h"
@@ -145,6 +146,7 @@ bool PlayForm::Click(const std::vector<std::string>& target) {
     return true;
   }
   OrvoMask& c = *impl_->Current().control;
+  Constituents parts(c);
   auto bar = [](auto& ptr) -> ScrollBar& {
     if (!ptr) RaiseError(err::kObjectRequired, "orvoplay: the control has no such widget");
     return *ptr;
@@ -152,16 +154,16 @@ bool PlayForm::Click(const std::vector<std::string>& target) {
   // The visible bar of a spinner takes the trough clicks; up and down arrows are the
   // vertical bar's, left and right the horizontal one's.
   auto pageBar = [&]() -> ScrollBar& {
-    return c.scrV && c.scrV->Visible() ? *c.scrV : bar(c.scrH);
+    return parts.scrV && parts.scrV->Visible() ? *parts.scrV : bar(parts.scrH);
   };
   if (what == "spin-up") {
-    host.ClickScrollBar(bar(c.scrV), ScrollPart::ArrowMin);
+    host.ClickScrollBar(bar(parts.scrV), ScrollPart::ArrowMin);
   } else if (what == "spin-down") {
-    host.ClickScrollBar(bar(c.scrV), ScrollPart::ArrowMax);
+    host.ClickScrollBar(bar(parts.scrV), ScrollPart::ArrowMax);
   } else if (what == "spin-left") {
-    host.ClickScrollBar(bar(c.scrH), ScrollPart::ArrowMin);
+    host.ClickScrollBar(bar(parts.scrH), ScrollPart::ArrowMin);
   } else if (what == "spin-right") {
-    host.ClickScrollBar(bar(c.scrH), ScrollPart::ArrowMax);
+    host.ClickScrollBar(bar(parts.scrH), ScrollPart::ArrowMax);
   } else if (what == "spin-page-up") {
     host.ClickScrollBar(pageBar(), ScrollPart::PageMin);
   } else if (what == "spin-page-down") {
@@ -192,18 +194,19 @@ void PlayForm::Place(float left, float top) {
 
 std::optional<PointTarget> PlayForm::Impl::ControlTarget(const std::string& what) {
   OrvoMask& c = *Current().control;
+  Constituents parts(c);
   auto widget = [](auto& ptr) -> Widget* {
     if (!ptr) RaiseError(err::kObjectRequired, "orvoplay: the control has no such widget");
     return ptr.get();
   };
-  if (what == "button") return PointTarget{widget(c.bot)};
-  if (what == "caption") return PointTarget{widget(c.lab)};
+  if (what == "button") return PointTarget{widget(parts.bot)};
+  if (what == "caption") return PointTarget{widget(parts.lab)};
   if (what == "box") {
-    if (c.DataType() == TipoDeCampo::Option) return PointTarget{widget(c.img)};
-    return PointTarget{widget(c.pic)};
+    if (c.DataType() == TipoDeCampo::Option) return PointTarget{widget(parts.img)};
+    return PointTarget{widget(parts.pic)};
   }
   if (what == "edit")
-    return PointTarget{widget(c.txt[c.MemberValue("ActiveTextIndex")->AsInteger()])};
+    return PointTarget{widget(parts.txt[c.MemberValue("ActiveTextIndex")->AsInteger()])};
   return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 // Reading the constituent widgets' state by name, rendered as the classic widgets type it.
 #include "access/by_name.h"
+#include "access/constituents.h"
 #include "base/error.h"
 #include "base/strings.h"
 #include "control/orvo_mask.h"
@@ -35,6 +36,7 @@ Variant Colour(Color c) {
 
 Variant GetWidgetProperty(OrvoMask& c, const std::string& widget, int16_t index,
                           const std::string& prop) {
+  Constituents parts(c);
   const std::string w = UCase(widget);
   const std::string p = UCase(prop);
   auto unknown = [&]() -> Variant {
@@ -44,7 +46,7 @@ Variant GetWidgetProperty(OrvoMask& c, const std::string& widget, int16_t index,
   bool found = false;
   if (w == "TXT") {
     if (index < 0 || index > 2) RaiseError(err::kSubscriptOutOfRange, "Subscript out of range");
-    const TextBox& b = *c.txt[index];
+    const TextBox& b = *parts.txt[index];
     Variant g = Geometry(b, p, found);
     if (found) return g;
     if (p == "TEXT") return Variant(b.Text());
@@ -61,50 +63,50 @@ Variant GetWidgetProperty(OrvoMask& c, const std::string& widget, int16_t index,
   }
   if (index != 0) RaiseError(err::kSubscriptOutOfRange, widget + " is not a control array");
   if (w == "LAB") {
-    Variant g = Geometry(*c.lab, p, found);
+    Variant g = Geometry(*parts.lab, p, found);
     if (found) return g;
-    if (p == "CAPTION") return Variant(c.lab->Caption());
-    if (p == "FORECOLOR") return Colour(c.lab->ForeColor());
+    if (p == "CAPTION") return Variant(parts.lab->Caption());
+    if (p == "FORECOLOR") return Colour(parts.lab->ForeColor());
     return unknown();
   }
   if (w == "PIC") {
-    Variant g = Geometry(*c.pic, p, found);
+    Variant g = Geometry(*parts.pic, p, found);
     if (found) return g;
-    if (p == "SCALEWIDTH") return Variant(c.pic->ScaleWidth());
-    if (p == "SCALEHEIGHT") return Variant(c.pic->ScaleHeight());
-    if (p == "BACKCOLOR") return Colour(c.pic->BackColor());
-    if (p == "FORECOLOR") return Colour(c.pic->ForeColor());
-    if (p == "DRAWWIDTH") return Long(c.pic->DrawWidth());
-    if (p == "PICTURE") return PictureName(c.pic->Picture());
-    if (p == "LINKTIMEOUT") return Variant(c.pic->LinkTimeout());
-    if (p == "LINES") return Long(static_cast<int32_t>(c.pic->Lines().size()));
+    if (p == "SCALEWIDTH") return Variant(parts.pic->ScaleWidth());
+    if (p == "SCALEHEIGHT") return Variant(parts.pic->ScaleHeight());
+    if (p == "BACKCOLOR") return Colour(parts.pic->BackColor());
+    if (p == "FORECOLOR") return Colour(parts.pic->ForeColor());
+    if (p == "DRAWWIDTH") return Long(parts.pic->DrawWidth());
+    if (p == "PICTURE") return PictureName(parts.pic->Picture());
+    if (p == "LINKTIMEOUT") return Variant(parts.pic->LinkTimeout());
+    if (p == "LINES") return Long(static_cast<int32_t>(parts.pic->Lines().size()));
     return unknown();
   }
   if (w == "IMG") {
-    Variant g = Geometry(*c.img, p, found);
+    Variant g = Geometry(*parts.img, p, found);
     if (found) return g;
-    if (p == "PICTURE") return PictureName(c.img->Picture());
+    if (p == "PICTURE") return PictureName(parts.img->Picture());
     return unknown();
   }
   if (w == "SHP") {
-    Variant g = Geometry(*c.shp, p, found);
+    Variant g = Geometry(*parts.shp, p, found);
     if (found) return g;
-    if (p == "SHAPE") return Long(c.shp->ShapeKind());
-    if (p == "FILLCOLOR") return Colour(c.shp->FillColor());
-    if (p == "FILLSTYLE") return Long(c.shp->FillStyle());
-    if (p == "BORDERCOLOR") return Colour(c.shp->BorderColor());
-    if (p == "BORDERWIDTH") return Long(c.shp->BorderWidth());
-    if (p == "BORDERSTYLE") return Long(c.shp->BorderStyle());
+    if (p == "SHAPE") return Long(parts.shp->ShapeKind());
+    if (p == "FILLCOLOR") return Colour(parts.shp->FillColor());
+    if (p == "FILLSTYLE") return Long(parts.shp->FillStyle());
+    if (p == "BORDERCOLOR") return Colour(parts.shp->BorderColor());
+    if (p == "BORDERWIDTH") return Long(parts.shp->BorderWidth());
+    if (p == "BORDERSTYLE") return Long(parts.shp->BorderStyle());
     return unknown();
   }
   if (w == "BOT") {
-    Variant g = Geometry(*c.bot, p, found);
+    Variant g = Geometry(*parts.bot, p, found);
     if (found) return g;
-    if (p == "PICTURE") return PictureName(c.bot->Picture());
+    if (p == "PICTURE") return PictureName(parts.bot->Picture());
     return unknown();
   }
   if (w == "SCRV" || w == "SCRH") {
-    const ScrollBar& s = w == "SCRV" ? *c.scrV : *c.scrH;
+    const ScrollBar& s = w == "SCRV" ? *parts.scrV : *parts.scrH;
     Variant g = Geometry(s, p, found);
     if (found) return g;
     if (p == "VALUE") return Variant(s.Value());
@@ -123,7 +125,7 @@ Variant GetWidgetProperty(OrvoMask& c, const std::string& widget, int16_t index,
     return unknown();
   }
   if (w == "HOK") {
-    if (p == "HWNDHOOK") return Long(c.hok->HwndHook());
+    if (p == "HWNDHOOK") return Long(parts.hok->HwndHook());
     return unknown();
   }
   RaiseError(err::kNotSupported, "The control has no widget named " + widget);

@@ -240,17 +240,6 @@ class OrvoMask {
   std::optional<Variant> MemberValue(const std::string& name) const;
   std::optional<Variant> MemberValue(const std::string& name, int16_t index) const;
 
-  // ---- Constituent widgets ------------------------------------------------------------
-  std::array<std::unique_ptr<TextBox>, 3> txt;
-  std::unique_ptr<Label> lab;
-  std::unique_ptr<PictureBox> pic;
-  std::unique_ptr<Image> img;
-  std::unique_ptr<orvo::Shape> shp;
-  std::unique_ptr<CommandButton> bot;
-  std::unique_ptr<ScrollBar> scrV;
-  std::unique_ptr<ScrollBar> scrH;
-  std::unique_ptr<MessageHook> hok;
-
   // The control's own popup form (the calendar and list pages), made on first use; null
   // before. For hosts and tools that look at the open popup.
   orvo::CalendForm* CalendarForm() const { return m_.CalendForm; }
@@ -262,6 +251,7 @@ class OrvoMask {
 
  private:
   friend class ControlPopupOwner;
+  friend struct Constituents;
 
   // Container notifications raised through the surface handlers.
   void UserControl_Initialize();
@@ -353,6 +343,18 @@ class OrvoMask {
   PopupPlace PlaceBesideMe(float popupWidth, float popupHeight) const;
   void ClosedByHook(bool overButton, bool raiseDropDown);
   void SpinnerBarChanged(ScrollBar& moved, ScrollBar& other);
+
+  // The constituent widgets, as the design names them (tools reach them through
+  // access/constituents.h).
+  std::array<std::unique_ptr<TextBox>, 3> txt;
+  std::unique_ptr<Label> lab;
+  std::unique_ptr<PictureBox> pic;
+  std::unique_ptr<Image> img;
+  std::unique_ptr<orvo::Shape> shp;
+  std::unique_ptr<CommandButton> bot;
+  std::unique_ptr<ScrollBar> scrV;
+  std::unique_ptr<ScrollBar> scrH;
+  std::unique_ptr<MessageHook> hok;
 
   ControlSite& site_;
   OrvoMaskEvents noEvents_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 
+#include "access/constituents.h"
 #include "base/error.h"
 #include "base/format.h"
 #include "control/orvo_mask.h"
@@ -216,7 +217,7 @@ class Binding : public ::testing::Test {
   }
   // A value typed in the field: the edit box is not empty and gValueAtual holds it.
   void Holding(const Variant& value) {
-    c->txt[c->MemberValue("ActiveTextIndex")->AsInteger()]->SetText("x");
+    Constituents(*c).txt[c->MemberValue("ActiveTextIndex")->AsInteger()]->SetText("x");
     c->gValueAtual = value;
   }
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "control/orvo_mask.h"
-#include "platform/property_bag.h"
 #include "host/headless/headless_host.h"
+#include "platform/property_bag.h"
 
 namespace orvo {
 namespace {

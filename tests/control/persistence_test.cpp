@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "access/by_name.h"
+#include "access/constituents.h"
 #include "base/error.h"
 #include "control/orvo_mask.h"
 #include "host/headless/headless_host.h"
@@ -225,22 +226,22 @@ TEST(Persistence, SavedControlLoadsBackWithEveryProperty) {
   EXPECT_TRUE(FontOf(b, "CaptionFont")->SameAs(*MakeFont("Arial", 12, true)));
   EXPECT_EQ(b.MouseIcon()->name, "hand.cur");
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(b.txt[i]->Text(), "7") << i;
-    EXPECT_TRUE(b.txt[i]->Font()->SameAs(*MakeFont("Courier New", 10, false))) << i;
-    EXPECT_EQ(b.txt[i]->Locked(), true) << i;
-    EXPECT_EQ(b.txt[i]->Enabled(), false) << i;
+    EXPECT_EQ(Constituents(b).txt[i]->Text(), "7") << i;
+    EXPECT_TRUE(Constituents(b).txt[i]->Font()->SameAs(*MakeFont("Courier New", 10, false))) << i;
+    EXPECT_EQ(Constituents(b).txt[i]->Locked(), true) << i;
+    EXPECT_EQ(Constituents(b).txt[i]->Enabled(), false) << i;
   }
-  EXPECT_EQ(b.txt[1]->MaxLength(), 15);
-  EXPECT_EQ(b.txt[2]->MaxLength(), 0);
-  EXPECT_EQ(b.pic->BackColor(), Color(0x333333));
-  EXPECT_EQ(b.scrV->LargeChange(), 20);
-  EXPECT_EQ(b.scrV->SmallChange(), 2);
+  EXPECT_EQ(Constituents(b).txt[1]->MaxLength(), 15);
+  EXPECT_EQ(Constituents(b).txt[2]->MaxLength(), 0);
+  EXPECT_EQ(Constituents(b).pic->BackColor(), Color(0x333333));
+  EXPECT_EQ(Constituents(b).scrV->LargeChange(), 20);
+  EXPECT_EQ(Constituents(b).scrV->SmallChange(), 2);
   // The "Value" key is the spinner's position, on both bars.
-  EXPECT_EQ(b.scrH->Value(), 7);
-  EXPECT_EQ(b.scrV->Value(), 7);
+  EXPECT_EQ(Constituents(b).scrH->Value(), 7);
+  EXPECT_EQ(Constituents(b).scrV->Value(), 7);
   // The caption and a fill: both shown.
-  EXPECT_TRUE(b.lab->Visible());
-  EXPECT_TRUE(b.shp->Visible());
+  EXPECT_TRUE(Constituents(b).lab->Visible());
+  EXPECT_TRUE(Constituents(b).shp->Visible());
 }
 
 TEST(Persistence, ListFieldsAndOptionIndexRoundTrip) {
@@ -273,9 +274,9 @@ TEST(Persistence, MinAndMaxSurviveRepeatedSaves) {
     c = &form.Load(saved);
     EXPECT_EQ(c->Min(), 5) << round;
     EXPECT_EQ(c->Max(), 20) << round;
-    EXPECT_EQ(c->scrV->Min(), 5) << round;
-    EXPECT_EQ(c->scrH->Max(), 5) << round;
-    EXPECT_EQ(c->scrH->Min(), 20) << round;
+    EXPECT_EQ(Constituents(*c).scrV->Min(), 5) << round;
+    EXPECT_EQ(Constituents(*c).scrH->Max(), 5) << round;
+    EXPECT_EQ(Constituents(*c).scrH->Min(), 20) << round;
   }
 }
 
@@ -346,7 +347,7 @@ TEST(Persistence, PlacedControlStoresNoSpinnerPosition) {
   Form form;
   MemoryPropertyBag placed;
   OrvoMask& c = form.Place();
-  EXPECT_EQ(c.scrH->Max(), 0);
+  EXPECT_EQ(Constituents(c).scrH->Max(), 0);
   c.UserControl_WriteProperties(placed);
   EXPECT_FALSE(placed.Has("Value"));
 }
@@ -359,7 +360,7 @@ TEST(Persistence, LoadingChangesNothingTheBagDoesNotHold) {
   EXPECT_FALSE(c.gRsLista);
   EXPECT_EQ(c.gTpMDB, -1);
   EXPECT_EQ(c.gTpTabela, 0);
-  EXPECT_EQ(c.hok->HwndHook(), 0);
+  EXPECT_EQ(Constituents(c).hok->HwndHook(), 0);
   EXPECT_EQ(GetProperty(c, "PopupClosedAt"), Variant(0.0f));
 }
 
@@ -370,7 +371,7 @@ TEST(Persistence, DropDownOnABooleanLoadsAsNone) {
   bag.Set("BrowseVisible", Variant(int16_t(1)));
   OrvoMask& c = form.Load(bag);
   EXPECT_EQ(c.BrowseVisible(), TipoBot::None);
-  EXPECT_FALSE(c.bot->Visible());
+  EXPECT_FALSE(Constituents(c).bot->Visible());
 }
 
 TEST(Persistence, ValueKeyIsTheSpinnerPositionNotTheFieldValue) {
@@ -406,8 +407,8 @@ TEST_P(StoredText, DesignerFormatsRunTimeKeeps) {
   OrvoMask& design = form.Load(bag, false);
   OrvoMask& run = form.Load(bag, true);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(design.txt[i]->Text(), t.designer) << i;
-    EXPECT_EQ(run.txt[i]->Text(), t.stored) << i;
+    EXPECT_EQ(Constituents(design).txt[i]->Text(), t.designer) << i;
+    EXPECT_EQ(Constituents(run).txt[i]->Text(), t.stored) << i;
   }
 }
 

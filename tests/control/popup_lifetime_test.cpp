@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "access/constituents.h"
 #include "base/key_codes.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
@@ -41,13 +42,13 @@ TEST(PopupLifetime, FieldDestroyedWhileItsPopupIsOpen) {
   HeadlessHost host;
   auto date = NewField(host, "d", TipoDeCampo::Date);
   auto number = NewField(host, "n", TipoDeCampo::Numeric);
-  host.Click(*date->bot);
+  host.Click(*Constituents(*date).bot);
   ASSERT_EQ(Process().gActiveControl, date.get());
   Destroy(host, date);
   EXPECT_EQ(Process().gActiveControl, nullptr);
   host.ActivateOutside();
 
-  host.Click(*number->bot);
+  host.Click(*Constituents(*number).bot);
   ASSERT_TRUE(Process().calcForm && Process().calcForm->Form().Visible());
   Destroy(host, number);
   EXPECT_EQ(Process().gActiveControl, nullptr);
@@ -60,12 +61,12 @@ TEST(PopupLifetime, FieldDestroyedWhileItsPopupIsOpen) {
 TEST(PopupLifetime, CalculatorOfAnotherHost) {
   auto first = std::make_unique<HeadlessHost>();
   auto a = NewField(*first, "a", TipoDeCampo::Numeric);
-  first->Click(*a->bot);
+  first->Click(*Constituents(*a).bot);
   first->SendKey({vk::kEscape, 0, 0});
 
   HeadlessHost second;
   auto b = NewField(second, "b", TipoDeCampo::Numeric);
-  second.Click(*b->bot);
+  second.Click(*Constituents(*b).bot);
   ASSERT_TRUE(Process().calcForm);
   EXPECT_EQ(&Process().calcForm->Host(), &second.Services());
   second.Click(Process().calcForm->Button(calc::kDigit0 + 8));
