@@ -1,4 +1,7 @@
 // OrvoMaskEvents: the control's thirteen events; the application overrides what it handles.
+// A handler runs inside the control's own work: it must not destroy the control that raised
+// it (as a form cannot unload a control from within that control's event). Defer that to
+// after the event returns, e.g. through the application's event loop.
 #pragma once
 
 #include <cstdint>
