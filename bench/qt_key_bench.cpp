@@ -10,8 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "control/orvo_mask.h"
-#include "host/qt/qt_host.h"
+#include "qt_field.h"
 
 namespace {
 
@@ -32,14 +31,10 @@ void SendKeys(QWidget* w, const std::string& keys, bool repaint) {
 // One field of the control on a shown form, focused, typed into from empty each round.
 void TypeIntoControl(benchmark::State& state, TipoDeCampo kind, const char* mask,
                      const std::string& keys, bool repaint) {
-  QtHost host;
-  ControlSite& site = host.CreateSite("campo");
-  OrvoMask control(site);
-  host.RegisterControl(site, &control);
-  control.SetDataType(kind);
-  control.SetMask(mask);
-  host.ShowForm();
-  host.FocusControl(site);
+  bench::QtField field(kind, mask);
+  field.Show();
+  QtHost& host = field.host;
+  OrvoMask& control = field.control;
   QLineEdit* edit = nullptr;
   for (QLineEdit* e : host.FormWidget()->findChildren<QLineEdit*>())
     if (e->isVisible() && !edit) edit = e;

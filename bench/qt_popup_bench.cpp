@@ -14,6 +14,7 @@
 #include "host/qt/qt_views.h"
 #include "popups/calc_form.h"
 #include "popups/calend_form.h"
+#include "qt_field.h"
 
 namespace {
 
@@ -28,16 +29,12 @@ PopupForm* OpenPopup(OrvoMask& control) {
 }
 
 void OpenDropDown(benchmark::State& state, TipoDeCampo kind, const char* mask, const char* text) {
-  QtHost host;
-  ControlSite& site = host.CreateSite("campo");
-  OrvoMask control(site);
-  host.RegisterControl(site, &control);
-  control.SetDataType(kind);
-  control.SetMask(mask);
+  bench::QtField field(kind, mask);
+  QtHost& host = field.host;
+  OrvoMask& control = field.control;
   control.SetBrowseVisible(TipoBot::DropDown);
   control.SetText(text);
-  host.ShowForm();
-  host.FocusControl(site);
+  field.Show();
   QCoreApplication::processEvents();
   for (auto _ : state) {
     host.Click(*Constituents(control).bot);
