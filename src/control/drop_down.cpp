@@ -36,7 +36,7 @@ void OrvoMask::bot_Click() {
     return;
   }
   if (!m_.ListFields.empty()) {
-    NotAvailableYet("the lookup list popup");
+    OpenList();
   } else if (m_.DataType == TipoDeCampo::Date) {
     OpenCalendar();
   } else if (m_.DataType == TipoDeCampo::Numeric || m_.DataType == TipoDeCampo::Spinner) {

@@ -1,53 +1,131 @@
-// Item list mode: a fixed list of items kept in ListFields and shown in the popup's list.
+// Item list mode: a fixed list of items kept in ListFields and shown in the popup's list box.
+// Every method acts at run time only; in the designer the list reads as empty.
+#include "base/scope_guard.h"
+#include "base/strings.h"
+#include "control/list_page.h"
 #include "control/orvo_mask.h"
+#include "control/process_state.h"
+#include "popups/calend_form.h"
 
 namespace orvo {
 
-// In the designer every list method does nothing and the list reads as empty.
-int16_t OrvoMask::ListIndex() {
-  if (!m_.UserMode) return 0;
-  NotAvailableYet("ListIndex");
+// A field loaded from a form has its items in ListFields but no list box filled yet: the
+// list is built the first time it is needed.
+ListBox& OrvoMask::ItemListBox() {
+  CalendForm& calend = EnsureCalendForm();
+  if (calend.PageMode == -1 && !ComLstExt()) ListPage(*this, calend).BuildItemList();
+  return *calend.lst;
 }
 
-void OrvoMask::SetListIndex(int16_t) {
+int16_t OrvoMask::ListIndex() {
+  if (!m_.UserMode) return 0;
+  return ItemListBox().ListIndex();
+}
+
+void OrvoMask::SetListIndex(int16_t v) {
   if (!m_.UserMode) return;
-  NotAvailableYet("ListIndex");
+  CalendForm& calend = EnsureCalendForm();
+  if (calend.PageMode == -1) ListPage(*this, calend).BuildItemList();
+  ProcessState& process = Process();
+  process.gActiveControl = this;
+  ScopeGuard release([&] {
+    if (process.gActiveControl == this) process.gActiveControl = nullptr;
+  });
+  ListPage(*this, calend).PoeItem(v);
+  if (v == -1) SetValue(Variant());
 }
 
 int16_t OrvoMask::ListCount() {
   if (!m_.UserMode) return 0;
-  NotAvailableYet("ListCount");
+  return ItemListBox().ListCount();
 }
 
-std::string OrvoMask::List(int16_t) {
+std::string OrvoMask::List(int16_t Index) {
   if (!m_.UserMode) return "";
-  NotAvailableYet("List");
+  return ItemListBox().List(Index);
 }
 
-void OrvoMask::SetList(int16_t, const std::string&) {
+void OrvoMask::SetList(int16_t Index, const std::string& v) {
   if (!m_.UserMode) return;
-  NotAvailableYet("List");
+  ListBox& lst = ItemListBox();
+  lst.SetList(Index, v);
+  if (lst.ListIndex() == Index) SetText(ReplaceChars(v, "\t", Process().gColumnSeparator, false));
 }
 
-void OrvoMask::AddItem(std::string) {
-  if (!m_.UserMode) return;
-  NotAvailableYet("AddItem");
+void OrvoMask::AddItem(std::string New_Item) {
+  if (!m_.UserMode || ComLstExt()) return;
+  ListBox& lst = ItemListBox();
+  if (!m_.ListFields.empty()) m_.ListFields += "|";
+  m_.ListFields += New_Item;
+  lst.AddItem(New_Item);
 }
 
 void OrvoMask::Clear() {
-  if (!m_.UserMode) return;
-  NotAvailableYet("Clear");
+  if (!m_.UserMode || ComLstExt()) return;
+  if (!m_.ListFields.empty()) {
+    m_.ListFields.clear();
+    EnsureCalendForm().lst->Clear();
+  }
+  SetText("");
 }
 
-void OrvoMask::RemoveItem(int16_t) {
-  if (!m_.UserMode) return;
-  NotAvailableYet("RemoveItem");
+void OrvoMask::RemoveItem(int16_t New_Index) {
+  if (!m_.UserMode || ComLstExt()) return;
+  ListBox& lst = ItemListBox();
+  lst.RemoveItem(New_Index);
+  if (lst.ListIndex() == -1) SetText("");
+  std::string items;
+  for (int16_t i = 0; i < lst.ListCount(); ++i) {
+    if (i > 0) items += "|";
+    items += lst.List(i);
+  }
+  m_.ListFields = items;
 }
 
-void OrvoMask::Refresh() { NotAvailableYet("Refresh"); }
+void OrvoMask::Refresh() {
+  if (ComLstExt()) {
+    ListPage page(*this, EnsureCalendForm());
+    bool ok = false;
+    page.EncheLstRs(ok);
+    if (gRsLista) {
+      ProcessState& process = Process();
+      process.gActiveControl = this;
+      ScopeGuard release([&] {
+        if (process.gActiveControl == this) process.gActiveControl = nullptr;
+      });
+      page.Remonta();
+    }
+  } else {
+    BuildItemList();
+  }
+  UserControl_Resize();
+}
 
-// The item list lives in the popup's list box, which comes with the popups; until then
-// setting ListFields builds nothing.
-void OrvoMask::BuildItemList() {}
+void OrvoMask::BuildItemList() {
+  if (m_.ListFields.empty() && !ComLstExt()) {
+    // Nothing to build; a list box left from an earlier list is emptied with it.
+    if (calendForm_) calendForm_->lst->Clear();
+    return;
+  }
+  ListPage(*this, EnsureCalendForm()).BuildItemList();
+}
+
+void OrvoMask::SelectItemOfText() {
+  ListBox& lst = ItemListBox();
+  const std::string find =
+      ReplaceChars(ActiveBox().Text(), Process().gColumnSeparator, "\t", false);
+  int16_t found = -1;
+  for (int16_t i = 0; i < lst.ListCount() && found < 0; ++i)
+    if (lst.List(i) == find) found = i;
+  ProcessState& process = Process();
+  process.gActiveControl = this;
+  const int16_t savedNaoEClick = NaoEClick;
+  NaoEClick = -1;
+  ScopeGuard release([&] {
+    NaoEClick = savedNaoEClick;
+    if (process.gActiveControl == this) process.gActiveControl = nullptr;
+  });
+  lst.SetListIndex(found);
+}
 
 }  // namespace orvo

@@ -25,8 +25,10 @@ void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
   }
   events_->KeyDown(KeyCode, Shift);
   if (KeyCode == 0) return;
-  if (m_.Enabled && !txt[0]->Locked() && !m_.ListFields.empty())
-    NotAvailableYet("the list search of list fields");
+  if (m_.Enabled && !txt[0]->Locked() && !m_.ListFields.empty()) {
+    ListKeyDown(KeyCode);
+    return;
+  }
   switch (KeyCode) {
     case vk::kF4:
       if (static_cast<int32_t>(m_.BrowseVisible) > 0) bot->SetValue(true);
@@ -72,7 +74,10 @@ void OrvoMask::ProcuraLetra(int16_t& Index, int16_t& KeyAscii) {
   }
   if (!internal) events_->KeyPress(KeyAscii);
   if (KeyAscii == 0) return;
-  if (!m_.ListFields.empty()) NotAvailableYet("the list search of list fields");
+  if (!m_.ListFields.empty()) {
+    ListKeyPress(internal, KeyAscii);
+    return;
+  }
   if (!internal) KeyAscii = ApplyKey(KeyAscii, KeyAscii);
 }
 

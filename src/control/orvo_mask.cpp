@@ -195,9 +195,4 @@ bool OrvoMask::ReadOnly() const {
   return txt[0]->Locked() || WhatsThisHelpID() == -1;
 }
 
-void OrvoMask::NotAvailableYet(const char* what) const {
-  RaiseError(err::kNotAvailableYet,
-             std::string("OrvoMask.") + what + " is not available in this build yet");
-}
-
 }  // namespace orvo

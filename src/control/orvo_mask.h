@@ -251,6 +251,7 @@ class OrvoMask {
 
  private:
   friend class ControlPopupOwner;
+  friend class ListPage;
   friend struct Constituents;
 
   // Container notifications raised through the surface handlers.
@@ -325,13 +326,24 @@ class OrvoMask {
   void ForgetBinding();
   void StopHook();
   std::string FormatTextWith(const std::string& st) const;
-  [[noreturn]] void NotAvailableYet(const char* what) const;
   // Closes the list/calendar page of this control's popup form without a choice.
   void CloseCalendFormPage();
   // This control's popup form, created on first use.
   orvo::CalendForm& EnsureCalendForm();
   // Rebuilds the item list of an item-list field from ListFields.
   void BuildItemList();
+  // The lookup list drops down: the record grid or the item list beside the field.
+  void OpenList();
+  // Keys going down in a list field move its selection and reset its search.
+  void ListKeyDown(int16_t& KeyCode);
+  // A character typed in a list field extends its search.
+  void ListKeyPress(bool internal, int16_t& KeyAscii);
+  // Selects the item list's line that reads as the field's text (none when no line does).
+  void SelectItemOfText();
+  // The popup's list box, its items built from ListFields on first use.
+  ListBox& ItemListBox();
+  // Value set on an item list: selects the line of that index and shows it.
+  void SetItemValue(const Variant& v);
   // Unloads the calculator shared by the process when it is loaded.
   void UnloadCalculatorIfLoaded();
   // The drop-downs of Date and of Numeric and Spinner fields.

@@ -4,6 +4,7 @@
 
 #include "base/error.h"
 #include "control/control_popup_owner.h"
+#include "control/list_page.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "popups/calc_form.h"
@@ -102,12 +103,13 @@ orvo::CalendForm& OrvoMask::EnsureCalendForm() {
   if (!calendForm_) {
     calendForm_ = std::make_unique<orvo::CalendForm>(site_.Services());
     m_.CalendForm = calendForm_.get();
+    ListPage(*this, *calendForm_).Wire();
   }
   return *calendForm_;
 }
 
 void OrvoMask::CloseCalendFormPage() {
-  EnsureCalendForm().Descarrega(*popupOwner_);
+  ListPage(*this, EnsureCalendForm()).Descarrega();
 }
 
 // The calculator is shared by the process: unloading it closes it for whichever control has

@@ -1,6 +1,6 @@
 // Binding a recordset, the filter key, record validation and moves inside the filter range.
 #include "base/error.h"
-#include "control/list_columns.h"
+#include "control/list_page.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "lookup/criteria_text.h"
@@ -66,7 +66,7 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
   if (rs) {
     TryStep([&] {
       bool ok = false;
-      EncheLstRs(EnsureCalendForm(), *this, ok);
+      ListPage(*this, EnsureCalendForm()).EncheLstRs(ok);
     });
   }
 }

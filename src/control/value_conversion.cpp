@@ -4,8 +4,10 @@
 
 #include "base/error.h"
 #include "base/format.h"
+#include "base/scope_guard.h"
 #include "base/strings.h"
 #include "control/conversions16.h"
+#include "control/list_page.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "mask/format_text.h"
@@ -95,12 +97,13 @@ Variant OrvoMask::Value() {
   switch (kind) {
     case TipoDeCampo::Character:
     case TipoDeCampo::Memo:
-      if (m_.UserMode && !m_.ListFields.empty()) NotAvailableYet("Value of an item-list field");
+      // Reading the value shows the item the text names as the list's selection.
+      if (m_.UserMode && !m_.ListFields.empty()) SelectItemOfText();
       return Variant(text);
     case TipoDeCampo::Numeric:
     case TipoDeCampo::Spinner:
       if (kind == TipoDeCampo::Numeric && m_.UserMode && !m_.ListFields.empty())
-        NotAvailableYet("Value of an item-list field");
+        return Variant(ItemListBox().ListIndex());
       return NumericValue(text, Process().gDecimalSeparator);
     case TipoDeCampo::Date: {
       if (!text.empty() && IsDate(Variant(text), locale_)) {
@@ -118,10 +121,44 @@ Variant OrvoMask::Value() {
   return Variant();
 }
 
+// An item list's value is the index of its line: the line is selected and shown. No value
+// (Empty or Null) selects nothing and empties the field; an index past the list changes
+// nothing.
+void OrvoMask::SetItemValue(const Variant& v) {
+  ListBox& lst = ItemListBox();
+  ProcessState& process = Process();
+  process.gActiveControl = this;
+  ScopeGuard release([&] {
+    if (process.gActiveControl == this) process.gActiveControl = nullptr;
+  });
+  if (v.IsEmpty() || v.IsNull()) {
+    lst.SetListIndex(-1);
+    ActiveBox().SetText("");
+    return;
+  }
+  const double index = ToDouble(v, locale_);
+  if (index < 0 || index >= lst.ListCount()) return;
+  lst.SetListIndex(static_cast<int16_t>(index));
+  ActiveBox().SetText(
+      ReplaceChars(lst.List(lst.ListIndex()), "\t", process.gColumnSeparator, false));
+}
+
 void OrvoMask::SetValue(const Variant& v) {
   const TipoDeCampo kind = m_.DataType;
   if (m_.UserMode && ComLstExt()) {
-    NotAvailableYet("Value of a lookup field");
+    gValueAtual = v;
+    ProcessState& process = Process();
+    process.gActiveControl = this;
+    std::string text;
+    {
+      ScopeGuard release([&] {
+        if (process.gActiveControl == this) process.gActiveControl = nullptr;
+      });
+      text = ListPage(*this, EnsureCalendForm()).SelecionaItem(v);
+    }
+    ActiveBox().SetText(text);
+    // An empty text forgets the value through the box's change; the value set stays.
+    gValueAtual = v;
   } else if (kind == TipoDeCampo::Spinner) {
     m_.SuppressChange = -1;
     bool moved = false;
@@ -183,7 +220,7 @@ void OrvoMask::SetValue(const Variant& v) {
     if (m_.ListFields.empty() || !m_.UserMode || (!number && kind != TipoDeCampo::Numeric)) {
       ActiveBox().SetText(FormatTextWith(TextOf(v, locale_)));
     } else {
-      NotAvailableYet("Value of an item-list field");
+      SetItemValue(v);
     }
   }
   RaiseChangeReport("Value");

@@ -1,0 +1,88 @@
+// The lookup list drops down below the field: the record grid sized to the records of the
+// filter range (eight rows at most) on the field's record, or the item list.
+#include <algorithm>
+
+#include "base/error.h"
+#include "control/control_popup_owner.h"
+#include "control/list_page.h"
+#include "control/orvo_mask.h"
+#include "control/process_state.h"
+#include "popups/calend_form.h"
+#include "popups/popup_placement.h"
+
+namespace orvo {
+
+namespace {
+
+constexpr int32_t kRowsShownAtMost = 8;
+
+}  // namespace
+
+void OrvoMask::OpenList() {
+  ProcessState& process = Process();
+  process.gActiveControl = this;
+  CalendForm& calend = EnsureCalendForm();
+  ListPage page(*this, calend);
+  const bool records = ComLstExt() != 0;
+  if (records) {
+    int16_t skipLocate = -1;
+    PrepareList(skipLocate);
+    if (gRsLista->RecordCount() <= 0) return;
+  } else if (calend.lst->ListCount() < 1) {
+    return;
+  }
+  HostServices& host = site_.Services();
+  const float tppX = host.TwipsPerPixelX(), tppY = host.TwipsPerPixelY();
+  PopupForm& form = calend.Form();
+  calend.IniciaCale(*popupOwner_, 1, locale_);
+  form.SetScaleModePixels(false);
+  form.Cls();
+  const float width = pic->Width() + 2 * tppX;
+  int32_t rows = 0;
+  if (records) {
+    DataGrid& grid = calend.Grid();
+    form.SetFont(grid.Font());
+    int32_t n = gRsLista->RecordCount();
+    if (gTpTabela && !m_.Filter.empty() && n > 0) {
+      // The filter range's own records, counted up to a page.
+      int16_t oq = 1;
+      Pesquisa(oq);
+      n = 0;
+      while (n < kRowsShownAtMost && !gRsLista->EOF_()) {
+        ++n;
+        oq = 3;
+        Pesquisa(oq);
+      }
+    }
+    calend.ListRecordCount = n;
+    rows = std::min(n, kRowsShownAtMost);
+    calend.lst->SetVisible(false);
+    grid.SetVisible(true);
+  } else {
+    form.SetFont(calend.lst->Font());
+    rows = std::min<int32_t>(calend.lst->ListCount(), kRowsShownAtMost);
+    calend.lst->SetVisible(true);
+    if (calend.grdLst) calend.grdLst->SetVisible(false);
+  }
+  const float height = (form.TextHeight("0") + tppY) * rows + 2 * tppY;
+  const PopupPlace at =
+      PlaceBelowField(host.GetWindowRect(pic->hWnd()), height, tppX, tppY, host.ScreenHeight());
+  form.Move(at.left, at.top, width, height);
+  // The page's widget fills the form inside its one-pixel frame.
+  Widget& shown = records ? static_cast<Widget&>(calend.Grid()) : *calend.lst;
+  shown.Move(tppX, tppY, width - 2 * tppX, height - 2 * tppY);
+  if (records) {
+    DataGrid& grid = calend.Grid();
+    grid.SetApproxCount(calend.ListRecordCount);
+    grid.Rebind();
+    int16_t skipLocate = 0;
+    PrepareList(skipLocate);
+    TryStep([&] { grid.Scroll(0, static_cast<int16_t>(-grid.VisibleRow())); });
+    page.AcertaTmCol();
+    shown.Move(tppX, tppY, width - 2 * tppX, form.Height() - 2 * tppY);
+  }
+  m_.CalendFormOpen = -1;
+  ShowPopup(form);
+}
+
+}  // namespace orvo
