@@ -7,9 +7,28 @@
 
 namespace orvo::play {
 
+// `keys "TEXT"` to the focused widget; `keys list "TEXT"` into the open list or grid.
 void ScriptRunner::KeysCommand(const Command& c) {
-  c.ExpectCount(1, 1);
-  Form().TypeText(c.Text(1));
+  c.ExpectCount(1, 2);
+  if (c.Count() == 1) return Form().TypeText(c.Text(1));
+  if (c.Word(1) != "list") throw ScriptFault{"list", c.tokens[1].text};
+  Form().TypeInList(c.Text(2));
+}
+
+// `wheel list N`: notches over the open list or grid.
+void ScriptRunner::WheelCommand(const Command& c) {
+  c.ExpectCount(2, 2);
+  if (c.Word(1) != "list") throw ScriptFault{"list", c.tokens[1].text};
+  Form().WheelList(c.Whole(2));
+}
+
+// `drag list divider COL DX`: the right edge of the open grid's shown column COL, dragged
+// DX pixels (negative: to the left).
+void ScriptRunner::DragCommand(const Command& c) {
+  c.ExpectCount(4, 4);
+  if (c.Word(1) != "list") throw ScriptFault{"list", c.tokens[1].text};
+  if (c.Word(2) != "divider") throw ScriptFault{"divider", c.tokens[2].text};
+  Form().DragListDivider(c.Whole(3), c.Whole(4));
 }
 
 void ScriptRunner::KeyCommand(const Command& c) {

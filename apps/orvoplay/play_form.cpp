@@ -129,13 +129,7 @@ bool PlayForm::Click(const std::vector<std::string>& target) {
     host.ActivateOutside();
     return true;
   }
-  if (what == "list" && target.size() == 2) {
-    char* end = nullptr;
-    long row = std::strtol(target[1].c_str(), &end, 10);
-    if (target[1].empty() || *end != '\0') return false;
-    impl_->ClickListRow(static_cast<int32_t>(std::clamp(row, -1L, 40000L)));
-    return true;
-  }
+  if (what == "list" && target.size() == 2) return impl_->ClickList(target[1]);
   if (auto point = impl_->PopupTarget(target)) {
     host.Click(*point->widget, point->x, point->y);
     return true;

@@ -62,6 +62,11 @@ class PlayForm {
   // know. Release lets it go, on the target or elsewhere.
   bool Press(const std::vector<std::string>& target);
   void Release(bool onTarget);
+  // In the open list or grid: characters typed, wheel notches (positive: away from the
+  // user), and the right edge of a shown column (0 = the first) dragged by `pixels`.
+  void TypeInList(const std::string& text);
+  void WheelList(int32_t notches);
+  void DragListDivider(int32_t column, int32_t pixels);
   // A key going down and up in the open calculator, by virtual-key code.
   void PressCalcKey(int16_t virtualKey);
   // Moves the current control on the form (twips).

@@ -91,6 +91,14 @@ struct PlayForm::Impl {
     host->Click(w, 30, *y);
   }
 
+  // The open grid (raises when the open list is the item list), the control's popup form
+  // open or not, a click on a row or on a part of the grid's scroll bar (false for another
+  // target), and the list and grid reads.
+  DataGrid& OpenGrid();
+  CalendForm* ListForm();
+  bool ClickList(const std::string& what);
+  std::optional<Variant> ReadList(const std::string& name);
+
   // `calendar ...` and `calc KEY`: the point of the open popup they name; nullopt for other
   // targets. Raises when that popup is not open.
   std::optional<PointTarget> PopupTarget(const std::vector<std::string>& target);

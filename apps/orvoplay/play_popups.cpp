@@ -109,6 +109,7 @@ void PlayForm::PressCalcKey(int16_t virtualKey) {
 }
 
 std::optional<Variant> PlayForm::ReadPopup(const std::string& name) {
+  if (auto list = impl_->ReadList(name)) return list;
   if (name.rfind("popup.", 0) == 0) {
     PopupForm* popup = nullptr;
     if (CalendForm* calendar = impl_->OpenCalendar()) {

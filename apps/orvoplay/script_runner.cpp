@@ -235,6 +235,8 @@ void ScriptRunner::Dispatch(const Command& c) {
       {"release", &ScriptRunner::ReleaseCommand},
       {"place", &ScriptRunner::PlaceCommand},
       {"wait", &ScriptRunner::WaitCommand},
+      {"wheel", &ScriptRunner::WheelCommand},
+      {"drag", &ScriptRunner::DragCommand},
       {"db", &ScriptRunner::DbCommand},
       {"bind", &ScriptRunner::BindCommand},
       {"answer", &ScriptRunner::AnswerCommand},

@@ -89,6 +89,8 @@ class ScriptRunner {
   void ReleaseCommand(const Command& c);
   void PlaceCommand(const Command& c);
   void WaitCommand(const Command& c);
+  void WheelCommand(const Command& c);
+  void DragCommand(const Command& c);
 
   // Data (data_commands.cpp).
   void DbCommand(const Command& c);

@@ -34,6 +34,7 @@ inline std::optional<KeyStroke> NamedKey(const std::string& name) {
       {"Escape", {27, 0, 27}},    {"Space", {32, 0, 32}},      {"F4", {115, 0, 0}},
       {"Ctrl+C", {67, 2, 3}},     {"Ctrl+X", {88, 2, 24}},     {"Ctrl+V", {86, 2, 22}},
       {"Ctrl+Tab", {9, 2, 0}},    {"PageUp", {33, 0, 0}},      {"PageDown", {34, 0, 0}},
+      {"Ctrl+Home", {36, 2, 0}},  {"Ctrl+End", {35, 2, 0}},
   };
   for (const auto& e : kKeys)
     if (name == e.name) return e.stroke;

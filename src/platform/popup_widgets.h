@@ -33,9 +33,9 @@ class DataGrid : public Widget {
   virtual Variant Bookmark() const = 0;  // the current row's bookmark; Empty when none
   virtual void SetBookmark(const Variant& b) = 0;
   virtual void SetRow(int16_t row) = 0;
-  virtual int16_t VisibleRow() const = 0;          // index of the current row among shown rows
-  virtual int16_t RowAt(float y) const = 0;         // -1 when no data row is there
-  virtual int32_t ApproxCount() const = 0;          // the record-count property
+  virtual int16_t VisibleRow() const = 0;    // index of the current row among shown rows
+  virtual int16_t RowAt(float y) const = 0;  // -1 when no data row is there
+  virtual int32_t ApproxCount() const = 0;   // the record-count property
   virtual void SetApproxCount(int32_t n) = 0;
   virtual void Scroll(int16_t columns, int16_t rows) = 0;
   virtual void Rebind() = 0;
@@ -44,6 +44,9 @@ class DataGrid : public Widget {
   virtual void SetScrollBars(int16_t v) = 0;
   virtual int16_t MarqueeStyle() const = 0;  // 3 = whole-row highlight
   virtual void SetMarqueeStyle(int16_t v) = 0;
+  // A header row with the columns' captions above the rows (off until set).
+  virtual bool ColumnHeaders() const = 0;
+  virtual void SetColumnHeaders(bool v) = 0;
   virtual FontRef Font() const = 0;
   virtual void SetFont(FontRef f) = 0;
   // The rows currently shown, as the grid last read them (first shown row first).

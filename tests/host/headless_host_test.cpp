@@ -1,10 +1,8 @@
 // The headless host: what only the headless host pins
-// (text measure, positions on the form and the screen, the grid's row reading).
+// (text measure, positions on the form and the screen).
 #include "host/headless/headless_host.h"
 
 #include <gtest/gtest.h>
-
-#include "host/core/core_data_grid.h"
 
 namespace orvo::testing {
 namespace {
@@ -109,44 +107,6 @@ TEST(HeadlessHost, RemovingTheFocusedControlLeavesNoFocus) {
   host.Key("Tab");
   EXPECT_EQ(host.FocusName(), "b");
   ASSERT_EQ(host.Sites().size(), 1u);
-}
-
-// A grid over the rows 10, 20, ... 100, its bookmarks the values.
-struct NumberRows {
-  explicit NumberRows(DataGrid& grid) {
-    grid.OnReadRows = [](DataGrid::RowBuffer& rows, const Variant& start, bool) {
-      int32_t first = start.IsEmpty() ? 10 : start.AsLong() + 10;
-      for (int32_t v = first;
-           v <= 100 && static_cast<int32_t>(rows.bookmarks.size()) < rows.rowCount; v += 10) {
-        rows.bookmarks.push_back(Variant(v));
-        rows.values.push_back({Variant(v)});
-      }
-    };
-    grid.OnRelativeBookmark = [](const Variant& start, int32_t offset) {
-      int32_t v = start.AsLong() + 10 * offset;
-      return v < 10 || v > 100 ? Variant::Null() : Variant(v);
-    };
-  }
-};
-
-TEST(HeadlessHost, GridReadsTheRowsItShows) {
-  HeadlessHost host;
-  auto popup = host.Services().CreatePopupForm();
-  auto grid = popup->CreateDataGrid();
-  NumberRows rows(*grid);
-  auto& g = static_cast<CoreDataGrid&>(*grid);
-  grid->Move(0, 0, 2000, 3 * g.RowHeight());
-  grid->Rebind();
-  ASSERT_EQ(grid->ShownBookmarks().size(), 3u);
-  EXPECT_EQ(grid->ShownBookmarks()[0], Variant(10));
-  grid->SetBookmark(Variant(70));
-  EXPECT_EQ(grid->ShownBookmarks()[0], Variant(70));
-  EXPECT_EQ(grid->VisibleRow(), 0);
-  grid->Scroll(0, -2);
-  EXPECT_EQ(grid->ShownBookmarks()[0], Variant(50));
-  EXPECT_EQ(grid->VisibleRow(), 2);
-  EXPECT_EQ(grid->RowAt(g.RowHeight() * 1.5f), 1);
-  EXPECT_EQ(grid->RowAt(g.RowHeight() * 3.5f), -1);
 }
 
 TEST(HeadlessHost, KeysGoToTheActivePopupsFocus) {

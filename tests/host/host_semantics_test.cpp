@@ -641,57 +641,6 @@ TEST_F(HostSemantics, MovingAShownPopupReportsSizeAndPaint) {
   EXPECT_EQ(messages.size(), 2u);
 }
 
-// A grid over the rows 10, 20, ... 100, its bookmarks the values.
-inline void FeedNumberRows(DataGrid& grid) {
-  grid.OnReadRows = [](DataGrid::RowBuffer& rows, const Variant& start, bool) {
-    int32_t first = start.IsEmpty() ? 10 : start.AsLong() + 10;
-    for (int32_t v = first; v <= 100 && static_cast<int32_t>(rows.bookmarks.size()) < rows.rowCount;
-         v += 10) {
-      rows.bookmarks.push_back(Variant(v));
-      rows.values.push_back({Variant(v)});
-    }
-  };
-  grid.OnRelativeBookmark = [](const Variant& start, int32_t offset) {
-    int32_t v = start.AsLong() + 10 * offset;
-    return v < 10 || v > 100 ? Variant::Null() : Variant(v);
-  };
-}
-
-TEST_F(HostSemantics, GridReadsItsRowsAndScrollsAtTheEnds) {
-  auto popup = host->Services().CreatePopupForm();
-  auto grid = popup->CreateDataGrid();
-  grid->Columns().push_back({"Codigo", true, 1000, 0});
-  grid->Columns().push_back({"Oculta", false, 700, 0});
-  grid->Columns().push_back({"Nome", true, 1500, 0});
-  FeedNumberRows(*grid);
-  float rowHeight = popup->TextHeight("0") + 15;  // a line of the grid's font and a pixel
-  grid->Move(0, 0, 2000, 3 * rowHeight + 5);
-  popup->Move(0, 0, 2000, 3 * rowHeight + 5);
-  grid->Rebind();
-  ASSERT_EQ(grid->ShownBookmarks(), (std::vector<Variant>{10, 20, 30}));
-  EXPECT_EQ(grid->Columns()[2].left, 1000);
-  popup->Show(false);
-  ASSERT_EQ(host->FocusedWidget(), grid.get());
-  host->Key("Down");
-  host->Key("Down");
-  EXPECT_EQ(grid->Bookmark(), Variant(30));
-  host->Key("Down");  // past the last shown row: the grid scrolls one row
-  EXPECT_EQ(grid->Bookmark(), Variant(40));
-  EXPECT_EQ(grid->ShownBookmarks().front(), Variant(20));
-  EXPECT_EQ(grid->VisibleRow(), 2);
-  grid->SetBookmark(Variant(100));
-  EXPECT_EQ(grid->VisibleRow(), 0);
-  grid->Scroll(0, -2);
-  EXPECT_EQ(grid->ShownBookmarks().front(), Variant(80));
-  EXPECT_EQ(grid->VisibleRow(), 2);
-  int16_t typed = 0;
-  grid->OnBeforeColEdit = [&](int16_t&) { typed = grid->LastKey(); };
-  host->Type("q");
-  EXPECT_EQ(typed, 'q');
-  EXPECT_EQ(grid->RowAt(rowHeight * 1.5f), 1);
-  EXPECT_EQ(grid->RowAt(rowHeight * 3.5f), -1);
-}
-
 TEST_F(HostSemantics, SiteReportsItsSiblingsAndTogglesFocusRectangles) {
   FakeField& a = Add("a");
   Add("b");

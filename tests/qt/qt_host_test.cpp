@@ -9,7 +9,6 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QTest>
 #include <cstdio>
 
@@ -210,28 +209,6 @@ TEST(QtHost, ActivatingAnotherWindowReachesThePopupsHook) {
   }
   EXPECT_EQ(messages, std::vector<int32_t>{kWmActivate});
   EXPECT_EQ(host.FocusName(), "");
-}
-
-TEST(QtHost, GridShowsTheValuesOfItsVisibleColumns) {
-  QtHost host;
-  auto popup = host.Services().CreatePopupForm();
-  auto grid = popup->CreateDataGrid();
-  grid->Columns() = {{"Codigo", true, 600, 0}, {"Chave", false, 600, 0}, {"Nome", true, 1500, 0}};
-  grid->OnReadRows = [](DataGrid::RowBuffer& rows, const Variant& start, bool) {
-    if (!start.IsEmpty()) return;
-    rows.bookmarks = {Variant(int32_t{1}), Variant(int32_t{2})};
-    rows.values = {{Variant(int16_t{1}), Variant("k1"), Variant("Ana")},
-                   {Variant(2.5), Variant("k2"), Variant::Null()}};
-  };
-  grid->Move(0, 0, 3000, 1500);
-  grid->Rebind();
-  QTableWidget* table = ViewOf<QTableWidget>(*grid);
-  ASSERT_EQ(table->rowCount(), 2);
-  ASSERT_EQ(table->columnCount(), 2);
-  EXPECT_EQ(table->item(0, 1)->text(), "Ana");
-  EXPECT_EQ(table->item(1, 0)->text(), "2,5");  // under the default pt-BR settings
-  EXPECT_EQ(table->item(1, 1)->text(), "");
-  EXPECT_EQ(table->columnWidth(1), 100);
 }
 
 // An error the control raises while it handles a real click goes to the host's error sink:

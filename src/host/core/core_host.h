@@ -118,7 +118,12 @@ class CoreHost {
   // Release lets it go: mouse up on the same widget, and its click when the pointer is still
   // on it; elsewhere the up comes outside the widget and no click follows.
   void Press(Widget& widget, float x = 15, float y = 15);
+  // The held button moves to (x, y) on the widget it went down on (twips): mouse move, and a
+  // grid drags what the press took hold of.
+  void MovePressed(float x, float y);
   void Release(bool onWidget);
+  // Wheel notches over a widget at (x, y) in its twips (positive: away from the user).
+  void Wheel(Widget& widget, int notches, float x = 15, float y = 15);
 
   // The focused control: "b", "opt(1)" for an element of an array, "" when none.
   std::string FocusName() const;
@@ -142,6 +147,8 @@ class CoreHost {
   void KeyPressed(WidgetNode* target, CoreWindow* window, const KeyStroke& key);
   void KeyReleased(WidgetNode* target, const KeyStroke& key);
   void UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shift, float x, float y);
+  // The wheel over a widget; false when the widget leaves it to the platform's own view.
+  bool UserWheel(WidgetNode* node, int notches);
   void UserFocus(WidgetNode* node);
   void UserActivated(CoreWindow* window);
 

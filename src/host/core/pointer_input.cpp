@@ -92,7 +92,9 @@ void CoreHost::Click(Widget& widget, float x, float y) {
   auto [sx, sy] = InWidgetUnits(node, widget, x, y);
   if (Alive(id)) RaiseMouse(widget.OnMouseDown, 1, 0, sx, sy);
   if (Alive(id)) node->owner->NativePress(y);
+  if (Alive(id)) node->owner->NativeMouse(0, 1, x, y);
   if (Alive(id)) RaiseMouse(widget.OnMouseUp, 1, 0, sx, sy);
+  if (Alive(id)) node->owner->NativeMouse(1, 1, x, y);
   if (Alive(id) && node->owner->ClickNotifies())
     if (auto click = widget.OnClick) click();
   ProcessPending();
@@ -107,7 +109,33 @@ void CoreHost::Press(Widget& widget, float x, float y) {
   auto [sx, sy] = InWidgetUnits(node, widget, x, y);
   held_ = {id, sx, sy};
   RaiseMouse(widget.OnMouseDown, 1, 0, sx, sy);
+  if (Alive(id)) node->owner->NativeMouse(0, 1, x, y);
   ProcessPending();
+}
+
+void CoreHost::MovePressed(float x, float y) {
+  if (!held_.nodeId || !Alive(held_.nodeId)) return;
+  WidgetNode* node = nodes_.at(held_.nodeId);
+  if (!node->widget) return;
+  MovePointerTo(node, x, y);
+  auto [sx, sy] = InWidgetUnits(node, *node->widget, x, y);
+  held_.x = sx, held_.y = sy;
+  RaiseMouse(node->widget->OnMouseMove, 1, 0, sx, sy);
+  if (Alive(held_.nodeId)) node->owner->NativeMouse(2, 1, x, y);
+  ProcessPending();
+}
+
+void CoreHost::Wheel(Widget& widget, int notches, float x, float y) {
+  WidgetNode* node = NodeOf(&widget);
+  if (!node || !CoreWindow::Reachable(node)) return;
+  MovePointerTo(node, x, y);
+  node->owner->NativeWheel(notches);
+  ProcessPending();
+}
+
+bool CoreHost::UserWheel(WidgetNode* node, int notches) {
+  services_.ForgetCursor();
+  return node->owner && CoreWindow::Reachable(node) && node->owner->NativeWheel(notches);
 }
 
 void CoreHost::Release(bool onWidget) {
@@ -121,6 +149,7 @@ void CoreHost::Release(bool onWidget) {
     held.x = held.y = -1;
   }
   RaiseMouse(widget->OnMouseUp, 1, 0, held.x, held.y);
+  if (Alive(held.nodeId)) node->owner->NativeMouse(1, 1, held.x, held.y);
   if (onWidget && Alive(held.nodeId) && node->owner->ClickNotifies())
     if (auto click = widget->OnClick) click();
   ProcessPending();
@@ -179,9 +208,11 @@ void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shi
   }
   if (kind == 3) handler = nullptr;
   uint64_t id = node->id;
+  const float nx = x, ny = y;  // twips in the widget, for its own handling
   if (node->kind == WidgetKind::Popup && node->widget)
     std::tie(x, y) = InWidgetUnits(node, *node->widget, x, y);
   if (handler) handler(button, shift, x, y);
+  if (Alive(id) && node->owner) node->owner->NativeMouse(kind, button, nx, ny);
   bool clickKind = node->kind != WidgetKind::Button && node->kind != WidgetKind::ListBox &&
                    node->kind != WidgetKind::Surface && node->kind != WidgetKind::ScrollBar;
   const bool endsDoubleClick = kind == 1 && std::exchange(doubleClickUp_, false);

@@ -66,6 +66,13 @@ class NodeOwner {
   virtual void NativeChar(int16_t /*keyAscii*/) {}
   // A left button press at y (twips from the top): a list or grid selects the row there.
   virtual void NativePress(float /*y*/) {}
+  // The grid's own pointer handling, after the mouse notifications: kind 0 a press (3 the
+  // second press of a double click), 1 a release, 2 a move; (x, y) twips in the widget.
+  // Widgets whose platform view handles the real mouse itself (a list) leave it alone.
+  virtual void NativeMouse(int /*kind*/, int16_t /*button*/, float /*x*/, float /*y*/) {}
+  // Wheel notches (positive: away from the user); false when the widget does not scroll by
+  // the wheel, so that a platform view may.
+  virtual bool NativeWheel(int /*notches*/) { return false; }
   // Whether a click raises OnClick (a list box raises it on a selection change instead).
   virtual bool ClickNotifies() const { return true; }
 };

@@ -1,4 +1,4 @@
-// Views over Qt's own controls: label, button, scroll bar, list and grid. What the user
+// Views over Qt's own controls: label, button, scroll bar and list. What the user
 // does in them (a click, a drag of the bar, a row chosen) goes to the model, which then
 // notifies as it does for any other input.
 #include <QHeaderView>
@@ -6,11 +6,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <algorithm>
 
 #include "base/error.h"
-#include "host/core/core_data_grid.h"
 #include "host/core/core_host.h"
 #include "host/core/core_list_box.h"
 #include "host/core/core_widgets.h"
@@ -164,61 +162,6 @@ class QtListView : public QtView {
   bool mirroring_ = false;
 };
 
-class QtGridView : public QtView {
- public:
-  QtGridView(QtPlatform& p, WidgetNode& node, QTableWidget* table)
-      : QtView(p, node, table), q_(table) {
-    q_->horizontalHeader()->hide();
-    q_->verticalHeader()->hide();
-    q_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    q_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    p.Route(q_->viewport(), &node);
-  }
-
- protected:
-  void ShowModel(uint32_t changes) override {
-    if (changes & change::kStyle) q_->setFont(ToQFont(Grid().Font().get()));
-    if (changes & change::kContent) ShowRows();
-    if (changes & (change::kContent | change::kSelection)) q_->selectRow(Grid().VisibleRow());
-  }
-
- private:
-  CoreDataGrid& Grid() const { return static_cast<CoreDataGrid&>(*node_.widget); }
-
-  void ShowRows() {
-    CoreDataGrid& grid = Grid();
-    const auto& values = grid.ShownValues();
-    std::vector<size_t> visible;  // indexes into the columns and each row's values
-    for (size_t i = 0; i < grid.Columns().size(); ++i)
-      if (grid.Columns()[i].visible) visible.push_back(i);
-    q_->clear();
-    q_->setRowCount(static_cast<int>(values.size()));
-    q_->setColumnCount(static_cast<int>(visible.size()));
-    int rowPixels = ToPixels(grid.RowHeight());
-    const LocaleSettings& loc = grid.Host().Locale();
-    for (size_t r = 0; r < values.size(); ++r) {
-      q_->setRowHeight(static_cast<int>(r), rowPixels);
-      for (size_t c = 0; c < visible.size(); ++c) {
-        if (visible[c] >= values[r].size()) continue;
-        const Variant& v = values[r][visible[c]];
-        std::string text;
-        try {
-          text = v.IsNull() ? "" : ToText(v, loc);
-        } catch (const Error&) {
-          // A value with no text form shows empty.
-        }
-        q_->setItem(static_cast<int>(r), static_cast<int>(c),
-                    new QTableWidgetItem(FromLatin1(text)));
-      }
-    }
-    for (size_t c = 0; c < visible.size(); ++c)
-      if (grid.Columns()[visible[c]].width > 0)
-        q_->setColumnWidth(static_cast<int>(c), ToPixels(grid.Columns()[visible[c]].width));
-  }
-
-  QPointer<QTableWidget> q_;
-};
-
 }  // namespace
 
 std::unique_ptr<WidgetView> MakeQtControlView(QtPlatform& platform, WidgetNode& node) {
@@ -233,7 +176,7 @@ std::unique_ptr<WidgetView> MakeQtControlView(QtPlatform& platform, WidgetNode& 
     case WidgetKind::ListBox:
       return std::make_unique<QtListView>(platform, node, new QListWidget(parent));
     case WidgetKind::DataGrid:
-      return std::make_unique<QtGridView>(platform, node, new QTableWidget(parent));
+      return MakeQtGridView(platform, node);
     default:
       return nullptr;
   }

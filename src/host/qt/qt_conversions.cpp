@@ -13,7 +13,8 @@ QColor ToQColor(Color c) {
       {kSysWindowBackground, QPalette::Base}, {kSysWindowText, QPalette::Text},
       {kSysButtonFace, QPalette::Button},     {kSysButtonShadow, QPalette::Mid},
       {kSysButtonText, QPalette::ButtonText}, {kSysButtonHighlight, QPalette::Light},
-      {kSys3DDarkShadow, QPalette::Shadow},   {kSys3DLight, QPalette::Midlight}};
+      {kSys3DDarkShadow, QPalette::Shadow},   {kSys3DLight, QPalette::Midlight},
+      {kSysHighlight, QPalette::Highlight},   {kSysHighlightText, QPalette::HighlightedText}};
   const QPalette pal = QApplication::palette();
   // The low byte is the system colour's index.
   for (const auto& [system, role] : kSystem)

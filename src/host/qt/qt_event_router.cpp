@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "host/core/core_host.h"
 #include "host/qt/qt_conversions.h"
@@ -90,6 +91,19 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
                        static_cast<float>(p.x()) * kQtTwipsPerPixel,
                        static_cast<float>(p.y()) * kQtTwipsPerPixel);
       return false;
+    }
+    case QEvent::Wheel: {
+      // Notches of 120 eighths of a degree; a fine-grained wheel's parts add up.
+      if (!node) return false;
+      wheelRest_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+      const int notches = wheelRest_ / 120;
+      wheelRest_ -= notches * 120;
+      bool taken = false;
+      HandlingInput([&] {
+        taken = host_->UserWheel(node, notches);
+        host_->ProcessPending();
+      });
+      return taken;
     }
     case QEvent::WindowActivate:
       if (top) UserActivatedLater(top);

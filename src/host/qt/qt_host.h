@@ -5,10 +5,11 @@
 // - views for every widget of widgets.h: QLineEdit / QPlainTextEdit text boxes (showing the
 //   model's text and selection; the user's own mouse selection and context-menu edits go
 //   back to the model), QLabel, painted picture box, image and shape, QPushButton,
-//   QScrollBar (inverted ranges shown inverted), QListWidget, QTableWidget for the grid;
+//   QScrollBar (inverted ranges shown inverted), QListWidget, and the grid painted from the
+//   model's drawing data with a real QScrollBar (it never holds the table);
 // - popups as real frameless top-level windows painting the model's drawing data;
 // - real input: keys (every key is the control's: no shortcut takes it first), mouse
-//   presses, moves and releases, focus given by a click, window activation by the window
+//   presses, moves and releases, the wheel over the grid, focus given by a click, window activation by the window
 //   system (WM_ACTIVATE also when the user activates another window);
 // - text measured with the real font; the system clipboard, beep and pointer; the real or
 //   a fixed clock; the regional settings of QLocale::system() on request; screenshots;

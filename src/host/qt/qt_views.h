@@ -51,5 +51,6 @@ std::unique_ptr<WidgetView> MakeQtView(QtPlatform& platform, WidgetNode& node);
 std::unique_ptr<WidgetView> MakeQtTextView(QtPlatform& platform, WidgetNode& node);
 std::unique_ptr<WidgetView> MakeQtCanvasView(QtPlatform& platform, WidgetNode& node);
 std::unique_ptr<WidgetView> MakeQtControlView(QtPlatform& platform, WidgetNode& node);
+std::unique_ptr<WidgetView> MakeQtGridView(QtPlatform& platform, WidgetNode& node);
 
 }  // namespace orvo
