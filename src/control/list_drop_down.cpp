@@ -68,9 +68,9 @@ void OrvoMask::OpenList() {
   const PopupPlace at =
       PlaceBelowField(host.GetWindowRect(pic->hWnd()), height, tppX, tppY, host.ScreenHeight());
   form.Move(at.left, at.top, width, height);
-  // The page's widget fills the form inside its one-pixel frame.
+  // The page's widget fills the form; its own one-pixel border is the popup's frame.
   Widget& shown = records ? static_cast<Widget&>(calend.Grid()) : *calend.lst;
-  shown.Move(tppX, tppY, width - 2 * tppX, height - 2 * tppY);
+  shown.Move(0, 0, width, height);
   if (records) {
     DataGrid& grid = calend.Grid();
     grid.SetApproxCount(calend.ListRecordCount);
@@ -79,7 +79,7 @@ void OrvoMask::OpenList() {
     PrepareList(skipLocate);
     TryStep([&] { grid.Scroll(0, static_cast<int16_t>(-grid.VisibleRow())); });
     page.AcertaTmCol();
-    shown.Move(tppX, tppY, width - 2 * tppX, form.Height() - 2 * tppY);
+    shown.Move(0, 0, width, form.Height());
   }
   m_.CalendFormOpen = -1;
   ShowPopup(form);

@@ -95,7 +95,8 @@ TEST_P(LookupGrid, APressOnAColumnDividerIsNoChoiceAPressOnARowIs) {
   grid.Rebind();
   ASSERT_GT(grid.ShownBookmarks().size(), 2u);
   const DataGrid::Column col = grid.Columns().at(0);
-  const float rowY = grid.RowAt(0) >= 0 ? 20.f : 0.f;
+  float rowY = 0;
+  while (grid.RowAt(rowY) != 1) rowY += 15;
   int16_t button = 1, shift = 0;
   float x = col.left + col.width - 3 * 15, y = rowY;
   grid.OnMouseDown(button, shift, x, y);
