@@ -125,12 +125,10 @@ class QtScrollBarView : public QtView {
 class QtListView : public QtView {
  public:
   QtListView(QtPlatform& p, WidgetNode& node, QListWidget* list) : QtView(p, node, list), q_(list) {
+    // Presses on the rows and keys reach the model, which moves the selection; Qt's own
+    // moves of its current row (the first row made current when the list takes the focus)
+    // are no choice of the user's and are not passed on.
     p.Route(q_->viewport(), &node);
-    // A row chosen with the real mouse.
-    QObject::connect(q_, &QListWidget::currentRowChanged, q_, [this](int row) {
-      if (!mirroring_ && row >= -1 && row < List().ListCount())
-        List().SetListIndex(static_cast<int16_t>(row));
-    });
   }
   // By row height rather than itemAt, which needs a laid-out, shown view.
   float ItemHeight(float measured) const override {
