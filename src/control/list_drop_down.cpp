@@ -24,10 +24,13 @@ void OrvoMask::OpenList() {
   CalendForm& calend = EnsureCalendForm();
   ListPage page(*this, calend);
   const bool records = ComLstExt() != 0;
+  // The count sizes the list and its scroll bar; it is asked once.
+  int32_t count = 0;
   if (records) {
     int16_t skipLocate = -1;
     PrepareList(skipLocate);
-    if (gRsLista->RecordCount() <= 0) return;
+    count = gRsLista->RecordCount();
+    if (count <= 0) return;
   } else if (calend.lst->ListCount() < 1) {
     return;
   }
@@ -42,7 +45,7 @@ void OrvoMask::OpenList() {
   if (records) {
     DataGrid& grid = calend.Grid();
     form.SetFont(grid.Font());
-    int32_t n = gRsLista->RecordCount();
+    int32_t n = count;
     if (gTpTabela && !m_.Filter.empty() && n > 0) {
       // The filter range's own records, counted up to a page.
       int16_t oq = 1;

@@ -109,21 +109,21 @@ void OrvoMask::PrepareList(int16_t& SkipLocate) {
       EnsureCalendForm().Grid().RefreshRows();
       FazerRefresh = 0;
     }
+    // Whether the recordset has records shows at its start (BOF and EOF both): the record
+    // count, which some engines count row by row, is not asked on the way to the list.
     if (!SkipLocate) {
       if (ActiveBox().Text().empty()) {
-        if (gRsLista->RecordCount() > 0) {
-          if (gTpTabela) {
-            int16_t first = 1;
-            Pesquisa(first);
-          } else {
-            gRsLista->MoveFirst();
-          }
-          if (!gRsLista->BOF() && !gRsLista->EOF_()) {
-            TryStep([&] {
-              Process().gActiveControl = this;
-              EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
-            });
-          }
+        if (gTpTabela) {
+          int16_t first = 1;
+          Pesquisa(first);
+        } else {
+          gRsLista->MoveFirst();
+        }
+        if (!gRsLista->BOF() && !gRsLista->EOF_()) {
+          TryStep([&] {
+            Process().gActiveControl = this;
+            EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
+          });
         }
       } else {
         LocateValue();
@@ -151,22 +151,23 @@ void OrvoMask::LocateValue() {
       if (!(grid.Bookmark() == located)) grid.SetBookmark(located);
     });
   };
+  // An empty recordset stands at BOF and EOF after the move to its start; the record
+  // count is not asked first.
   auto positionAtStart = [&] {
-    if (rs.RecordCount() > 0) {
-      if (gTpTabela) {
-        int16_t first = 1;
-        Pesquisa(first);
-      } else {
-        rs.MoveFirst();
-      }
-      if (!rs.BOF() && !rs.EOF_()) showCurrent();
+    if (gTpTabela) {
+      int16_t first = 1;
+      Pesquisa(first);
+    } else {
+      rs.MoveFirst();
+    }
+    if (!rs.BOF() && !rs.EOF_()) {
+      showCurrent();
     } else {
       EnsureCalendForm().Grid().RefreshRows();
     }
   };
   try {
     if (gValueAtual.IsEmpty()) return positionAtStart();
-    if (rs.RecordCount() == 0) return;
     bool found = false;
     if (gTpTabela) {
       // The table's own index is put back even when the seek fails (a value of the wrong
