@@ -71,10 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
         {"LikeQuestionAndBracketedStar", "Nome LIKE 'a?[*]'", "\"nome\" LIKE ? ESCAPE '\\'",
          "T:a_*"},
         {"LikeBackslashIsLiteral", "Nome LIKE 'a\\b*'", "\"nome\" LIKE ? ESCAPE '\\'", "T:a\\\\b%"},
-        {"FourQuotesAreOneApostrophe", "[Nome]='O''''Neil'", "\"nome\" = ?", "T:O'Neil"},
+        {"FourQuotesAreTwo", "[Nome]='O''''Neil'", "\"nome\" = ?", "T:O''Neil"},
         {"TwoQuotesAreOneApostrophe", "[Nome]='O''Neil'", "\"nome\" = ?", "T:O'Neil"},
-        {"UndoubledApostropheInsideAName", "[Nome]='O'Neil'", "\"nome\" = ?", "T:O'Neil"},
-        {"ApostropheAtTheEnd", "[Nome]='abc'''''", "\"nome\" = ?", "T:abc'"},
+        {"QuotesAtTheEnd", "[Nome]='abc'''''", "\"nome\" = ?", "T:abc''"},
+        {"KeywordRightAfterTheQuote", "[Nome]='a'And Num=1", "(\"nome\" = ? AND \"num\" = ?)",
+         "T:a,I:1"},
         {"InjectionStaysLiteral", "[Nome] = 'x'' OR 1=1; DROP TABLE t --'", "\"nome\" = ?",
          "T:x' OR 1=1; DROP TABLE t --"},
         {"CDateUnderTheLocale", "[Nasc] = CDate('25/12/2024')", "\"nasc\" = ?", "T:2024-12-25"},
@@ -120,6 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
     Dialect, MalformedCriterion,
     ::testing::ValuesIn(std::vector<MalformedCase>{
         {"UnterminatedQuote", "Nome LIKE 'a", "criterion `Nome LIKE 'a` has an unterminated quote"},
+        {"UndoubledQuoteInsideAValue", "[Nome]='O'Neil'",
+         "criterion `[Nome]='O'Neil'` has a quote inside `'O'Neil` that is not doubled (a quote "
+         "within a value is written '')"},
         {"UnterminatedBracket", "[Nome = 'a'",
          "criterion `[Nome = 'a'` has an unterminated [name]"},
         {"UnknownField", "Nada = 1", "criterion `Nada = 1` names the unknown field `Nada`"},
@@ -240,6 +244,14 @@ INSTANTIATE_TEST_SUITE_P(
          "SELECT * FROM t WHERE ( uf = ?::text ) And ( cidade ILIKE (?::text COLLATE \"C\") ESCAPE "
          "'\\' AND cidade >= ? AND cidade < ? ) LIMIT 1",
          "T:SP,T:SAO%,T:SAO,T:SAO\xEF\xBF\xBF"},
+        {"EscapedWildcardsArePartOfThePrefix", "Cidade LIKE '50[%][_][[]*'", false,
+         "((\"cidade\")::text COLLATE \"C\" ILIKE ?::text ESCAPE '\\' AND \"cidade\" >= ? AND "
+         "\"cidade\" < ?)",
+         "T:50\\%\\_[%,T:50%_[,T:50%_[\xEF\xBF\xBF"},
+        {"StatementQuotedPrefix", "SELECT TOP 1 * FROM t WHERE cidade LIKE 'O''N[*]#*'", true,
+         "SELECT * FROM t WHERE cidade ILIKE (?::text COLLATE \"C\") ESCAPE '\\' AND cidade >= ? "
+         "AND cidade < ? LIMIT 1",
+         "T:O'N*#%,T:O'N*#,T:O'N*#\xEF\xBF\xBF"},
         {"StatementTruthAndAliases", "SELECT count(*) AS N FROM t WHERE a = True ORDER BY N", true,
          "SELECT count ( * ) AS \"n\" FROM t WHERE a = TRUE ORDER BY \"n\"", ""},
     }),

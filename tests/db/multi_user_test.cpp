@@ -122,6 +122,45 @@ TEST_P(HeldRecord, BookmarkAndCurrentRecordOfARowChangedOrDeleted) {
   EXPECT_EQ(ErrorOf([&] { dynaset->SetBookMark(held); }), dberr::kInvalidBookmark);
 }
 
+// In a table without a key, a held row another user changes is found as it now is, or
+// refused as a deleted row is; never is another row found in its place, not even one stored
+// where a deleted row stood.
+TEST_P(HeldRecord, RowOfATableWithoutAKey) {
+  mine->Exec(
+      "CREATE TABLE solta (nome VARCHAR(10), n INTEGER);"
+      "INSERT INTO solta VALUES ('a', 1), ('b', 2), ('c', 3), ('d', 4);");
+  auto rs = mine->OpenTable("solta");
+  rs->MoveLast();
+  Variant last = rs->BookMark();
+  rs->MoveFirst();
+  rs->MoveNext();
+  Variant second = rs->BookMark();
+  rs->MoveNext();
+  Variant third = rs->BookMark();
+  theirs->Exec("UPDATE solta SET nome = 'B2' WHERE n = 2");
+  int32_t error = ErrorOf([&] { rs->SetBookMark(second); });
+  if (error == 0) {
+    EXPECT_EQ(Field(*rs, "nome"), "B2") << "found as it now is";
+  } else {
+    EXPECT_EQ(error, dberr::kInvalidBookmark);
+  }
+  rs->SetBookMark(third);
+  theirs->Exec("UPDATE solta SET nome = 'C2' WHERE n = 3");
+  error = ErrorOf([&] { rs->Move(0, Variant()); });
+  if (error == 0) {
+    EXPECT_EQ(Field(*rs, "nome"), "C2");
+  } else {
+    EXPECT_EQ(error, dberr::kNoCurrentRecord);
+    rs->MoveNext();
+    EXPECT_EQ(Field(*rs, "n"), "4") << "the walk goes on from where the row stood";
+  }
+  // The last row's place (SQLite's row id, PostgreSQL's ctid once vacuumed) goes to a new row.
+  theirs->Exec("DELETE FROM solta WHERE n = 4");
+  if (std::get<0>(GetParam()) == Engine::Postgres) theirs->Exec("VACUUM solta");
+  theirs->Exec("INSERT INTO solta VALUES ('d', 8)");
+  EXPECT_EQ(ErrorOf([&] { rs->SetBookMark(last); }), dberr::kInvalidBookmark);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, HeldRecord,
                          ::testing::Combine(dbtest::Engines(),
                                             ::testing::Values(OtherUserCase{"Held", "", "", ""})),

@@ -237,6 +237,36 @@ TEST_P(TableRecordset, ErrorsNameWhatIsWrong) {
   EXPECT_EQ(ErrorOf([&] { rs->MoveFirst(); }), dberr::kObjectClosed);
 }
 
+// A table with neither a primary key nor a unique index opens as a table too: in stored order
+// without an Index, and by a non-unique Index with equal keys in a stable order.
+TEST_P(TableRecordset, TableWithoutAKey) {
+  db->Exec(
+      "CREATE TABLE solta (nome VARCHAR(10), n INTEGER);"
+      "CREATE INDEX ix_solta_nome ON solta (nome);"
+      "INSERT INTO solta VALUES ('b', 1), ('a', 2), ('b', 3), (NULL, 4), ('a', 5), ('b', 6);");
+  auto rs = db->OpenTable("solta");
+  EXPECT_EQ(rs->IndexCount(), 1);
+  EXPECT_EQ(dbtest::Forward(*rs, "n"), "1|2|3|4|5|6");
+  rs->SetIndex("ix_solta_nome");
+  EXPECT_EQ(dbtest::Forward(*rs, "n"), "4|2|5|1|3|6");
+  rs->MoveLast();
+  EXPECT_EQ(dbtest::Backward(*rs, "n"), "6|3|1|5|2|4");
+  rs->Seek("=", {"b"});
+  EXPECT_EQ(Field(*rs, "n"), "1");
+  Variant mark = rs->BookMark();
+  rs->MoveNext();
+  rs->Seek("<=", {"a"});
+  EXPECT_EQ(Field(*rs, "n"), "5") << "the last of the equal keys";
+  rs->SetBookMark(mark);
+  EXPECT_EQ(Field(*rs, "n"), "1");
+  rs->MoveNext();
+  EXPECT_EQ(Field(*rs, "n"), "3");
+  rs->SetIndex("");
+  EXPECT_EQ(Field(*rs, "n"), "3") << "changing Index keeps the record";
+  rs->MoveNext();
+  EXPECT_EQ(Field(*rs, "n"), "4");
+}
+
 // The lookup's own sequences: locate a value through another index and come back to it
 // by bookmark in the list's order; find the last record of a key range by seeking just
 // past it and stepping back.

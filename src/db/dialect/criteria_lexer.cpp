@@ -26,11 +26,25 @@ bool IsNameChar(unsigned char c) {
   return std::isalnum(c) || c == '_' || c == '$' || c >= 0xC0;
 }
 
-// Reads a quoted literal starting at the opening quote. Two quotes stand for one. The
-// control also writes four quotes for one apostrophe (O''''Neil) and, in some lookups, no
-// doubling at all (O'Neil): a run of four is read as one quote, and a lone quote followed
-// directly by a letter or digit is part of the value, so both still find the name as
-// stored. A quote followed by anything else closes the literal.
+// Words that may follow a closing quote with no blank between: 'a'AND b = 1.
+bool IsJoiningWord(const std::string& s, size_t at) {
+  size_t end = at;
+  while (end < s.size() && IsNameChar(static_cast<unsigned char>(s[end]))) ++end;
+  static const char* const kWords[] = {"AND",  "OR",    "NOT",    "LIKE",  "IS",      "IN",
+                                       "AS",   "FROM",  "WHERE",  "ORDER", "BETWEEN", "ASC",
+                                       "DESC", "GROUP", "HAVING", "UNION"};
+  std::string word = UCase(s.substr(at, end - at));
+  for (const char* joining : kWords) {
+    if (word == joining) return true;
+  }
+  return false;
+}
+
+// Reads a quoted literal starting at the opening quote, as standard SQL does: two quotes
+// stand for one, and a quote followed by anything else closes the literal ('A''''B' is A''B).
+// A literal closed right before a name that no keyword explains is a quote left undoubled
+// inside a value ('O'Neil'): that is refused, since reading on would let the rest of the
+// value change the criterion.
 size_t ReadQuoted(const std::string& s, size_t start, std::string& value, const char* what) {
   const char quote = s[start];
   size_t i = start + 1;
@@ -40,19 +54,20 @@ size_t ReadQuoted(const std::string& s, size_t start, std::string& value, const 
       value += s[i++];
       continue;
     }
-    size_t run = 0;
-    while (i + run < s.size() && s[i + run] == quote) ++run;
-    i += run;
-    bool closes = run % 2 == 1;
-    size_t pairs = run / 2;
-    if (closes && i < s.size() && IsNameChar(static_cast<unsigned char>(s[i]))) {
-      closes = false;  // O'Neil: the quote belongs to the value
-      value.append(pairs == 2 ? 1 : pairs, quote);
+    if (i + 1 < s.size() && s[i + 1] == quote) {
       value += quote;
+      i += 2;
       continue;
     }
-    value.append(pairs == 2 ? 1 : pairs, quote);
-    if (closes) return i;
+    ++i;
+    if (i < s.size() && IsNameChar(static_cast<unsigned char>(s[i])) && !IsJoiningWord(s, i)) {
+      size_t end = i;
+      while (end < s.size() && IsNameChar(static_cast<unsigned char>(s[end]))) ++end;
+      RaiseSyntax(what, s,
+                  "has a quote inside `" + s.substr(start, end - start) +
+                      "` that is not doubled (a quote within a value is written '')");
+    }
+    return i;
   }
 }
 

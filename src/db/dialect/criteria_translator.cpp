@@ -34,6 +34,22 @@ std::string LikePattern(const std::string& pattern) {
   return out;
 }
 
+std::string LiteralPrefix(const std::string& pattern) {
+  std::string prefix;
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    char c = pattern[i];
+    if (c == '*' || c == '?' || c == '%' || c == '_') break;
+    if (c == '[') {
+      if (i + 2 >= pattern.size() || pattern[i + 2] != ']') break;  // a class of several
+      prefix += pattern[i + 1];
+      i += 2;
+      continue;
+    }
+    prefix += c;
+  }
+  return prefix;
+}
+
 std::optional<double> ReadDateLiteral(const std::string& text, bool hashDate,
                                       const LocaleSettings& locale) {
   std::string trimmed = Trim(text);
@@ -56,12 +72,6 @@ struct Operand {
   std::optional<ColumnKind> columnKind;  // set when the operand is a bare column
   bool caseless = false;                 // a column that compares without case
 };
-
-// The characters of a LIKE pattern before its first wildcard: "SIL*" -> "SIL".
-std::string LiteralPrefix(const std::string& pattern) {
-  size_t end = pattern.find_first_of("*?%_[#");
-  return pattern.substr(0, end);
-}
 
 class CriterionParser {
  public:

@@ -38,8 +38,14 @@ SqlFragment TranslateCondition(const std::vector<Token>& tokens, size_t begin, s
                                const std::string& source);
 
 // A LIKE pattern with * ? (and % _) as wildcards and [x] for a literal x, as an SQL
-// pattern with '\' as the escape character.
+// pattern with '\' as the escape character: '50[%]*' -> '50\%%'. Every other character,
+// '#' included, matches itself: SQL's LIKE has no digit wildcard to give '#', and the control
+// writes a typed '#' as [#] anyway. A '[' that opens no one-character class is itself too.
 std::string LikePattern(const std::string& pattern);
+
+// The characters every match of a LIKE pattern begins with, [x] read as x: "50[%]*" -> "50%",
+// "SIL*" -> "SIL". A prefix find narrows to the index range of this prefix.
+std::string LiteralPrefix(const std::string& pattern);
 
 // Reads the date of a CDate('...') or #...# literal; nullopt when it is no date.
 std::optional<double> ReadDateLiteral(const std::string& text, bool hashDate,

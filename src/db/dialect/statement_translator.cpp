@@ -203,7 +203,7 @@ SqlFragment TranslateStatement(const ParsedStatement& statement, const ColumnRes
           const bool plainName =
               i >= 2 && IsName(tokens[i - 2]) &&
               (i < 3 || (!tokens[i - 3].IsWord("NOT") && !tokens[i - 3].IsSymbol(".")));
-          std::string prefix = t.text.substr(0, t.text.find_first_of("*?%_[#"));
+          std::string prefix = LiteralPrefix(t.text);
           if (resolve && plainName && !prefix.empty()) {
             auto column = resolve(tokens[i - 2].text);
             if (column && column->caseless) {

@@ -174,7 +174,8 @@ void KeysetRecordset::SetBookMark(const Variant& bookmark) {
   }
   if (!row) {
     RaiseError(dberr::kInvalidBookmark,
-               "bookmark names no record of `" + plan_.name + "` (it may have been deleted)");
+               "bookmark names no record of `" + plan_.name +
+                   "` (it may have been deleted, or changed in a table without a key)");
   }
   SetRow(std::move(*row));
 }
@@ -224,7 +225,9 @@ void KeysetRecordset::Move(int32_t rows, const Variant& startBookmark) {
     if (!row_) RaiseError(dberr::kNoCurrentRecord, "no current record to move from");
     auto fresh = cursor_->ById(row_->id);
     if (!fresh) {
-      RaiseError(dberr::kNoCurrentRecord, "no current record: it was deleted by another user");
+      RaiseError(dberr::kNoCurrentRecord,
+                 "no current record: another user deleted it (or changed it, in a table "
+                 "without a key)");
     }
     fresh->keys = row_->keys;  // the position stays where the walk put it
     row_ = std::move(*fresh);

@@ -12,7 +12,9 @@
 //   raising; MoveNext at EOF and MovePrevious at BOF raise 3021.
 // - Bookmarks are the row id (or a one-column integer primary key) as a Double; other row
 //   identities are numbered as the recordset meets them. A bookmark whose row is gone
-//   raises 3159.
+//   raises 3159; so does one whose row another user changed where the row identity is no
+//   key of the user's (tables without one: see each engine's recordset opening), rather
+//   than name another row.
 // - The current record's fields are read when it becomes current (a move, seek, find or
 //   bookmark), as the classic record buffer was: another user's later change or deletion
 //   shows after the next move; Move 0 reads the record again (3021 when it is gone).

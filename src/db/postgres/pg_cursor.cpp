@@ -1,6 +1,8 @@
 // PostgreSQL's keyset walks: each segment (db/keyset/key_segments.h) one indexed range.
 #include "db/postgres/pg_cursor.h"
 
+#include <algorithm>
+
 #include "base/error.h"
 #include "base/strings.h"
 
@@ -67,6 +69,7 @@ void PgCursor::SetOrder(const std::vector<KeyColumn>& order) {
   order_ = order;
   selectList_.clear();
   for (size_t i = 0; i < Levels(); ++i) selectList_ += (i ? ", " : "") + Level(i).sql;
+  for (const auto& column : source_.version) selectList_ += ", " + QuoteIdentifier(column);
   for (const auto& field : source_.fieldSql) selectList_ += ", " + field;
 }
 
@@ -105,7 +108,7 @@ SqlFragment PgCursor::Select(const SqlFragment& conditions, const SqlFragment* e
 std::vector<CursorRow> PgCursor::Read(const SqlFragment& query) {
   PgRows rows = conn_->Query(query);
   const int keyCount = static_cast<int>(order_.size());
-  const int idCount = static_cast<int>(source_.identity.size());
+  const int idCount = static_cast<int>(IdParts());
   const int fieldCount = static_cast<int>(source_.fieldSql.size());
   std::vector<CursorRow> out;
   for (int r = 0; r < rows.Count(); ++r) {
@@ -152,7 +155,11 @@ std::vector<CursorRow> PgCursor::Walk(bool forward, const KeyBound* bound, bool 
     segments.push_back({});
   } else {
     std::vector<SqlValue> values = bound->values;
-    if (bound->withId) values.insert(values.end(), bound->id.begin(), bound->id.end());
+    if (bound->withId) {
+      // The position only: a row version is no level of the order.
+      values.insert(values.end(), bound->id.begin(),
+                    bound->id.begin() + std::min(bound->id.size(), source_.identity.size()));
+    }
     std::vector<KeyLevel> levels;
     for (size_t i = 0; i < values.size(); ++i) {
       levels.push_back(Level(i));
@@ -202,10 +209,13 @@ std::optional<CursorRow> PgCursor::FirstEqual(const std::vector<SqlValue>& prefi
 }
 
 std::optional<CursorRow> PgCursor::ById(const std::vector<SqlValue>& id) {
-  if (id.size() != source_.identity.size()) return std::nullopt;
+  if (id.size() != IdParts()) return std::nullopt;
   SqlFragment conditions;
   for (size_t i = 0; i < id.size(); ++i) {
-    conditions.Append(KeyEquals(QuoteIdentifier(source_.identity[i]), id[i]));
+    const std::string& column = i < source_.identity.size()
+                                    ? source_.identity[i]
+                                    : source_.version[i - source_.identity.size()];
+    conditions.Append(KeyEquals(QuoteIdentifier(column), id[i]));
   }
   auto rows = Run(conditions, nullptr, true, 0, 1);
   if (rows.empty()) return std::nullopt;

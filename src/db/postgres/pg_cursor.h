@@ -20,8 +20,11 @@ struct PgRowSource {
   SqlFragment where;  // the statement's own condition
   std::vector<std::string> fieldSql;
   std::vector<KeyColumn> order;       // the statement's ORDER BY; tables use their Index
-  std::vector<std::string> identity;  // the row identity's columns
-  std::set<std::string> neverNull;    // columns (upper case) that hold no NULL
+  std::vector<std::string> identity;  // the row identity's columns, last in the order
+  // Columns read with the identity and required to match when a row is found again by it,
+  // but not part of the order: the row version of a table without a key (see TableSource).
+  std::vector<std::string> version;
+  std::set<std::string> neverNull;  // columns (upper case) that hold no NULL
   // Materialised statements: the temporary table, its column definitions and the
   // statement that fills it.
   std::string tempTable;
@@ -47,6 +50,7 @@ class PgCursor : public RowCursor {
   KeyLevel Level(size_t level) const;
   static std::string Placeholder(const SqlValue& value);
   size_t Levels() const { return order_.size() + source_.identity.size(); }
+  size_t IdParts() const { return source_.identity.size() + source_.version.size(); }
   SqlFragment Filter(const SqlFragment* extra) const;
   std::string OrderBy(bool forward) const;
   SqlFragment Select(const SqlFragment& conditions, const SqlFragment* extra, bool forward,

@@ -31,6 +31,19 @@ bool IsIntegerKind(ColumnKind kind) {
 }
 
 // The table's rows walked in place.
+//
+// A table with neither a primary key nor a unique index over NOT NULL columns has no
+// identity of its own, and its schema is the user's: nothing is added to it. Its rows are
+// then identified by where they are stored and by which version of the row is stored there:
+// `ctid` orders them (after the current index's key, so equal keys keep a stable order, and
+// alone when there is no Index: the order rows lie in the table), and `xmin`, the
+// transaction that wrote that version, must match too when a row is found again by its
+// identity. An UPDATE by anyone writes a new version at a new place, and VACUUM FULL moves
+// every row; a freed place may later hold another row. So a bookmark or a current record
+// held across another user's change or deletion of that row never finds a different row:
+// SetBookMark raises 3159 and Move 0 raises 3021, as for a deleted row, and the walk goes on
+// from where the row stood. Without an Index a move reads the rows stored after the current
+// one to find the next, so such a table is walked well only while it is small, or by an index.
 PgRowSource TableSource(const TableSchema& schema, KeysetSelect select) {
   PgRowSource source;
   source.from = QuoteIdentifier(schema.name);
@@ -38,6 +51,11 @@ PgRowSource TableSource(const TableSchema& schema, KeysetSelect select) {
   source.order = std::move(select.order);
   source.where = std::move(select.where);
   source.identity = schema.rowIdentity;
+  if (source.identity.empty()) {
+    source.identity = {"ctid"};
+    source.version = {"xmin"};
+    source.neverNull.insert("CTID");
+  }
   for (const auto& column : schema.columns) {
     if (column.notNull) source.neverNull.insert(UCase(column.name));
   }
@@ -129,10 +147,10 @@ RecordsetRef OpenMaterialised(const PgConnectionRef& conn, const ParsedStatement
 RecordsetRef OpenPgTable(const PgConnectionRef& conn, const std::string& name,
                          const std::string& index) {
   TableSchema schema = RequireTable(*conn, StripBrackets(name));
-  if (schema.isView || !schema.hasRowid) {
+  if (schema.isView) {
     RaiseError(dberr::kWrongFamily, "`" + schema.name +
-                                        "` cannot be opened as a table recordset (it has no "
-                                        "primary key); open it as a dynaset");
+                                        "` is a view and cannot be opened as a table recordset; "
+                                        "open it as a dynaset");
   }
   RecordsetPlan plan;
   KeysetSelect select;

@@ -48,6 +48,7 @@ void KeysetCursor::SetOrder(const std::vector<KeyColumn>& order) {
     denseHint_.clear();
   }
   keysList_ = "rowid";
+  for (const auto& column : source_.rowCheck) keysList_ += ", " + column;
   for (size_t i = 0; i < order_.size(); ++i) keysList_ += ", " + KeySql(i);
   selectList_ = keysList_;
   for (const auto& field : fieldSql_) selectList_ += ", " + field;
@@ -112,12 +113,15 @@ KeysetCursor::Density KeysetCursor::Measure(DensityMemo& memo, std::string key,
   int64_t seen = 0;
   if (last >= first) {
     const int64_t step = std::max<int64_t>(1, (last - first + 1) / kSampleRows);
+    // Each sampled row is probed by a correlated subquery: as a join, the planner may first
+    // build a Bloom filter over the whole table, which reads every row.
     SqlFragment sample{
         "WITH RECURSIVE s(x) AS (SELECT ?1 UNION ALL SELECT x + ?2 FROM s WHERE x + ?2 <= ?3) "
-        "SELECT count(*) FROM s CROSS JOIN " +
-            from_ + " ON " + from_ + ".rowid = s.x WHERE 1",
+        "SELECT coalesce(sum((SELECT count(*) FROM " +
+            from_ + " WHERE " + from_ + ".rowid = s.x",
         {SqlValue::Int(first), SqlValue::Int(step), SqlValue::Int(last)}};
     sample.Append(Filter(extra, withBase));
+    sample.Append(")), 0) FROM s");
     SqlQuery q(conn_, sample.sql);
     q.Bind(sample.params);
     q.Step();
@@ -161,13 +165,17 @@ std::vector<CursorRow> KeysetCursor::Run(const SqlFragment& conditions, const Sq
   std::vector<CursorRow> rows;
   SqlQuery q(conn_, query.sql);
   q.Bind(query.params);
+  const int checkCount = static_cast<int>(source_.rowCheck.size());
   const int keyCount = static_cast<int>(order_.size());
   const int fieldCount = keysOnly ? 0 : static_cast<int>(fieldSql_.size());
   while (q.Step()) {
     CursorRow row;
     row.id = {SqlValue::Int(q.ColumnInt(0))};
-    for (int i = 0; i < keyCount; ++i) row.keys.push_back(q.Column(1 + i));
-    for (int i = 0; i < fieldCount; ++i) row.values.push_back(q.Column(1 + keyCount + i));
+    for (int i = 0; i < checkCount; ++i) row.id.push_back(q.Column(1 + i));
+    for (int i = 0; i < keyCount; ++i) row.keys.push_back(q.Column(1 + checkCount + i));
+    for (int i = 0; i < fieldCount; ++i) {
+      row.values.push_back(q.Column(1 + checkCount + keyCount + i));
+    }
     rows.push_back(std::move(row));
   }
   return rows;
@@ -234,13 +242,15 @@ std::optional<CursorRow> KeysetCursor::FirstEqual(const std::vector<SqlValue>& p
 }
 
 std::optional<CursorRow> KeysetCursor::ById(const std::vector<SqlValue>& id) {
-  if (id.size() != 1 || id[0].kind != SqlValue::Kind::Integer) return std::nullopt;
-  return ByRowid(id[0].integer);
-}
-
-std::optional<CursorRow> KeysetCursor::ByRowid(int64_t rowid) {
-  auto rows =
-      Run({" AND rowid = ?", {SqlValue::Int(rowid)}}, nullptr, true, 0, 1, Density::Unfiltered);
+  if (id.size() != 1 + source_.rowCheck.size() || id[0].kind != SqlValue::Kind::Integer) {
+    return std::nullopt;
+  }
+  SqlFragment conditions{" AND rowid = ?", {id[0]}};
+  for (size_t i = 0; i < source_.rowCheck.size(); ++i) {
+    // Compared as stored, whatever the column's collation: a change of case is a change.
+    conditions.Append({" AND " + source_.rowCheck[i] + " COLLATE BINARY IS ?", {id[1 + i]}});
+  }
+  auto rows = Run(conditions, nullptr, true, 0, 1, Density::Unfiltered);
   if (rows.empty()) return std::nullopt;
   return std::move(rows.front());
 }

@@ -20,8 +20,11 @@ struct SqliteRowSource {
   std::vector<std::string> fieldSql;
   std::vector<KeyColumn> order;      // the statement's ORDER BY; tables use their Index
   std::optional<TableSchema> table;  // to find the index that yields an order
-  std::string tempTable;             // set when the rows were materialised
-  SqlFragment fill;                  // the statement that fills the temporary table
+  // Columns (SQL) read with the row id and required to match when a row is found again by
+  // it, where the row id is no key of the user's: see recordset_open.cpp.
+  std::vector<std::string> rowCheck;
+  std::string tempTable;  // set when the rows were materialised
+  SqlFragment fill;       // the statement that fills the temporary table
 };
 
 class KeysetCursor : public RowCursor {
@@ -71,8 +74,6 @@ class KeysetCursor : public RowCursor {
   std::string OrderBy(bool forward, bool hidden) const;
   std::vector<CursorRow> Run(const SqlFragment& conditions, const SqlFragment* extra, bool forward,
                              int64_t skip, int64_t limit, Density density, bool keysOnly = false);
-
-  std::optional<CursorRow> ByRowid(int64_t rowid);
 
   ConnectionRef keep_;
   SqliteConnection& conn_;

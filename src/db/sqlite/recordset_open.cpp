@@ -26,16 +26,37 @@ TableSchema RequireTable(SqliteConnection& conn, const std::string& name) {
   return std::move(*schema);
 }
 
+// Rows are walked and found by their row id, which is the user's own key only where an
+// INTEGER PRIMARY KEY names it. Elsewhere SQLite may give a deleted row's id to a new row
+// (after the last row is deleted) and VACUUM may renumber every row, so a held bookmark
+// could name another row: there a row found again by its id must also still hold the
+// primary key it was read with, or, in a table without one, every value it was read with.
+// A bookmark or current record whose row another user changed in that way then raises as a
+// deleted row does (3159, 3021) and never lands on another row.
+std::vector<std::string> RowCheck(const TableSchema& schema) {
+  std::vector<std::string> check;
+  for (const auto& index : schema.indexes) {
+    if (!index.primary) continue;
+    if (index.engineName.empty()) return {};  // the row id is the INTEGER PRIMARY KEY
+    for (const auto& key : index.columns) check.push_back(QuoteIdentifier(key.name));
+    return check;
+  }
+  for (const auto& column : schema.columns) check.push_back(QuoteIdentifier(column.name));
+  return check;
+}
+
 void UseWholeTable(RecordsetPlan& plan, SqliteRowSource& source, const TableSchema& schema) {
   KeysetSelect select;
   UseWholeTable(plan, select, schema);
   source.from = QuoteIdentifier(schema.name);
   source.fieldSql = std::move(select.fieldSql);
+  source.rowCheck = RowCheck(schema);
   source.table = schema;
 }
 
 RecordsetRef Make(const ConnectionRef& conn, RecordsetPlan plan, SqliteRowSource source) {
   RecordsetEngine engine;
+  engine.integerIds = source.rowCheck.empty();
   engine.cursor = std::make_unique<KeysetCursor>(conn, std::move(source));
   engine.backEnd = &SqliteBackEnd();
   engine.locale = conn->Locale();
@@ -54,6 +75,7 @@ bool PlanPlainSelect(SqliteConnection& conn, const ParsedStatement& parsed, Reco
   source.fieldSql = std::move(select.fieldSql);
   source.order = std::move(select.order);
   source.where = std::move(select.where);
+  source.rowCheck = RowCheck(*schema);
   source.table = std::move(*schema);
   return true;
 }
