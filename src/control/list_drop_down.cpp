@@ -80,7 +80,12 @@ void OrvoMask::OpenList() {
     grid.Rebind();
     int16_t skipLocate = 0;
     PrepareList(skipLocate);
-    TryStep([&] { grid.Scroll(0, static_cast<int16_t>(-grid.VisibleRow())); });
+    // The field's record heads the page (as far as the last page allows). Scrolling the
+    // other way, by minus its row, would push a record shown low on the page out of view.
+    TryStep([&] {
+      const int16_t row = grid.VisibleRow();
+      if (row > 0) grid.Scroll(0, row);
+    });
     page.AcertaTmCol();
     shown.Move(0, 0, width, form.Height());
   }
