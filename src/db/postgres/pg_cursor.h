@@ -5,6 +5,7 @@
 // connection is new (a temporary table lives as long as its session).
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -65,6 +66,10 @@ class PgCursor : public RowCursor {
   std::vector<KeyColumn> order_;
   std::string selectList_;
   uint64_t session_ = 0;  // the session whose temporary table holds the rows
+  // The last count, and the snapshot and session it was taken in.
+  std::optional<int64_t> count_;
+  std::string countSnapshot_;
+  uint64_t countSession_ = 0;
 };
 
 }  // namespace orvo
