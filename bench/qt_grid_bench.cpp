@@ -23,7 +23,8 @@ struct FedGrid {
   FedGrid() {
     popup = host.Services().CreatePopupForm();
     grid.reset(static_cast<CoreDataGrid*>(popup->CreateDataGrid().release()));
-    grid->Columns() = {{"Codigo", true, 1200, 0}, {"Nome", true, 3000, 0}, {"Limite", true, 1400, 0}};
+    grid->Columns() = {
+        {"Codigo", true, 1200, 0}, {"Nome", true, 3000, 0}, {"Limite", true, 1400, 0}};
     grid->OnReadRows = [](DataGrid::RowBuffer& rows, const Variant& start, bool backwards) {
       int32_t r = start.IsEmpty() ? (backwards ? kRows + 1 : 0) : start.AsLong();
       while (static_cast<int32_t>(rows.bookmarks.size()) < rows.rowCount) {
