@@ -47,8 +47,12 @@ void CoreDataGrid::SetScrollBars(int16_t v) {
   node_.Show(change::kContent);
 }
 
-// Columns() is the library's to change at any time: their places are laid out again before
-// every use.
+std::vector<DataGrid::Column>& CoreDataGrid::Columns() {
+  LayColumns();
+  node_.Show(change::kContent);
+  return columns_;
+}
+
 void CoreDataGrid::LayColumns() {
   float left = kBorder;
   for (Column& c : columns_) {

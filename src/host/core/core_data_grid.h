@@ -57,7 +57,9 @@ class CoreDataGrid : public CoreWidget<DataGrid> {
   CoreDataGrid(CoreHost& host, CoreWindow* window);
 
   // DataGrid.
-  std::vector<Column>& Columns() override { return columns_; }
+  // The library changes the columns through this reference when it likes: their places are
+  // laid out again on every access, and the grid is painted again after.
+  std::vector<Column>& Columns() override;
   Variant Bookmark() const override { return current_; }
   void SetBookmark(const Variant& b) override;
   void SetRow(int16_t row) override;
