@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/error.h"
 #include "host/core/core_data_grid.h"
 #include "host/headless/headless_host.h"
 #include "rows_feeder.h"
@@ -235,7 +236,8 @@ TEST_F(DataGridTest, ThumbFollowsTheEstimateAndTheLastPageStaysFull) {
 }
 
 // Height decides the rows: a taller grid reads the rows that come into view, a shorter one
-// drops them; a refresh reads the same rows again from the same top.
+// drops them; a refresh reads the same rows again from the same top, or from the first when
+// that row went.
 TEST_F(DataGridTest, ResizeAndRefreshReadTheRowsTheyShow) {
   Open(20);
   host.Key("PageDown");
@@ -251,6 +253,14 @@ TEST_F(DataGridTest, ResizeAndRefreshReadTheRowsTheyShow) {
   grid->RefreshRows();
   EXPECT_EQ(grid->ShownBookmarks(), (std::vector<Variant>{6}));
   EXPECT_LE(feeder->reads, 2);
+  // The top row deleted meanwhile: its bookmark is refused, and the rows come from the first.
+  auto read = grid->OnReadRows;
+  grid->OnReadRows = [read](DataGrid::RowBuffer& rows, const Variant& start, bool backwards) {
+    if (start == Variant(6)) RaiseError(3167, "Record is deleted.");
+    read(rows, start, backwards);
+  };
+  grid->RefreshRows();
+  EXPECT_EQ(grid->ShownBookmarks(), (std::vector<Variant>{1}));
 }
 
 // The drawing: cell texts as the locale writes them, clipped to their cell, hidden columns

@@ -47,8 +47,12 @@ void CoreDataGrid::SetScrollBars(int16_t v) {
   node_.Show(change::kContent);
 }
 
-// Columns() is the library's to change at any time: their places are laid out again before
-// every use.
+std::vector<DataGrid::Column>& CoreDataGrid::Columns() {
+  LayColumns();
+  node_.Show(change::kContent);
+  return columns_;
+}
+
 void CoreDataGrid::LayColumns() {
   float left = kBorder;
   for (Column& c : columns_) {
@@ -213,9 +217,16 @@ void CoreDataGrid::Rebind() {
   if (!shown_.empty()) current_ = shown_.front();
 }
 
-// The rows shown are read again from the same top row (from the first when it went).
+// The rows shown are read again from the same top row; from the first when it went, which a
+// recordset may tell by refusing its bookmark (a row deleted meanwhile). A read that fails
+// from the first row too raises.
 void CoreDataGrid::RefreshRows() {
-  if (shown_.empty() || !ShowPageFrom(shown_.front(), topIndex_)) ShowFirstPage();
+  bool shown = false;
+  try {
+    shown = !shown_.empty() && ShowPageFrom(shown_.front(), topIndex_);
+  } catch (const Error&) {
+  }
+  if (!shown) ShowFirstPage();
 }
 
 void CoreDataGrid::SetBookmark(const Variant& b) {

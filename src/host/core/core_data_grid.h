@@ -6,7 +6,11 @@
 //   stand side by side from the left border, hidden ones taking no room; a column's Left
 //   and Width are twips in the grid, border included.
 // - Scrolling reads only the rows that come into view: forwards after the last shown row,
-//   backwards before the first; the last page is read backwards from the end.
+//   backwards before the first; the last page is read backwards from the end. A bookmark
+//   set that is not shown becomes the top row (a page that runs into the end is filled from
+//   above). Scroll, the wheel (3 rows a notch) and the bar (an arrow a row, the trough a
+//   page) leave the current row as it is; keys move it. OnScrollNotify follows every change
+//   of the top row that input or Scroll makes.
 // - The vertical bar's range follows ApproxCount, an estimate: the thumb is approximate,
 //   the rows are exact. A thumb dragged to a fraction f puts about f x (ApproxCount less a
 //   page) rows above the top row, reached by relative bookmark from the first row.
@@ -16,7 +20,9 @@
 //   the grid still), then the grid's navigation; a typed character goes to OnBeforeColEdit
 //   and is never edited in; a press raises OnMouseDown, then the grid makes the row there
 //   current, or starts dragging a divider when the press lies within 7 pixels of a visible
-//   column's right edge; the release after such a drag raises OnColResize.
+//   column's right edge; the release after such a drag raises OnColResize. Both hosts'
+//   input (injected clicks, presses and wheel; Qt's real events) ends in the Native*
+//   members below.
 #pragma once
 
 #include <string>
@@ -57,7 +63,9 @@ class CoreDataGrid : public CoreWidget<DataGrid> {
   CoreDataGrid(CoreHost& host, CoreWindow* window);
 
   // DataGrid.
-  std::vector<Column>& Columns() override { return columns_; }
+  // The library changes the columns through this reference when it likes: their places are
+  // laid out again on every access, and the grid is painted again after.
+  std::vector<Column>& Columns() override;
   Variant Bookmark() const override { return current_; }
   void SetBookmark(const Variant& b) override;
   void SetRow(int16_t row) override;

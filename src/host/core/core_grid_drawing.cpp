@@ -100,12 +100,14 @@ GridDrawing CoreDataGrid::Drawing() const {
   struct Cell {
     size_t column;
     float left, right;
+    bool whole;  // not cut by the data area's edge
   };
   std::vector<Cell> cells;
   float left = kBorder;
   for (size_t i = 0; i < columns_.size(); ++i) {
     if (!columns_[i].visible) continue;
-    if (left < right) cells.push_back({i, left, std::min(right, left + columns_[i].width)});
+    const float end = left + columns_[i].width;
+    if (left < right) cells.push_back({i, left, std::min(right, end), end <= right});
     left += columns_[i].width;
   }
   const int16_t current = VisibleRow();
@@ -124,7 +126,7 @@ GridDrawing CoreDataGrid::Drawing() const {
     line(kBorder, rowTop(r + 1) - kPixel, std::min(right, left) - kPixel, rowTop(r + 1) - kPixel,
          kGridLines);
   for (const Cell& c : cells)
-    if (c.right == columns_[c.column].left + columns_[c.column].width)
+    if (c.whole)
       line(c.right - kPixel, kBorder, c.right - kPixel, linesBottom - kPixel, kGridLines);
   if (columnHeaders_)
     line(kBorder, RowsTop() - kPixel, right - kPixel, RowsTop() - kPixel, kGridLines);

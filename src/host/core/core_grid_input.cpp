@@ -122,8 +122,11 @@ void CoreDataGrid::NativeMouse(int kind, int16_t button, float x, float y) {
   thumbGrip_ = -1;
   const DividerDrag drag = std::exchange(divider_, {});
   if (drag.column >= 0 && drag.column < static_cast<int16_t>(columns_.size()) &&
-      columns_[drag.column].width != drag.startWidth)
+      columns_[drag.column].width != drag.startWidth) {
     if (auto resized = OnColResize) resized(drag.column);
+    LayColumns();  // the handler may fit the columns again
+    node_.Show(change::kContent);
+  }
 }
 
 bool CoreDataGrid::NativeWheel(int notches) {
