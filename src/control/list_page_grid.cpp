@@ -269,7 +269,7 @@ void ListPage::GridMouseDown(float x, float y) {
   for (const DataGrid::Column& col : grid.Columns()) {
     if (!col.visible) continue;
     const float right = col.left + col.width;
-    if (x >= right - zone && x <= right + zone) f_.GridMouseArmed = 0;
+    if (x > right - zone && x < right + zone) f_.GridMouseArmed = 0;
   }
 }
 
