@@ -78,6 +78,19 @@ void ScriptRunner::ReleaseCommand(const Command& c) {
   Form().Release(c.Count() == 0);
 }
 
+void ScriptRunner::DoubleClickCommand(const Command& c) {
+  c.ExpectCount(1, 3);
+  const std::vector<std::string> target = TargetOf(c);
+  if (!Form().DoubleClick(target)) throw ScriptFault{"a target to double-click", Shown(target)};
+}
+
+// `wheel spin N`: N notches over the spinner's bar, positive up.
+void ScriptRunner::WheelCommand(const Command& c) {
+  c.ExpectCount(2, 2);
+  if (c.Word(1) != "spin") throw ScriptFault{"spin", c.tokens[1].text};
+  Form().WheelSpinner(c.Whole(2));
+}
+
 void ScriptRunner::PlaceCommand(const Command& c) {
   c.ExpectCount(2, 2);
   Form().Place(static_cast<float>(c.Number(1)), static_cast<float>(c.Number(2)));

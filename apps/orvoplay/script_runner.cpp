@@ -233,6 +233,8 @@ void ScriptRunner::Dispatch(const Command& c) {
       {"click", &ScriptRunner::ClickCommand},
       {"press", &ScriptRunner::PressCommand},
       {"release", &ScriptRunner::ReleaseCommand},
+      {"dblclick", &ScriptRunner::DoubleClickCommand},
+      {"wheel", &ScriptRunner::WheelCommand},
       {"place", &ScriptRunner::PlaceCommand},
       {"wait", &ScriptRunner::WaitCommand},
       {"db", &ScriptRunner::DbCommand},
