@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "host/core/core_host.h"
 #include "host/qt/qt_conversions.h"
@@ -91,6 +92,27 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
                        static_cast<float>(p.y()) * kQtTwipsPerPixel);
       return false;
     }
+    case QEvent::Wheel: {
+      // Over a scroll bar a notch is one click on an arrow, not Qt's three lines.
+      if (!node || node->kind != WidgetKind::ScrollBar) return false;
+      const QPoint delta = static_cast<QWheelEvent*>(event)->angleDelta();
+      wheelRemainder_ += delta.y() != 0 ? delta.y() : delta.x();
+      const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
+      wheelRemainder_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+      if (notches != 0) host_->WheelScrollBar(*static_cast<ScrollBar*>(node->widget), notches);
+      return true;
+    }
+    case QEvent::Close:
+      // A popup closed by the window system (Alt+F4) closes through the model, as on Escape;
+      // Qt alone would hide it behind the control's back.
+      if (!top || !top->Popup()) return false;
+      event->ignore();
+      host_->UserClosed(top);
+      return true;
+    case QEvent::Move:
+    case QEvent::Resize:
+      if (top && !top->Popup() && watched == formWidget_.get()) host_->FormMoved();
+      return false;
     case QEvent::WindowActivate:
       if (top) UserActivatedLater(top);
       return false;

@@ -108,6 +108,7 @@ class QtPlatform : public HostPlatform {
   std::function<void(const Error&)> errorSink_;
   QElapsedTimer requestedAt_;
   bool idleScheduled_ = false;
+  int wheelRemainder_ = 0;  // eighths of a degree the wheel turned short of a notch
   QHash<QObject*, WidgetNode*> byObject_;
   QHash<QObject*, CoreWindow*> tops_;
   std::vector<QObject*> delivering_;
