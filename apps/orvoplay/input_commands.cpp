@@ -15,13 +15,6 @@ void ScriptRunner::KeysCommand(const Command& c) {
   Form().TypeInList(c.Text(2));
 }
 
-// `wheel list N`: notches over the open list or grid.
-void ScriptRunner::WheelCommand(const Command& c) {
-  c.ExpectCount(2, 2);
-  if (c.Word(1) != "list") throw ScriptFault{"list", c.tokens[1].text};
-  Form().WheelList(c.Whole(2));
-}
-
 // `drag list divider COL DX`: the right edge of the open grid's shown column COL, dragged
 // DX pixels (negative: to the left).
 void ScriptRunner::DragCommand(const Command& c) {
@@ -95,6 +88,21 @@ void ScriptRunner::ReleaseCommand(const Command& c) {
   c.ExpectCount(0, 1);
   if (c.Count() == 1 && c.Word(1) != "outside") throw ScriptFault{"outside", c.tokens[1].text};
   Form().Release(c.Count() == 0);
+}
+
+void ScriptRunner::DoubleClickCommand(const Command& c) {
+  c.ExpectCount(1, 3);
+  const std::vector<std::string> target = TargetOf(c);
+  if (!Form().DoubleClick(target)) throw ScriptFault{"a target to double-click", Shown(target)};
+}
+
+// `wheel spin N`: N notches over the spinner's bar, positive up; `wheel list N` over the
+// open list or grid.
+void ScriptRunner::WheelCommand(const Command& c) {
+  c.ExpectCount(2, 2);
+  if (c.Word(1) == "list") return Form().WheelList(c.Whole(2));
+  if (c.Word(1) != "spin") throw ScriptFault{"spin or list", c.tokens[1].text};
+  Form().WheelSpinner(c.Whole(2));
 }
 
 void ScriptRunner::PlaceCommand(const Command& c) {

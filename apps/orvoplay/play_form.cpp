@@ -180,6 +180,22 @@ void PlayForm::Release(bool onTarget) {
   impl_->host->Release(onTarget);
 }
 
+bool PlayForm::DoubleClick(const std::vector<std::string>& target) {
+  std::optional<PointTarget> point = impl_->PopupTarget(target);
+  if (!point && target.size() == 1) point = impl_->ControlTarget(target[0]);
+  if (!point) return false;
+  impl_->host->DoubleClick(*point->widget, point->x, point->y);
+  return true;
+}
+
+void PlayForm::WheelSpinner(int32_t notches) {
+  Constituents parts(*impl_->Current().control);
+  ScrollBar* bar = parts.scrV && parts.scrV->Visible() ? parts.scrV.get() : parts.scrH.get();
+  if (!bar || !bar->Visible())
+    RaiseError(err::kInvalidProcedureCall, "orvoplay: the control shows no spinner");
+  impl_->host->WheelScrollBar(*bar, notches);
+}
+
 void PlayForm::Place(float left, float top) {
   PlayControl& c = impl_->Current();
   impl_->host->PlaceControl(*c.site, left, top, c.site->Width(), c.site->Height());

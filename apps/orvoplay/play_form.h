@@ -67,6 +67,11 @@ class PlayForm {
   void TypeInList(const std::string& text);
   void WheelList(int32_t notches);
   void DragListDivider(int32_t column, int32_t pixels);
+  // A double click on a click target of a popup or of the control (`button`, `caption`, `box`,
+  // `edit`); false for one it does not know.
+  bool DoubleClick(const std::vector<std::string>& target);
+  // Notches of the mouse wheel over the current spinner's visible bar, positive up.
+  void WheelSpinner(int32_t notches);
   // A key going down and up in the open calculator, by virtual-key code.
   void PressCalcKey(int16_t virtualKey);
   // Moves the current control on the form (twips).

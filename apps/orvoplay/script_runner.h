@@ -87,9 +87,10 @@ class ScriptRunner {
   void PressCommand(const Command& c);
   static std::vector<std::string> TargetOf(const Command& c);
   void ReleaseCommand(const Command& c);
+  void DoubleClickCommand(const Command& c);
+  void WheelCommand(const Command& c);
   void PlaceCommand(const Command& c);
   void WaitCommand(const Command& c);
-  void WheelCommand(const Command& c);
   void DragCommand(const Command& c);
 
   // Data (data_commands.cpp).

@@ -55,7 +55,8 @@ class Widget {
   virtual void SetMouseIcon(PictureRef p) = 0;
 
   MouseHandler OnMouseDown, OnMouseMove, OnMouseUp;
-  Notify OnClick, OnGotFocus, OnLostFocus;
+  // A double click raises down, up, Click, DblClick, up: its second press brings no down.
+  Notify OnClick, OnDblClick, OnGotFocus, OnLostFocus;
   KeyHandler OnKeyDown, OnKeyUp;
   KeyPressHandler OnKeyPress;
 };

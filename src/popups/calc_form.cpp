@@ -114,12 +114,15 @@ void CalcForm::Apply(CalcOutcome outcome) {
   if (!owner) return;
   owner_ = nullptr;
   const std::string result = calc_.Display();
+  // "Mask Error" is no number: accepting it leaves the field as it was.
+  const bool write = outcome == CalcOutcome::Accept && result != kCalcMaskError;
   Descarrega(*owner);
   owner->VoltaFoco();
+  if (outcome == CalcOutcome::Accept && !write) host_.Beep();
   // The owner lets go of the popup before the text is written: the field's Change handler
   // may do anything, destroying the control included.
   owner->PopupClosed();
-  if (outcome == CalcOutcome::Accept) owner->SetText(result);
+  if (write) owner->SetText(result);
 }
 
 void CalcForm::Descarrega(PopupOwner& owner) {

@@ -59,6 +59,8 @@ void CalendForm::WireEvents() {
     auto [fx, fy] = onForm(x, y);
     Form_MouseUp(b, s, fx, fy);
   };
+  form_->OnDblClick = [this] { Form_DblClick(); };
+  labMouse->OnDblClick = [this] { Form_DblClick(); };
   // The calendar page has no widget of its own: the list page's widgets, out of sight,
   // still hold the form's focus, so a key they get on that page is the form's.
   auto formKey = [this](int16_t& k, int16_t& s) {
@@ -127,6 +129,7 @@ void CalendForm::DesenhaBotao(int16_t index, int16_t state) {
 void CalendForm::Form_MouseDown(int16_t, int16_t, float x, float y) {
   if (PageMode != 0) return;
   const CalendarHit hit = CalendarHitAt(month_, cells_, x, y);
+  lastPressHit_ = hit.kind;
   if (hit.kind == CalendarHit::kDay) {
     PickDay(hit.day);
     return;
@@ -135,7 +138,17 @@ void CalendForm::Form_MouseDown(int16_t, int16_t, float x, float y) {
     pickedDate_ = Variant();
     return;
   }
-  const bool next = hit.kind == CalendarHit::kNextMonth;
+  TurnMonth(hit.kind == CalendarHit::kNextMonth);
+}
+
+// A day picked by the first click has closed the page; a second click on a day picks nothing.
+void CalendForm::Form_DblClick() {
+  if (PageMode != 0) return;
+  if (lastPressHit_ == CalendarHit::kPreviousMonth || lastPressHit_ == CalendarHit::kNextMonth)
+    TurnMonth(lastPressHit_ == CalendarHit::kNextMonth);
+}
+
+void CalendForm::TurnMonth(bool next) {
   DesenhaBotao(next ? 1 : 0, 1);
   // The first and the last month of the calendar's years have no month beyond them.
   try {
@@ -150,8 +163,10 @@ void CalendForm::Form_MouseUp(int16_t, int16_t, float, float) {
   DesenhaBotao(1, 0);
 }
 
-// The owner lets go of the popup before the day is written: the field's Change handler may
-// do anything, destroying the control and this form with it included.
+// Opening the calendar gave the focus to the browse button: closing gives it back to the
+// field, or the keys typed next would go to the button. The owner lets go of the popup before
+// the day is written: the field's Change handler may do anything, destroying the control and
+// this form with it included.
 void CalendForm::PickDay(int16_t day) {
   PopupOwner* owner = owner_;
   pickedDate_ = Variant::Date(DateSerial(month_.year, month_.month, day));
@@ -162,6 +177,7 @@ void CalendForm::PickDay(int16_t day) {
   owner->LigaDesligaHok(liga, geraEvento);
   Unload();
   owner_ = nullptr;
+  owner->VoltaFoco();
   owner->PopupClosed();
   owner->SetText(text);
 }
@@ -176,6 +192,7 @@ void CalendForm::Form_KeyDown(int16_t& keyCode, int16_t) {
   } catch (const Error&) {
   }
   owner_ = nullptr;
+  owner->VoltaFoco();
   owner->PopupClosed();
 }
 

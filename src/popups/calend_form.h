@@ -44,6 +44,9 @@ class CalendForm {
   // The form's own mouse and key handlers (pixels); labMouse forwards to them.
   void Form_MouseDown(int16_t button, int16_t shift, float x, float y);
   void Form_MouseUp(int16_t button, int16_t shift, float x, float y);
+  // The second press of a double click, which brings no mouse down: on an arrow it turns the
+  // month again.
+  void Form_DblClick();
   void Form_KeyDown(int16_t& keyCode, int16_t shift);
 
   // The calendar page as shown: the month, its cells, and the day last picked (Empty after
@@ -71,6 +74,7 @@ class CalendForm {
  private:
   void WireEvents();
   void PickDay(int16_t day);
+  void TurnMonth(bool next);
   void ShowMonth(const CalendarMonth& month);
 
   HostServices& host_;
@@ -83,6 +87,8 @@ class CalendForm {
   // The arrows as last drawn on the page.
   std::array<bool, 2> arrowDrawn_{};
   std::array<int16_t, 2> arrowState_{};
+  // What the last mouse down on the page hit: where the second press of a double click lands.
+  CalendarHit::Kind lastPressHit_ = CalendarHit::kNothing;
 };
 
 }  // namespace orvo

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollBar>
@@ -13,6 +14,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
 
 #include "control/process_state.h"
 #include "host/core/core_popup_form.h"
@@ -50,6 +52,15 @@ bool IsBox(const QWidget* w) {
          });
 }
 
+// The context menu open on the screen, and an item's text without its mnemonic mark.
+QMenu* OpenMenu() {
+  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+QString ItemText(const QAction* a) {
+  return a->text().remove('&');
+}
+
 }  // namespace
 
 RealInputForm::RealInputForm() {
@@ -84,6 +95,7 @@ QWidget* RealInputForm::PartWidget(const std::string& field, Part part) {
     bool wanted = part == Part::Text      ? IsTextBox(w)
                   : part == Part::Caption ? qobject_cast<QLabel*>(w) != nullptr
                   : part == Part::Button  ? qobject_cast<QAbstractButton*>(w) != nullptr
+                  : part == Part::Bar     ? qobject_cast<QScrollBar*>(w) != nullptr
                                           : IsBox(w);
     if (wanted) return w;
   }
@@ -104,15 +116,16 @@ QPoint RealInputForm::CaretPoint(const std::string& field, int position) {
   return box->mapToGlobal(QPoint(x, y));
 }
 
-// The middle of the day's cell, or of the next-month arrow, on the calendar the field has
-// open. The arrow lies under the label over the title row, as the user meets it.
+// The middle of the day's cell, or of a month arrow, on the calendar the field has open. The
+// arrows lie under the label over the title row, as the user meets them.
 QPoint RealInputForm::CalendarPoint(const std::string& field, const Action& action) {
   CalendForm* calendar = Field(field).CalendarForm();
   if (!calendar || !calendar->Shown()) throw std::runtime_error(field + " has no calendar open");
   const CalendarMonth& month = calendar->ShownMonth();
   const CalendarCells cells = calendar->Cells();
   const auto day = static_cast<int16_t>(action.from);
-  const int row = day > 0 ? month.RowOf(day) : 0, col = day > 0 ? month.ColumnOf(day) : 6;
+  const int row = day > 0 ? month.RowOf(day) : 0;
+  const int col = day > 0 ? month.ColumnOf(day) : action.to > 0 ? 6 : 0;
   QWidget* popup = QtView::WidgetOf(*NodeOf(&calendar->Form()));
   return popup->mapToGlobal(
       QPoint(col * cells.width + cells.width / 2, row * cells.height + cells.height / 2));
@@ -129,6 +142,35 @@ bool RealInputForm::PopupShown() const {
   for (CoreWindow* w : const_cast<QtHost&>(host_).Windows())
     if (w->Popup() && w->Shown()) return true;
   return false;
+}
+
+// What the X server shows: a popup's window mapped and not covered by its minimised form.
+bool RealInputForm::PopupOnScreen() const {
+  for (CoreWindow* w : const_cast<QtHost&>(host_).Windows()) {
+    QWidget* top = w->Popup() ? QtView::WidgetOf(w->Popup()->Node()) : nullptr;
+    if (top && top->isVisible() && top->windowHandle() && top->windowHandle()->isExposed())
+      return true;
+  }
+  return false;
+}
+
+std::string RealInputForm::MenuItems() const {
+  QMenu* menu = OpenMenu();
+  if (!menu) return "(no menu)";
+  QStringList items;
+  for (QAction* a : menu->actions())
+    if (!a->isSeparator() && a->isEnabled()) items << ItemText(a);
+  return items.join(", ").toStdString();
+}
+
+std::string RealInputForm::CalendarMonthShown() {
+  for (demo::Field& f : fields_) {
+    CalendForm* calendar = f.control ? f.control->CalendarForm() : nullptr;
+    if (!calendar || !calendar->Shown()) continue;
+    const CalendarMonth& m = calendar->ShownMonth();
+    return Arg(m.month) + "/" + Arg(m.year);
+  }
+  return "(no calendar)";
 }
 
 namespace {
@@ -164,10 +206,50 @@ std::string RealInputForm::Perform(const Action& action) {
       args.push_back("1");
       break;
     case Action::CalendarDay:
+      // Clicks on an arrow come a tenth of a second apart: quick enough to make double clicks.
+      press = CalendarPoint(action.field, action);
+      args = {"mousemove", Arg(press->x()), Arg(press->y()), "click"};
+      if (std::abs(action.to) > 1)
+        args.insert(args.end(), {"--repeat", Arg(std::abs(action.to)), "--delay", "100"});
+      args.push_back("1");
+      break;
+    case Action::RightClick:
+      press = ScreenPoint(action.field, Part::Text);
+      args = {"mousemove", Arg(press->x()), Arg(press->y()), "click", "3"};
+      break;
+    case Action::MenuItem: {
+      QMenu* menu = OpenMenu();
+      if (!menu) return "no context menu is open";
+      for (QAction* a : menu->actions())
+        if (ItemText(a).toStdString() == action.keys)
+          press = menu->mapToGlobal(menu->actionGeometry(a).center());
+      if (!press) return "the context menu has no item " + action.keys;
+      args = {"mousemove", Arg(press->x()), Arg(press->y()), "click", "1"};
+      break;
+    }
+    case Action::Wheel: {
+      const QPoint at = ScreenPoint(action.field, Part::Bar);
+      args = {"mousemove",
+              Arg(at.x()),
+              Arg(at.y()),
+              "click",
+              "--repeat",
+              Arg(std::abs(action.from)),
+              action.from > 0 ? "4" : "5"};
+      break;
+    }
+    case Action::FormWindow:
+      args = {action.keys, Arg(static_cast<int>(host_.FormWidget()->winId()))};
+      if (action.keys == "windowmove") args.insert(args.end(), {Arg(action.from), Arg(action.to)});
+      break;
+    case Action::Screenshot:
+      if (const char* shots = std::getenv("ORVO_REALINPUT_SHOTS"))
+        if (!SaveScreen(std::string(shots) + "/" + action.keys + ".png"))
+          return "cannot write " + action.keys + ".png";
+      return "";
     case Action::CalcKey:
     case Action::OtherWindow:
-      press = action.kind == Action::CalendarDay ? CalendarPoint(action.field, action)
-              : action.kind == Action::CalcKey
+      press = action.kind == Action::CalcKey
                   ? CalcKeyPoint(std::stoi(action.keys))
                   : otherWindow_->mapToGlobal(otherWindow_->rect().center());
       args = {"mousemove", Arg(press->x()), Arg(press->y()), "click", "1"};
@@ -212,6 +294,12 @@ std::string RealInputForm::Mismatches(const Expect& expect) {
   }
   if (expect.popupShown && PopupShown() != *expect.popupShown)
     out += std::string(" popup ") + (PopupShown() ? "shown" : "hidden");
+  if (expect.popupOnScreen && PopupOnScreen() != *expect.popupOnScreen)
+    out += std::string(" popup ") + (PopupOnScreen() ? "on the screen" : "off the screen");
+  if (expect.menu && MenuItems() != *expect.menu)
+    out += " menu \"" + MenuItems() + "\" (want \"" + *expect.menu + "\")";
+  if (!expect.calendarMonth.empty() && CalendarMonthShown() != expect.calendarMonth)
+    out += " calendar " + CalendarMonthShown() + " (want " + expect.calendarMonth + ")";
   if (!expect.calcDisplay.empty()) {
     CalcForm* calc = Process().calcForm.get();
     std::string now = calc ? calc->DisplayText() : "(no calculator)";

@@ -18,17 +18,34 @@ class QWidget;
 
 namespace orvo::realinput {
 
-// The part of a field a click aims at.
-enum class Part { Text, Caption, Box, Button };
+// The part of a field a click aims at; Bar is a spinner's scroll bar.
+enum class Part { Text, Caption, Box, Button, Bar };
 
 struct Action {
-  enum Kind { Click, DoubleClick, Key, Type, Drag, CalendarDay, CalcKey, OtherWindow } kind = Key;
-  std::string field;       // Click, Drag, CalendarDay
-  Part part = Part::Text;  // Click, DoubleClick
+  enum Kind {
+    Click,
+    DoubleClick,
+    Key,
+    Type,
+    Drag,
+    CalendarDay,
+    CalcKey,
+    OtherWindow,
+    RightClick,
+    MenuItem,
+    Wheel,
+    FormWindow,
+    Screenshot
+  } kind = Key;
+  std::string field;       // Click, Drag, CalendarDay, RightClick, Wheel
+  Part part = Part::Text;  // Click, DoubleClick, Wheel
   std::string keys;        // Key: xdotool key names ("Tab", "shift+Tab"); Type: the text;
-                           // CalcKey: the key's index
+                           // CalcKey: the key's index; MenuItem: the item's text; FormWindow:
+                           // an xdotool window command; Screenshot: the file's name
   int from = 0, to = 0;    // Drag: caret positions in the field's text; CalendarDay: the day,
-                           // or 0 with `to` 1 for the next-month arrow
+                           // or 0 with `to` clicks on the next-month (above 0) or the
+                           // previous-month arrow (below 0); Wheel: notches, up above 0;
+                           // FormWindow: the place for windowmove
 };
 
 inline Action ClickOn(std::string field, Part part = Part::Text) {
@@ -61,6 +78,31 @@ inline Action ClickCalcKey(int index) {
 inline Action ClickOtherWindow() {
   return {Action::OtherWindow, {}, Part::Text, {}, 0, 0};
 }
+// Quick clicks on the previous-month arrow, a tenth of a second apart.
+inline Action ClickPreviousMonth(std::string field, int times) {
+  return {Action::CalendarDay, std::move(field), Part::Text, {}, 0, -times};
+}
+
+// The field's context menu, and an item of the open menu chosen by its text ("Paste").
+inline Action RightClickOn(std::string field) {
+  return {Action::RightClick, std::move(field), Part::Text, {}, 0, 0};
+}
+inline Action ChooseMenuItem(std::string text) {
+  return {Action::MenuItem, {}, Part::Text, std::move(text), 0, 0};
+}
+// Notches of the mouse wheel over a spinner's bar, up above 0.
+inline Action WheelOver(std::string field, int notches) {
+  return {Action::Wheel, std::move(field), Part::Bar, {}, notches, 0};
+}
+// The window system acts on the form's window: "windowminimize", "windowactivate",
+// "windowmove" to (x, y).
+inline Action OnFormWindow(std::string command, int x = 0, int y = 0) {
+  return {Action::FormWindow, {}, Part::Text, std::move(command), x, y};
+}
+// A PNG of the screen into the ORVO_REALINPUT_SHOTS folder, when it is set.
+inline Action ShootScreen(std::string name) {
+  return {Action::Screenshot, {}, Part::Text, std::move(name), 0, 0};
+}
 
 // What the form shows after a step; what is left empty is not checked.
 struct Expect {
@@ -77,13 +119,33 @@ struct Expect {
   Pairs texts;                                   // field, Text()
   std::optional<std::pair<int, int>> selection;  // focused field: SelStart, SelLength
   Pairs values;                                  // field, Value() as text ("True")
-  std::optional<bool> popupShown;                // a popup window is on the screen
+  std::optional<bool> popupShown;                // the model has a popup window shown
   std::string calcDisplay;                       // the open calculator's display
+  std::optional<bool> popupOnScreen;             // a popup window shows on the X screen
+  std::optional<std::string> menu;  // the open context menu's enabled items, ", " between
+  std::string calendarMonth;        // the open calendar's month, "3/1985"
 };
 
 // Only what a popup step checks.
 inline Expect PopupExpect(bool shown, Expect::Pairs texts = {}, std::string calcDisplay = {}) {
   return Expect({}, std::move(texts), {}, {}, shown, std::move(calcDisplay));
+}
+
+inline Expect MenuExpect(std::string enabledItems) {
+  Expect e;
+  e.menu = std::move(enabledItems);
+  return e;
+}
+inline Expect ScreenExpect(bool popupShown, bool popupOnScreen) {
+  Expect e;
+  e.popupShown = popupShown;
+  e.popupOnScreen = popupOnScreen;
+  return e;
+}
+inline Expect CalendarExpect(std::string month) {
+  Expect e;
+  e.calendarMonth = std::move(month);
+  return e;
 }
 
 struct Step {
@@ -93,7 +155,7 @@ struct Step {
 
 class RealInputForm {
  public:
-  // Shows the form at a known place on the screen. No window manager runs: the form becomes
+  // Shows the form at a known place on the screen. Without a window manager the form becomes
   // the active window when the first click asks for it, as Qt does on a press.
   RealInputForm();
   ~RealInputForm();
@@ -117,6 +179,9 @@ class RealInputForm {
   QPoint CalendarPoint(const std::string& field, const Action& action);
   QPoint CalcKeyPoint(int index);
   bool PopupShown() const;
+  bool PopupOnScreen() const;
+  std::string MenuItems() const;
+  std::string CalendarMonthShown();
 
   QtHost host_;
   std::vector<demo::Field> fields_;

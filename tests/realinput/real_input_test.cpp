@@ -1,13 +1,17 @@
 // The customer form driven as a user drives it: real clicks, keys and drags through a real X
 // server, and after each step the focused field, the texts and the selection the form shows.
 //
-// Each script starts from a new form, shown and active, with no field focused. Set
-// ORVO_REALINPUT_SHOTS to a folder to get a PNG of the screen after each script.
+// Each script starts from a new form, shown and active, with no field focused; the scripts
+// that take a window manager run under openbox. Set ORVO_REALINPUT_SHOTS to a folder to get a
+// PNG of the screen after each script and at its ShootScreen steps.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 
 #include "popups/calculator.h"
 #include "real_input_form.h"
@@ -19,7 +23,25 @@ namespace {
 struct Script {
   const char* name;
   std::vector<Step> steps;
+  bool windowManager = false;
+  std::function<void(RealInputForm&)> setup = {};
 };
+
+// A clipboard that holds nothing yet, so the menu's Paste starts disabled.
+void EmptyClipboard(RealInputForm&) {
+  QGuiApplication::clipboard()->clear();
+}
+
+void LockedName(RealInputForm& form) {
+  form.Field("txtNome").SetText("Maria");
+  form.Field("txtNome").SetLocked(true);
+}
+
+Expect PopupOffScreen() {
+  Expect e;
+  e.popupOnScreen = false;
+  return e;
+}
 
 const std::vector<Script>& Scripts() {
   static const std::vector<Script> scripts = {
@@ -79,6 +101,73 @@ const std::vector<Script>& Scripts() {
         {ClickOtherWindow(), PopupExpect(false)},
         {ClickOn("txtLimite", Part::Button), PopupExpect(true)},
         {ClickOtherWindow(), PopupExpect(false)}}},
+      // The edit box's context menu offers what the field honours, and its items take the
+      // paths of their keys: a cut name pasted into the credit limit passes through its mask.
+      {"ContextMenuGoesThroughTheKeys",
+       {{ClickOn("txtNome"), {"txtNome"}},
+        {TypeText("abc"), {"txtNome", {{"txtNome", "abc"}}}},
+        {RightClickOn("txtNome"), MenuExpect("Select All")},
+        {ChooseMenuItem("Select All"), {"txtNome", {}, std::pair{0, 3}}},
+        {RightClickOn("txtNome"), MenuExpect("Cut, Copy, Delete, Select All")},
+        {ChooseMenuItem("Cut"), {"txtNome", {{"txtNome", ""}}}},
+        {ClickOn("txtLimite"), {"txtLimite"}},
+        {TypeText("15"), {"txtLimite", {{"txtLimite", "15"}}}},
+        {RightClickOn("txtLimite"), MenuExpect("Paste, Select All")},
+        {ChooseMenuItem("Paste"), {"txtLimite", {{"txtLimite", "15"}}}},
+        {Press("Tab"), {"txtParcelas", {{"txtLimite", "15,00"}}}},
+        {RightClickOn("txtNascimento"), MenuExpect("Paste")},
+        {ChooseMenuItem("Paste"), {"txtNascimento", {{"txtNascimento", ""}}}},
+        {RightClickOn("txtLimite"), MenuExpect("Cut, Copy, Paste, Delete, Select All")},
+        {ChooseMenuItem("Delete"), {"txtLimite", {{"txtLimite", ""}}}}},
+       false,
+       EmptyClipboard},
+      // A Locked field swallows the keys of every edit: its menu only selects.
+      {"LockedFieldMenuOnlySelects",
+       {{RightClickOn("txtNome"), MenuExpect("Select All")},
+        {ChooseMenuItem("Select All"), {"txtNome", {}, std::pair{0, 5}}},
+        {RightClickOn("txtNome"), MenuExpect("Select All")},
+        {Press("Escape"), {"txtNome", {{"txtNome", "Maria"}}}}},
+       false,
+       LockedName},
+      // However a popup's window closes, its control knows: the next click opens it again.
+      {"PopupClosedByTheWindowManager",
+       {{ClickOn("txtNascimento", Part::Button), PopupExpect(true)},
+        {Press("alt+F4"), PopupExpect(false)},
+        {ClickOn("txtNascimento", Part::Button), PopupExpect(true)},
+        {Press("Escape"), PopupExpect(false)}},
+       true},
+      // A popup is its form's: minimised with it; closed when the form moves away from it.
+      {"PopupMinimisedWithItsForm",
+       {{ClickOn("txtNascimento", Part::Button), ScreenExpect(true, true)},
+        {OnFormWindow("windowminimize"), PopupOffScreen()},
+        {OnFormWindow("windowactivate"), ScreenExpect(false, false)}},
+       true},
+      {"PopupClosesWhenTheFormMoves",
+       {{ClickOn("txtLimite", Part::Button), ScreenExpect(true, true)},
+        {OnFormWindow("windowmove", 60, 120), ScreenExpect(false, false)}}},
+      // Quick clicks on a month arrow make double clicks: each click turns a month.
+      {"CalendarArrowTakesEveryClick",
+       {{ClickOn("txtNascimento"), {"txtNascimento"}},
+        {TypeText("15031985"), {"txtNascimento", {{"txtNascimento", "15/03/1985"}}}},
+        {ClickOn("txtNascimento", Part::Button), CalendarExpect("3/1985")},
+        {ClickPreviousMonth("txtNascimento", 6), CalendarExpect("9/1984")}}},
+      // A notch of the wheel over the spinner is one click on an arrow.
+      {"WheelStepsTheSpinnerByOne",
+       {{ClickOn("txtParcelas"), {"txtParcelas"}},
+        {TypeText("5"), {"txtParcelas", {{"txtParcelas", "5"}}}},
+        {WheelOver("txtParcelas", -1), {"txtParcelas", {{"txtParcelas", "6"}}}},
+        {WheelOver("txtParcelas", 2), {"txtParcelas", {{"txtParcelas", "4"}}}}}},
+      // The popups as the X server draws them, for a look at their faces.
+      {"PopupsAsDrawn",
+       {{ClickOn("txtNascimento"), {"txtNascimento"}},
+        {TypeText("15031985"), {"txtNascimento", {{"txtNascimento", "15/03/1985"}}}},
+        {ClickOn("txtNascimento", Part::Button), PopupExpect(true)},
+        {ShootScreen("calendar"), PopupExpect(true)},
+        {Press("Escape"), PopupExpect(false)},
+        {ClickOn("txtLimite"), {"txtLimite"}},
+        {Press("F4"), PopupExpect(true, {}, "0,00")},
+        {ShootScreen("calculator"), PopupExpect(true)},
+        {Press("Escape"), PopupExpect(false)}}},
   };
   return scripts;
 }
@@ -86,7 +175,13 @@ const std::vector<Script>& Scripts() {
 class RealInput : public testing::TestWithParam<Script> {};
 
 TEST_P(RealInput, FormFollowsTheUser) {
+  std::optional<WindowManager> wm;
+  if (GetParam().windowManager) {
+    wm.emplace();
+    ASSERT_TRUE(wm->Started()) << wm->Error();
+  }
   RealInputForm form;
+  if (GetParam().setup) GetParam().setup(form);
   const std::vector<Step>& steps = GetParam().steps;
   for (size_t i = 0; i < steps.size(); ++i) ASSERT_EQ(form.Run(steps[i]), "") << "step " << i + 1;
   if (const char* shots = std::getenv("ORVO_REALINPUT_SHOTS"))

@@ -12,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QThread>
+#include <cstdio>
 #include <cstdlib>
 
 namespace orvo::realinput {
@@ -73,6 +74,40 @@ XSession::~XSession() {
   if (pid_ <= 0) return;
   kill(pid_, SIGTERM);
   waitpid(pid_, nullptr, 0);
+}
+
+// openbox runs its startup command once it manages the screen: the command leaves a file.
+// (The root window's properties cannot tell: they outlive an earlier openbox.)
+WindowManager::WindowManager() {
+  char cwd[4096];
+  const std::string ready = std::string(getcwd(cwd, sizeof cwd) ? cwd : "/tmp") +
+                            "/openbox.ready." + std::to_string(getpid());
+  std::remove(ready.c_str());
+  const std::string startup = "touch " + ready;
+  pid_ = fork();
+  if (pid_ == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    int log = open("openbox.log", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (log >= 0) {
+      dup2(log, 1);
+      dup2(log, 2);
+    }
+    execlp("openbox", "openbox", "--sm-disable", "--startup", startup.c_str(),
+           static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  started_ = pid_ > 0 && WaitFor([&] { return access(ready.c_str(), F_OK) == 0; }, kStartTimeoutMs);
+  std::remove(ready.c_str());
+  if (!started_)
+    error_ = "openbox did not start (is it installed? scripts/setup installs it; see openbox.log)";
+}
+
+// Windows it managed go back to the server's root as it leaves.
+WindowManager::~WindowManager() {
+  if (pid_ <= 0) return;
+  kill(pid_, SIGTERM);
+  WaitChild(pid_);
+  QGuiApplication::sync();
 }
 
 bool XDoTool(const std::vector<std::string>& args, std::string& error) {

@@ -29,6 +29,25 @@ class XSession {
   std::string error_;
 };
 
+// openbox on the session's display for the life of the object, for the steps that take a
+// window manager (minimising a window, Alt+F4). Started() is false (and Error() says why) when
+// it could not start.
+class WindowManager {
+ public:
+  WindowManager();
+  ~WindowManager();
+  WindowManager(const WindowManager&) = delete;
+  WindowManager& operator=(const WindowManager&) = delete;
+
+  bool Started() const { return started_; }
+  const std::string& Error() const { return error_; }
+
+ private:
+  pid_t pid_ = -1;
+  bool started_ = false;
+  std::string error_;
+};
+
 // Runs `xdotool args...` to its end, with Qt's events processed meanwhile, then waits until Qt
 // has handled every event the X server sent for it. False (with the reason in `error`) when
 // xdotool fails.

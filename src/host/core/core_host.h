@@ -108,9 +108,14 @@ class CoreHost {
   void Click(Widget& widget, float x = 15, float y = 15);
   // The same on a control's own surface (the surface mouse handlers; no click event).
   void ClickSurface(ControlSite& site, float x = 15, float y = 15);
+  // Two clicks on a widget in quick succession: Click, then DblClick and mouse up (the
+  // second press brings no button down).
+  void DoubleClick(Widget& widget, float x = 15, float y = 15);
   // A click on an arrow or the trough of a scroll bar: it takes the focus, then its value
   // moves by SmallChange (arrows) or LargeChange (trough), clamped, notifying a change.
   void ClickScrollBar(ScrollBar& bar, ScrollPart part);
+  // Notches of the mouse wheel over a scroll bar, positive up: each one a click on an arrow.
+  void WheelScrollBar(ScrollBar& bar, int notches);
   // The user activates a window that is not the form nor a popup (the pointer leaves both).
   void ActivateOutside();
   // A left button pressed on a widget at (x, y) in its own twips and held: the pointer moves
@@ -151,6 +156,11 @@ class CoreHost {
   bool UserWheel(WidgetNode* node, int notches);
   void UserFocus(WidgetNode* node);
   void UserActivated(CoreWindow* window);
+  // The window system closes a window: a popup closes as Escape closes it; false when the
+  // window stays (the form's own close is the application's).
+  bool UserClosed(CoreWindow* window);
+  // The window system moved the form or changed its size: open popups close.
+  void FormMoved();
 
   // Model internals the widgets, sites and views use.
   HostPlatform& Platform() const { return platform_; }

@@ -47,6 +47,7 @@ class CoreServices : public HostServices {
   // The pointer as the host last placed it; the platform's real pointer once forgotten.
   void SetCursor(Point p) { cursor_ = p; }
   void ForgetCursor() { cursor_.reset(); }
+  std::optional<Point> PlacedCursor() const { return cursor_; }
 
  private:
   CoreHost& host_;

@@ -68,10 +68,11 @@ void CoreTextBox::NativeChar(int16_t keyAscii) {
   Drag(edited.anchor, edited.caret);
 }
 
+// Only keys edit the text: the platform's own editing (a drop, a middle-button paste) would
+// pass by the mask, Locked and the control's key handlers. Its selection is taken; a text it
+// changed is not, and the view shows the box's own text again.
 void CoreTextBox::UserEdit(const std::string& text, int32_t anchor, int32_t caret) {
-  if (text == buffer_.text) return Drag(anchor, caret);
-  int32_t n = static_cast<int32_t>(text.size());
-  Commit(EditBuffer{text, std::clamp(anchor, 0, n), std::clamp(caret, 0, n)});
+  if (text == buffer_.text) Drag(anchor, caret);
 }
 
 // The box holds its new text and caret, and shows them, before OnChange runs, as the

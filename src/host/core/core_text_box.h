@@ -43,7 +43,8 @@ class CoreTextBox : public CoreWidget<TextBox> {
   void NativeChar(int16_t keyAscii) override;
   // Anchor and caret as a mouse drag leaves them.
   void Drag(int32_t anchor, int32_t caret);
-  // Text the user changed through the platform's own editing (a context-menu paste).
+  // What the platform's own editing left in its view: the selection counts, a changed
+  // text does not (only keys edit the text).
   void UserEdit(const std::string& text, int32_t anchor, int32_t caret);
   const EditBuffer& Buffer() const { return buffer_; }
 

@@ -2,6 +2,7 @@
 // and focus changes, and where the pointer stands.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <tuple>
 #include <utility>
 
@@ -100,6 +101,18 @@ void CoreHost::Click(Widget& widget, float x, float y) {
   ProcessPending();
 }
 
+void CoreHost::DoubleClick(Widget& widget, float x, float y) {
+  WidgetNode* node = NodeOf(&widget);
+  if (!node || !CoreWindow::Reachable(node)) return;
+  uint64_t id = node->id;
+  Click(widget, x, y);
+  auto [sx, sy] = InWidgetUnits(node, widget, x, y);
+  if (Alive(id))
+    if (auto dblClick = widget.OnDblClick) dblClick();
+  if (Alive(id)) RaiseMouse(widget.OnMouseUp, 1, 0, sx, sy);
+  ProcessPending();
+}
+
 void CoreHost::Press(Widget& widget, float x, float y) {
   WidgetNode* node = NodeOf(&widget);
   if (!node || !CoreWindow::Reachable(node)) return;
@@ -180,6 +193,19 @@ void CoreHost::ClickScrollBar(ScrollBar& bar, ScrollPart part) {
   ProcessPending();
 }
 
+// A notch of the wheel acts as a click on an arrow: up (away from the user) on the up (left)
+// arrow, down on the down (right) one; the bar's value moves by SmallChange, not by the
+// platform's own count of lines a notch scrolls. The window is not activated.
+void CoreHost::WheelScrollBar(ScrollBar& bar, int notches) {
+  WidgetNode* node = NodeOf(&bar);
+  if (!node || !CoreWindow::Reachable(node)) return;
+  uint64_t id = node->id;
+  const ScrollPart arrow = notches > 0 ? ScrollPart::ArrowMin : ScrollPart::ArrowMax;
+  for (int i = 0; i < std::abs(notches) && Alive(id); ++i)
+    static_cast<CoreScrollBar&>(bar).Step(arrow);
+  ProcessPending();
+}
+
 void CoreHost::ActivateOutside() {
   services_.SetCursor({799, 799});
   Activate(nullptr);
@@ -191,7 +217,7 @@ void CoreHost::ActivateOutside() {
 // cannot be relied on (a press in a window not yet active moves the platform's focus
 // without one), and without it the form's navigation would go on from the field focused
 // before the click. A double click raises what the classic widgets raise: down, up, click
-// for the first press, only up for the second (a check field toggles once).
+// for the first press, DblClick and up for the second (a check field toggles once).
 void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shift, float x,
                          float y) {
   services_.ForgetCursor();
@@ -206,8 +232,12 @@ void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shi
     Widget* w = node->widget;
     handler = kind == 0 ? w->OnMouseDown : kind == 1 ? w->OnMouseUp : w->OnMouseMove;
   }
-  if (kind == 3) handler = nullptr;
   uint64_t id = node->id;
+  if (kind == 3) {
+    if (node->kind != WidgetKind::Surface && node->widget)
+      if (auto dblClick = node->widget->OnDblClick) dblClick();
+    return;
+  }
   const float nx = x, ny = y;  // twips in the widget, for its own handling
   if (node->kind == WidgetKind::Popup && node->widget)
     std::tie(x, y) = InWidgetUnits(node, *node->widget, x, y);
@@ -227,6 +257,45 @@ void CoreHost::UserFocus(WidgetNode* node) {
 void CoreHost::UserActivated(CoreWindow* window) {
   if (window == active_ || (window && !window->Shown())) return;
   Activate(window);
+}
+
+// A popup closes without a choice on Escape, so the window system's close is Escape typed in
+// it: the popup and its control close as they do for the key. A popup that stays open after
+// it is not closed.
+bool CoreHost::UserClosed(CoreWindow* window) {
+  if (!window || !window->Popup() || !window->Shown()) return false;
+  WidgetNode* target = window->Focused();
+  if (!target || !window->CanFocus(target)) target = &window->Popup()->Node();
+  const KeyStroke escape = *NamedKey("Escape");
+  uint64_t id = target->id;
+  KeyPressed(target, window, escape);
+  if (Alive(id)) KeyReleased(target, escape);
+  ProcessPending();
+  return !window->Shown();
+}
+
+// Popups stand beside the controls that opened them: when the form moves or changes size they
+// would stand away from them, so they close as when the user activates another window, with
+// the pointer taken to be outside them wherever it is.
+void CoreHost::FormMoved() {
+  std::vector<CoreWindow*> popups;
+  for (CoreWindow* w : windows_)
+    if (w->Popup() && w->Shown()) popups.push_back(w);
+  if (popups.empty()) return;
+  const std::optional<Point> pointer = services_.PlacedCursor();
+  services_.SetCursor({-1, -1});
+  if (active_ && active_->Popup()) {
+    Activate(&form_);
+  } else {
+    for (CoreWindow* w : popups)
+      if (std::find(windows_.begin(), windows_.end(), w) != windows_.end())
+        SendHookMessage(w->Hwnd(), kWmActivate);
+  }
+  if (pointer)
+    services_.SetCursor(*pointer);
+  else
+    services_.ForgetCursor();
+  ProcessPending();
 }
 
 }  // namespace orvo

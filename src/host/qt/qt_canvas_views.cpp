@@ -211,8 +211,11 @@ class QtCanvasView : public QtView {
 
 }  // namespace
 
+// A popup is a window of its own that belongs to the form's: the window system keeps it
+// over the form and minimises and restores it with the form.
 std::unique_ptr<WidgetView> MakeQtCanvasView(QtPlatform& platform, WidgetNode& node) {
-  QWidget* parent = node.kind == WidgetKind::Popup ? nullptr : platform.ParentFor(node);
+  QWidget* parent =
+      node.kind == WidgetKind::Popup ? platform.FormWidget() : platform.ParentFor(node);
   return std::make_unique<QtCanvasView>(platform, node, new QtCanvas(parent));
 }
 

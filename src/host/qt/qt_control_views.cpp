@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "base/error.h"
@@ -33,13 +34,15 @@ class QtLabelView : public QtView {
       QPalette pal = q_->palette();
       pal.setColor(QPalette::WindowText, ToQColor(label.ForeColor()));
       pal.setColor(QPalette::Window, Qt::white);
-      q_->setPalette(pal);
       static const Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
       q_->setAlignment(kAlignments[std::clamp<int16_t>(label.Alignment(), 0, 2)] |
                        Qt::AlignVCenter);
       const bool display = label.BorderStyle() == 1;
       q_->setFrameStyle(display ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
       q_->setAutoFillBackground(display);
+      // The sunken frame's lit edges (right, bottom) would be white on white: grey shows them.
+      if (display) pal.setColor(QPalette::Light, QColor(160, 160, 160));
+      q_->setPalette(pal);
     }
   }
 
@@ -72,6 +75,7 @@ class QtButtonView : public QtView {
 
  protected:
   void ShowModel(uint32_t changes) override {
+    if (changes & change::kGeometry) FitFace();
     if (!(changes & change::kContent)) return;
     PictureRef picture = static_cast<CoreCommandButton&>(*node_.widget).Picture();
     if (picture && picture->name == "ellipsis")
@@ -82,6 +86,24 @@ class QtButtonView : public QtView {
       q_->setText(CalculatorFace(picture->name.substr(5)));
     else if (picture)
       q_->setText({});
+    FitFace();
+  }
+
+  // A face wider or taller than its key (MR on the calculator's short top row) is set in a
+  // smaller font, so that it stays inside the key's bevel.
+  void FitFace() {
+    if (q_->text().isEmpty() || q_->width() <= 0 || q_->height() <= 0) return;
+    const int bevel = q_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, q_) + 2;
+    const QRect room = q_->rect().adjusted(bevel, bevel, -bevel, -bevel);
+    const QFont full = q_->parentWidget() ? q_->parentWidget()->font() : q_->font();
+    QFont font = full;
+    for (qreal size = full.pointSizeF(); size > 4; size -= 0.5) {
+      font.setPointSizeF(size);
+      const QFontMetrics fm(font);
+      if (fm.horizontalAdvance(q_->text()) <= room.width() && fm.capHeight() <= room.height())
+        break;
+    }
+    if (q_->font() != font) q_->setFont(font);
   }
 
  private:

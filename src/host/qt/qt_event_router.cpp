@@ -93,11 +93,23 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
       return false;
     }
     case QEvent::Wheel: {
-      // Notches of 120 eighths of a degree; a fine-grained wheel's parts add up.
+      // Notches of 120 eighths of a degree; a fine-grained wheel's parts add up. Over a
+      // scroll bar a notch is one click on an arrow, not Qt's three lines; other widgets
+      // scroll by their own rule (the grid three rows a notch).
       if (!node) return false;
-      wheelRest_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
-      const int notches = wheelRest_ / 120;
-      wheelRest_ -= notches * 120;
+      const QPoint delta = static_cast<QWheelEvent*>(event)->angleDelta();
+      wheelRest_ += delta.y() != 0 ? delta.y() : delta.x();
+      const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+      wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+      if (node->kind == WidgetKind::ScrollBar) {
+        if (notches != 0) {
+          HandlingInput([&] {
+            host_->WheelScrollBar(*static_cast<ScrollBar*>(node->widget), notches);
+            host_->ProcessPending();
+          });
+        }
+        return true;
+      }
       bool taken = false;
       HandlingInput([&] {
         taken = host_->UserWheel(node, notches);
@@ -105,6 +117,17 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
       });
       return taken;
     }
+    case QEvent::Close:
+      // A popup closed by the window system (Alt+F4) closes through the model, as on Escape;
+      // Qt alone would hide it behind the control's back.
+      if (!top || !top->Popup()) return false;
+      event->ignore();
+      host_->UserClosed(top);
+      return true;
+    case QEvent::Move:
+    case QEvent::Resize:
+      if (top && !top->Popup() && watched == formWidget_.get()) host_->FormMoved();
+      return false;
     case QEvent::WindowActivate:
       if (top) UserActivatedLater(top);
       return false;

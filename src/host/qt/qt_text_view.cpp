@@ -1,12 +1,18 @@
 // The text box's view: a QLineEdit (one line) or QPlainTextEdit (several) that shows the
-// model's text and selection. Keys never edit it (the event filter takes them); what the
-// user changes through Qt's own mouse handling (a drag, a context-menu paste) goes back to
-// the model.
+// model's text and selection. Keys never edit it (the event filter takes them); a selection
+// the user makes with Qt's own mouse handling goes back to the model, a text Qt changed by
+// itself (a drop, a middle-button paste) does not. The context menu is the model's, whose
+// actions take the paths of their keys.
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <memory>
 
+#include "host/core/core_host.h"
 #include "host/core/core_text_box.h"
+#include "host/core/edit_menu.h"
 #include "host/qt/qt_conversions.h"
 #include "host/qt/qt_platform.h"
 #include "host/qt/qt_views.h"
@@ -69,6 +75,10 @@ class QtTextView : public QtView {
                        [this] { FromUser(); });
       platform.Route(plain_->viewport(), &node);
     }
+    editor->setAcceptDrops(false);
+    editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(editor, &QWidget::customContextMenuRequested, editor,
+                     [this](const QPoint& at) { ShowEditMenu(at); });
   }
 
  protected:
@@ -116,6 +126,31 @@ class QtTextView : public QtView {
     if (plain_) plain_->setReadOnly(box.Locked());
   }
 
+  void ShowEditMenu(const QPoint& at) {
+    static const char* const kTexts[] = {"Cu&t", "&Copy", "&Paste", "Delete", "Select All"};
+    static const QKeySequence::StandardKey kKeys[] = {QKeySequence::Cut, QKeySequence::Copy,
+                                                      QKeySequence::Paste, QKeySequence::Delete,
+                                                      QKeySequence::SelectAll};
+    CoreHost& host = platform_.Host();
+    // Not the editor's child: an action may end with the control destroying its box.
+    auto* menu = new QMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const EditMenuItem& item : EditMenuFor(Box(), !host.ClipboardText().empty())) {
+      const auto i = static_cast<int>(item.action);
+      if (item.action == EditMenuAction::SelectAll && !menu->isEmpty()) menu->addSeparator();
+      QAction* action = menu->addAction(QString::fromLatin1(kTexts[i]));
+      action->setShortcut(QKeySequence(kKeys[i]));
+      action->setEnabled(item.enabled);
+      const EditMenuAction chosen = item.action;
+      std::weak_ptr<bool> alive = alive_;
+      QObject::connect(action, &QAction::triggered, menu, [this, alive, chosen] {
+        if (alive.expired()) return;
+        platform_.HandlingInput([&] { RunEditMenuAction(platform_.Host(), Box(), chosen); });
+      });
+    }
+    menu->popup(widget_->mapToGlobal(at));
+  }
+
   // Text or selection the user changed through Qt itself.
   void FromUser() {
     if (writing_ || !widget_) return;
@@ -136,12 +171,24 @@ class QtTextView : public QtView {
     }
     shown_ = text;
     Box().UserEdit(text, anchor, caret);
+    // Qt is still inside its edit: the box's own text goes back once it is done.
+    if (Box().Text() != text) {
+      std::weak_ptr<bool> alive = alive_;
+      QMetaObject::invokeMethod(
+          widget_,
+          [this, alive] {
+            if (!alive.expired()) ShowModel(change::kContent | change::kSelection);
+          },
+          Qt::QueuedConnection);
+    }
   }
 
   QPointer<QLineEdit> line_;
   QPointer<QPlainTextEdit> plain_;
   std::string shown_;  // the text last written to the editor
   int writing_ = 0;
+  // Expires with the view: calls Qt makes later find out whether it is still there.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace
