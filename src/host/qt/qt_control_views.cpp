@@ -147,10 +147,15 @@ class QtScrollBarView : public QtView {
 class QtListView : public QtView {
  public:
   QtListView(QtPlatform& p, WidgetNode& node, QListWidget* list) : QtView(p, node, list), q_(list) {
-    // Presses on the rows and keys reach the model, which moves the selection; Qt's own
-    // moves of its current row (the first row made current when the list takes the focus)
-    // are no choice of the user's and are not passed on.
     p.Route(q_->viewport(), &node);
+    // A row pressed with the real mouse (keys reach the model, which moves the selection).
+    // Qt's other moves of its current row, such as the first row it makes current when the
+    // list takes the focus, are no choice of the user's and are not passed on.
+    QObject::connect(q_, &QAbstractItemView::pressed, q_, [this](const QModelIndex& index) {
+      const int row = index.row();
+      if (!mirroring_ && row >= 0 && row < List().ListCount())
+        List().SetListIndex(static_cast<int16_t>(row));
+    });
   }
   // By row height rather than itemAt, which needs a laid-out, shown view.
   float ItemHeight(float measured) const override {

@@ -80,8 +80,11 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
       auto* e = static_cast<QMouseEvent*>(event);
       QPointF p = e->position();
       QWidget* view = QtView::WidgetOf(*node);
-      if (view && watched != view)  // a viewport: in its widget's coordinates
-        p = view->mapFrom(static_cast<QWidget*>(watched), e->position());
+      // A viewport is a child of its widget: its point is mapped up into the widget's
+      // coordinates (mapFrom would walk from the widget towards the viewport and never
+      // reach it).
+      if (view && watched != view && view->isAncestorOf(static_cast<QWidget*>(watched)))
+        p = static_cast<QWidget*>(watched)->mapTo(view, e->position());
       int kind = event->type() == QEvent::MouseButtonPress      ? 0
                  : event->type() == QEvent::MouseButtonRelease  ? 1
                  : event->type() == QEvent::MouseButtonDblClick ? 3
