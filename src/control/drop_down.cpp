@@ -63,6 +63,12 @@ void OrvoMask::OpenCalendar() {
   const PopupPlace at = PlaceBesideMe(kCalendarWidth, kCalendarHeight);
   window.Move(at.left, at.top, kCalendarWidth, kCalendarHeight);
   form.IniciaCale(*popupOwner_, 0, locale_);
+  // The page sizes the form to its font; a font wider than the designed one would leave
+  // the calendar hanging past the control's right edge, so it is placed again at its size.
+  if (window.Width() != kCalendarWidth || window.Height() != kCalendarHeight) {
+    const PopupPlace sized = PlaceBesideMe(window.Width(), window.Height());
+    window.Move(sized.left, sized.top, window.Width(), window.Height());
+  }
   m_.CalendFormOpen = -1;
   ShowPopup(window);
 }
