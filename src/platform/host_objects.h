@@ -61,6 +61,9 @@ class Picture : public Object {
  public:
   explicit Picture(std::string name = {}) : name(std::move(name)) {}
   std::string name;  // "ellipsis", "dropdown", "check", "option-on", "option-off", or a file
+  // The image itself as PNG bytes, when the picture carries one (a form file keeps them);
+  // empty for the named glyphs the hosts draw.
+  std::string png;
 };
 using PictureRef = std::shared_ptr<Picture>;
 

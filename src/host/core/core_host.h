@@ -84,6 +84,16 @@ class CoreHost {
   void SetControlVisible(ControlSite& site, bool visible);
   void SetControlEnabled(ControlSite& site, bool enabled);
 
+  // The form's caption and size (twips), as a form file keeps them.
+  const std::string& FormTitle() const { return formTitle_; }
+  float FormWidth() const { return formWidth_; }
+  float FormHeight() const { return formHeight_; }
+  void SetFormFrame(const std::string& title, float width, float height) {
+    formTitle_ = title;
+    formWidth_ = width;
+    formHeight_ = height;
+  }
+
   // Shows the form; controls not shown yet get their Show notification, in form order.
   void ShowForm();
   bool FormShown() const { return form_.Shown(); }
@@ -225,6 +235,8 @@ class CoreHost {
   std::vector<int32_t> pendingPaints_;
   bool processing_ = false;
   float nextSiteTop_ = 120;
+  std::string formTitle_ = "Form1";
+  float formWidth_ = 4800, formHeight_ = 3600;
   // Declared last: the form and the sites go first, while the registries above live.
   CoreWindow form_;
   CoreWindow* active_ = nullptr;
