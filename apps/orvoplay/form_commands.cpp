@@ -113,9 +113,12 @@ void ScriptRunner::CallCommand(const Command& c) {
 
 void ScriptRunner::SaveLoadCommand(const Command& c) {
   c.ExpectCount(1, 1);
-  c.Arg(1);
-  RaiseError(err::kNotAvailableYet,
-             "orvoplay: `" + c.tokens[0].text + "` needs form files, which are not built yet");
+  std::string path = c.Arg(1).kind == TokenKind::String ? c.Text(1) : c.Word(1);
+  if (c.tokens[0].text == "save") {
+    Form().Save(path);
+  } else {
+    Form().Load(path, designMode_, LocaleSettings::Named(localeName_));
+  }
 }
 
 void ScriptRunner::ScreenshotCommand(const Command& c) {

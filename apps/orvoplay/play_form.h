@@ -83,9 +83,16 @@ class PlayForm {
   // Runs what the last direct call on a control left pending (keys it injected, paints).
   void Settle();
   void Screenshot(const std::string& path);
+  // The form to a form file; a load replaces every control by the file's, loaded from
+  // their bags (`design`: in the designer) under `locale`. The first control loaded becomes
+  // current.
+  void Save(const std::string& path);
+  void Load(const std::string& path, bool design, const LocaleSettings& locale);
+
+  // The state behind it (play_form_impl.h).
+  struct Impl;
 
  private:
-  struct Impl;
   std::unique_ptr<Impl> impl_;
 };
 

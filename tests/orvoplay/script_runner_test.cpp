@@ -163,9 +163,9 @@ const ScriptCase kScripts[] = {
      "FAIL line 2: expected a quoted string, got 5\n",
      0,
      1},
-    {"FormFilesNotYet",
-     {"save \"x.frm\"", "=> error 32001"},
-     "error 32001 orvoplay: `save` needs form files, which are not built yet\nok\n",
+    {"LoadOfAMissingFileKeepsTheForm",
+     {"new a", "load \"no-such-form.json\"", "=> error 53", "use a"},
+     "error 53 cannot open form file \"no-such-form.json\": No such file or directory\nok\n",
      1,
      0},
 };

@@ -100,9 +100,13 @@ class Reader {
   void ReadVersion(const FormJson& doc) {
     if (!doc.contains("format")) Fail({}, "", "not a form file: it has no \"format\" version");
     const FormJson& v = doc["format"];
-    if (!v.is_number_integer() || v.get<int64_t>() < 1)
+    if (!v.is_number_integer())
       Fail({"format"}, "", "the format version must be a whole number from 1");
-    if (v.is_number_unsigned() || v.get<int64_t>() > kFormFileVersion) {
+    // A huge version is as newer as any other.
+    const bool huge = v.is_number_unsigned() && v.get<uint64_t>() > INT32_MAX;
+    const int64_t version = huge ? INT64_MAX : v.get<int64_t>();
+    if (version < 1) Fail({"format"}, "", "the format version must be a whole number from 1");
+    if (version > kFormFileVersion) {
       Fail({"format"}, "",
            "the file has format version " + v.dump() + ", newer than this program reads (" +
                std::to_string(kFormFileVersion) + "); open it with a newer version");
@@ -209,45 +213,54 @@ class Reader {
 
 }  // namespace
 
+// Written by hand rather than by the library's pretty printer: one line per member and
+// per property, whatever the value, so that a change to one key is a change to one line.
 std::string FormText(const FormDocument& form) {
-  FormJson doc;
-  doc["format"] = kFormFileVersion;
-  doc["title"] = TextForFile(form.title);
-  doc["width"] = Twips(form.width);
-  doc["height"] = Twips(form.height);
-  FormJson controls = FormJson::array();
-  for (const FormControl& c : form.controls) {
+  std::string out = "{\n";
+  auto member = [&](int indent, const std::string& key, const FormJson& v, bool last) {
+    out +=
+        std::string(indent, ' ') + FormJson(key).dump() + ": " + v.dump() + (last ? "\n" : ",\n");
+  };
+  member(2, "format", kFormFileVersion, false);
+  member(2, "title", TextForFile(form.title), false);
+  member(2, "width", Twips(form.width), false);
+  member(2, "height", Twips(form.height), false);
+  out += "  \"controls\": [";
+  for (size_t i = 0; i < form.controls.size(); ++i) {
+    const FormControl& c = form.controls[i];
     if (!IsControlName(c.name))
       RaiseError(err::kInvalidPropertyValue, "cannot save \"" + c.name + "\": not a control name");
-    FormJson j;
-    j["name"] = c.name;
-    j["index"] = c.index ? FormJson(*c.index) : FormJson(nullptr);
-    j["left"] = Twips(c.left);
-    j["top"] = Twips(c.top);
-    j["width"] = Twips(c.width);
-    j["height"] = Twips(c.height);
+    out += i == 0 ? "\n    {\n" : ",\n    {\n";
+    member(6, "name", c.name, false);
+    member(6, "index", c.index ? FormJson(*c.index) : FormJson(nullptr), false);
+    member(6, "left", Twips(c.left), false);
+    member(6, "top", Twips(c.top), false);
+    member(6, "width", Twips(c.width), false);
+    member(6, "height", Twips(c.height), false);
     auto entries = c.properties;
     std::sort(entries.begin(), entries.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
-    FormJson props = FormJson::object();
-    for (const auto& [key, value] : entries) {
+    out += "      \"properties\": {";
+    for (size_t k = 0; k < entries.size(); ++k) {
+      const auto& [key, value] = entries[k];
       const std::string where = "cannot save control " + c.name + ", key \"" + key + "\": ";
       const PropertyInfo* row = SavedKeyRow(key);
       if (!row) RaiseError(err::kInvalidPropertyValue, where + "not a key the control saves");
+      FormJson v;
       try {
-        FormJson v = EncodeValue(value);
+        v = EncodeValue(value);
         // Only what reads back is written: the file must open again.
         DecodeValue(v, *row);
-        props[key] = std::move(v);
       } catch (const ValueProblem& p) {
         RaiseError(err::kInvalidPropertyValue, where + p.what);
       }
+      if (k == 0) out += "\n";
+      member(8, key, v, k + 1 == entries.size());
     }
-    j["properties"] = std::move(props);
-    controls.push_back(std::move(j));
+    out += entries.empty() ? "}\n    }" : "      }\n    }";
   }
-  doc["controls"] = std::move(controls);
-  return doc.dump(2) + "\n";
+  out += form.controls.empty() ? "]\n}\n" : "\n  ]\n}\n";
+  return out;
 }
 
 FormDocument ParseFormText(std::string_view text, const std::string& fileName) {
