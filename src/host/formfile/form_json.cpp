@@ -72,7 +72,9 @@ class Reader {
     const size_t column = why.find("column ");
     const size_t colon = why.find(": ", column == std::string::npos ? 0 : column);
     if (colon != std::string::npos) why = why.substr(colon + 2);
-    const std::string key = lines.LastKeyBefore(byte + 1);
+    // A property's key, not the members of the value being read when the text broke off:
+    // properties sit four containers deep (document, controls, control, properties).
+    const std::string key = lines.LastKeyBefore(byte + 1, 4);
     RaiseError(err::kBadFileFormat, Where(lines.LineOfByte(byte), key, "") +
                                         "the file is damaged (not valid JSON: " + why + ")");
   }
@@ -80,7 +82,7 @@ class Reader {
   std::string Where(int line, const std::string& key, const std::string& control) const {
     std::string w = "form file \"" + file_ + "\", line " + std::to_string(line);
     if (!key.empty()) w += ", key \"" + key + "\"";
-    if (!control.empty()) w += " of control " + control;
+    if (!control.empty()) w += key.empty() ? ", control " + control : " of control " + control;
     return w + ": ";
   }
 
@@ -94,7 +96,13 @@ class Reader {
         break;
       }
     }
-    RaiseError(err::kBadFileFormat, Where(line, path.empty() ? "" : path.back(), control) + what);
+    // An element of a list has a line but no key.
+    const bool element =
+        !path.empty() && std::all_of(path.back().begin(), path.back().end(), [](char c) {
+          return std::isdigit(static_cast<unsigned char>(c));
+        });
+    RaiseError(err::kBadFileFormat,
+               Where(line, path.empty() || element ? "" : path.back(), control) + what);
   }
 
   void ReadVersion(const FormJson& doc) {

@@ -61,10 +61,13 @@ JsonLines::JsonLines(std::string_view text) : text_(text) {
         std::vector<std::string> p = path;
         p.push_back(key);
         keyLines_.emplace(JoinPath(p), static_cast<int>(lineStarts_.size()));
-        keys_.push_back({start, std::move(key)});
+        keys_.push_back({start, stack.size(), std::move(key)});
       }
     } else if (c == '{' || c == '[') {
       std::vector<std::string> p = childPath();
+      // An element of an array has no key: its path names the line it opens on.
+      if (!stack.empty() && stack.back().array)
+        keyLines_.emplace(JoinPath(p), static_cast<int>(lineStarts_.size()));
       path = std::move(p);
       Container opened;
       opened.array = c == '[';
@@ -95,11 +98,11 @@ int JsonLines::LineOfKey(const std::vector<std::string>& path) const {
   return it == keyLines_.end() ? 0 : it->second;
 }
 
-std::string JsonLines::LastKeyBefore(size_t byte) const {
+std::string JsonLines::LastKeyBefore(size_t byte, size_t maxDepth) const {
   std::string last;
   for (const KeyAt& k : keys_) {
     if (k.byte >= byte) break;
-    last = k.key;
+    if (k.depth <= maxDepth) last = k.key;
   }
   return last;
 }

@@ -20,8 +20,9 @@ class JsonLines {
   // The line of the key at `path` (object keys and array indices, outermost first); 0 when
   // the text holds no such key.
   int LineOfKey(const std::vector<std::string>& path) const;
-  // The last key that starts before `byte`, "" when none.
-  std::string LastKeyBefore(size_t byte) const;
+  // The last key that starts before `byte` in an object at most `maxDepth` containers
+  // deep (1: the outermost), "" when none.
+  std::string LastKeyBefore(size_t byte, size_t maxDepth) const;
 
  private:
   std::string_view text_;
@@ -29,6 +30,7 @@ class JsonLines {
   std::unordered_map<std::string, int> keyLines_;
   struct KeyAt {
     size_t byte;
+    size_t depth;
     std::string key;
   };
   std::vector<KeyAt> keys_;
