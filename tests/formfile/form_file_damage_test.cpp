@@ -81,6 +81,9 @@ const Damage kDamages[] = {
     {"NewerVersion", "\"format\": 1", "\"format\": 2",
      "form file \"f.json\", line 2, key \"format\": the file has format version 2, newer than "
      "this program reads (1); open it with a newer version"},
+    {"NumberBeyondAnyType", "\"width\": 2400", "\"width\": 1E400",
+     "form file \"f.json\", line 12, key \"width\": the file is damaged (a number out of "
+     "range)"},
     {"NoVersion", "\"format\": 1,", "",
      "form file \"f.json\", line 1: not a form file: it has no \"format\" version"},
     {"Empty", "", "0",

@@ -42,6 +42,8 @@ class Reader {
       doc = FormJson::parse(text_);
     } catch (const FormJson::parse_error& e) {
       ParseFailure(e);
+    } catch (const FormJson::out_of_range& e) {
+      NumberFailure(e);
     }
     if (!doc.is_object()) Fail({}, "", "the file does not hold a form (a JSON object)");
     ReadVersion(doc);
@@ -77,6 +79,21 @@ class Reader {
     const std::string key = lines.LastKeyBefore(byte + 1, 4);
     RaiseError(err::kBadFileFormat, Where(lines.LineOfByte(byte), key, "") +
                                         "the file is damaged (not valid JSON: " + why + ")");
+  }
+
+  // A number too large for any type ("1E400"): the parser names the literal, not its place.
+  [[noreturn]] void NumberFailure(const FormJson::out_of_range& e) {
+    const std::string why = e.what();
+    const size_t open = why.find('\'');
+    const size_t close = why.rfind('\'');
+    size_t byte = 0;
+    if (open != std::string::npos && close > open) {
+      const size_t at = text_.find(why.substr(open + 1, close - open - 1));
+      if (at != std::string_view::npos) byte = at;
+    }
+    const JsonLines lines(text_);
+    RaiseError(err::kBadFileFormat, Where(lines.LineOfByte(byte), lines.LastKeyBefore(byte, 4), "") +
+                                        "the file is damaged (a number out of range)");
   }
 
   std::string Where(int line, const std::string& key, const std::string& control) const {
