@@ -92,6 +92,7 @@ class CoreHost {
     formTitle_ = title;
     formWidth_ = width;
     formHeight_ = height;
+    platform_.FormFrameChanged(title, width, height);
   }
 
   // Shows the form; controls not shown yet get their Show notification, in form order.

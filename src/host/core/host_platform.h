@@ -68,6 +68,10 @@ class HostPlatform {
   // The average character width, twips (where a drag over a text box puts the pointer).
   virtual float CharWidth(const Font* font) const = 0;
 
+  // The form's caption and size (twips) changed: a windowed platform shows them.
+  virtual void FormFrameChanged(const std::string& title, float width, float height) {
+    (void)title, (void)width, (void)height;
+  }
   // The form's client area on the screen (twips) where a window system placed it.
   virtual std::optional<Point> FormOrigin() const = 0;
   virtual float ScreenWidth() const = 0;  // twips

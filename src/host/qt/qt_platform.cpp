@@ -71,6 +71,11 @@ QtPlatform::~QtPlatform() {
   formWidget_.reset();
 }
 
+void QtPlatform::FormFrameChanged(const std::string& title, float width, float height) {
+  formWidget_->setWindowTitle(FromLatin1(title));
+  formWidget_->resize(std::max(1, ToPixels(width)), std::max(1, ToPixels(height)));
+}
+
 void QtPlatform::SetHost(CoreHost* host) {
   host_ = host;
   tops_.insert(formWidget_.get(), &host->Form());

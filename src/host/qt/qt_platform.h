@@ -40,6 +40,7 @@ class QtPlatform : public HostPlatform {
   std::unique_ptr<WidgetView> CreateView(WidgetNode& node) override;
   void ShowWindow(CoreWindow& window, bool shown) override;
   void WindowActivated(CoreWindow* window) override;
+  void FormFrameChanged(const std::string& title, float width, float height) override;
   void FocusMoved(CoreWindow& window, WidgetNode* focused) override;
   bool SendKey(WidgetNode* target, const KeyStroke& key) override;
   void ScheduleIdle() override;
