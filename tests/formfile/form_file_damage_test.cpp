@@ -64,6 +64,9 @@ const Damage kDamages[] = {
     {"OutOf16Bits", "{\"int16\":5}", "{\"int16\":40000}",
      "form file \"f.json\", line 17, key \"MaxLength\" of control txtNome: 40000 is out of "
      "range (16-bit)"},
+    {"BelowTheWidgetsRange", "\"MaxLength\": {\"int16\":5}", "\"SmallChange\": {\"int16\":0}",
+     "form file \"f.json\", line 17, key \"SmallChange\" of control txtNome: 0 is out of "
+     "range (1 to 32767)"},
     {"NotAMember", "{\"int16\":4}", "{\"int16\":9}",
      "form file \"f.json\", line 19, key \"Shape\" of control txtNome: 9 is out of range (not "
      "one of the property's values)"},

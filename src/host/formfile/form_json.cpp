@@ -92,8 +92,9 @@ class Reader {
       if (at != std::string_view::npos) byte = at;
     }
     const JsonLines lines(text_);
-    RaiseError(err::kBadFileFormat, Where(lines.LineOfByte(byte), lines.LastKeyBefore(byte, 4), "") +
-                                        "the file is damaged (a number out of range)");
+    RaiseError(err::kBadFileFormat,
+               Where(lines.LineOfByte(byte), lines.LastKeyBefore(byte, 4), "") +
+                   "the file is damaged (a number out of range)");
   }
 
   std::string Where(int line, const std::string& key, const std::string& control) const {

@@ -125,6 +125,13 @@ Variant DecodePicture(const FormJson& j) {
   return Variant(std::static_pointer_cast<Object>(p));
 }
 
+// Keys whose widget refuses part of the type's range: a scroll bar moves by at least one.
+struct KeyRange {
+  std::string_view key;
+  int64_t lo, hi;
+};
+constexpr KeyRange kKeyRanges[] = {{"LargeChange", 1, 32767}, {"SmallChange", 1, 32767}};
+
 const char* TypeName(SavedType t) {
   switch (t) {
     case SavedType::Integer:
@@ -274,9 +281,15 @@ Variant DecodeValue(const FormJson& j, const PropertyInfo& key) {
   } else {
     mismatch();
   }
-  // An enumeration takes only its members: ReadProperties would refuse any other.
+  // An enumeration takes only its members, and some keys less than their type holds:
+  // ReadProperties would refuse any other value after the old form was gone.
+  const int64_t n = v.Type() == VarType::Integer ? v.AsInteger() : v.AsLong();
+  for (const KeyRange& r : kKeyRanges) {
+    if (r.key == key.savedKey && (n < r.lo || n > r.hi))
+      Problem(std::to_string(n) + " is out of range (" + std::to_string(r.lo) + " to " +
+              std::to_string(r.hi) + ")");
+  }
   if (!key.members.empty()) {
-    const int64_t n = v.Type() == VarType::Integer ? v.AsInteger() : v.AsLong();
     if (std::find(key.members.begin(), key.members.end(), n) == key.members.end())
       Problem(std::to_string(n) + " is out of range (not one of the property's values)");
   }
