@@ -175,7 +175,9 @@ bool ListPage::SearchOther(Recordset& r, const std::string& s) {
   ScopeGuard close([&] { one->Close(); });
   if (one->BOF() && one->EOF_()) return false;
   c_.NaoEClick = -2;
-  ScopeGuard restore([&] { c_.NaoEClick = 0; });
+  ScopeGuard restore([&, life = c_.life_.Share()] {
+    if (life->alive) c_.NaoEClick = 0;
+  });
   const Variant bound = one->Fields(c_.BoundColumn()).Value();
   c_.SetText(RowText(*one));
   c_.gValueAtual = bound;
