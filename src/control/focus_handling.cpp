@@ -102,7 +102,12 @@ void OrvoMask::UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, fl
 
 void OrvoMask::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
   Raise([&] { events_->MouseMove(Button, Shift, X, Y); });
-  site_.Services().DoEvents();
+  const std::shared_ptr<LifeState> life = life_.Share();
+  {
+    FrameBarrier barrier(life);
+    site_.Services().DoEvents();
+  }
+  LeaveIfGone(*life);
 }
 
 void OrvoMask::VoltaFoco() {

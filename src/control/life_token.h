@@ -65,4 +65,22 @@ bool RunFrame(std::shared_ptr<LifeState> life, F&& work) {
   return life->alive;
 }
 
+// Host work that runs an event loop (DoEvents) may deliver the control's own notifications,
+// and ControlGone must never cross the host's loop: while a barrier stands, the control's
+// frames inside it count as outermost and end there. The frame that set it leaves after it.
+class FrameBarrier {
+ public:
+  explicit FrameBarrier(std::shared_ptr<LifeState> life)
+      : life_(std::move(life)), outer_(life_->frames) {
+    life_->frames = 0;
+  }
+  ~FrameBarrier() { life_->frames = outer_; }
+  FrameBarrier(const FrameBarrier&) = delete;
+  FrameBarrier& operator=(const FrameBarrier&) = delete;
+
+ private:
+  std::shared_ptr<LifeState> life_;
+  int outer_;
+};
+
 }  // namespace orvo

@@ -92,6 +92,10 @@ struct QtCase {
   std::function<void(QtForm&)> raise;
 };
 
+void PrintTo(const QtCase& c, std::ostream* os) {
+  *os << c.event << " by " << c.how;
+}
+
 void FocusF(QtForm& q) {
   q.host.FocusControl(q.f->Site());
 }
