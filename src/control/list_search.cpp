@@ -199,7 +199,8 @@ void ListPage::SearchItems(const std::string& s) {
 }
 
 bool ListPage::SearchListBox(std::string& s, bool internal) {
-  HostServices& host = c_.Site().Services();
+  // The host's own services, not the site's: they outlive a field closed meanwhile.
+  HostServices& host = c_.Site().Services().Root();
   const int16_t savedPointer = host.ScreenMousePointer();
   host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));
   ScopeGuard pointer([&] { host.SetScreenMousePointer(savedPointer); });

@@ -96,7 +96,8 @@ void OrvoMask::Pesquisa(int16_t& Oq) {
 
 void OrvoMask::PrepareList(int16_t& SkipLocate) {
   AsFrame([&] {
-    HostServices& host = site_.Services();
+    // The host's own services, not the site's: they outlive a field closed meanwhile.
+    HostServices& host = site_.Services().Root();
     const int16_t savedPointer = host.ScreenMousePointer();
     m_.ListBusy = -1;
     host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));

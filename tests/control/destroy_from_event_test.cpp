@@ -298,8 +298,8 @@ TEST(DestroyWithPopups, EveryOrderWithEachPopupOpen) {
 }
 
 // A field ended from the event of another field: the one whose popup is open closes the
-// other's form part way through its own choice.
-TEST(DestroyWithPopups, AChoiceThatClosesAnotherField) {
+// other part way through its own choice.
+TEST(DestroyAnotherField, AChoiceInAPopup) {
   Form form;
   form.Add("date", kDate);
   form.Add("num", kNum);
@@ -310,6 +310,21 @@ TEST(DestroyWithPopups, AChoiceThatClosesAnotherField) {
   form.ClickCalc(calc::kAccept);
   EXPECT_EQ(form.Get("date"), nullptr);
   EXPECT_EQ(form.Get("num")->Text(), "3,00");
+  form.ExpectWorking();
+}
+
+// The field Tab leaves is formatted, and its Change closes the field Tab was going to.
+TEST(DestroyAnotherField, TheOneTabGoesTo) {
+  Form form;
+  form.Add("a", kNum);
+  form.Add("b", kChar);
+  form.Events("a").on = "Change";
+  form.host.FocusControl(form.Get("a")->Site());
+  form.host.Type("1");
+  form.Events("a").close = [&form] { form.Close("b"); };
+  form.host.Key("Tab");
+  EXPECT_EQ(form.Get("b"), nullptr);
+  EXPECT_EQ(form.Get("a")->Text(), "1,00");
   form.ExpectWorking();
 }
 
