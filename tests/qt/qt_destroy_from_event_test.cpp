@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QTest>
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -16,6 +18,7 @@
 #include "host/qt/qt_views.h"
 #include "platform/property_bag.h"
 #include "popups/calc_form.h"
+#include "popups/calend_form.h"
 
 namespace orvo {
 namespace {
@@ -169,6 +172,44 @@ TEST(QtDestroyWithPopups, FieldAndThenHostEndWithTheCalculatorOpen) {
   EXPECT_EQ(q->g->Text(), "ok");
   q.reset();
   QApplication::processEvents();
+}
+
+// Three fields with their popups loaded as real windows, one of them open, ended in every
+// order; the form's last field still takes real keys after each end.
+TEST(QtDestroyWithPopups, EveryOrderWithEachPopupOpen) {
+  const std::vector<std::string> names = {"date", "items", "num"};
+  for (const std::string& open : names) {
+    std::vector<std::string> order = names;
+    do {
+      SCOPED_TRACE("open " + open + ", order " + order[0] + " " + order[1] + " " + order[2]);
+      QtForm q("");
+      std::map<std::string, std::unique_ptr<OrvoMask>> fields;
+      fields["date"] = q.Add("date", nullptr, TipoDeCampo::Date);
+      fields["date"]->SetMask("99/99/9999");
+      fields["date"]->SetBrowseVisible(TipoBot::DropDown);
+      fields["num"] = q.Add("num", nullptr, TipoDeCampo::Numeric);
+      fields["items"] = q.Add("items", nullptr, TipoDeCampo::Character);
+      fields["items"]->SetListFields("um|dois|tres");
+      fields["items"]->SetBrowseVisible(TipoBot::DropDown);
+      q.host.ShowForm();
+      for (const std::string& name : names) {
+        q.host.Click(*Constituents(*fields[name]).bot);
+        q.host.ActivateOutside();
+      }
+      q.host.Click(*Constituents(*fields[open]).bot);
+      QApplication::processEvents();
+      ASSERT_EQ(Process().gActiveControl, fields[open].get());
+      for (const std::string& name : order) {
+        q.Close(fields[name]);
+        QApplication::processEvents();
+        q.host.FocusControl(q.g->Site());
+        q.g->SetText("");
+        QTest::keyClicks(ViewOf(*Constituents(*q.g).txt[0]), "ok");
+        EXPECT_EQ(q.g->Text(), "ok");
+      }
+      EXPECT_EQ(Process().gActiveControl, nullptr);
+    } while (std::next_permutation(order.begin(), order.end()));
+  }
 }
 
 }  // namespace
