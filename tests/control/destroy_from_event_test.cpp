@@ -218,6 +218,10 @@ const Case kCases[] = {
        auto& surface = static_cast<CoreSite&>(f.Get("f")->Site()).Surface();
        f.host.UserMouse(&surface, 2, 0, 0, 30, 30);
      }},
+    {"Change", "the application's SetText", kNum, false, Nothing,
+     [](Form& f) { f.Get("f")->SetText("12"); }},
+    {"Click", "the application's SetValue on a check box", TipoDeCampo::Boolean, false, Nothing,
+     [](Form& f) { f.Get("f")->SetValue(Variant(true)); }},
     {"Click", "a click on the field", kChar, false, Nothing, ClickBox},
     {"MouseDown", "a click on the field", kChar, false, Nothing, ClickBox},
     {"MouseUp", "a click on the field", kChar, false, Nothing, ClickBox},
