@@ -4,9 +4,7 @@
 
 namespace orvo {
 
-Color OrvoMask::BackColor() const {
-  return ActiveBox().BackColor();
-}
+Color OrvoMask::BackColor() const { return ActiveBox().BackColor(); }
 
 void OrvoMask::SetBackColor(Color c) {
   for (auto& box : txt) box->SetBackColor(c);
@@ -15,9 +13,7 @@ void OrvoMask::SetBackColor(Color c) {
   RaiseChangeReport("BackColor");
 }
 
-Color OrvoMask::ForeColor() const {
-  return ActiveBox().ForeColor();
-}
+Color OrvoMask::ForeColor() const { return ActiveBox().ForeColor(); }
 
 void OrvoMask::SetForeColor(Color c) {
   for (auto& box : txt) box->SetForeColor(c);
@@ -25,27 +21,21 @@ void OrvoMask::SetForeColor(Color c) {
   RaiseChangeReport("ForeColor");
 }
 
-std::string OrvoMask::PasswordChar() const {
-  return ActiveBox().PasswordChar();
-}
+std::string OrvoMask::PasswordChar() const { return ActiveBox().PasswordChar(); }
 
 void OrvoMask::SetPasswordChar(const std::string& v) {
   for (auto& box : txt) box->SetPasswordChar(v);
   RaiseChangeReport("PasswordChar");
 }
 
-int16_t OrvoMask::LinkTimeOut() const {
-  return pic->LinkTimeout();
-}
+int16_t OrvoMask::LinkTimeOut() const { return pic->LinkTimeout(); }
 
 void OrvoMask::SetLinkTimeOut(int16_t v) {
   pic->SetLinkTimeout(v);
   RaiseChangeReport("LinkTimeOut");
 }
 
-bool OrvoMask::Locked() const {
-  return txt[0]->Locked();
-}
+bool OrvoMask::Locked() const { return txt[0]->Locked(); }
 
 void OrvoMask::SetLocked(bool v) {
   for (auto& box : txt) box->SetLocked(v);
@@ -66,25 +56,17 @@ void OrvoMask::SetEnabled(bool v) {
   RaiseChangeReport("Enabled");
 }
 
-int32_t OrvoMask::hwnd() const {
-  return site_.hWnd();
-}
-int32_t OrvoMask::hdc() const {
-  return site_.hDC();
-}
+int32_t OrvoMask::hwnd() const { return site_.hWnd(); }
+int32_t OrvoMask::hdc() const { return site_.hDC(); }
 
-Color OrvoMask::ShapeBorderColor() const {
-  return shp->BorderColor();
-}
+Color OrvoMask::ShapeBorderColor() const { return shp->BorderColor(); }
 
 void OrvoMask::SetShapeBorderColor(Color c) {
   shp->SetBorderColor(c);
   RaiseChangeReport("ShapeBorderColor");
 }
 
-int16_t OrvoMask::ShapeBorderWidth() const {
-  return shp->BorderWidth();
-}
+int16_t OrvoMask::ShapeBorderWidth() const { return shp->BorderWidth(); }
 
 void OrvoMask::SetShapeBorderWidth(int16_t v) {
   shp->SetBorderWidth(v);
@@ -101,27 +83,21 @@ void OrvoMask::SetShapeBorderStyle(TipoBordaShape v) {
   RaiseChangeReport("ShapeBorderStyle");
 }
 
-TipoShape OrvoMask::Shape() const {
-  return static_cast<TipoShape>(shp->ShapeKind());
-}
+TipoShape OrvoMask::Shape() const { return static_cast<TipoShape>(shp->ShapeKind()); }
 
 void OrvoMask::SetShape(TipoShape v) {
   shp->SetShapeKind(static_cast<int32_t>(v));
   RaiseChangeReport("Shape");
 }
 
-Color OrvoMask::CaptionColor() const {
-  return lab->ForeColor();
-}
+Color OrvoMask::CaptionColor() const { return lab->ForeColor(); }
 
 void OrvoMask::SetCaptionColor(Color c) {
   lab->SetForeColor(c);
   RaiseChangeReport("CaptionColor");
 }
 
-FontRef OrvoMask::Font() const {
-  return ActiveBox().Font();
-}
+FontRef OrvoMask::Font() const { return ActiveBox().Font(); }
 
 void OrvoMask::SetFont(FontRef f) {
   if (!f) RaiseError(err::kInvalidPropertyValue, "Font: a font object is required");
@@ -132,9 +108,7 @@ void OrvoMask::SetFont(FontRef f) {
   RaiseChangeReport("Font");
 }
 
-FontRef OrvoMask::CaptionFont() const {
-  return lab->Font();
-}
+FontRef OrvoMask::CaptionFont() const { return lab->Font(); }
 
 void OrvoMask::SetCaptionFont(FontRef f) {
   if (!f) RaiseError(err::kInvalidPropertyValue, "CaptionFont: a font object is required");
@@ -143,27 +117,21 @@ void OrvoMask::SetCaptionFont(FontRef f) {
   RaiseChangeReport("CaptionFont");
 }
 
-Ponteiro OrvoMask::MousePointer() const {
-  return static_cast<Ponteiro>(site_.MousePointer());
-}
+Ponteiro OrvoMask::MousePointer() const { return static_cast<Ponteiro>(site_.MousePointer()); }
 
 void OrvoMask::SetMousePointer(Ponteiro v) {
   site_.SetMousePointer(static_cast<int16_t>(v));
   RaiseChangeReport("MousePointer");
 }
 
-PictureRef OrvoMask::MouseIcon() const {
-  return site_.MouseIcon();
-}
+PictureRef OrvoMask::MouseIcon() const { return site_.MouseIcon(); }
 
 void OrvoMask::SetMouseIcon(PictureRef p) {
   site_.SetMouseIcon(std::move(p));
   RaiseChangeReport("MouseIcon");
 }
 
-int32_t OrvoMask::MaxLength() const {
-  return txt[0]->MaxLength();
-}
+int32_t OrvoMask::MaxLength() const { return txt[0]->MaxLength(); }
 
 void OrvoMask::SetMaxLength(int32_t v) {
   // The multi-line box is never length-limited.
@@ -172,9 +140,7 @@ void OrvoMask::SetMaxLength(int32_t v) {
   RaiseChangeReport("MaxLength");
 }
 
-std::string OrvoMask::Caption() const {
-  return lab->Caption();
-}
+std::string OrvoMask::Caption() const { return lab->Caption(); }
 
 void OrvoMask::SetCaption(const std::string& v) {
   lab->SetCaption(v);
@@ -184,9 +150,7 @@ void OrvoMask::SetCaption(const std::string& v) {
   RaiseChangeReport("Caption");
 }
 
-int32_t OrvoMask::WhatsThisHelpID() const {
-  return site_.WhatsThisHelpID();
-}
+int32_t OrvoMask::WhatsThisHelpID() const { return site_.WhatsThisHelpID(); }
 
 void OrvoMask::SetWhatsThisHelpID(int32_t v) {
   site_.SetWhatsThisHelpID(v);
@@ -200,9 +164,7 @@ static void RefuseAtDesignTime(int16_t userMode, const char* name) {
                std::string("'") + name + "' property cannot be set at design time");
 }
 
-std::string OrvoMask::SelText() const {
-  return ActiveBox().SelText();
-}
+std::string OrvoMask::SelText() const { return ActiveBox().SelText(); }
 
 void OrvoMask::SetSelText(const std::string& v) {
   AsFrame([&] {
@@ -212,9 +174,7 @@ void OrvoMask::SetSelText(const std::string& v) {
   });
 }
 
-int32_t OrvoMask::SelStart() const {
-  return ActiveBox().SelStart();
-}
+int32_t OrvoMask::SelStart() const { return ActiveBox().SelStart(); }
 
 void OrvoMask::SetSelStart(int32_t v) {
   RefuseAtDesignTime(m_.UserMode, "SelStart");
@@ -222,9 +182,7 @@ void OrvoMask::SetSelStart(int32_t v) {
   RaiseChangeReport("SelStart");
 }
 
-int32_t OrvoMask::SelLength() const {
-  return ActiveBox().SelLength();
-}
+int32_t OrvoMask::SelLength() const { return ActiveBox().SelLength(); }
 
 void OrvoMask::SetSelLength(int32_t v) {
   RefuseAtDesignTime(m_.UserMode, "SelLength");
