@@ -74,13 +74,13 @@ void OrvoMask::ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shif
   float y = site_.ScaleYToContainer(Y + w.Top());
   switch (which) {
     case 0:
-      events_->MouseDown(b, s, x, y);
+      Raise([&] { events_->MouseDown(b, s, x, y); });
       break;
     case 1:
-      events_->MouseMove(b, s, x, y);
+      Raise([&] { events_->MouseMove(b, s, x, y); });
       break;
     default:
-      events_->MouseUp(b, s, x, y);
+      Raise([&] { events_->MouseUp(b, s, x, y); });
       break;
   }
 }

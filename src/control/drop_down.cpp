@@ -23,7 +23,7 @@ constexpr float kCalendarWidth = 1720, kCalendarHeight = 1545;
 void OrvoMask::bot_Click() {
   if (Locked() || WhatsThisHelpID() == -1) return;
   bool cancel = false;
-  events_->ButtonClick(cancel);
+  Raise([&] { events_->ButtonClick(cancel); });
   if (cancel) {
     VoltaFoco();
     return;
@@ -102,7 +102,7 @@ void OrvoMask::ShowPopup(PopupForm& form) {
   ProcessState& process = Process();
   process.gDropDownStatus = -1;
   bool status = true;
-  events_->DropDown(status);
+  Raise([&] { events_->DropDown(status); });
   HostServices& host = site_.Services();
   // The container's other controls sit on the same parent form: when the site cannot name
   // that form, nothing else can, and the popup is not shown.

@@ -45,32 +45,32 @@ void OrvoMask::txt_Change(int16_t Index) {
 
     if (failed && number > high) txt[Index]->SetText(std::to_string(scrH->Value()));
   }
-  if (Index == m_.ActiveTextIndex) events_->Change();
+  if (Index == m_.ActiveTextIndex) Raise([&] { events_->Change(); });
   RaiseChangeReport("Value");
 }
 
 void OrvoMask::txt_Click(int16_t) {
-  events_->Click();
+  Raise([&] { events_->Click(); });
 }
 
 void OrvoMask::txt_KeyUp(int16_t, int16_t& KeyCode, int16_t& Shift) {
-  events_->KeyUp(KeyCode, Shift);
+  Raise([&] { events_->KeyUp(KeyCode, Shift); });
 }
 
 // Mouse positions reach the application relative to the control: the box sits inside pic.
 void OrvoMask::txt_MouseDown(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
   float x = X + pic->Left() + txt[Index]->Left(), y = Y + pic->Top() + txt[Index]->Top();
-  events_->MouseDown(Button, Shift, x, y);
+  Raise([&] { events_->MouseDown(Button, Shift, x, y); });
 }
 
 void OrvoMask::txt_MouseMove(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
   float x = X + pic->Left() + txt[Index]->Left(), y = Y + pic->Top() + txt[Index]->Top();
-  events_->MouseMove(Button, Shift, x, y);
+  Raise([&] { events_->MouseMove(Button, Shift, x, y); });
 }
 
 void OrvoMask::txt_MouseUp(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
   float x = X + pic->Left() + txt[Index]->Left(), y = Y + pic->Top() + txt[Index]->Top();
-  events_->MouseUp(Button, Shift, x, y);
+  Raise([&] { events_->MouseUp(Button, Shift, x, y); });
 }
 
 void OrvoMask::txt_GotFocus(int16_t Index) {

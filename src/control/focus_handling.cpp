@@ -70,7 +70,7 @@ void OrvoMask::UserControl_LostFocus() {
 }
 
 void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
-  events_->KeyDown(KeyCode, Shift);
+  Raise([&] { events_->KeyDown(KeyCode, Shift); });
   if (KeyCode == 0) return;
   if (KeyCode == vk::kUp) {
     int16_t key = key::PreviousField;
@@ -84,7 +84,7 @@ void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
 }
 
 void OrvoMask::UserControl_KeyPress(int16_t& KeyAscii) {
-  events_->KeyPress(KeyAscii);
+  Raise([&] { events_->KeyPress(KeyAscii); });
   if (KeyAscii == key::Enter) {
     PressKey(vk::kTab);
   } else if (KeyAscii == ' ') {
@@ -97,26 +97,36 @@ void OrvoMask::UserControl_MouseDown(int16_t&, int16_t&, float&, float&) {
 }
 
 void OrvoMask::UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-  events_->MouseUp(Button, Shift, X, Y);
+  Raise([&] { events_->MouseUp(Button, Shift, X, Y); });
 }
 
 void OrvoMask::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-  events_->MouseMove(Button, Shift, X, Y);
-  site_.Services().DoEvents();
+  Raise([&] { events_->MouseMove(Button, Shift, X, Y); });
+  const std::shared_ptr<LifeState> life = life_.Share();
+  {
+    FrameBarrier barrier(life);
+    site_.Services().DoEvents();
+  }
+  LeaveIfGone(*life);
 }
 
 void OrvoMask::VoltaFoco() {
-  TryStep([&] { ActiveBox().SetFocus(); });
+  AsFrame([&] { TryStep([&] { ActiveBox().SetFocus(); }); });
 }
 
 void OrvoMask::ExcutaChange() {
-  TryStep([&] { ActiveBox().SetFocus(); });
-  events_->Click();
-  events_->Change();
+  AsFrame([&] {
+    // Moving the focus runs the handlers of the field it leaves, which may close this form.
+    const std::shared_ptr<LifeState> life = life_.Share();
+    TryStep([&] { ActiveBox().SetFocus(); });
+    LeaveIfGone(*life);
+    Raise([&] { events_->Click(); });
+    Raise([&] { events_->Change(); });
+  });
 }
 
 void OrvoMask::OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) {
-  events_->OpenRecordSet(vgRecordSet, vgSQL);
+  AsFrame([&] { Raise([&] { events_->OpenRecordSet(vgRecordSet, vgSQL); }); });
 }
 
 // A simulated press and release of the key; Tab moves the focus once the current

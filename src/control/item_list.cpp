@@ -23,16 +23,18 @@ int16_t OrvoMask::ListIndex() {
 }
 
 void OrvoMask::SetListIndex(int16_t v) {
-  if (!m_.UserMode) return;
-  CalendForm& calend = EnsureCalendForm();
-  if (calend.PageMode == -1) ListPage(*this, calend).BuildItemList();
-  ProcessState& process = Process();
-  process.gActiveControl = this;
-  ScopeGuard release([&] {
-    if (process.gActiveControl == this) process.gActiveControl = nullptr;
+  AsFrame([&] {
+    if (!m_.UserMode) return;
+    CalendForm& calend = EnsureCalendForm();
+    if (calend.PageMode == -1) ListPage(*this, calend).BuildItemList();
+    ProcessState& process = Process();
+    process.gActiveControl = this;
+    ScopeGuard release([&] {
+      if (process.gActiveControl == this) process.gActiveControl = nullptr;
+    });
+    ListPage(*this, calend).PoeItem(v);
+    if (v == -1) SetValue(Variant());
   });
-  ListPage(*this, calend).PoeItem(v);
-  if (v == -1) SetValue(Variant());
 }
 
 int16_t OrvoMask::ListCount() {
@@ -83,22 +85,24 @@ void OrvoMask::RemoveItem(int16_t New_Index) {
 }
 
 void OrvoMask::Refresh() {
-  if (ComLstExt()) {
-    ListPage page(*this, EnsureCalendForm());
-    bool ok = false;
-    page.EncheLstRs(ok);
-    if (gRsLista) {
-      ProcessState& process = Process();
-      process.gActiveControl = this;
-      ScopeGuard release([&] {
-        if (process.gActiveControl == this) process.gActiveControl = nullptr;
-      });
-      page.Remonta();
+  AsFrame([&] {
+    if (ComLstExt()) {
+      ListPage page(*this, EnsureCalendForm());
+      bool ok = false;
+      page.EncheLstRs(ok);
+      if (gRsLista) {
+        ProcessState& process = Process();
+        process.gActiveControl = this;
+        ScopeGuard release([&] {
+          if (process.gActiveControl == this) process.gActiveControl = nullptr;
+        });
+        page.Remonta();
+      }
+    } else {
+      BuildItemList();
     }
-  } else {
-    BuildItemList();
-  }
-  UserControl_Resize();
+    UserControl_Resize();
+  });
 }
 
 void OrvoMask::BuildItemList() {
@@ -121,7 +125,8 @@ void OrvoMask::SelectItemOfText() {
   process.gActiveControl = this;
   const int16_t savedNaoEClick = NaoEClick;
   NaoEClick = -1;
-  ScopeGuard release([&] {
+  ScopeGuard release([&, life = life_.Share()] {
+    if (!life->alive) return;
     NaoEClick = savedNaoEClick;
     if (process.gActiveControl == this) process.gActiveControl = nullptr;
   });

@@ -23,7 +23,7 @@ void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
     KeyCode = 0;
     return;
   }
-  events_->KeyDown(KeyCode, Shift);
+  Raise([&] { events_->KeyDown(KeyCode, Shift); });
   if (KeyCode == 0) return;
   if (m_.Enabled && !txt[0]->Locked() && !m_.ListFields.empty()) {
     ListKeyDown(KeyCode);
@@ -63,22 +63,24 @@ void OrvoMask::txt_KeyPress(int16_t Index, int16_t& KeyAscii) {
 // The keystroke entry point. Index -11 is the lookup grid's internal call: the field's own
 // box is used, no KeyPress is raised and the key serves only the list search.
 void OrvoMask::ProcuraLetra(int16_t& Index, int16_t& KeyAscii) {
-  bool internal = false;
-  if (Index == -11) {
-    Index = m_.ActiveTextIndex;
-    internal = true;
-  }
-  if (ReadOnly() && !PassesReadOnly(KeyAscii, false)) {
-    KeyAscii = 0;
-    return;
-  }
-  if (!internal) events_->KeyPress(KeyAscii);
-  if (KeyAscii == 0) return;
-  if (!m_.ListFields.empty()) {
-    ListKeyPress(internal, KeyAscii);
-    return;
-  }
-  if (!internal) KeyAscii = ApplyKey(KeyAscii, KeyAscii);
+  AsFrame([&] {
+    bool internal = false;
+    if (Index == -11) {
+      Index = m_.ActiveTextIndex;
+      internal = true;
+    }
+    if (ReadOnly() && !PassesReadOnly(KeyAscii, false)) {
+      KeyAscii = 0;
+      return;
+    }
+    if (!internal) Raise([&] { events_->KeyPress(KeyAscii); });
+    if (KeyAscii == 0) return;
+    if (!m_.ListFields.empty()) {
+      ListKeyPress(internal, KeyAscii);
+      return;
+    }
+    if (!internal) KeyAscii = ApplyKey(KeyAscii, KeyAscii);
+  });
 }
 
 // One key through the mask engine; the control carries out what it decides.

@@ -34,8 +34,8 @@ void OrvoMask::ListKeyDown(int16_t& KeyCode) {
         const int16_t next = static_cast<int16_t>(down ? at + 1 : at - 1);
         if (count < 1 || next < 0 || next >= count) return;
         Process().gActiveControl = this;
-        ScopeGuard release([&] {
-          if (!m_.CalendFormOpen && Process().gActiveControl == this)
+        ScopeGuard release([&, life = life_.Share()] {
+          if (life->alive && !m_.CalendFormOpen && Process().gActiveControl == this)
             Process().gActiveControl = nullptr;
         });
         page.PoeItem(next);
@@ -57,8 +57,8 @@ void OrvoMask::ListKeyDown(int16_t& KeyCode) {
       page.PegaSelecao(false);
     });
     if (ActiveBox().Text() != before) {
-      events_->Click();
-      events_->Change();
+      Raise([&] { events_->Click(); });
+      Raise([&] { events_->Change(); });
     }
   }
   if (code < 48 /* "0" */ && code != vk::kShift && code != vk::kSpace) ListBoxSearch.clear();
@@ -90,8 +90,8 @@ void OrvoMask::ListKeyPress(bool internal, int16_t& KeyAscii) {
     const bool changed =
         ComLstExt() ? ActiveBox().Text() != before : calend.lst->ListIndex() != beforeIndex;
     if (!internal && changed) {
-      events_->Click();
-      events_->Change();
+      Raise([&] { events_->Click(); });
+      Raise([&] { events_->Change(); });
     }
   }
   if (!internal && key == vk::kReturn) PressKey(vk::kTab);

@@ -42,7 +42,9 @@ void ListPage::PegaSelecao(bool closeAfter) {
   Recordset& r = *held;
   {
     c_.NaoEClick = -2;
-    ScopeGuard restore([&] { c_.NaoEClick = 0; });
+    ScopeGuard restore([&, life = c_.life_.Share()] {
+      if (life->alive) c_.NaoEClick = 0;
+    });
     if (closeAfter) r.SetBookMark(f_.Grid().Bookmark());
     const Variant bound = r.Fields(c_.BoundColumn()).Value();
     const std::string text = RowText(r);
@@ -113,7 +115,9 @@ void ListPage::BuildItemList() {
 void ListPage::PoeItem(int16_t index) {
   ListBox& lst = *f_.lst;
   f_.ItemBusy = -1;
-  ScopeGuard idle([&] { f_.ItemBusy = 0; });
+  ScopeGuard idle([&, life = c_.life_.Share()] {
+    if (life->alive) f_.ItemBusy = 0;
+  });
   if (lst.ListCount() < 1) return;
   if (lst.ListIndex() == index) {
     ItemChosen();
@@ -132,7 +136,9 @@ void ListPage::ItemChosen() {
   if (c_.NaoEClick != 0) return;
   {
     c_.NaoEClick = -2;
-    ScopeGuard restore([&] { c_.NaoEClick = 0; });
+    ScopeGuard restore([&, life = c_.life_.Share()] {
+      if (life->alive) c_.NaoEClick = 0;
+    });
     c_.SetText(ItemAsFieldText(lst.List(index)));
   }
   if (f_.ItemBusy) return;

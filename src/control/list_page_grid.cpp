@@ -296,36 +296,36 @@ void ListPage::Wire() {
     grid.OnRelativeBookmark = [page](const Variant& start, int32_t offset) {
       return page().RelativeBookmark(start, offset);
     };
-    grid.OnKeyDown = [page](int16_t& keyCode, int16_t&) { page().GridKeyDown(keyCode); };
+    grid.OnKeyDown = c.InFrame([page](int16_t& keyCode, int16_t&) { page().GridKeyDown(keyCode); });
     // The grid never edits: a typed character searches the list.
-    grid.OnBeforeColEdit = [&c, &grid](int16_t& cancel) {
+    grid.OnBeforeColEdit = c.InFrame([&c, &grid](int16_t& cancel) {
       int16_t index = -11;
       int16_t key = grid.LastKey();
       cancel = -1;
       c.ProcuraLetra(index, key);
-    };
-    grid.OnMouseDown = [page](int16_t&, int16_t&, float& x, float& y) {
-      page().GridMouseDown(x, y);
-    };
-    grid.OnMouseUp = [page](int16_t&, int16_t&, float&, float& y) { page().GridMouseUp(y); };
-    grid.OnColResize = [page](int16_t) { page().AcertaTmCol(); };
-    grid.OnScrollNotify = [page] {
+    });
+    grid.OnMouseDown =
+        c.InFrame([page](int16_t&, int16_t&, float& x, float& y) { page().GridMouseDown(x, y); });
+    grid.OnMouseUp =
+        c.InFrame([page](int16_t&, int16_t&, float&, float& y) { page().GridMouseUp(y); });
+    grid.OnColResize = c.InFrame([page](int16_t) { page().AcertaTmCol(); });
+    grid.OnScrollNotify = c.InFrame([page] {
       ListPage p = page();
       p.ResetSearchLook();
       p.KeepApproxCount();
-    };
-    grid.OnPostEvent = [page] { page().KeepApproxCount(); };
+    });
+    grid.OnPostEvent = c.InFrame([page] { page().KeepApproxCount(); });
   }
-  f.lst->OnClick = [page] { page().ItemChosen(); };
-  f.lst->OnKeyDown = [page, &f](int16_t& keyCode, int16_t& shift) {
+  f.lst->OnClick = c.InFrame([page] { page().ItemChosen(); });
+  f.lst->OnKeyDown = c.InFrame([page, &f](int16_t& keyCode, int16_t& shift) {
     if (keyCode == vk::kEscape || f.PageMode == 0) return f.Form_KeyDown(keyCode, shift);
     page().ItemListKeyDown(keyCode);
-  };
-  f.lst->OnKeyPress = [page](int16_t& keyAscii) { page().ItemListKeyPress(keyAscii); };
+  });
+  f.lst->OnKeyPress = c.InFrame([page](int16_t& keyAscii) { page().ItemListKeyPress(keyAscii); });
   // After keys moved the selection without choosing, a click on a line is a choice again.
-  f.lst->OnMouseDown = [&c](int16_t&, int16_t&, float&, float&) {
+  f.lst->OnMouseDown = c.InFrame([&c](int16_t&, int16_t&, float&, float&) {
     if (c.NaoEClick == -1) c.NaoEClick = 0;
-  };
+  });
 }
 
 }  // namespace orvo

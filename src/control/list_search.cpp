@@ -175,7 +175,9 @@ bool ListPage::SearchOther(Recordset& r, const std::string& s) {
   ScopeGuard close([&] { one->Close(); });
   if (one->BOF() && one->EOF_()) return false;
   c_.NaoEClick = -2;
-  ScopeGuard restore([&] { c_.NaoEClick = 0; });
+  ScopeGuard restore([&, life = c_.life_.Share()] {
+    if (life->alive) c_.NaoEClick = 0;
+  });
   const Variant bound = one->Fields(c_.BoundColumn()).Value();
   c_.SetText(RowText(*one));
   c_.gValueAtual = bound;
@@ -197,7 +199,8 @@ void ListPage::SearchItems(const std::string& s) {
 }
 
 bool ListPage::SearchListBox(std::string& s, bool internal) {
-  HostServices& host = c_.Site().Services();
+  // The host's own services, not the site's: they outlive a field closed meanwhile.
+  HostServices& host = c_.Site().Services().Root();
   const int16_t savedPointer = host.ScreenMousePointer();
   host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));
   ScopeGuard pointer([&] { host.SetScreenMousePointer(savedPointer); });

@@ -70,64 +70,55 @@ OrvoMask::~OrvoMask() {
 void OrvoMask::WireWidgetEvents() {
   for (int16_t i = 0; i < 3; ++i) {
     TextBox& box = *txt[i];
-    box.OnKeyDown = [this, i](int16_t& k, int16_t& s) { txt_KeyDown(i, k, s); };
-    box.OnKeyPress = [this, i](int16_t& k) { txt_KeyPress(i, k); };
-    box.OnKeyUp = [this, i](int16_t& k, int16_t& s) { txt_KeyUp(i, k, s); };
-    box.OnClick = [this, i] { txt_Click(i); };
-    box.OnChange = [this, i] { txt_Change(i); };
-    box.OnGotFocus = [this, i] { txt_GotFocus(i); };
-    box.OnLostFocus = [this, i] { txt_LostFocus(i); };
-    box.OnMouseDown = [this, i](int16_t& b, int16_t& s, float& x, float& y) {
-      txt_MouseDown(i, b, s, x, y);
-    };
-    box.OnMouseMove = [this, i](int16_t& b, int16_t& s, float& x, float& y) {
-      txt_MouseMove(i, b, s, x, y);
-    };
-    box.OnMouseUp = [this, i](int16_t& b, int16_t& s, float& x, float& y) {
-      txt_MouseUp(i, b, s, x, y);
-    };
+    box.OnKeyDown = InFrame([this, i](int16_t& k, int16_t& s) { txt_KeyDown(i, k, s); });
+    box.OnKeyPress = InFrame([this, i](int16_t& k) { txt_KeyPress(i, k); });
+    box.OnKeyUp = InFrame([this, i](int16_t& k, int16_t& s) { txt_KeyUp(i, k, s); });
+    box.OnClick = InFrame([this, i] { txt_Click(i); });
+    box.OnChange = InFrame([this, i] { txt_Change(i); });
+    box.OnGotFocus = InFrame([this, i] { txt_GotFocus(i); });
+    box.OnLostFocus = InFrame([this, i] { txt_LostFocus(i); });
+    box.OnMouseDown = InFrame(
+        [this, i](int16_t& b, int16_t& s, float& x, float& y) { txt_MouseDown(i, b, s, x, y); });
+    box.OnMouseMove = InFrame(
+        [this, i](int16_t& b, int16_t& s, float& x, float& y) { txt_MouseMove(i, b, s, x, y); });
+    box.OnMouseUp = InFrame(
+        [this, i](int16_t& b, int16_t& s, float& x, float& y) { txt_MouseUp(i, b, s, x, y); });
   }
-  scrH->OnChange = [this] { scrH_Change(); };
-  scrV->OnChange = [this] { scrV_Change(); };
-  bot->OnClick = [this] { bot_Click(); };
-  hok->OnMessage = [this](int32_t) { hok_Message(); };
-  lab->OnClick = [this] { lab_Click(); };
-  img->OnClick = [this] { img_Click(); };
-  pic->OnClick = [this] { pic_Click(); };
-  pic->OnGotFocus = [this] { pic_GotFocus(); };
-  pic->OnLostFocus = [this] { pic_LostFocus(); };
-  pic->OnKeyDown = [this](int16_t& k, int16_t& s) { pic_KeyDown(k, s); };
-  pic->OnKeyPress = [this](int16_t& k) { pic_KeyPress(k); };
+  scrH->OnChange = InFrame([this] { scrH_Change(); });
+  scrV->OnChange = InFrame([this] { scrV_Change(); });
+  bot->OnClick = InFrame([this] { bot_Click(); });
+  hok->OnMessage = InFrame([this](int32_t) { hok_Message(); });
+  lab->OnClick = InFrame([this] { lab_Click(); });
+  img->OnClick = InFrame([this] { img_Click(); });
+  pic->OnClick = InFrame([this] { pic_Click(); });
+  pic->OnGotFocus = InFrame([this] { pic_GotFocus(); });
+  pic->OnLostFocus = InFrame([this] { pic_LostFocus(); });
+  pic->OnKeyDown = InFrame([this](int16_t& k, int16_t& s) { pic_KeyDown(k, s); });
+  pic->OnKeyPress = InFrame([this](int16_t& k) { pic_KeyPress(k); });
   for (Widget* w : {static_cast<Widget*>(lab.get()), static_cast<Widget*>(pic.get())}) {
-    w->OnMouseDown = [this, w](int16_t& b, int16_t& s, float& x, float& y) {
-      ForwardMouse(*w, 0, b, s, x, y);
-    };
-    w->OnMouseMove = [this, w](int16_t& b, int16_t& s, float& x, float& y) {
-      ForwardMouse(*w, 1, b, s, x, y);
-    };
-    w->OnMouseUp = [this, w](int16_t& b, int16_t& s, float& x, float& y) {
-      ForwardMouse(*w, 2, b, s, x, y);
-    };
+    w->OnMouseDown = InFrame(
+        [this, w](int16_t& b, int16_t& s, float& x, float& y) { ForwardMouse(*w, 0, b, s, x, y); });
+    w->OnMouseMove = InFrame(
+        [this, w](int16_t& b, int16_t& s, float& x, float& y) { ForwardMouse(*w, 1, b, s, x, y); });
+    w->OnMouseUp = InFrame(
+        [this, w](int16_t& b, int16_t& s, float& x, float& y) { ForwardMouse(*w, 2, b, s, x, y); });
   }
 
   SurfaceHandlers h;
-  h.OnShow = [this] { UserControl_Show(); };
-  h.OnResize = [this] { UserControl_Resize(); };
-  h.OnEnterFocus = [this] { UserControl_EnterFocus(); };
-  h.OnExitFocus = [this] { UserControl_ExitFocus(); };
-  h.OnGotFocus = [this] { UserControl_GotFocus(); };
-  h.OnLostFocus = [this] { UserControl_LostFocus(); };
-  h.OnKeyDown = [this](int16_t& k, int16_t& s) { UserControl_KeyDown(k, s); };
-  h.OnKeyPress = [this](int16_t& k) { UserControl_KeyPress(k); };
-  h.OnMouseDown = [this](int16_t& b, int16_t& s, float& x, float& y) {
-    UserControl_MouseDown(b, s, x, y);
-  };
-  h.OnMouseUp = [this](int16_t& b, int16_t& s, float& x, float& y) {
-    UserControl_MouseUp(b, s, x, y);
-  };
-  h.OnMouseMove = [this](int16_t& b, int16_t& s, float& x, float& y) {
-    UserControl_MouseMove(b, s, x, y);
-  };
+  h.OnShow = InFrame([this] { UserControl_Show(); });
+  h.OnResize = InFrame([this] { UserControl_Resize(); });
+  h.OnEnterFocus = InFrame([this] { UserControl_EnterFocus(); });
+  h.OnExitFocus = InFrame([this] { UserControl_ExitFocus(); });
+  h.OnGotFocus = InFrame([this] { UserControl_GotFocus(); });
+  h.OnLostFocus = InFrame([this] { UserControl_LostFocus(); });
+  h.OnKeyDown = InFrame([this](int16_t& k, int16_t& s) { UserControl_KeyDown(k, s); });
+  h.OnKeyPress = InFrame([this](int16_t& k) { UserControl_KeyPress(k); });
+  h.OnMouseDown = InFrame(
+      [this](int16_t& b, int16_t& s, float& x, float& y) { UserControl_MouseDown(b, s, x, y); });
+  h.OnMouseUp = InFrame(
+      [this](int16_t& b, int16_t& s, float& x, float& y) { UserControl_MouseUp(b, s, x, y); });
+  h.OnMouseMove = InFrame(
+      [this](int16_t& b, int16_t& s, float& x, float& y) { UserControl_MouseMove(b, s, x, y); });
   site_.SetSurfaceHandlers(std::move(h));
 }
 

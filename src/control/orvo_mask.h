@@ -11,6 +11,7 @@
 #include "base/locale_settings.h"
 #include "base/variant.h"
 #include "control/enums.h"
+#include "control/life_token.h"
 #include "control/orvo_mask_events.h"
 #include "control/property_table.h"
 #include "lookup/recordset.h"
@@ -308,6 +309,28 @@ class OrvoMask {
   void ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X, float& Y);
 
   void WireWidgetEvents();
+  // Raises an event through `raise`. A handler may destroy the control (a form closing
+  // itself from Change): the work of the control then stops here and unwinds to its
+  // outermost frame (life_token.h).
+  template <typename F>
+  void Raise(F&& raise) {
+    const std::shared_ptr<LifeState> life = life_.Share();
+    raise();
+    LeaveIfGone(*life);
+  }
+  // `handler` as the host calls it: one frame of the control, which ends quietly when a
+  // handler of the application destroyed the control meanwhile.
+  template <typename F>
+  auto InFrame(F handler) {
+    return [life = life_.Share(), handler = std::move(handler)](auto&&... args) {
+      RunFrame(life, [&] { handler(static_cast<decltype(args)&&>(args)...); });
+    };
+  }
+  // The body of a public method as one frame of the control.
+  template <typename F>
+  void AsFrame(F&& body) {
+    RunFrame(life_.Share(), body);
+  }
   LayoutInput MeasureLayout() const;
   TextBox& ActiveBox() const { return *txt[m_.ActiveTextIndex]; }
   bool ReadOnly() const;
@@ -376,6 +399,9 @@ class OrvoMask {
   std::unique_ptr<ControlPopupOwner> popupOwner_;
   std::unique_ptr<orvo::CalendForm> calendForm_;
   bool terminated_ = false;
+  // Declared last, so it is the first member to go: from then on every frame of the control
+  // still on the stack leaves at its next check.
+  LifeToken life_;
 };
 
 }  // namespace orvo

@@ -1,7 +1,10 @@
 // OrvoMaskEvents: the control's thirteen events; the application overrides what it handles.
-// A handler runs inside the control's own work: it must not destroy the control that raised
-// it (as a form cannot unload a control from within that control's event). Defer that to
-// after the event returns, e.g. through the application's event loop.
+// A handler runs inside the control's own work, and may destroy the control that raised it
+// (a form that closes itself from a field's Change or LostFocus): the control then does no
+// more of that work and touches nothing of itself; the call that brought the event (the
+// host's key or click, the popup's choice, the application's SetText) returns as done.
+// Other fields of the form go on working. The rest of the event's own work is lost: a
+// Change raised by a typed key is the last thing that key does.
 #pragma once
 
 #include <cstdint>

@@ -25,18 +25,20 @@ bool Over(const Rect& r, Point p) {
 }  // namespace
 
 void OrvoMask::LigaDesligaHok(int32_t& Liga, bool& GeraEvento) {
-  if (Liga < 1) {
-    hok->SetHwndHook(0);
-    if (GeraEvento) {
-      bool status = false;  // a local false, not gDropDownStatus
-      events_->DropDown(status);
+  AsFrame([&] {
+    if (Liga < 1) {
+      hok->SetHwndHook(0);
+      if (GeraEvento) {
+        bool status = false;  // a local false, not gDropDownStatus
+        Raise([&] { events_->DropDown(status); });
+      }
+      return;
     }
-    return;
-  }
-  hok->SetHwndHook(Liga);
-  hok->SetMessage(kWmPaint, true);
-  hok->SetMessage(kWmSize, true);
-  hok->SetMessage(kWmActivate, true);
+    hok->SetHwndHook(Liga);
+    hok->SetMessage(kWmPaint, true);
+    hok->SetMessage(kWmSize, true);
+    hok->SetMessage(kWmActivate, true);
+  });
 }
 
 // The first message after hooking (paint still selected) gives the parent form and the popup
@@ -82,7 +84,7 @@ void OrvoMask::hok_Message() {
     ClosedByHook(overButton, false);
     Process().gDropDownStatus = 0;
     bool status = false;
-    events_->DropDown(status);
+    Raise([&] { events_->DropDown(status); });
   }
 }
 

@@ -167,9 +167,11 @@ static void RefuseAtDesignTime(int16_t userMode, const char* name) {
 std::string OrvoMask::SelText() const { return ActiveBox().SelText(); }
 
 void OrvoMask::SetSelText(const std::string& v) {
-  RefuseAtDesignTime(m_.UserMode, "SelText");
-  ActiveBox().SetSelText(v);
-  RaiseChangeReport("SelText");
+  AsFrame([&] {
+    RefuseAtDesignTime(m_.UserMode, "SelText");
+    ActiveBox().SetSelText(v);
+    RaiseChangeReport("SelText");
+  });
 }
 
 int32_t OrvoMask::SelStart() const { return ActiveBox().SelStart(); }

@@ -1,5 +1,6 @@
 // Binding a recordset, the filter key, record validation and moves inside the filter range.
 #include "base/error.h"
+#include "base/scope_guard.h"
 #include "control/list_page.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
@@ -94,46 +95,52 @@ void OrvoMask::Pesquisa(int16_t& Oq) {
 }
 
 void OrvoMask::PrepareList(int16_t& SkipLocate) {
-  HostServices& host = site_.Services();
-  const int16_t savedPointer = host.ScreenMousePointer();
-  m_.ListBusy = -1;
-  host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));
-  try {
-    events_->SetFilter();
-    if (!gRsLista) RaiseError(err::kObjectRequired, "the list has no recordset");
-    if (FazerRefresh != 0) {
-      if (FazerRefresh == -2) {
-        gRsLista->MoveLast();
-        gRsLista->MoveFirst();
-      }
-      EnsureCalendForm().Grid().RefreshRows();
-      FazerRefresh = 0;
-    }
-    // Whether the recordset has records shows at its start (BOF and EOF both): the record
-    // count, which some engines count row by row, is not asked on the way to the list.
-    if (!SkipLocate) {
-      if (ActiveBox().Text().empty()) {
-        if (gTpTabela) {
-          int16_t first = 1;
-          Pesquisa(first);
-        } else {
+  AsFrame([&] {
+    // The host's own services, not the site's: they outlive a field closed meanwhile.
+    HostServices& host = site_.Services().Root();
+    const int16_t savedPointer = host.ScreenMousePointer();
+    m_.ListBusy = -1;
+    host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));
+    // The pointer is the host's: it comes back even when SetFilter's handler closed the form.
+    ScopeGuard restore([&, life = life_.Share()] {
+      host.SetScreenMousePointer(savedPointer);
+      if (life->alive) m_.ListBusy = 0;
+    });
+    try {
+      Raise([&] { events_->SetFilter(); });
+      if (!gRsLista) RaiseError(err::kObjectRequired, "the list has no recordset");
+      if (FazerRefresh != 0) {
+        if (FazerRefresh == -2) {
+          gRsLista->MoveLast();
           gRsLista->MoveFirst();
         }
-        if (!gRsLista->BOF() && !gRsLista->EOF_()) {
-          TryStep([&] {
-            Process().gActiveControl = this;
-            EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
-          });
-        }
-      } else {
-        LocateValue();
+        EnsureCalendForm().Grid().RefreshRows();
+        FazerRefresh = 0;
       }
+      // Whether the recordset has records shows at its start (BOF and EOF both): the record
+      // count, which some engines count row by row, is not asked on the way to the list.
+      if (!SkipLocate) {
+        if (ActiveBox().Text().empty()) {
+          if (gTpTabela) {
+            int16_t first = 1;
+            Pesquisa(first);
+          } else {
+            gRsLista->MoveFirst();
+          }
+          if (!gRsLista->BOF() && !gRsLista->EOF_()) {
+            TryStep([&] {
+              Process().gActiveControl = this;
+              EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
+            });
+          }
+        } else {
+          LocateValue();
+        }
+      }
+    } catch (const Error&) {
+      // An error ends the preparation; the pointer and ListBusy are still restored.
     }
-  } catch (const Error&) {
-    // An error ends the preparation; the pointer and ListBusy are still restored.
-  }
-  host.SetScreenMousePointer(savedPointer);
-  m_.ListBusy = 0;
+  });
 }
 
 void OrvoMask::LocateValue() {

@@ -58,23 +58,25 @@ std::string OrvoMask::Text() const {
 }
 
 void OrvoMask::SetText(const std::string& v) {
-  if (NaoEClick != 0) m_.SuppressChange = -1;
-  std::string display;
-  if (!v.empty())
-    display = FormatTextWith(v);
-  else
-    gValueAtual = Variant();
-  for (auto& box : txt) box->SetText(display);
-  if (NaoEClick != 0) {
-    m_.SuppressChange = 0;
-    if (NaoEClick == -2) {
+  AsFrame([&] {
+    if (NaoEClick != 0) m_.SuppressChange = -1;
+    std::string display;
+    if (!v.empty())
+      display = FormatTextWith(v);
+    else
+      gValueAtual = Variant();
+    for (auto& box : txt) box->SetText(display);
+    if (NaoEClick != 0) {
+      m_.SuppressChange = 0;
+      if (NaoEClick == -2) {
+        RaiseChangeReport("Text");
+        RaiseChangeReport("Value");
+      }
+    } else {
       RaiseChangeReport("Text");
       RaiseChangeReport("Value");
     }
-  } else {
-    RaiseChangeReport("Text");
-    RaiseChangeReport("Value");
-  }
+  });
 }
 
 Variant OrvoMask::Value() {
@@ -144,86 +146,88 @@ void OrvoMask::SetItemValue(const Variant& v) {
 }
 
 void OrvoMask::SetValue(const Variant& v) {
-  const TipoDeCampo kind = m_.DataType;
-  if (m_.UserMode && ComLstExt()) {
-    gValueAtual = v;
-    ProcessState& process = Process();
-    process.gActiveControl = this;
-    std::string text;
-    {
-      ScopeGuard release([&] {
-        if (process.gActiveControl == this) process.gActiveControl = nullptr;
-      });
-      text = ListPage(*this, EnsureCalendForm()).SelecionaItem(v);
-    }
-    ActiveBox().SetText(text);
-    // An empty text forgets the value through the box's change; the value set stays.
-    gValueAtual = v;
-  } else if (kind == TipoDeCampo::Spinner) {
-    m_.SuppressChange = -1;
-    bool moved = false;
-    try {
+  AsFrame([&] {
+    const TipoDeCampo kind = m_.DataType;
+    if (m_.UserMode && ComLstExt()) {
+      gValueAtual = v;
+      ProcessState& process = Process();
+      process.gActiveControl = this;
+      std::string text;
+      {
+        ScopeGuard release([&] {
+          if (process.gActiveControl == this) process.gActiveControl = nullptr;
+        });
+        text = ListPage(*this, EnsureCalendForm()).SelecionaItem(v);
+      }
+      ActiveBox().SetText(text);
+      // An empty text forgets the value through the box's change; the value set stays.
+      gValueAtual = v;
+    } else if (kind == TipoDeCampo::Spinner) {
+      m_.SuppressChange = -1;
+      bool moved = false;
+      try {
+        const int16_t n = ToInteger(v, locale_);
+        scrH->SetValue(n);
+        scrV->SetValue(n);
+        moved = true;
+      } catch (const Error&) {
+      }
+      m_.SuppressChange = 0;
+      // The bars' own change handling is held off while the value is set, so the field's
+      // text would keep the old number and Value would read it back; write what the bars
+      // now hold, as a click on them would.
+      if (moved && m_.UserMode) {
+        std::string number = std::to_string(scrH->Value());
+        ActiveBox().SetText(FormatTextWith(number));
+      }
+    } else if (kind == TipoDeCampo::Date) {
+      ActiveBox().SetText(Format(Variant(Trim(TextOf(v, locale_))),
+                                 DateFormatOf(m_.Mask, locale_.dateOrder), locale_));
+    } else if (kind == TipoDeCampo::Boolean) {
+      const int16_t b = Bool16(!v.IsEmpty() && !v.IsNull() && ToBoolean(v, locale_));
+      if (b != m_.CheckValue) {
+        m_.CheckValue = b;
+        UserControl_Resize();
+        Raise([&] { events_->Click(); });
+        Raise([&] { events_->Change(); });
+      }
+    } else if (kind == TipoDeCampo::Option) {
       const int16_t n = ToInteger(v, locale_);
-      scrH->SetValue(n);
-      scrV->SetValue(n);
-      moved = true;
-    } catch (const Error&) {
-    }
-    m_.SuppressChange = 0;
-    // The bars' own change handling is held off while the value is set, so the field's
-    // text would keep the old number and Value would read it back; write what the bars
-    // now hold, as a click on them would.
-    if (moved && m_.UserMode) {
-      std::string number = std::to_string(scrH->Value());
-      ActiveBox().SetText(FormatTextWith(number));
-    }
-  } else if (kind == TipoDeCampo::Date) {
-    ActiveBox().SetText(Format(Variant(Trim(TextOf(v, locale_))),
-                               DateFormatOf(m_.Mask, locale_.dateOrder), locale_));
-  } else if (kind == TipoDeCampo::Boolean) {
-    const int16_t b = Bool16(!v.IsEmpty() && !v.IsNull() && ToBoolean(v, locale_));
-    if (b != m_.CheckValue) {
-      m_.CheckValue = b;
-      UserControl_Resize();
-      events_->Click();
-      events_->Change();
-    }
-  } else if (kind == TipoDeCampo::Option) {
-    const int16_t n = ToInteger(v, locale_);
-    if (n != m_.CheckValue) {
-      ProcessState& ps = Process();
-      if (ps.gOptionBusy) {
-        m_.CheckValue = n;
-        UserControl_Resize();
-      } else {
-        ps.gOptionBusy = -1;
-        try {
-          const std::string name = site_.Name();
-          for (const SiblingControl& s : site_.ParentControls()) {
-            // The handles the host reports are the controls registered with it.
-            auto* sibling = static_cast<OrvoMask*>(s.control);
-            if (sibling && s.name == name && sibling->DataType() == TipoDeCampo::Option)
-              sibling->SetValue(Variant(n));
+      if (n != m_.CheckValue) {
+        ProcessState& ps = Process();
+        if (ps.gOptionBusy) {
+          m_.CheckValue = n;
+          UserControl_Resize();
+        } else {
+          ps.gOptionBusy = -1;
+          try {
+            const std::string name = site_.Name();
+            for (const SiblingControl& s : site_.ParentControls()) {
+              // The handles the host reports are the controls registered with it.
+              auto* sibling = static_cast<OrvoMask*>(s.control);
+              if (sibling && s.name == name && sibling->DataType() == TipoDeCampo::Option)
+                sibling->SetValue(Variant(n));
+            }
+          } catch (const Error&) {
+            ps.gOptionBusy = 0;
+            throw;
           }
-        } catch (const Error&) {
           ps.gOptionBusy = 0;
-          throw;
+          Raise([&] { events_->Click(); });
+          Raise([&] { events_->Change(); });
+          UserControl_Resize();
         }
-        ps.gOptionBusy = 0;
-        events_->Click();
-        events_->Change();
-        UserControl_Resize();
+      }
+    } else {
+      const bool number = v.IsNumber();
+      if (m_.ListFields.empty() || !m_.UserMode || (!number && kind != TipoDeCampo::Numeric)) {
+        ActiveBox().SetText(FormatTextWith(TextOf(v, locale_)));
+      } else {
+        SetItemValue(v);
       }
     }
-  } else {
-    const bool number = v.IsNumber();
-    if (m_.ListFields.empty() || !m_.UserMode || (!number && kind != TipoDeCampo::Numeric)) {
-      ActiveBox().SetText(FormatTextWith(TextOf(v, locale_)));
-    } else {
-      SetItemValue(v);
-    }
-  }
-  RaiseChangeReport("Value");
+    RaiseChangeReport("Value");
+  });
 }
 
 Variant OrvoMask::FieldValue(std::string St, TipoDeCampo Tp, std::string MA, std::string LstCp) {

@@ -241,10 +241,11 @@ void CoreHost::UserMouse(WidgetNode* node, int kind, int16_t button, int16_t shi
   const float nx = x, ny = y;  // twips in the widget, for its own handling
   if (node->kind == WidgetKind::Popup && node->widget)
     std::tie(x, y) = InWidgetUnits(node, *node->widget, x, y);
+  // Read before the handler runs: it may close the form the node belongs to.
+  const bool clickKind = node->kind != WidgetKind::Button && node->kind != WidgetKind::ListBox &&
+                         node->kind != WidgetKind::Surface && node->kind != WidgetKind::ScrollBar;
   if (handler) handler(button, shift, x, y);
   if (Alive(id) && node->owner) node->owner->NativeMouse(kind, button, nx, ny);
-  bool clickKind = node->kind != WidgetKind::Button && node->kind != WidgetKind::ListBox &&
-                   node->kind != WidgetKind::Surface && node->kind != WidgetKind::ScrollBar;
   const bool endsDoubleClick = kind == 1 && std::exchange(doubleClickUp_, false);
   if (kind == 1 && clickKind && !endsDoubleClick && Alive(id) && node->widget)
     if (auto click = node->widget->OnClick) click();
