@@ -48,10 +48,13 @@ std::string OrvoMask::List(int16_t Index) {
 }
 
 void OrvoMask::SetList(int16_t Index, const std::string& v) {
-  if (!m_.UserMode) return;
-  ListBox& lst = ItemListBox();
-  lst.SetList(Index, v);
-  if (lst.ListIndex() == Index) SetText(ReplaceChars(v, "\t", Process().gColumnSeparator, false));
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    if (!m_.UserMode) return;
+    ListBox& lst = ItemListBox();
+    lst.SetList(Index, v);
+    if (lst.ListIndex() == Index) SetText(ReplaceChars(v, "\t", Process().gColumnSeparator, false));
+  });
 }
 
 void OrvoMask::AddItem(std::string New_Item) {
@@ -63,25 +66,31 @@ void OrvoMask::AddItem(std::string New_Item) {
 }
 
 void OrvoMask::Clear() {
-  if (!m_.UserMode || ComLstExt()) return;
-  if (!m_.ListFields.empty()) {
-    m_.ListFields.clear();
-    EnsureCalendForm().lst->Clear();
-  }
-  SetText("");
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    if (!m_.UserMode || ComLstExt()) return;
+    if (!m_.ListFields.empty()) {
+      m_.ListFields.clear();
+      EnsureCalendForm().lst->Clear();
+    }
+    SetText("");
+  });
 }
 
 void OrvoMask::RemoveItem(int16_t New_Index) {
-  if (!m_.UserMode || ComLstExt()) return;
-  ListBox& lst = ItemListBox();
-  lst.RemoveItem(New_Index);
-  if (lst.ListIndex() == -1) SetText("");
-  std::string items;
-  for (int16_t i = 0; i < lst.ListCount(); ++i) {
-    if (i > 0) items += "|";
-    items += lst.List(i);
-  }
-  m_.ListFields = items;
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    if (!m_.UserMode || ComLstExt()) return;
+    ListBox& lst = ItemListBox();
+    lst.RemoveItem(New_Index);
+    if (lst.ListIndex() == -1) SetText("");
+    std::string items;
+    for (int16_t i = 0; i < lst.ListCount(); ++i) {
+      if (i > 0) items += "|";
+      items += lst.List(i);
+    }
+    m_.ListFields = items;
+  });
 }
 
 void OrvoMask::Refresh() {

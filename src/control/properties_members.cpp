@@ -57,13 +57,16 @@ void OrvoMask::SetSmallChange(int16_t v) {
 
 // The bars hold one range with opposite ends: Min is scrV.Min and scrH.Max.
 void OrvoMask::SetMin(int16_t v) {
-  int16_t saved = m_.SuppressChange;
-  m_.SuppressChange = -1;
-  m_.MinValue = v;
-  scrV->SetMin(v);
-  scrH->SetMax(v);
-  RaiseChangeReport("Min");
-  m_.SuppressChange = saved;
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    int16_t saved = m_.SuppressChange;
+    m_.SuppressChange = -1;
+    m_.MinValue = v;
+    scrV->SetMin(v);
+    scrH->SetMax(v);
+    RaiseChangeReport("Min");
+    m_.SuppressChange = saved;
+  });
 }
 
 int16_t OrvoMask::Max() const {
@@ -71,43 +74,55 @@ int16_t OrvoMask::Max() const {
 }
 
 void OrvoMask::SetMax(int16_t v) {
-  int16_t saved = m_.SuppressChange;
-  m_.SuppressChange = -1;
-  scrH->SetMin(v);
-  scrV->SetMax(v);
-  m_.SuppressChange = saved;
-  RaiseChangeReport("Max");
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    int16_t saved = m_.SuppressChange;
+    m_.SuppressChange = -1;
+    scrH->SetMin(v);
+    scrV->SetMax(v);
+    m_.SuppressChange = saved;
+    RaiseChangeReport("Max");
+  });
 }
 
 void OrvoMask::SetMultiLine(bool v) {
-  m_.MultiLine = v ? -1 : 0;
-  SelectEditWidgets();
-  UserControl_Resize();
-  RaiseChangeReport("MultiLine");
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    m_.MultiLine = v ? -1 : 0;
+    SelectEditWidgets();
+    UserControl_Resize();
+    RaiseChangeReport("MultiLine");
+  });
 }
 
 void OrvoMask::SetSelectOnFocus(bool v) {
-  m_.SelectOnFocus = v ? -1 : 0;
-  SelectEditWidgets();
-  UserControl_Resize();
-  RaiseChangeReport("SelectOnFocus");
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    m_.SelectOnFocus = v ? -1 : 0;
+    SelectEditWidgets();
+    UserControl_Resize();
+    RaiseChangeReport("SelectOnFocus");
+  });
 }
 
 void OrvoMask::SetBrowseVisible(TipoBot v) {
-  m_.BrowseVisible = v;
-  int32_t orientation = static_cast<int32_t>(m_.Orientation);
-  ConfigureButtons(orientation);
-  if (m_.CalendFormOpen) {
-    if (!m_.ListFields.empty()) {
-      CloseCalendFormPage();
-    } else {
-      EnsureCalendForm().Unload();
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    m_.BrowseVisible = v;
+    int32_t orientation = static_cast<int32_t>(m_.Orientation);
+    ConfigureButtons(orientation);
+    if (m_.CalendFormOpen) {
+      if (!m_.ListFields.empty()) {
+        CloseCalendFormPage();
+      } else {
+        EnsureCalendForm().Unload();
+      }
+      m_.CalendFormOpen = 0;
     }
-    m_.CalendFormOpen = 0;
-  }
-  CloseCalendFormPage();
-  UserControl_Resize();
-  RaiseChangeReport("BrowseVisible");
+    CloseCalendFormPage();
+    UserControl_Resize();
+    RaiseChangeReport("BrowseVisible");
+  });
 }
 
 void OrvoMask::SetCaptionOffset(int16_t v) {
@@ -129,10 +144,13 @@ void OrvoMask::SetAppearance(Aparencia v) {
 }
 
 void OrvoMask::SetOrientation(Orientacao v) {
-  int32_t orientation = static_cast<int32_t>(v);
-  ConfigureButtons(orientation);
-  UserControl_Resize();
-  RaiseChangeReport("Orientation");
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    int32_t orientation = static_cast<int32_t>(v);
+    ConfigureButtons(orientation);
+    UserControl_Resize();
+    RaiseChangeReport("Orientation");
+  });
 }
 
 void OrvoMask::SetBoundColumn(const std::string& v) {
@@ -141,14 +159,17 @@ void OrvoMask::SetBoundColumn(const std::string& v) {
 }
 
 void OrvoMask::SetListFields(const std::string& v) {
-  m_.ListFields = v;
-  if (!v.empty() && m_.DataType == TipoDeCampo::Character) m_.BrowseVisible = TipoBot::DropDown;
-  int32_t orientation = static_cast<int32_t>(m_.Orientation);
-  ConfigureButtons(orientation);
-  if (!m_.Mask.empty() && !m_.ListFields.empty()) CompileMask();
-  BuildItemList();
-  UserControl_Resize();
-  RaiseChangeReport("ListFields");
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    m_.ListFields = v;
+    if (!v.empty() && m_.DataType == TipoDeCampo::Character) m_.BrowseVisible = TipoBot::DropDown;
+    int32_t orientation = static_cast<int32_t>(m_.Orientation);
+    ConfigureButtons(orientation);
+    if (!m_.Mask.empty() && !m_.ListFields.empty()) CompileMask();
+    BuildItemList();
+    UserControl_Resize();
+    RaiseChangeReport("ListFields");
+  });
 }
 
 void OrvoMask::SetMask(const std::string& v) {
@@ -159,13 +180,16 @@ void OrvoMask::SetMask(const std::string& v) {
 
 // Changing the kind keeps the compiled mask: a later Mask assignment or load recompiles.
 void OrvoMask::SetDataType(TipoDeCampo v) {
-  m_.DataType = v;
-  m_.MultiLine = v == TipoDeCampo::Memo ? -1 : 0;
-  int32_t orientation = static_cast<int32_t>(m_.Orientation);
-  ConfigureButtons(orientation);
-  SelectEditWidgets();
-  UserControl_Resize();
-  RaiseChangeReport("DataType");
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    m_.DataType = v;
+    m_.MultiLine = v == TipoDeCampo::Memo ? -1 : 0;
+    int32_t orientation = static_cast<int32_t>(m_.Orientation);
+    ConfigureButtons(orientation);
+    SelectEditWidgets();
+    UserControl_Resize();
+    RaiseChangeReport("DataType");
+  });
 }
 
 void OrvoMask::SetStuffChar(const std::string& v) {

@@ -38,22 +38,28 @@ void OrvoMask::SetLinkTimeOut(int16_t v) {
 bool OrvoMask::Locked() const { return txt[0]->Locked(); }
 
 void OrvoMask::SetLocked(bool v) {
-  for (auto& box : txt) box->SetLocked(v);
-  // A locked field offers neither browse button nor spinner.
-  bot->SetEnabled(!v);
-  scrV->SetEnabled(!v);
-  scrH->SetEnabled(!v);
-  RaiseChangeReport("Locked");
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    for (auto& box : txt) box->SetLocked(v);
+    // A locked field offers neither browse button nor spinner.
+    bot->SetEnabled(!v);
+    scrV->SetEnabled(!v);
+    scrH->SetEnabled(!v);
+    RaiseChangeReport("Locked");
+  });
 }
 
 void OrvoMask::SetEnabled(bool v) {
-  m_.Enabled = v ? -1 : 0;
-  for (auto& box : txt) box->SetEnabled(v);
-  bot->SetEnabled(v);
-  scrH->SetEnabled(v);
-  scrV->SetEnabled(v);
-  lab->SetEnabled(v);
-  RaiseChangeReport("Enabled");
+  // Writes to the widgets may run the application's handlers, which may close the field.
+  AsFrame([&] {
+    m_.Enabled = v ? -1 : 0;
+    for (auto& box : txt) box->SetEnabled(v);
+    bot->SetEnabled(v);
+    scrH->SetEnabled(v);
+    scrV->SetEnabled(v);
+    lab->SetEnabled(v);
+    RaiseChangeReport("Enabled");
+  });
 }
 
 int32_t OrvoMask::hwnd() const { return site_.hWnd(); }
