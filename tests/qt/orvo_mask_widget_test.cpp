@@ -111,10 +111,20 @@ TEST_F(WidgetTest, TabRunsThroughTheFieldsInTheWindowsOrder) {
   EXPECT_TRUE(w.first->isAncestorOf(Focused()));
   Tab(true);
   EXPECT_EQ(Focused(), w.before);
-  // A click on the other line edit takes the focus from the field too.
-  Tab();
+  // A click in a field's edit box gives its control the focus; a click on a line edit
+  // takes it away.
+  QWidget* box = QtView::WidgetOf(*NodeOf(Constituents(w.first->control()).txt[0].get()));
+  QTest::mouseClick(box, Qt::LeftButton);
+  EXPECT_EQ(Focused(), box);
+  EXPECT_EQ(w.first->host().FocusName(), "cpf");
   QTest::mouseClick(w.after, Qt::LeftButton);
   EXPECT_EQ(Focused(), w.after);
+  EXPECT_EQ(w.first->host().FocusName(), "");
+  // A disabled field is passed over.
+  w.first->setEnabled(false);
+  w.before->setFocus();
+  Tab();
+  EXPECT_TRUE(w.second->isAncestorOf(Focused()));
   EXPECT_EQ(w.first->host().FocusName(), "");
 }
 
@@ -218,6 +228,10 @@ TEST_F(WidgetTest, APopupOpensBesideItsFieldInTheWindow) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   QApplication::processEvents();
   EXPECT_FALSE(popup->isVisible());
+  // The window may go with its field's popup open.
+  QTest::mouseClick(button, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_TRUE(popup->isVisible());
 }
 
 }  // namespace

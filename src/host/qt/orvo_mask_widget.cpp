@@ -173,11 +173,13 @@ OrvoMaskWidget::OrvoMaskWidget(QWidget* parent, const QString& name, QtHostOptio
   updateSizeHints();
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { FocusLeftForAnotherWidget(now); });
+  WatchWindow();
 }
 
 // The control goes before its host, the host (with the form widget) before the QWidget.
 OrvoMaskWidget::~OrvoMaskWidget() {
   disconnect(qApp, nullptr, this, nullptr);
+  if (watchedWindow_) watchedWindow_->removeEventFilter(this);
   PlatformOf(*host_).SetTabOut(nullptr);
   control_.reset();
   relay_.reset();
@@ -212,6 +214,38 @@ void OrvoMaskWidget::resizeEvent(QResizeEvent* event) {
     host_->ResizeControl(*site_, static_cast<float>(width()) * kQtTwipsPerPixel,
                          static_cast<float>(height()) * kQtTwipsPerPixel);
   });
+}
+
+void OrvoMaskWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange) host_->SetControlEnabled(*site_, isEnabled());
+  if (event->type() == QEvent::ParentChange) WatchWindow();
+}
+
+void OrvoMaskWidget::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  WatchWindow();
+}
+
+// The window the field stands in, watched for moves (it changes when the widget is put in
+// a layout of another window).
+void OrvoMaskWidget::WatchWindow() {
+  QWidget* top = window();
+  if (top == watchedWindow_) return;
+  if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+  watchedWindow_ = top;
+  if (top != this) top->installEventFilter(this);
+}
+
+bool OrvoMaskWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == watchedWindow_ && event->type() == QEvent::Move) {
+    QtPlatform& platform = PlatformOf(*host_);
+    platform.HandlingInput([&] {
+      host_->FormMoved();
+      host_->ProcessPending();
+    });
+  }
+  return false;
 }
 
 // Qt gives the holder the focus (Tab, a click on its margin, setFocus): the model follows,

@@ -24,13 +24,17 @@
 // - several fields in a window and several windows side by side: each widget owns a host of
 //   its own whose form is a child widget filling it; popups (calendar, calculator, lists)
 //   open beside the field, as windows of their own over the field's window.
+// - QWidget::setEnabled: a disabled widget's control is disabled and takes no focus;
+// - the field's window moving, or the field resized, reaches the model as the form moving
+//   (CoreHost::FormMoved), as the host's own form does;
 // Does not: put several fields on one form (each field is alone on its host's form, so its
 // ParentControls lists itself only, and control arrays across widgets are not supported);
-// close open popups when the application's window moves (they close when the field
-// resizes); carry reference arguments through queued connections.
-// A QApplication must exist before it, as for every QWidget.
+// carry reference arguments through queued connections.
+// A QApplication must exist before it, as for every QWidget. From a slot of its own signals
+// delete it with deleteLater(): Qt is still delivering the key or click to its widgets.
 #pragma once
 
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 #include <cstdint>
@@ -98,6 +102,9 @@ class OrvoMaskWidget : public QWidget {
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   class EventRelay;
@@ -105,12 +112,14 @@ class OrvoMaskWidget : public QWidget {
 
   bool LeaveByTab(bool backwards);
   void FocusLeftForAnotherWidget(QWidget* now);
+  void WatchWindow();
 
   std::unique_ptr<QtHost> host_;
   ControlSite* site_ = nullptr;
   std::unique_ptr<EventRelay> relay_;
   std::unique_ptr<OrvoMask> control_;
   OrvoMaskEvents* appEvents_ = nullptr;
+  QPointer<QWidget> watchedWindow_;
   QSize least_;
   bool probing_ = false;
 };
