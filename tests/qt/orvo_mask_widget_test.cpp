@@ -111,6 +111,12 @@ TEST_F(WidgetTest, TabRunsThroughTheFieldsInTheWindowsOrder) {
   EXPECT_TRUE(w.first->isAncestorOf(Focused()));
   Tab(true);
   EXPECT_EQ(Focused(), w.before);
+  // Enter moves on as Tab does: the control's own Tab leaves the field in Qt's order too.
+  Tab();
+  QTest::keyClick(Focused(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_TRUE(w.second->isAncestorOf(Focused()));
+  EXPECT_EQ(w.first->host().FocusName(), "");
   // A click in a field's edit box gives its control the focus; a click on a line edit
   // takes it away.
   QWidget* box = QtView::WidgetOf(*NodeOf(Constituents(w.first->control()).txt[0].get()));

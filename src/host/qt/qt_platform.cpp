@@ -141,8 +141,8 @@ void QtPlatform::WindowActivated(CoreWindow* window) {
 }
 
 // With no widget focused the window itself holds Qt's focus, so activating it puts no
-// caret anywhere.
-// An embedded form with no focus leaves Qt's focus where the application put it.
+// caret anywhere; an embedded form with no focus leaves Qt's focus where the application
+// put it.
 void QtPlatform::FocusMoved(CoreWindow& window, WidgetNode* focused) {
   if (embedded_ && !focused && !window.Popup()) return;
   FocusSync sync(*this);
@@ -214,8 +214,8 @@ float QtPlatform::CharWidth(const Font* font) const {
 }
 
 // On the offscreen platform windows stand nowhere real (it adds a frame of its own): there
-// the form stays at the screen's corner, as in the headless host.
-// An embedded form's popups open beside it, wherever its window stands.
+// the form stays at the screen's corner, as in the headless host. An embedded form stands
+// where its window and layout put it, so that its popups open beside the field.
 std::optional<Point> QtPlatform::FormOrigin() const {
   if (!formWidget_ || !formWidget_->isVisible() ||
       (!embedded_ && QGuiApplication::platformName() == QLatin1String("offscreen")))
