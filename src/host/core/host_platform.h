@@ -54,6 +54,12 @@ class HostPlatform {
   virtual void WindowActivated(CoreWindow* window) { (void)window; }
   // The model moved a window's focus (to null: the window itself).
   virtual void FocusMoved(CoreWindow& window, WidgetNode* focused) = 0;
+  // The form is one part of a larger window: Tab past its last control (Shift+Tab before its
+  // first) goes on to the window's next widget. True when the platform took the focus there.
+  virtual bool TabOutOfForm(bool backwards) {
+    (void)backwards;
+    return false;
+  }
   // A key for `target` (the active window's focus, or null) going through the platform's
   // own event path; false to have the model deliver it directly.
   virtual bool SendKey(WidgetNode* target, const KeyStroke& key) = 0;

@@ -94,9 +94,14 @@ void CoreHost::Navigate(bool backwards) {
     if (WidgetNode* f = form_.Focused())
       for (int i = 0; i < n; ++i)
         if (sites[i] == f->site) current = i;
+    bool askedToLeave = false;
     for (int step = 1; step <= n; ++step) {
-      int i = current < 0 ? (backwards ? n - step : step - 1)
-                          : ((current + (backwards ? -step : step)) % n + n) % n;
+      const int raw = current + (backwards ? -step : step);
+      if (current >= 0 && (raw < 0 || raw >= n) && !askedToLeave) {
+        askedToLeave = true;
+        if (platform_.TabOutOfForm(backwards)) return;
+      }
+      int i = current < 0 ? (backwards ? n - step : step - 1) : (raw % n + n) % n;
       if (WidgetNode* target = PreferredTarget(*sites[i])) return form_.MoveFocus(target);
     }
     return;

@@ -185,6 +185,7 @@ class QtCanvasView : public QtView {
 
   // The form grows to hold every control.
   void FitForm() {
+    if (platform_.Embedded()) return;  // the application's layout sizes it
     constexpr float kGap = 120;
     QWidget* form = platform_.FormWidget();
     int width = ToPixels(node_.left + node_.width + kGap);

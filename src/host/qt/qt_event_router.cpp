@@ -156,7 +156,7 @@ void QtPlatform::UserActivatedLater(CoreWindow* window) {
     if (requestedHwnd_ != 0) return;
     CoreWindow* w = host_->WindowByHwnd(hwnd);
     QWidget* now = QApplication::activeWindow();
-    if (!w || !now || tops_.value(now, nullptr) != w) return;
+    if (!w || !now || WindowOfTop(now) != w) return;
     HandlingInput([&] {
       host_->UserActivated(w);
       host_->ProcessPending();
@@ -172,7 +172,7 @@ void QtPlatform::UserDeactivated(CoreWindow* window) {
     CoreWindow* active = closed_ ? nullptr : host_->ActiveWindow();
     if (!active || active->Hwnd() != hwnd) return;
     QWidget* now = QApplication::activeWindow();
-    CoreWindow* w = now ? tops_.value(now, nullptr) : nullptr;
+    CoreWindow* w = WindowOfTop(now);
     if (w == active) return;
     host_->CoreServicesRef().ForgetCursor();
     HandlingInput([&] {

@@ -12,7 +12,10 @@
 
 namespace orvo {
 
-QtHost::QtHost(QtHostOptions options) : CoreHost(platform) {
+QtHost::QtHost(QtHostOptions options) : QtHost(nullptr, std::move(options)) {}
+
+QtHost::QtHost(QWidget* formParent, QtHostOptions options)
+    : QtPlatformHolder(formParent), CoreHost(platform) {
   platform.SetHost(this);
   if (!options.simulatedClock) CoreServicesRef().UseRealClock();
   CoreServicesRef().ForgetCursor();

@@ -12,8 +12,8 @@
 //   form's window; one the window system closes closes as on Escape, and a move or resize
 //   of the form closes them;
 // - real input: keys (every key is the control's: no shortcut takes it first), mouse
-//   presses, moves and releases, the wheel over the grid, focus given by a click, window activation by the window
-//   system (WM_ACTIVATE also when the user activates another window);
+//   presses, moves and releases, the wheel over the grid, focus given by a click, window activation
+//   by the window system (WM_ACTIVATE also when the user activates another window);
 // - text measured with the real font; the system clipboard, beep and pointer; the real or
 //   a fixed clock; the regional settings of QLocale::system() on request; screenshots;
 // - the offscreen platform (QT_QPA_PLATFORM=offscreen) at 96 dpi, 15 twips per pixel.
@@ -32,12 +32,16 @@ namespace orvo {
 
 // The platform is a base ahead of the model, so it outlives every view the model holds.
 struct QtPlatformHolder {
+  explicit QtPlatformHolder(QWidget* embedIn) : platform(embedIn) {}
   QtPlatform platform;
 };
 
 class QtHost : private QtPlatformHolder, public CoreHost {
  public:
   explicit QtHost(QtHostOptions options = {});
+  // A host whose form is a child widget of `formParent` in an application's window (see
+  // OrvoMaskWidget) instead of a window of its own.
+  QtHost(QWidget* formParent, QtHostOptions options);
   ~QtHost() override;
 
   // The form's window, and a PNG of it and every shown popup; false when it cannot write.

@@ -58,11 +58,14 @@ std::string QtDateFormatToClassic(const QString& f) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() : ownedApp_(EnsureApplication()) {
+QtPlatform::QtPlatform(QWidget* embedIn)
+    : ownedApp_(EnsureApplication()), embedded_(embedIn != nullptr) {
   router_ = std::make_unique<QtEventRouter>(*this);
-  formWidget_ = std::make_unique<QWidget>();
-  formWidget_->setWindowTitle(QStringLiteral("OrvoMask"));
-  formWidget_->setGeometry(0, 0, 200, 100);
+  formWidget_ = std::make_unique<QWidget>(embedIn);
+  if (!embedded_) {
+    formWidget_->setWindowTitle(QStringLiteral("OrvoMask"));
+    formWidget_->setGeometry(0, 0, 200, 100);
+  }
   formWidget_->installEventFilter(router_.get());
 }
 
@@ -71,7 +74,9 @@ QtPlatform::~QtPlatform() {
   formWidget_.reset();
 }
 
+// An embedded form takes the size its application's layout gives it.
 void QtPlatform::FormFrameChanged(const std::string& title, float width, float height) {
+  if (embedded_) return;
   formWidget_->setWindowTitle(FromLatin1(title));
   formWidget_->resize(std::max(1, ToPixels(width)), std::max(1, ToPixels(height)));
 }
@@ -81,8 +86,21 @@ void QtPlatform::SetHost(CoreHost* host) {
   tops_.insert(formWidget_.get(), &host->Form());
 }
 
+// In an application's window Qt's Tab chain enters an embedded form through its holder only:
+// the views take the focus by click or from the model, never by Qt's own Tab.
 std::unique_ptr<WidgetView> QtPlatform::CreateView(WidgetNode& node) {
-  return MakeQtView(*this, node);
+  std::unique_ptr<WidgetView> view = MakeQtView(*this, node);
+  auto* qtView = dynamic_cast<QtView*>(view.get());
+  if (embedded_ && qtView && node.kind != WidgetKind::Popup)
+    if (QWidget* w = qtView->Widget())
+      w->setFocusPolicy(w->focusPolicy() & Qt::ClickFocus ? Qt::ClickFocus : Qt::NoFocus);
+  return view;
+}
+
+CoreWindow* QtPlatform::WindowOfTop(QWidget* top) const {
+  if (!top) return nullptr;
+  if (CoreWindow* w = tops_.value(top, nullptr)) return w;
+  return embedded_ && top == formWidget_->window() ? &host_->Form() : nullptr;
 }
 
 QWidget* QtPlatform::TopOf(const CoreWindow* window) const {
@@ -114,6 +132,7 @@ void QtPlatform::ReportInputError(const Error& e) {
 // the model made active (an open popup takes the keyboard).
 void QtPlatform::WindowActivated(CoreWindow* window) {
   QWidget* top = window && window->Shown() ? TopOf(window) : nullptr;
+  if (top) top = top->window();
   if (!top || !top->isVisible() || QApplication::activeWindow() == top) return;
   FocusSync sync(*this);
   requestedHwnd_ = window->Hwnd();
@@ -122,8 +141,10 @@ void QtPlatform::WindowActivated(CoreWindow* window) {
 }
 
 // With no widget focused the window itself holds Qt's focus, so activating it puts no
-// caret anywhere.
+// caret anywhere; an embedded form with no focus leaves Qt's focus where the application
+// put it.
 void QtPlatform::FocusMoved(CoreWindow& window, WidgetNode* focused) {
+  if (embedded_ && !focused && !window.Popup()) return;
   FocusSync sync(*this);
   QWidget* w = focused ? QtView::WidgetOf(*focused) : nullptr;
   if (!w) w = TopOf(&window);
@@ -193,10 +214,11 @@ float QtPlatform::CharWidth(const Font* font) const {
 }
 
 // On the offscreen platform windows stand nowhere real (it adds a frame of its own): there
-// the form stays at the screen's corner, as in the headless host.
+// the form stays at the screen's corner, as in the headless host. An embedded form stands
+// where its window and layout put it, so that its popups open beside the field.
 std::optional<Point> QtPlatform::FormOrigin() const {
   if (!formWidget_ || !formWidget_->isVisible() ||
-      QGuiApplication::platformName() == QLatin1String("offscreen"))
+      (!embedded_ && QGuiApplication::platformName() == QLatin1String("offscreen")))
     return std::nullopt;
   QPoint p = formWidget_->mapToGlobal(QPoint(0, 0));
   return Point{static_cast<int32_t>(p.x() * kQtTwipsPerPixel),

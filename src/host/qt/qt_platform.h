@@ -26,7 +26,9 @@ class CoreHost;
 
 class QtPlatform : public HostPlatform {
  public:
-  QtPlatform();
+  // With `embedIn`, the form is a child widget of it (a field in an application's own window)
+  // rather than a window of its own.
+  explicit QtPlatform(QWidget* embedIn = nullptr);
   ~QtPlatform() override;
 
   void SetHost(CoreHost* host);
@@ -34,6 +36,9 @@ class QtPlatform : public HostPlatform {
   // The model is going away: Qt's events no longer reach it.
   void Close() { closed_ = true; }
   QWidget* FormWidget() const { return formWidget_.get(); }
+  bool Embedded() const { return embedded_; }
+  // Where Tab past the form's last control goes when the form is embedded.
+  void SetTabOut(std::function<bool(bool backwards)> tabOut) { tabOut_ = std::move(tabOut); }
   LocaleSettings SystemLocale() const;
 
   // HostPlatform.
@@ -42,6 +47,7 @@ class QtPlatform : public HostPlatform {
   void WindowActivated(CoreWindow* window) override;
   void FormFrameChanged(const std::string& title, float width, float height) override;
   void FocusMoved(CoreWindow& window, WidgetNode* focused) override;
+  bool TabOutOfForm(bool backwards) override { return tabOut_ && tabOut_(backwards); }
   bool SendKey(WidgetNode* target, const KeyStroke& key) override;
   void ScheduleIdle() override;
   void ProcessEvents() override;
@@ -97,10 +103,15 @@ class QtPlatform : public HostPlatform {
   void UserDeactivated(CoreWindow* window);
   // The stroke that the key event now being sent stands for (exact codes for our own sends).
   const KeyStroke* SendingStroke(const QKeyEvent* e) const;
+  // The model's window a top-level Qt window stands for (an embedded form: the window it
+  // sits in).
+  CoreWindow* WindowOfTop(QWidget* top) const;
 
   std::unique_ptr<QApplication> ownedApp_;
   CoreHost* host_ = nullptr;
   bool closed_ = false;
+  bool embedded_ = false;
+  std::function<bool(bool)> tabOut_;
   int syncing_ = 0;
   // The window the model last asked the window system to activate, until the window system
   // reports it active (or gives up): activations of other windows reported meanwhile were
