@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "access/constituents.h"
 #include "base/error.h"
 
 namespace orvo::demo {
@@ -79,9 +80,12 @@ bool TourForm(QtHost& host, RegistrationForm& form, QPlainTextEdit& panel, const
   tour.In("txtTelefone", [&] { host.Type("1133224455"); });
   tour.In("txtNascimento", [&] { host.Type("15031985"); });
   tour.In("txtLimite", [&] { host.Type("1500"); });
+  // The bar's upper arrow raises the number of instalments: 1 -> 3.
   tour.In("txtParcelas", [&] {
-    host.Key("Up");
-    host.Key("Up");
+    if (OrvoMask* parcelas = form.Find("txtParcelas")) {
+      host.ClickScrollBar(*Constituents(*parcelas).scrV, ScrollPart::ArrowMin);
+      host.ClickScrollBar(*Constituents(*parcelas).scrV, ScrollPart::ArrowMin);
+    }
   });
   tour.In("txtUf", [&] { host.Type("SP"); });
   tour.In("txtCidade", [&] { host.Type("camp"); });

@@ -16,6 +16,7 @@ namespace {
 // Twips. A row is a field's height and the gap under it.
 constexpr float kMargin = 240, kRowHeight = 330, kRowGap = 120, kMemoHeight = 900;
 constexpr float kOptionWidth = 1700;
+constexpr float kCaptionGap = 120;  // between the widest caption and the column of boxes
 
 enum class Place { Column, Beside };  // a captioned field, or a box standing in the column
 
@@ -26,6 +27,7 @@ struct Definition {
   float height;
   Place place;
   std::vector<std::pair<const char*, Variant>> properties;
+  std::optional<Variant> start = {};  // the value the field opens with
 };
 
 std::vector<Definition> Definitions() {
@@ -105,8 +107,8 @@ std::vector<Definition> Definitions() {
         {"DataType", StoredKind(TipoDeCampo::Spinner)},
         {"Min", int16_t{48}},
         {"Max", int16_t{1}},
-        {"Value", int16_t{1}},
-        {"Alignment", left}}},
+        {"Alignment", left}},
+       Variant(int16_t{1})},
       {"txtUf",
        {},
        900,
@@ -183,6 +185,7 @@ RegistrationForm BuildRegistrationForm(
       MemoryPropertyBag bag;
       for (const auto& [key, value] : d.properties) bag.Set(key, value);
       f.control->UserControl_ReadProperties(bag);
+      if (d.start) f.control->SetValue(*d.start);
     } catch (const Error& e) {
       failed(f.name, e);
     }
@@ -195,6 +198,7 @@ RegistrationForm BuildRegistrationForm(
   for (size_t i = 0; i < definitions.size(); ++i)
     if (definitions[i].place == Place::Column && form.fields[i].control)
       captionColumn = std::max(captionColumn, Constituents(*form.fields[i].control).lab->Width());
+  captionColumn += kCaptionGap;
   float top = kMargin, right = 0;
   float optionLeft = kMargin + captionColumn;
   for (size_t i = 0; i < definitions.size(); ++i) {
