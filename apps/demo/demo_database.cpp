@@ -21,7 +21,11 @@ std::shared_ptr<SqliteDatabase> OpenDemoDatabase(const std::string& path, int64_
         " uf VARCHAR(2) COLLATE NOCASE);"
         "INSERT INTO cidades (nome, uf) SELECT DISTINCT cidade, uf FROM clientes"
         " ORDER BY uf, cidade;"
-        "CREATE INDEX ix_cidades_nome ON cidades (nome);");
+        "CREATE INDEX ix_cidades_nome ON cidades (nome);"
+        // What the registration form keeps beyond the sample's columns.
+        "ALTER TABLE clientes ADD COLUMN cpf VARCHAR(14);"
+        "ALTER TABLE clientes ADD COLUMN telefone VARCHAR(14);"
+        "ALTER TABLE clientes ADD COLUMN parcelas INTEGER;");
   }
   std::filesystem::rename(partial, path);
   return SqliteDatabase::Open(path);

@@ -12,7 +12,8 @@ namespace orvo::demo {
 
 // The database at `path`, created with `rows` sample customers (seed 1, always the same rows)
 // and a `cidades` table (codigo, nome, uf) of the cities they live in, when `path` does not
-// hold one yet. `progress` hears the customers being written.
+// hold one yet, and the columns the registration form adds (cpf, telefone, parcelas). `progress`
+// hears the customers being written.
 std::shared_ptr<SqliteDatabase> OpenDemoDatabase(const std::string& path, int64_t rows,
                                                  const SampleProgress& progress);
 

@@ -21,19 +21,24 @@ bool ReadOptions(int argc, char** argv, DemoOptions& options) {
       ++i;
     } else if (!std::strcmp(arg, "--database") && next) {
       options.database = argv[++i];
+    } else if (!std::strcmp(arg, "--form") && next) {
+      options.form = argv[++i];
+    } else if (!std::strcmp(arg, "--save-form") && next) {
+      options.saveForm = argv[++i];
     } else if (!std::strcmp(arg, "--screenshot") && next) {
       options.screenshots = argv[++i];
     } else if (!std::strcmp(arg, "--system-locale")) {
       options.systemLocale = true;
     } else {
       std::fprintf(stderr,
-                   "usage: demo [--rows N] [--database PATH] [--screenshot DIR] "
-                   "[--system-locale]\n");
+                   "usage: demo [--rows N] [--database PATH] [--form FILE] [--save-form FILE]\n"
+                   "            [--screenshot DIR] [--system-locale]\n");
       return false;
     }
   }
   const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-  if (!display && options.screenshots.empty()) options.screenshots = "build/demo-shots";
+  if (!display && options.screenshots.empty() && options.saveForm.empty())
+    options.screenshots = "build/demo-shots";
   return true;
 }
 

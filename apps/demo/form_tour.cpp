@@ -68,7 +68,9 @@ class Tour {
 
 }  // namespace
 
-bool TourForm(QtHost& host, RegistrationForm& form, QPlainTextEdit& panel, const QString& folder) {
+bool TourForm(FormSession& session, QWidget& panel, const QString& folder) {
+  QtHost& host = session.Host();
+  RegistrationForm& form = session.Form();
   QDir().mkpath(folder);
   QCoreApplication::processEvents();
   Tour tour(host, form, folder);
@@ -93,6 +95,10 @@ bool TourForm(QtHost& host, RegistrationForm& form, QPlainTextEdit& panel, const
   tour.In("txtObs", [&] { host.Type("Cliente desde 2010."); });
   tour.In("chkAtivo", [&] { host.Key("Space"); });
   tour.Shoot("form-filled.png");
+  tour.In("txtNome", [&] {
+    session.SaveRecord();
+    std::printf("demo: saved the customer\n");
+  });
 
   tour.ShootPopup("txtNascimento", "popup-calendar.png");
   tour.ShootPopup("txtLimite", "popup-calculator.png");

@@ -1,29 +1,23 @@
-// The demo: the customer registration form on an embedded SQLite database, with a side
-// panel logging the fields' events. With a display it stays open; without one (or with
-// --screenshot DIR) it runs on the offscreen platform, fills the form, writes PNGs of it and
-// of each popup open, and exits.
-//   demo [--rows N] [--database PATH] [--screenshot DIR] [--system-locale]
+// The demo: the customer registration form on an embedded SQLite database, read from the form
+// file shipped beside it, with a side panel logging the fields' events. With a display it
+// stays open; with --screenshot DIR (or no display) it runs on the offscreen platform, fills
+// the form, writes PNGs of it and of each popup open, and exits.
 #include <QApplication>
 #include <QDir>
-#include <QPlainTextEdit>
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "base/error.h"
 #include "demo_database.h"
 #include "demo_options.h"
-#include "event_log.h"
+#include "form_session.h"
 #include "form_tour.h"
-#include "host/qt/qt_host.h"
-#include "registration_form.h"
+#include "side_panel.h"
 
 namespace {
-
-using orvo::demo::RegistrationForm;
 
 std::shared_ptr<orvo::SqliteDatabase> OpenDatabase(const orvo::demo::DemoOptions& options) {
   std::unique_ptr<QProgressDialog> dialog;
@@ -31,7 +25,7 @@ std::shared_ptr<orvo::SqliteDatabase> OpenDatabase(const orvo::demo::DemoOptions
       options.database, options.rows, [&](int64_t written, int64_t rows) {
         if (!dialog) {
           dialog = std::make_unique<QProgressDialog>(
-              QString::fromLatin1("Criando o banco de dados de exemplo..."), QString(), 0, 1000);
+              QString::fromUtf8("Criando o banco de dados de exemplo..."), QString(), 0, 1000);
           dialog->setWindowTitle(QStringLiteral("Cadastro de clientes"));
           dialog->setMinimumDuration(0);
         }
@@ -40,31 +34,8 @@ std::shared_ptr<orvo::SqliteDatabase> OpenDatabase(const orvo::demo::DemoOptions
       });
 }
 
-// The city list holds the chosen state's cities: the list is narrowed when it is about to
-// be shown or searched, and a statement the field asks for is opened on the same database.
-void WireCity(RegistrationForm& form, orvo::demo::FieldEvents& cityEvents,
-              const std::shared_ptr<orvo::SqliteDatabase>& db) {
-  orvo::OrvoMask* uf = form.Find("txtUf");
-  orvo::OrvoMask* city = form.Find("txtCidade");
-  if (!uf || !city) return;
-  auto boundState = std::make_shared<std::string>("?");
-  auto narrow = [uf, city, db, boundState] {
-    std::string state = uf->Text();
-    if (state == *boundState) return;
-    *boundState = state;
-    std::string quoted;
-    for (char ch : state) quoted += ch == '\'' ? std::string("''") : std::string(1, ch);
-    const std::string condition = state.empty() ? "" : "uf = '" + quoted + "'";
-    city->SetSelectFilter(condition);
-    city->SetRecordSource(db->OpenDynaset("SELECT * FROM cidades" +
-                                          (condition.empty() ? "" : " WHERE " + condition) +
-                                          " ORDER BY nome"));
-  };
-  narrow();
-  cityEvents.onSetFilter = narrow;
-  cityEvents.onOpenRecordSet = [db](orvo::RecordsetRef& rs, const std::string& statement) {
-    rs = db->OpenDynaset(statement);
-  };
+std::string BesideProgram(const char* name) {
+  return QDir(QCoreApplication::applicationDirPath()).filePath(name).toStdString();
 }
 
 }  // namespace
@@ -74,9 +45,8 @@ int main(int argc, char** argv) {
   if (!orvo::demo::ReadOptions(argc, argv, options)) return 2;
   if (!options.screenshots.empty()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  if (options.database.empty())
-    options.database =
-        QDir(QCoreApplication::applicationDirPath()).filePath("demo-clientes.db").toStdString();
+  if (options.database.empty()) options.database = BesideProgram("demo-clientes.db");
+  if (options.form.empty()) options.form = BesideProgram("customer.form.json");
 
   std::shared_ptr<orvo::SqliteDatabase> db;
   try {
@@ -86,58 +56,47 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  orvo::demo::SidePanel panel;
+  orvo::QtHostOptions hostOptions;
+  hostOptions.simulatedClock = false;
+  hostOptions.systemLocale = options.systemLocale;
+  hostOptions.onInputError = [&panel](const orvo::Error& e) {
+    panel.Log("error " + std::to_string(e.Number()) + " " + e.Message());
+  };
+  orvo::QtHost host(hostOptions);
   int status = 0;
   {
-    QPlainTextEdit panel;
-    panel.setReadOnly(true);
-    panel.setWindowTitle(QStringLiteral("Eventos"));
-    panel.resize(420, 480);
-    orvo::demo::EventSink sink = [&panel](const std::string& line) {
-      panel.appendPlainText(QString::fromLatin1(line.c_str()));
-    };
-
-    orvo::QtHostOptions hostOptions;
-    hostOptions.simulatedClock = false;
-    hostOptions.systemLocale = options.systemLocale;
-    hostOptions.onInputError = [&sink](const orvo::Error& e) {
-      sink("error " + std::to_string(e.Number()) + " " + e.Message());
-    };
-    orvo::QtHost host(hostOptions);
-
-    std::vector<std::unique_ptr<orvo::demo::FieldEvents>> events;
-    RegistrationForm form =
-        orvo::demo::BuildRegistrationForm(host, [](const std::string& name, const orvo::Error& e) {
-          std::printf("demo: %s: error %d %s\n", name.c_str(), e.Number(), e.Message().c_str());
-        });
-    for (orvo::demo::RegistrationField& f : form.fields) {
-      events.push_back(std::make_unique<orvo::demo::FieldEvents>(f.name, sink));
-      if (f.control) f.control->SetEvents(events.back().get());
-    }
+    orvo::demo::FormSession session(host, db,
+                                    [&panel](const std::string& line) { panel.Log(line); });
     try {
-      if (orvo::OrvoMask* code = form.Find("txtCodigo"))
-        code->SetRecordSource(db->OpenTable("clientes"));
-      for (size_t i = 0; i < form.fields.size(); ++i)
-        if (form.fields[i].name == "txtCidade") WireCity(form, *events[i], db);
+      session.Open(options.form);
     } catch (const orvo::Error& e) {
-      std::printf("demo: binding the lookups: error %d %s\n", e.Number(), e.Message().c_str());
+      std::fprintf(stderr, "demo: %s; the form is built from the program's own definition\n",
+                   e.Message().c_str());
+      session.Build();
     }
-
-    host.SetFormFrame("Cadastro de clientes", form.width, form.height);
-    QWidget* window = host.FormWidget();
-    window->setMinimumSize(static_cast<int>(form.width / 15), static_cast<int>(form.height / 15));
+    if (!options.saveForm.empty()) {
+      try {
+        session.Save(options.saveForm);
+      } catch (const orvo::Error& e) {
+        std::fprintf(stderr, "demo: %s\n", e.Message().c_str());
+        return 1;
+      }
+      std::printf("demo: wrote the form to %s\n", options.saveForm.c_str());
+      return 0;
+    }
+    panel.Connect(session, options.form);
     host.ShowForm();
+    QWidget* window = host.FormWidget();
     panel.move(window->frameGeometry().topRight() + QPoint(8, 0));
     panel.show();
 
     if (!options.screenshots.empty()) {
-      status = orvo::demo::TourForm(host, form, panel, QString::fromStdString(options.screenshots))
-                   ? 0
-                   : 1;
+      status =
+          orvo::demo::TourForm(session, panel, QString::fromStdString(options.screenshots)) ? 0 : 1;
     } else {
       status = app.exec();
     }
-    form.Close();
-    for (auto& e : events) e.reset();
   }
   return status;
 }

@@ -163,14 +163,34 @@ OrvoMask* RegistrationForm::Find(const std::string& name) const {
   return nullptr;
 }
 
-void RegistrationForm::Close() {
-  for (auto it = fields.rbegin(); it != fields.rend(); ++it) it->control.reset();
+ControlSite* RegistrationForm::SiteOf(const std::string& name) const {
+  for (const RegistrationField& f : fields)
+    if (f.name == name) return f.site;
+  return nullptr;
 }
 
-RegistrationForm BuildRegistrationForm(
-    FormHost& host, const std::function<void(const std::string& name, const Error&)>& failed) {
+void RegistrationForm::DestroyAll() {
+  while (!fields.empty()) {
+    ControlSite* site = fields.back().site;
+    fields.pop_back();
+    if (site) host_.RemoveControl(*site);
+  }
+}
+
+OrvoMask& RegistrationForm::Make(ControlSite& site, const FormControl& entry) {
+  RegistrationField f;
+  f.name = ControlDisplayName(entry.name, entry.index);
+  f.site = &site;
+  f.control = std::make_unique<OrvoMask>(site);
+  fields.push_back(std::move(f));
+  return *fields.back().control;
+}
+
+void BuildRegistrationForm(
+    FormHost& host, RegistrationForm& form,
+    const std::function<void(const std::string& name, const Error&)>& failed) {
   const std::vector<Definition> definitions = Definitions();
-  RegistrationForm form;
+  form.DestroyAll();
   for (const Definition& d : definitions) {
     RegistrationField f;
     f.name = ControlDisplayName(d.name, d.index);
@@ -220,9 +240,7 @@ RegistrationForm BuildRegistrationForm(
     const bool rowContinues = d.index && *d.index < 2;
     if (!rowContinues) top += d.height + kRowGap;
   }
-  form.width = right + kMargin;
-  form.height = top + kMargin - kRowGap;
-  return form;
+  host.SetFormFrame("Cadastro de clientes", right + kMargin, top + kMargin - kRowGap);
 }
 
 }  // namespace orvo::demo

@@ -11,8 +11,8 @@
 
 #include "base/error.h"
 #include "control/orvo_mask.h"
-#include "db/sqlite/sqlite_database.h"
 #include "host/form_host.h"
+#include "host/formfile/form_persistence.h"
 
 namespace orvo::demo {
 
@@ -22,19 +22,31 @@ struct RegistrationField {
   std::unique_ptr<OrvoMask> control;  // null when the field failed to load
 };
 
-struct RegistrationForm {
+// The form's fields, owned as an application owns them: a form file loaded through
+// LoadFormFile replaces them all.
+class RegistrationForm : public FormControlOwner {
+ public:
+  explicit RegistrationForm(FormHost& host) : host_(host) {}
+  ~RegistrationForm() override { DestroyAll(); }
+
   std::vector<RegistrationField> fields;  // in focus order
-  float width = 0, height = 0;            // twips: the least that keeps every field whole
 
   OrvoMask* Find(const std::string& name) const;
-  // Controls go before their sites and the host.
-  void Close();
+  ControlSite* SiteOf(const std::string& name) const;
+  // Each control goes before its site.
+  void DestroyAll() override;
+  OrvoMask& Make(ControlSite& site, const FormControl& entry) override;
+
+ private:
+  FormHost& host_;
 };
 
-// Places the registration form's fields on `host` and binds the lookups to `db`: the
-// customer code to the `clientes` table, the city to a dynaset of `cidades`. A field whose
-// properties fail to load is reported to `failed` and stays without its control.
-RegistrationForm BuildRegistrationForm(
-    FormHost& host, const std::function<void(const std::string& name, const Error&)>& failed);
+// Places the registration form's fields on `form`'s host, their captions measured so the
+// edit boxes stand in one column, and sizes the form to keep every field whole. A field whose
+// properties fail to load is reported to `failed` and stays without its control. The lookups
+// are bound by the application: a form file keeps no recordset.
+void BuildRegistrationForm(
+    FormHost& host, RegistrationForm& form,
+    const std::function<void(const std::string& name, const Error&)>& failed);
 
 }  // namespace orvo::demo
