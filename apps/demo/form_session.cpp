@@ -2,8 +2,10 @@
 #include "form_session.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 
+#include "access/constituents.h"
 #include "host/formfile/form_persistence.h"
 
 namespace orvo::demo {
@@ -32,6 +34,12 @@ void FormSession::Save(const std::string& path) {
 }
 
 void FormSession::Attach() {
+  // The file's captions were measured in the font of the machine that wrote it.
+  float column = 0;
+  for (const RegistrationField& f : form_.fields)
+    if (f.control && f.control->Alignment() == TipoAlinhamento::FieldLeft)
+      column = std::max(column, Constituents(*f.control).lab->Width());
+  LineUpCaptions(form_, column);
   events_.clear();
   for (RegistrationField& f : form_.fields) {
     events_.push_back(std::make_unique<FieldEvents>(f.name, sink_));

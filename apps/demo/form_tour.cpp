@@ -71,10 +71,19 @@ class Tour {
 bool TourForm(FormSession& session, QWidget& panel, const QString& folder) {
   QtHost& host = session.Host();
   RegistrationForm& form = session.Form();
+  bool ok = true;
   QDir().mkpath(folder);
   QCoreApplication::processEvents();
   Tour tour(host, form, folder);
   tour.Shoot("form-empty.png");
+  // A customer without a name is refused by the database, and the transaction is undone.
+  try {
+    session.SaveRecord();
+    std::printf("demo: the database took a customer without a name\n");
+    ok = false;
+  } catch (const Error& e) {
+    std::printf("demo: the empty customer was refused: %s\n", e.Message().c_str());
+  }
 
   tour.In("txtCodigo", [&] { host.Type("12"); });
   tour.In("txtNome", [&] { host.Type("Maria da Silva"); });
@@ -111,7 +120,7 @@ bool TourForm(FormSession& session, QWidget& panel, const QString& folder) {
   const bool logged = panel.grab().save(QString::fromStdString(log), "PNG");
   std::printf("demo: %s %s\n", logged ? "wrote" : "could not write", log.c_str());
   std::printf("demo: the pictures are in %s\n", QDir(folder).absolutePath().toLocal8Bit().data());
-  return tour.Ok() && logged;
+  return ok && tour.Ok() && logged;
 }
 
 }  // namespace orvo::demo

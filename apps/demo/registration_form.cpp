@@ -16,7 +16,8 @@ namespace {
 // Twips. A row is a field's height and the gap under it.
 constexpr float kMargin = 240, kRowHeight = 330, kRowGap = 120, kMemoHeight = 900;
 constexpr float kOptionWidth = 1700;
-constexpr float kCaptionGap = 120;  // between the widest caption and the column of boxes
+constexpr float kCaptionGap = 120;    // between the widest caption and the column of boxes
+constexpr float kCaptionOffset = 50;  // the control's own space after a caption
 
 enum class Place { Column, Beside };  // a captioned field, or a box standing in the column
 
@@ -186,6 +187,22 @@ OrvoMask& RegistrationForm::Make(ControlSite& site, const FormControl& entry) {
   return *fields.back().control;
 }
 
+float LineUpCaptions(RegistrationForm& form, float column) {
+  auto leftCaptioned = [](const RegistrationField& f) {
+    return f.control && f.control->Alignment() == TipoAlinhamento::FieldLeft;
+  };
+  // A caption's own width: its label less the offset that pads it.
+  auto own = [](OrvoMask& c) { return Constituents(c).lab->Width() - c.CaptionOffset(); };
+  float needed = 0;
+  for (const RegistrationField& f : form.fields)
+    if (leftCaptioned(f)) needed = std::max(needed, own(*f.control) + kCaptionOffset + kCaptionGap);
+  column = std::max(column, needed);
+  for (RegistrationField& f : form.fields)
+    if (leftCaptioned(f))
+      f.control->SetCaptionOffset(static_cast<int16_t>(column - own(*f.control)));
+  return column;
+}
+
 void BuildRegistrationForm(
     FormHost& host, RegistrationForm& form,
     const std::function<void(const std::string& name, const Error&)>& failed) {
@@ -212,13 +229,7 @@ void BuildRegistrationForm(
     form.fields.push_back(std::move(f));
   }
 
-  // The captions are measured in the form's own font: the widest sets the column where
-  // every edit box starts, and each caption's offset pads it out to that column.
-  float captionColumn = 0;
-  for (size_t i = 0; i < definitions.size(); ++i)
-    if (definitions[i].place == Place::Column && form.fields[i].control)
-      captionColumn = std::max(captionColumn, Constituents(*form.fields[i].control).lab->Width());
-  captionColumn += kCaptionGap;
+  const float captionColumn = LineUpCaptions(form, 0);
   float top = kMargin, right = 0;
   float optionLeft = kMargin + captionColumn;
   for (size_t i = 0; i < definitions.size(); ++i) {
@@ -229,10 +240,6 @@ void BuildRegistrationForm(
       left = d.index ? optionLeft : kMargin + captionColumn;
       width = d.boxWidth;
       if (d.index) optionLeft += kOptionWidth;
-    } else if (f.control) {
-      const float caption = Constituents(*f.control).lab->Width();
-      f.control->SetCaptionOffset(
-          static_cast<int16_t>(f.control->CaptionOffset() + captionColumn - caption));
     }
     host.PlaceControl(*f.site, left, top, width, d.height);
     right = std::max(right, left + width);

@@ -41,6 +41,11 @@ class RegistrationForm : public FormControlOwner {
   FormHost& host_;
 };
 
+// Pads each caption left of its field so that every such edit box starts at one column: the
+// widest caption in the form's font and a gap, or `column` when that is wider (a form file's
+// column, which the fields beside the boxes follow). Returns the column, in twips.
+float LineUpCaptions(RegistrationForm& form, float column);
+
 // Places the registration form's fields on `form`'s host, their captions measured so the
 // edit boxes stand in one column, and sizes the form to keep every field whole. A field whose
 // properties fail to load is reported to `failed` and stays without its control. The lookups
