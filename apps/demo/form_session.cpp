@@ -38,7 +38,7 @@ void FormSession::Attach() {
   float column = 0;
   for (const RegistrationField& f : form_.fields)
     if (f.control && f.control->Alignment() == TipoAlinhamento::FieldLeft)
-      column = std::max(column, Constituents(*f.control).lab->Width());
+      column = std::max(column, Constituents(*f.control).lab->Width() + f.control->CaptionOffset());
   LineUpCaptions(form_, column);
   events_.clear();
   for (RegistrationField& f : form_.fields) {

@@ -16,8 +16,7 @@ namespace {
 // Twips. A row is a field's height and the gap under it.
 constexpr float kMargin = 240, kRowHeight = 330, kRowGap = 120, kMemoHeight = 900;
 constexpr float kOptionWidth = 1700;
-constexpr float kCaptionGap = 120;    // between the widest caption and the column of boxes
-constexpr float kCaptionOffset = 50;  // the control's own space after a caption
+constexpr float kCaptionGap = 120;  // between the widest caption and the column of boxes
 
 enum class Place { Column, Beside };  // a captioned field, or a box standing in the column
 
@@ -191,11 +190,11 @@ float LineUpCaptions(RegistrationForm& form, float column) {
   auto leftCaptioned = [](const RegistrationField& f) {
     return f.control && f.control->Alignment() == TipoAlinhamento::FieldLeft;
   };
-  // A caption's own width: its label less the offset that pads it.
-  auto own = [](OrvoMask& c) { return Constituents(c).lab->Width() - c.CaptionOffset(); };
+  // A caption's own width: its label's (the offset pads it beyond the label).
+  auto own = [](OrvoMask& c) { return Constituents(c).lab->Width(); };
   float needed = 0;
   for (const RegistrationField& f : form.fields)
-    if (leftCaptioned(f)) needed = std::max(needed, own(*f.control) + kCaptionOffset + kCaptionGap);
+    if (leftCaptioned(f)) needed = std::max(needed, own(*f.control) + kCaptionGap);
   column = std::max(column, needed);
   for (RegistrationField& f : form.fields)
     if (leftCaptioned(f))
