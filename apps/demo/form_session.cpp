@@ -63,9 +63,11 @@ void FormSession::Attach() {
   } catch (const Error& e) {
     std::printf("demo: binding the lookups: error %d %s\n", e.Number(), e.Message().c_str());
   }
-  // Twips: 15 to a pixel at the host's 96 dots per inch.
+  // Twips: 15 to a pixel at the host's 96 dots per inch. The window opens at the form's size
+  // (a form shown while its fields were being loaded may have grown meanwhile).
   host_.FormWidget()->setMinimumSize(static_cast<int>(host_.FormWidth() / 15),
                                      static_cast<int>(host_.FormHeight() / 15));
+  host_.SetFormFrame(host_.FormTitle(), host_.FormWidth(), host_.FormHeight());
 }
 
 // The city list holds the chosen state's cities: it is narrowed when it is about to be shown

@@ -42,7 +42,7 @@ void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed
                    SqlValue::Int(c.ativo ? 1 : 0), c.obs ? SqlValue::Text(*c.obs) : SqlValue{}});
       insert.Step();
       insert.Reset();
-      if (progress && (i + 1) % step == 0) progress(i + 1, rows);
+      if (progress && (i + 1) % step == 0 && i + 1 < rows) progress(i + 1, rows);
     }
   }
   conn.Exec(
