@@ -1,101 +1,102 @@
-// The demo: a customer form of OrvoMask fields in the Qt host. With a display it stays open;
-// without one it runs on the offscreen platform, types into the form, writes screenshots
-// into build/demo-shots/ (or the folder given as the first argument) and exits.
+// The demo: the customer registration form on an embedded SQLite database, read from the form
+// file shipped beside it, with a side panel logging the fields' events. With a display it
+// stays open; with --screenshot DIR (or no display) it runs on the offscreen platform, fills
+// the form, writes PNGs of it and of each popup open, and exits.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "base/error.h"
-#include "customer_form.h"
-#include "host/qt/qt_host.h"
+#include "demo_database.h"
+#include "demo_options.h"
+#include "form_session.h"
+#include "form_tour.h"
+#include "side_panel.h"
 
 namespace {
 
-bool Shoot(orvo::QtHost& host, const QString& dir, const char* name) {
-  std::string path = QDir(dir).filePath(name).toStdString();
-  bool ok = host.SaveScreenshot(path);
-  std::printf("demo: %s %s\n", ok ? "wrote" : "could not write", path.c_str());
-  return ok;
+std::shared_ptr<orvo::SqliteDatabase> OpenDatabase(const orvo::demo::DemoOptions& options) {
+  std::unique_ptr<QProgressDialog> dialog;
+  return orvo::demo::OpenDemoDatabase(
+      options.database, options.rows, [&](int64_t written, int64_t rows) {
+        if (!dialog) {
+          dialog = std::make_unique<QProgressDialog>(
+              QString::fromUtf8("Criando o banco de dados de exemplo..."), QString(), 0, 1000);
+          dialog->setWindowTitle(QStringLiteral("Cadastro de clientes"));
+          dialog->setMinimumDuration(0);
+        }
+        dialog->setValue(rows > 0 ? static_cast<int>(written * 1000 / rows) : 1000);
+        QCoreApplication::processEvents();
+      });
 }
 
-// What a user would do on the form, for the screenshots.
-void PlayUser(orvo::QtHost& host, std::vector<orvo::demo::Field>& fields) {
-  auto step = [](const char* what, auto&& action) {
-    try {
-      action();
-    } catch (const orvo::Error& e) {
-      std::printf("demo: %s: error %d %s\n", what, e.Number(), e.Message().c_str());
-    }
-  };
-  step("typing the name", [&] {
-    host.FocusControl(*fields[0].site);
-    host.Type("Maria da Silva");
-  });
-  step("typing the birth date", [&] {
-    host.Key("Tab");
-    host.Type("15031985");
-  });
-  step("typing the limit", [&] {
-    host.Key("Tab");
-    host.Type("1500");
-    host.Key("Tab");
-  });
+std::string BesideProgram(const char* name) {
+  return QDir(QCoreApplication::applicationDirPath()).filePath(name).toStdString();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool headless = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
-  if (headless) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  orvo::demo::DemoOptions options;
+  if (!orvo::demo::ReadOptions(argc, argv, options)) return 2;
+  if (!options.screenshots.empty()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  const QString shots =
-      argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/demo-shots");
+  if (options.database.empty()) options.database = BesideProgram("demo-clientes.db");
+  if (options.form.empty()) options.form = BesideProgram("customer.form.json");
 
+  std::shared_ptr<orvo::SqliteDatabase> db;
+  try {
+    db = OpenDatabase(options);
+  } catch (const orvo::Error& e) {
+    std::fprintf(stderr, "demo: %s: %s\n", options.database.c_str(), e.Message().c_str());
+    return 1;
+  }
+
+  orvo::demo::SidePanel panel;
+  orvo::QtHostOptions hostOptions;
+  hostOptions.simulatedClock = false;
+  hostOptions.systemLocale = options.systemLocale;
+  hostOptions.onInputError = [&panel](const orvo::Error& e) {
+    panel.Log("error " + std::to_string(e.Number()) + " " + e.Message());
+  };
+  orvo::QtHost host(hostOptions);
   int status = 0;
   {
-    orvo::QtHostOptions options;
-    options.simulatedClock = false;
-    options.systemLocale = !headless;  // screenshots in the default pt-BR settings
-    options.onInputError = [](const orvo::Error& e) {
-      std::printf("demo: error %d %s\n", e.Number(), e.Message().c_str());
-    };
-    orvo::QtHost host(options);
-    host.FormWidget()->setWindowTitle(QStringLiteral("Cadastro de clientes"));
-
-    std::vector<orvo::demo::Field> fields =
-        orvo::demo::BuildCustomerForm(host, [](const char* name, const orvo::Error& e) {
-          std::printf("demo: %s: error %d %s\n", name, e.Number(), e.Message().c_str());
-        });
-    host.ShowForm();
-
-    if (headless) {
-      QDir().mkpath(shots);
-      QCoreApplication::processEvents();
-      bool ok = Shoot(host, shots, "form-empty.png");
-      PlayUser(host, fields);
-      ok = Shoot(host, shots, "form-filled.png") && ok;
-      // The birth date's calendar and the limit's calculator, dropped down with F4.
-      for (auto [field, name] : {std::pair{1, "form-calendar.png"}, {2, "form-calculator.png"}}) {
-        try {
-          host.FocusControl(*fields[field].site);
-          host.Key("F4");
-          ok = Shoot(host, shots, name) && ok;
-          host.ActivateOutside();
-        } catch (const orvo::Error& e) {
-          std::printf("demo: %s: error %d %s\n", name, e.Number(), e.Message().c_str());
-        }
+    orvo::demo::FormSession session(host, db,
+                                    [&panel](const std::string& line) { panel.Log(line); });
+    try {
+      session.Open(options.form);
+    } catch (const orvo::Error& e) {
+      std::fprintf(stderr, "demo: %s; the form is built from the program's own definition\n",
+                   e.Message().c_str());
+      session.Build();
+    }
+    if (!options.saveForm.empty()) {
+      try {
+        session.Save(options.saveForm);
+      } catch (const orvo::Error& e) {
+        std::fprintf(stderr, "demo: %s\n", e.Message().c_str());
+        return 1;
       }
-      status = ok ? 0 : 1;
+      std::printf("demo: wrote the form to %s\n", options.saveForm.c_str());
+      return 0;
+    }
+    panel.Connect(session, options.form);
+    host.ShowForm();
+    QWidget* window = host.FormWidget();
+    panel.move(window->frameGeometry().topRight() + QPoint(8, 0));
+    panel.show();
+
+    if (!options.screenshots.empty()) {
+      status =
+          orvo::demo::TourForm(session, panel, QString::fromStdString(options.screenshots)) ? 0 : 1;
     } else {
       status = app.exec();
     }
-    // Controls go before their sites and the host.
-    for (auto it = fields.rbegin(); it != fields.rend(); ++it) it->control.reset();
   }
   return status;
 }

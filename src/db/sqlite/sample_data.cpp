@@ -1,6 +1,7 @@
 // The sample customer table in an SQLite file.
 #include "db/sqlite/sample_data.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "db/dialect/column_kind.h"
@@ -9,7 +10,8 @@
 
 namespace orvo {
 
-void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed) {
+void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed,
+                            const SampleProgress& progress) {
   SqliteConnection::Options options;
   options.mustExist = false;
   SqliteConnection conn(path, options, LocaleSettings::PtBR());
@@ -29,6 +31,7 @@ void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed
       " obs TEXT);"
       "BEGIN;");
   SampleCustomers customers(seed);
+  const int64_t step = std::max<int64_t>(rows / 100, 1000);
   {
     SqlQuery insert(conn, "INSERT INTO clientes VALUES (?,?,?,?,?,?,?,?,?,?)");
     for (int64_t i = 0; i < rows; ++i) {
@@ -39,6 +42,7 @@ void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed
                    SqlValue::Int(c.ativo ? 1 : 0), c.obs ? SqlValue::Text(*c.obs) : SqlValue{}});
       insert.Step();
       insert.Reset();
+      if (progress && (i + 1) % step == 0 && i + 1 < rows) progress(i + 1, rows);
     }
   }
   conn.Exec(
@@ -49,6 +53,7 @@ void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed
       // Without statistics the planner takes any equality as selective: uf = 'SP' with
       // ORDER BY nome would read a tenth of the table and sort it instead of walking ix_nome.
       "ANALYZE;");
+  if (progress) progress(rows, rows);
 }
 
 }  // namespace orvo

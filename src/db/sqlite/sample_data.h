@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace orvo {
@@ -14,7 +15,10 @@ namespace orvo {
 // with indexes ix_nome (nome), ix_uf_cidade (uf, cidade) and ix_tipo_num (tipo, num DESC).
 // Text columns compare without regard to case, as the classic indexes did. The table is
 // analysed, so the query planner knows how selective each index is. Names are
-// Latin-1 and include accents and apostrophes.
-void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed);
+// Latin-1 and include accents and apostrophes. `progress`, when given, hears how many rows
+// are written, now and then (about every hundredth of the table) and once at the end.
+using SampleProgress = std::function<void(int64_t written, int64_t rows)>;
+void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed,
+                            const SampleProgress& progress = {});
 
 }  // namespace orvo

@@ -1,0 +1,43 @@
+// FieldEvents: one field's events written as lines to a log, with their arguments.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "control/orvo_mask_events.h"
+
+namespace orvo::demo {
+
+using EventSink = std::function<void(const std::string& line)>;
+
+// "txtNome KeyPress KeyAscii=65". The hooks, when set, run after their event is logged: the
+// application's own answer to it (narrowing a list, opening a statement).
+class FieldEvents : public OrvoMaskEvents {
+ public:
+  FieldEvents(std::string field, EventSink sink)
+      : field_(std::move(field)), sink_(std::move(sink)) {}
+  std::function<void()> onSetFilter;
+  std::function<void()> onChange;
+  std::function<void(RecordsetRef& recordset, const std::string& statement)> onOpenRecordSet;
+
+  void Click() override;
+  void KeyDown(int16_t& KeyCode, int16_t& Shift) override;
+  void KeyPress(int16_t& KeyAscii) override;
+  void KeyUp(int16_t& KeyCode, int16_t& Shift) override;
+  void MouseDown(int16_t& Button, int16_t& Shift, float& x, float& Y) override;
+  void MouseUp(int16_t& Button, int16_t& Shift, float& x, float& Y) override;
+  void Change() override;
+  void ButtonClick(bool& Cancel) override;
+  void DropDown(bool& Status) override;
+  void SetFilter() override;
+  void OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) override;
+  // MouseMove is left out: a pointer crossing a field would bury everything else.
+
+ private:
+  void Log(const std::string& event, const std::string& arguments = "");
+  std::string field_;
+  EventSink sink_;
+};
+
+}  // namespace orvo::demo
