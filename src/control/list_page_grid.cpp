@@ -290,6 +290,8 @@ void ListPage::Wire() {
   auto page = [&c, &f] { return ListPage(c, f); };
   if (f.grdLst) {
     DataGrid& grid = *f.grdLst;
+    // As the list's grid was designed: the current row highlighted whole.
+    grid.SetMarqueeStyle(kWholeRowHighlight);
     grid.OnReadRows = [page](DataGrid::RowBuffer& rows, const Variant& start, bool backwards) {
       page().ReadRows(rows, start, backwards);
     };
