@@ -151,4 +151,18 @@ int32_t InStr(int64_t start, std::string_view text, std::string_view what, bool 
   return pos > std::numeric_limits<int32_t>::max() ? 0 : static_cast<int32_t>(pos);
 }
 
+std::string Latin1ToUtf8(std::string_view latin1) {
+  std::string out;
+  out.reserve(latin1.size());
+  for (unsigned char c : latin1) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
 }  // namespace orvo

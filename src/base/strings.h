@@ -34,4 +34,8 @@ std::string Mid(std::string_view s, int64_t start, int64_t length);
 int32_t InStr(int64_t start, std::string_view text, std::string_view what,
               bool textCompare = false);
 
+// Text is Latin-1 inside the library: each character one byte, 0..255. Outside (files,
+// databases) it is UTF-8.
+std::string Latin1ToUtf8(std::string_view latin1);
+
 }  // namespace orvo

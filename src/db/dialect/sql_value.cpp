@@ -3,20 +3,6 @@
 
 namespace orvo {
 
-std::string Latin1ToUtf8(const std::string& s) {
-  std::string out;
-  out.reserve(s.size());
-  for (unsigned char c : s) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 std::string Utf8ToLatin1(const char* s, int length) {
   std::string out;
   out.reserve(length);

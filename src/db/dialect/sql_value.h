@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/strings.h"
+
 namespace orvo {
 
 // A value bound to a statement parameter. Text is Latin-1 here and UTF-8 in the database.
@@ -33,7 +35,6 @@ struct SqlFragment {
   void Append(const std::string& text) { sql += text; }
 };
 
-std::string Latin1ToUtf8(const std::string& s);
 // Bytes that are not valid UTF-8 are taken as Latin-1 as they are; characters above 255
 // become '?'.
 std::string Utf8ToLatin1(const char* s, int length);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "base/strings.h"
+
 #include "host/formfile/base64.h"
 #include "platform/host_objects.h"
 
@@ -159,19 +161,7 @@ const PropertyInfo* SavedKeyRow(std::string_view key) {
   return nullptr;
 }
 
-std::string TextForFile(const std::string& latin1) {
-  std::string out;
-  out.reserve(latin1.size());
-  for (unsigned char c : latin1) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+std::string TextForFile(const std::string& latin1) { return Latin1ToUtf8(latin1); }
 
 // The JSON parser has already refused malformed UTF-8; only the range is checked here.
 std::string TextFromFile(const std::string& utf8) {
