@@ -144,7 +144,9 @@ const std::vector<Script>& Scripts() {
        true},
       {"PopupClosesWhenTheFormMoves",
        {{ClickOn("txtLimite", Part::Button), ScreenExpect(true, true)},
-        {OnFormWindow("windowmove", 60, 120), ScreenExpect(false, false)}}},
+        {OnFormWindow("windowmove", 60, 120), ScreenExpect(false, false)},
+        {ClickOn("txtNascimento", Part::Button), ScreenExpect(true, true)},
+        {OnFormWindow("windowmove", 40, 40), ScreenExpect(false, false)}}},
       // Quick clicks on a month arrow make double clicks: each click turns a month.
       {"CalendarArrowTakesEveryClick",
        {{ClickOn("txtNascimento"), {"txtNascimento"}},
