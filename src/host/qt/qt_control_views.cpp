@@ -147,6 +147,11 @@ class QtScrollBarView : public QtView {
 class QtListView : public QtView {
  public:
   QtListView(QtPlatform& p, WidgetNode& node, QListWidget* list) : QtView(p, node, list), q_(list) {
+    // A popup's list is sized to whole rows of a line and a pixel inside a one-pixel frame;
+    // Qt's own item margins and sunken frame would cut its last row.
+    q_->setFrameShape(QFrame::Box);
+    q_->setLineWidth(1);
+    q_->setUniformItemSizes(true);
     p.Route(q_->viewport(), &node);
     // A row pressed with the real mouse (keys reach the model, which moves the selection).
     // Qt's other moves of its current row, such as the first row it makes current when the
@@ -177,7 +182,12 @@ class QtListView : public QtView {
       q_->clear();
       for (const std::string& item : List().Items()) q_->addItem(FromLatin1(item));
     }
-    if (changes & (change::kContent | change::kSelection)) q_->setCurrentRow(List().ListIndex());
+    if (changes & (change::kContent | change::kStyle)) {
+      const int rowPixels = QFontMetrics(q_->font()).height() + 1;
+      for (int i = 0; i < q_->count(); ++i) q_->item(i)->setSizeHint(QSize(0, rowPixels));
+    }
+    if (changes & (change::kContent | change::kSelection | change::kStyle))
+      q_->setCurrentRow(List().ListIndex());
     mirroring_ = false;
   }
 
