@@ -13,6 +13,7 @@
 
 #include "access/constituents.h"
 #include "base/key_codes.h"
+#include "closing_events.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "host/headless/headless_host.h"
@@ -23,30 +24,7 @@
 namespace orvo {
 namespace {
 
-// Events that run `close` the first time the event named `on` is raised.
-struct Closer : OrvoMaskEvents {
-  void Fire(const std::string& name) {
-    if (name != on || !close) return;
-    std::function<void()> run = std::move(close);
-    close = nullptr;
-    run();
-  }
-  void Click() override { Fire("Click"); }
-  void KeyDown(int16_t&, int16_t&) override { Fire("KeyDown"); }
-  void KeyPress(int16_t&) override { Fire("KeyPress"); }
-  void KeyUp(int16_t&, int16_t&) override { Fire("KeyUp"); }
-  void MouseDown(int16_t&, int16_t&, float&, float&) override { Fire("MouseDown"); }
-  void Change() override { Fire("Change"); }
-  void ButtonClick(bool&) override { Fire("ButtonClick"); }
-  void MouseUp(int16_t&, int16_t&, float&, float&) override { Fire("MouseUp"); }
-  void MouseMove(int16_t&, int16_t&, float&, float&) override { Fire("MouseMove"); }
-  void DropDown(bool&) override { Fire("DropDown"); }
-  void SetFilter() override { Fire("SetFilter"); }
-  void OpenRecordSet(RecordsetRef&, std::string&) override { Fire("OpenRecordSet"); }
-
-  std::string on;
-  std::function<void()> close;
-};
+using orvo::testing::Closer;
 
 struct Field {
   std::unique_ptr<OrvoMask> c;

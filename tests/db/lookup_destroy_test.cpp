@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "../control/closing_events.h"
 #include "access/constituents.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
@@ -17,29 +18,13 @@
 namespace orvo {
 namespace {
 
-struct Closer : OrvoMaskEvents {
-  void Fire(const std::string& name) {
-    if (name != on || !close) return;
-    std::function<void()> run = std::move(close);
-    close = nullptr;
-    run();
-  }
-  void Change() override { Fire("Change"); }
-  void SetFilter() override { Fire("SetFilter"); }
-  void OpenRecordSet(RecordsetRef& rs, std::string& sql) override {
-    rs = db->OpenDynaset(sql);
-    Fire("OpenRecordSet");
-  }
-  std::string on;
-  std::function<void()> close;
-  DatabaseRef db;
-};
+using orvo::testing::Closer;
 
 class LookupDestroy : public ::testing::Test {
  protected:
   void SetUp() override {
     db = dbtest::MakeDb(dbtest::Engine::Sqlite, dbtest::kProdutos);
-    events.db = db;
+    events.answer = [this](RecordsetRef& rs, std::string& sql) { rs = db->OpenDynaset(sql); };
     c = Add("c", &events, TipoDeCampo::Character);
     c->SetBoundColumn("id");
     c->SetListFields("nome|grupo");

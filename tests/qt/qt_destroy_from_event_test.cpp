@@ -12,6 +12,7 @@
 #include <string>
 
 #include "access/constituents.h"
+#include "../control/closing_events.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "host/qt/qt_host.h"
@@ -27,25 +28,7 @@ QWidget* ViewOf(Widget& w) {
   return QtView::WidgetOf(*NodeOf(&w));
 }
 
-struct Closer : OrvoMaskEvents {
-  void Fire(const std::string& name) {
-    if (name != on || !close) return;
-    std::function<void()> run = std::move(close);
-    close = nullptr;
-    run();
-  }
-  void Click() override { Fire("Click"); }
-  void KeyDown(int16_t&, int16_t&) override { Fire("KeyDown"); }
-  void KeyPress(int16_t&) override { Fire("KeyPress"); }
-  void KeyUp(int16_t&, int16_t&) override { Fire("KeyUp"); }
-  void MouseDown(int16_t&, int16_t&, float&, float&) override { Fire("MouseDown"); }
-  void Change() override { Fire("Change"); }
-  void ButtonClick(bool&) override { Fire("ButtonClick"); }
-  void MouseUp(int16_t&, int16_t&, float&, float&) override { Fire("MouseUp"); }
-  void DropDown(bool&) override { Fire("DropDown"); }
-  std::string on;
-  std::function<void()> close;
-};
+using orvo::testing::Closer;
 
 // A Qt form with a numeric field "f" that closes on its event `on`, and a plain field "g".
 struct QtForm {
