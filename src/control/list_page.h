@@ -64,6 +64,7 @@ class ListPage {
   void ItemListKeyPress(int16_t& keyAscii);
   // The record's listed columns joined by the column separator.
   std::string RowText(Recordset& r);
+  void WriteRecord(Recordset& r);
   bool SearchTable(Recordset& r, const std::string& s);
   bool SearchOther(Recordset& r, const std::string& s);
   void SearchItems(const std::string& s);

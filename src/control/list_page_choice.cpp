@@ -32,6 +32,14 @@ std::string ListPage::RowText(Recordset& r) {
   return text;
 }
 
+// The record's listed columns as the field's text and its bound column as the field's value;
+// the caller holds NaoEClick at -2 around it.
+void ListPage::WriteRecord(Recordset& r) {
+  const Variant bound = r.Fields(c_.BoundColumn()).Value();
+  c_.SetText(RowText(r));
+  c_.gValueAtual = bound;
+}
+
 // The choice is written with NaoEClick at -2, so the field reports Text and Value without
 // raising Change per box; ExcutaChange raises it once the popup has closed. NaoEClick is
 // put back whatever happens: left at -2 it would mute every later write to the field.
@@ -40,16 +48,13 @@ void ListPage::PegaSelecao(bool closeAfter) {
   const RecordsetRef held = c_.gRsLista;
   if (!held) return;
   Recordset& r = *held;
+  c_.NaoEClick = -2;
   {
-    c_.NaoEClick = -2;
     ScopeGuard restore([&, life = c_.life_.Share()] {
       if (life->alive) c_.NaoEClick = 0;
     });
     if (closeAfter) r.SetBookMark(f_.Grid().Bookmark());
-    const Variant bound = r.Fields(c_.BoundColumn()).Value();
-    const std::string text = RowText(r);
-    c_.SetText(text);
-    c_.gValueAtual = bound;
+    WriteRecord(r);
   }
   if (!closeAfter) return;
   Descarrega();

@@ -35,8 +35,8 @@ std::string Capitalised(const std::string& s) {
   return UCase(s.substr(0, 1)) + LCase(s.substr(1));
 }
 
-std::string FirstColumn(const DataGrid& grid, const std::string& listFields) {
-  auto& columns = const_cast<DataGrid&>(grid).Columns();
+std::string FirstColumn(DataGrid& grid, const std::string& listFields) {
+  const auto& columns = grid.Columns();
   if (!columns.empty()) return columns.front().caption;
   return Trim(listFields.substr(0, listFields.find('|')));
 }
@@ -178,9 +178,7 @@ bool ListPage::SearchOther(Recordset& r, const std::string& s) {
   ScopeGuard restore([&, life = c_.life_.Share()] {
     if (life->alive) c_.NaoEClick = 0;
   });
-  const Variant bound = one->Fields(c_.BoundColumn()).Value();
-  c_.SetText(RowText(*one));
-  c_.gValueAtual = bound;
+  WriteRecord(*one);
   return false;
 }
 
