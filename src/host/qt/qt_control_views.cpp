@@ -150,6 +150,7 @@ class QtListView : public QtView {
     // A popup's list is sized to whole rows of a line and a pixel inside a one-pixel frame;
     // Qt's own item margins and sunken frame would cut its last row.
     q_->setFrameShape(QFrame::Box);
+    q_->setFrameShadow(QFrame::Plain);  // a sunken box would take two pixels a side
     q_->setLineWidth(1);
     q_->setUniformItemSizes(true);
     p.Route(q_->viewport(), &node);
