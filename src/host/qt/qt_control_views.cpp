@@ -110,8 +110,10 @@ class QtButtonView : public QtView {
   QPointer<QPushButton> q_;
 };
 
-// Qt's range is [lower, upper] with the value as it is; Min above Max shows inverted, so
-// the Min end stays at the top (left).
+// Qt's range is [Min, Max] with the value as it is. Min above Max is shown negated, as
+// [-Min, -Max]: Qt keeps its lower end at the top (left) and its upper arrow lowering the
+// value, so the Min end stays at the top and the upper arrow moves towards it, as the
+// model's bar does.
 class QtScrollBarView : public QtView {
  public:
   QtScrollBarView(QtPlatform& p, WidgetNode& node, QScrollBar* bar)
@@ -120,7 +122,7 @@ class QtScrollBarView : public QtView {
     q_->setOrientation(model.Vertical() ? Qt::Vertical : Qt::Horizontal);
     // The user dragging or clicking the real bar.
     QObject::connect(q_, &QScrollBar::valueChanged, q_, [this](int v) {
-      if (!mirroring_) Bar().SetValue(static_cast<int16_t>(v));
+      if (!mirroring_) Bar().SetValue(static_cast<int16_t>(negated_ ? -v : v));
     });
   }
 
@@ -129,12 +131,12 @@ class QtScrollBarView : public QtView {
     if (!(changes & change::kSelection)) return;
     const CoreScrollBar& b = Bar();
     mirroring_ = true;
-    q_->setRange(std::min(b.Min(), b.Max()), std::max(b.Min(), b.Max()));
-    q_->setInvertedAppearance(b.Min() > b.Max());
-    q_->setInvertedControls(b.Min() > b.Max());
+    negated_ = b.Min() > b.Max();
+    const int sign = negated_ ? -1 : 1;
+    q_->setRange(sign * b.Min(), sign * b.Max());
     q_->setSingleStep(b.SmallChange());
     q_->setPageStep(b.LargeChange());
-    q_->setValue(b.Value());
+    q_->setValue(sign * b.Value());
     mirroring_ = false;
   }
 
@@ -142,6 +144,7 @@ class QtScrollBarView : public QtView {
   CoreScrollBar& Bar() const { return static_cast<CoreScrollBar&>(*node_.widget); }
   QPointer<QScrollBar> q_;
   bool mirroring_ = false;
+  bool negated_ = false;  // Min above Max
 };
 
 class QtListView : public QtView {
