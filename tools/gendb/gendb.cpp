@@ -39,12 +39,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string target = argv[1];
+  const orvo::SampleProgress progress =
+      isatty(STDERR_FILENO) ? ShowProgress : orvo::SampleProgress{};
   try {
     if (orvo::IsConnectionString(target)) {
-      orvo::CreatePgCustomerTable(*orvo::PostgresDatabase::Open(target), rows, seed);
+      orvo::CreatePgCustomerTable(*orvo::PostgresDatabase::Open(target), rows, seed, progress);
     } else {
-      orvo::CreateCustomerDatabase(target, rows, seed,
-                                   isatty(STDERR_FILENO) ? ShowProgress : orvo::SampleProgress{});
+      orvo::CreateCustomerDatabase(target, rows, seed, progress);
     }
   } catch (const orvo::Error& e) {
     std::fprintf(stderr, "gendb: %s\n", e.Message().c_str());

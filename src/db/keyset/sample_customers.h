@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,10 @@ struct SampleCustomer {
   bool ativo = false;
   std::optional<std::string> obs;  // mostly none
 };
+
+// Hears how many of `rows` customers are written, now and then (about every hundredth of the
+// table) and once at the end, when the table is whole.
+using SampleProgress = std::function<void(int64_t written, int64_t rows)>;
 
 class SampleCustomers {
  public:

@@ -1,6 +1,7 @@
 // The sample customer table written with COPY.
 #include "db/postgres/pg_sample_data.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "db/dialect/column_kind.h"
@@ -10,7 +11,8 @@
 
 namespace orvo {
 
-void CreatePgCustomerTable(PostgresDatabase& db, int64_t rows, uint64_t seed) {
+void CreatePgCustomerTable(PostgresDatabase& db, int64_t rows, uint64_t seed,
+                           const SampleProgress& progress) {
   db.CreateNocaseCollation();
   db.Exec(
       "DROP TABLE IF EXISTS clientes;"
@@ -27,9 +29,12 @@ void CreatePgCustomerTable(PostgresDatabase& db, int64_t rows, uint64_t seed) {
       " obs text)");
   SampleCustomers customers(seed);
   int64_t written = 0;
+  const int64_t step = std::max<int64_t>(rows / 100, 1000);
   char number[32];
   db.Connection().CopyIn("COPY clientes FROM STDIN", [&](std::string& line) {
-    if (written++ >= rows) return false;
+    if (written >= rows) return false;
+    if (progress && written > 0 && written % step == 0) progress(written, rows);
+    ++written;
     // Names hold no tab, newline or backslash, so the text format needs no escapes.
     SampleCustomer c = customers.Next();
     std::snprintf(number, sizeof number, "%.2f", c.limite);
@@ -45,6 +50,7 @@ void CreatePgCustomerTable(PostgresDatabase& db, int64_t rows, uint64_t seed) {
       "CREATE INDEX ix_uf_cidade ON clientes (uf, cidade, codigo);"
       "CREATE INDEX ix_tipo_num ON clientes (tipo, num DESC, codigo);"
       "ANALYZE clientes");
+  if (progress) progress(rows, rows);
 }
 
 }  // namespace orvo

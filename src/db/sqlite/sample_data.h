@@ -2,8 +2,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
+
+#include "db/keyset/sample_customers.h"
 
 namespace orvo {
 
@@ -17,7 +18,6 @@ namespace orvo {
 // analysed, so the query planner knows how selective each index is. Names are
 // Latin-1 and include accents and apostrophes. `progress`, when given, hears how many rows
 // are written, now and then (about every hundredth of the table) and once at the end.
-using SampleProgress = std::function<void(int64_t written, int64_t rows)>;
 void CreateCustomerDatabase(const std::string& path, int64_t rows, uint64_t seed,
                             const SampleProgress& progress = {});
 
