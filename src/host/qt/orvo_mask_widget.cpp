@@ -158,12 +158,15 @@ QtHostOptions OrvoMaskWidget::ApplicationOptions() {
   return options;
 }
 
-OrvoMaskWidget::OrvoMaskWidget(QWidget* parent, const QString& name, QtHostOptions options)
+OrvoMaskWidget::OrvoMaskWidget(QWidget* parent, const QString& name, QtHostOptions options,
+                               std::optional<int16_t> index)
     : QWidget(parent), host_(std::make_unique<QtHost>(this, std::move(options))) {
   setFocusPolicy(Qt::StrongFocus);
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   PlatformOf(*host_).SetTabOut([this](bool backwards) { return LeaveByTab(backwards); });
-  site_ = &host_->CreateSite(ToLatin1(name));
+  SiteOptions site;
+  site.index = index;
+  site_ = &host_->CreateSite(ToLatin1(name), site);
   relay_ = std::make_unique<EventRelay>(*this);
   control_ = std::make_unique<OrvoMask>(*site_, relay_.get());
   host_->RegisterControl(*site_, control_.get());

@@ -28,7 +28,8 @@
 // - the field's window moving, or the field resized, reaches the model as the form moving
 //   (CoreHost::FormMoved), as the host's own form does;
 // Does not: put several fields on one form (each field is alone on its host's form, so its
-// ParentControls lists itself only, and control arrays across widgets are not supported);
+// ParentControls lists itself only: an option of a control array knows its index, but
+// choosing it does not clear the other widgets of its array, which the application does);
 // carry reference arguments through queued connections.
 // A QApplication must exist before it, as for every QWidget. From a slot of its own signals
 // delete it with deleteLater(): Qt is still delivering the key or click to its widgets.
@@ -39,6 +40,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "control/orvo_mask.h"
@@ -56,9 +58,11 @@ class OrvoMaskWidget : public QWidget {
   Q_PROPERTY(int dataType READ dataType WRITE setDataType)
 
  public:
-  // `name` is the control's name on its form. The options default to the real clock.
+  // `name` is the control's name on its form, `index` its place in a control array (an
+  // option reads it as the value it stands for). The options default to the real clock.
   explicit OrvoMaskWidget(QWidget* parent = nullptr, const QString& name = "OrvoMask1",
-                          QtHostOptions options = ApplicationOptions());
+                          QtHostOptions options = ApplicationOptions(),
+                          std::optional<int16_t> index = std::nullopt);
   ~OrvoMaskWidget() override;
   static QtHostOptions ApplicationOptions();
 
