@@ -4,7 +4,7 @@
 
 #include "base/error.h"
 #include "db/dialect/column_kind.h"
-#include "form_session.h"
+#include "form_window.h"
 
 namespace orvo::demo {
 
@@ -31,33 +31,24 @@ bool Filled(const Variant& v) {
   return !v.IsEmpty() && !v.IsNull();
 }
 
-bool IsOn(const Variant& v) {
-  return Filled(v) && ToBoolean(v, Locale());
-}
-
-std::string NumberOf(double v) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.17g", v);
-  return text;
-}
-
 // A number's literal, or NULL for an empty or non-numeric value.
 std::string NumberOf(const Variant& v) {
   if (!Filled(v) || !IsNumeric(v, Locale())) return "NULL";
-  return NumberOf(ToDouble(v, Locale()));
+  char text[64];
+  std::snprintf(text, sizeof text, "%.17g", ToDouble(v, Locale()));
+  return text;
 }
 
 }  // namespace
 
-void FormSession::SaveRecord() {
-  const RegistrationForm& f = form_;
-  auto value = [&f](const char* name) {
-    OrvoMask* c = f.Find(name);
+void FormWindow::SaveRecord() {
+  auto value = [this](const char* name) {
+    OrvoMask* c = Find(name);
     return c ? c->Value() : Variant();
   };
-  const Variant code = value("txtCodigo");
   const Variant born = value("txtNascimento");
   const Variant city = value("txtCidade");
+  const Variant active = value("chkAtivo");
   // Every member of the option group holds the index of the chosen one.
   std::string kind = "NULL";
   const Variant chosen = value("optTipo(0)");
@@ -65,35 +56,57 @@ void FormSession::SaveRecord() {
     const int32_t i = ToLong(chosen, Locale());
     if (i >= 0 && i <= 2) kind = Quoted(std::string(1, "FJE"[i]));
   }
+  // The literals read the same on both engines: TRUE and FALSE, dates as ISO text.
+  const std::pair<const char*, std::string> columns[] = {
+      {"nome", TextOf(Find("txtNome"))},
+      {"cpf", TextOf(Find("txtCpf"))},
+      {"telefone", TextOf(Find("txtTelefone"))},
+      {"nascimento",
+       born.Type() == VarType::Date ? Quoted(SerialToIsoText(born.AsDouble())) : "NULL"},
+      {"limite", NumberOf(value("txtLimite"))},
+      {"parcelas", NumberOf(value("txtParcelas"))},
+      {"uf", TextOf(Find("txtUf"))},
+      {"cidade", city.Type() == VarType::String && !city.AsString().empty()
+                     ? Quoted(city.AsString())
+                     : "NULL"},
+      {"tipo", kind},
+      {"obs", TextOf(Find("txtObs"))},
+      {"ativo", Filled(active) && ToBoolean(active, Locale()) ? "TRUE" : "FALSE"},
+  };
+  std::string assignments, names, values;
+  for (const auto& [name, literal] : columns) {
+    const char* comma = assignments.empty() ? "" : ", ";
+    assignments += comma + std::string(name) + " = " + literal;
+    names += comma + std::string(name);
+    values += comma + literal;
+  }
 
-  const std::string columns =
-      "nome, cpf, telefone, nascimento, limite, parcelas, uf, cidade, tipo, obs, ativo";
-  const std::string values =
-      TextOf(f.Find("txtNome")) + ", " + TextOf(f.Find("txtCpf")) + ", " +
-      TextOf(f.Find("txtTelefone")) + ", " +
-      (born.Type() == VarType::Date ? Quoted(SerialToIsoText(born.AsDouble())) : "NULL") + ", " +
-      NumberOf(value("txtLimite")) + ", " + NumberOf(value("txtParcelas")) + ", " +
-      TextOf(f.Find("txtUf")) + ", " +
-      (city.Type() == VarType::String && !city.AsString().empty() ? Quoted(city.AsString())
-                                                                  : "NULL") +
-      ", " + kind + ", " + TextOf(f.Find("txtObs")) + ", " + (IsOn(value("chkAtivo")) ? "1" : "0");
-
-  // One transaction: a refused value leaves the old row as it was.
+  // One transaction: a refused value leaves the old row as it was. A known code keeps the
+  // columns the form does not show; a new one is the next free code.
+  const std::string key = NumberOf(value("txtCodigo"));
   db_->Exec("BEGIN");
   try {
-    if (const std::string key = NumberOf(code); key != "NULL") {
-      db_->Exec("DELETE FROM clientes WHERE codigo = " + key);
-      db_->Exec("INSERT INTO clientes (codigo, " + columns + ") VALUES (" + key + ", " + values +
-                ")");
-    } else {
-      db_->Exec("INSERT INTO clientes (" + columns + ") VALUES (" + values + ")");
+    bool updated = false;
+    if (key != "NULL") {
+      db_->Exec("UPDATE clientes SET " + assignments + " WHERE codigo = " + key);
+      updated = db_->Changes() > 0;
+    }
+    if (!updated) {
+      const std::string code =
+          key != "NULL" ? key : "(SELECT COALESCE(MAX(codigo), 0) + 1 FROM clientes)";
+      db_->Exec("INSERT INTO clientes (codigo, num, " + names + ") VALUES (" + code + ", 0, " +
+                values + ")");
     }
     db_->Exec("COMMIT");
   } catch (const Error&) {
-    db_->Exec("ROLLBACK");
+    try {
+      db_->Exec("ROLLBACK");
+    } catch (const Error&) {
+      // A lost connection took the transaction with it.
+    }
     throw;
   }
-  if (sink_) sink_("record saved");
+  if (log_) log_("record saved");
 }
 
 }  // namespace orvo::demo

@@ -1,20 +1,22 @@
-// The demo's embedded database: customers and the cities they live in, created on first use.
+// The demo's database: customers and the cities they live in, created on first use, in an
+// SQLite file or on a PostgreSQL server.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
-#include "db/sqlite/sample_data.h"
-#include "db/sqlite/sqlite_database.h"
+#include "db/keyset/database.h"
+#include "db/keyset/sample_customers.h"
 
 namespace orvo::demo {
 
-// The database at `path`, created with `rows` sample customers (seed 1, always the same rows)
-// and a `cidades` table (codigo, nome, uf) of the cities they live in, when `path` does not
-// hold one yet, and the columns the registration form adds (cpf, telefone, parcelas). `progress`
-// hears the customers being written.
-std::shared_ptr<SqliteDatabase> OpenDemoDatabase(const std::string& path, int64_t rows,
-                                                 const SampleProgress& progress);
+// The database at `target` (a file, or a connection string: db/postgres/postgres_database.h),
+// created with `rows` sample customers (seed 1, always the same rows) and a `cidades` table
+// (codigo, nome, uf) of the cities they live in when it does not hold them yet, and the
+// columns the registration form adds (cpf, telefone, parcelas). `progress` hears the customers
+// being written. A creation cut short leaves nothing the next start would take for a whole
+// database.
+DatabaseRef OpenDemoDatabase(const std::string& target, int64_t rows,
+                             const SampleProgress& progress);
 
 }  // namespace orvo::demo

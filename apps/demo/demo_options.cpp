@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "db/postgres/postgres_database.h"
+
 namespace orvo::demo {
 
 bool ReadOptions(int argc, char** argv, DemoOptions& options) {
@@ -19,6 +21,15 @@ bool ReadOptions(int argc, char** argv, DemoOptions& options) {
         return false;
       }
       ++i;
+    } else if (!std::strcmp(arg, "--postgres") && next) {
+      if (!IsConnectionString(next)) {
+        std::fprintf(stderr,
+                     "demo: --postgres takes a connection string (\"host=... dbname=...\" or "
+                     "postgresql://...), not \"%s\"\n",
+                     next);
+        return false;
+      }
+      options.database = argv[++i];
     } else if (!std::strcmp(arg, "--database") && next) {
       options.database = argv[++i];
     } else if (!std::strcmp(arg, "--form") && next) {
@@ -31,7 +42,8 @@ bool ReadOptions(int argc, char** argv, DemoOptions& options) {
       options.systemLocale = true;
     } else {
       std::fprintf(stderr,
-                   "usage: demo [--rows N] [--database PATH] [--form FILE] [--save-form FILE]\n"
+                   "usage: demo [--rows N] [--database PATH | --postgres CONNECTION-STRING]\n"
+                   "            [--form FILE] [--save-form FILE]\n"
                    "            [--screenshot DIR] [--system-locale]\n");
       return false;
     }

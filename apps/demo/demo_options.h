@@ -8,7 +8,8 @@ namespace orvo::demo {
 
 struct DemoOptions {
   int64_t rows = 10000;       // customers in a database created on first use
-  std::string database;       // empty: demo-clientes.db beside the program
+  std::string database;       // a file or a PostgreSQL connection string; empty:
+                              // demo-clientes.db beside the program
   std::string form;           // the form file; empty: customer.form.json beside the program
   std::string saveForm;       // write the form file here and exit
   std::string screenshots;    // a folder: write the pictures there and exit

@@ -23,8 +23,15 @@ void FieldEvents::Log(const std::string& event, const std::string& arguments) {
   if (sink_) sink_(field_ + " " + event + (arguments.empty() ? "" : " " + arguments));
 }
 
+bool IsMouseMove(const std::string& line) {
+  return line.find(" MouseMove ") != std::string::npos;
+}
+
 void FieldEvents::Click() {
   Log("Click");
+}
+void FieldEvents::DblClick() {
+  Log("DblClick");
 }
 void FieldEvents::KeyDown(int16_t& KeyCode, int16_t& Shift) {
   Log("KeyDown", Keys(KeyCode, Shift));
@@ -40,6 +47,9 @@ void FieldEvents::MouseDown(int16_t& Button, int16_t& Shift, float& x, float& Y)
 }
 void FieldEvents::MouseUp(int16_t& Button, int16_t& Shift, float& x, float& Y) {
   Log("MouseUp", Mouse(Button, Shift, x, Y));
+}
+void FieldEvents::MouseMove(int16_t& Button, int16_t& Shift, float& x, float& Y) {
+  Log("MouseMove", Mouse(Button, Shift, x, Y));
 }
 void FieldEvents::Change() {
   Log("Change");

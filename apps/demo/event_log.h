@@ -13,6 +13,9 @@ using EventSink = std::function<void(const std::string& line)>;
 
 // "txtNome KeyPress KeyAscii=65". The hooks, when set, run after their event is logged: the
 // application's own answer to it (narrowing a list, opening a statement).
+// True for a MouseMove line: a run of them from one field shows as its last.
+bool IsMouseMove(const std::string& line);
+
 class FieldEvents : public OrvoMaskEvents {
  public:
   FieldEvents(std::string field, EventSink sink)
@@ -22,17 +25,19 @@ class FieldEvents : public OrvoMaskEvents {
   std::function<void(RecordsetRef& recordset, const std::string& statement)> onOpenRecordSet;
 
   void Click() override;
+  void DblClick() override;
   void KeyDown(int16_t& KeyCode, int16_t& Shift) override;
   void KeyPress(int16_t& KeyAscii) override;
   void KeyUp(int16_t& KeyCode, int16_t& Shift) override;
   void MouseDown(int16_t& Button, int16_t& Shift, float& x, float& Y) override;
   void MouseUp(int16_t& Button, int16_t& Shift, float& x, float& Y) override;
+  // A pointer crossing a field raises many: the log keeps the last of a run (IsMouseMove).
+  void MouseMove(int16_t& Button, int16_t& Shift, float& x, float& Y) override;
   void Change() override;
   void ButtonClick(bool& Cancel) override;
   void DropDown(bool& Status) override;
   void SetFilter() override;
   void OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) override;
-  // MouseMove is left out: a pointer crossing a field would bury everything else.
 
  private:
   void Log(const std::string& event, const std::string& arguments = "");

@@ -1,111 +1,158 @@
 // The screenshot tour's steps.
 #include "form_tour.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QImage>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <cstdio>
 #include <string>
 
-#include "access/constituents.h"
 #include "base/error.h"
 
 namespace orvo::demo {
 
 namespace {
 
+// Windows of their own that are not another form or the panel: the open popups.
+bool IsPopupOf(const QWidget* top, const QWidget& window) {
+  return top->isVisible() && top != &window && !qobject_cast<const QMainWindow*>(top) &&
+         !qobject_cast<const QMenu*>(top);
+}
+
+// A press and release on the bar's upper arrow, as a click there delivers them.
+void ClickUpperArrow(QScrollBar& bar) {
+  const QPointF at(bar.width() / 2.0, bar.orientation() == Qt::Vertical ? 3 : bar.height() / 2.0);
+  const QPointF global = bar.mapToGlobal(at);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
+  QApplication::sendEvent(&bar, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, {}, {});
+  QApplication::sendEvent(&bar, &release);
+}
+
 class Tour {
  public:
-  Tour(QtHost& host, RegistrationForm& form, const QString& folder)
-      : host_(host), form_(form), folder_(folder) {}
+  Tour(FormWindow& window, const QString& folder) : window_(window), folder_(folder) {}
 
-  bool Shoot(const char* name) {
+  bool Shoot(FormWindow& window, const char* name) {
     const std::string path = QDir(folder_).filePath(name).toStdString();
-    const bool ok = host_.SaveScreenshot(path);
+    const bool ok = SaveWindowPicture(window, path);
     std::printf("demo: %s %s\n", ok ? "wrote" : "could not write", path.c_str());
     ok_ = ok_ && ok;
     return ok;
   }
+  bool Shoot(const char* name) { return Shoot(window_, name); }
 
-  // Focuses `field` and runs `action`; an error is reported and the tour goes on.
+  // Focuses `field` of `window` and runs `action` on its host; an error is reported and the
+  // tour goes on.
   template <typename Action>
-  void In(const char* field, Action&& action) {
+  void In(FormWindow& window, const char* field, Action&& action) {
     try {
-      ControlSite* site = nullptr;
-      for (RegistrationField& f : form_.fields)
-        if (f.name == field) site = f.site;
-      if (!site) {
+      OrvoMaskWidget* w = window.Widget(field);
+      if (!w) {
         std::printf("demo: the form has no field %s\n", field);
         ok_ = false;
         return;
       }
-      host_.FocusControl(*site);
-      action();
+      w->host().FocusControl(*w->host().Sites().front());
+      QCoreApplication::processEvents();
+      action(*w);
+      QCoreApplication::processEvents();
     } catch (const Error& e) {
       std::printf("demo: %s: error %d %s\n", field, e.Number(), e.Message().c_str());
       ok_ = false;
     }
   }
+  template <typename Action>
+  void In(const char* field, Action&& action) {
+    In(window_, field, std::forward<Action>(action));
+  }
 
   // F4 drops the field's popup down; the picture shows it open, then a click outside
   // closes it.
   void ShootPopup(const char* field, const char* name) {
-    In(field, [&] {
-      host_.Key("F4");
+    In(field, [&](OrvoMaskWidget& w) {
+      w.host().Key("F4");
       QCoreApplication::processEvents();
       Shoot(name);
-      host_.ActivateOutside();
+      w.host().ActivateOutside();
     });
   }
 
+  void Fail(const char* what) {
+    std::printf("demo: %s\n", what);
+    ok_ = false;
+  }
   bool Ok() const { return ok_; }
-  QtHost& host_;
 
  private:
-  RegistrationForm& form_;
+  FormWindow& window_;
   QString folder_;
   bool ok_ = true;
 };
 
 }  // namespace
 
-bool TourForm(FormSession& session, QWidget& panel, const QString& folder) {
-  QtHost& host = session.Host();
-  RegistrationForm& form = session.Form();
-  bool ok = true;
-  QDir().mkpath(folder);
+bool SaveWindowPicture(QWidget& window, const std::string& path) {
   QCoreApplication::processEvents();
-  Tour tour(host, form, folder);
+  QRect area = window.geometry();
+  std::vector<QWidget*> popups;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (IsPopupOf(top, window)) {
+      popups.push_back(top);
+      area = area.united(top->geometry());
+    }
+  QImage image(area.size(), QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
+  for (QWidget* p : popups) painter.drawPixmap(p->geometry().topLeft() - area.topLeft(), p->grab());
+  painter.end();
+  return image.save(QString::fromStdString(path), "PNG");
+}
+
+bool TourForm(DemoApp& demo, const QString& folder) {
+  FormWindow& window = *demo.Windows().front();
+  QDir().mkpath(folder);
+  window.activateWindow();
+  QCoreApplication::processEvents();
+  Tour tour(window, folder);
   tour.Shoot("form-empty.png");
   // A customer without a name is refused by the database, and the transaction is undone.
   try {
-    session.SaveRecord();
-    std::printf("demo: the database took a customer without a name\n");
-    ok = false;
+    window.SaveRecord();
+    tour.Fail("the database took a customer without a name");
   } catch (const Error& e) {
     std::printf("demo: the empty customer was refused: %s\n", e.Message().c_str());
   }
 
-  tour.In("txtCodigo", [&] { host.Type("12"); });
-  tour.In("txtNome", [&] { host.Type("Maria da Silva"); });
-  tour.In("txtCpf", [&] { host.Type("12345678909"); });
-  tour.In("txtTelefone", [&] { host.Type("1133224455"); });
-  tour.In("txtNascimento", [&] { host.Type("15031985"); });
-  tour.In("txtLimite", [&] { host.Type("1500"); });
+  tour.In("txtCodigo", [](OrvoMaskWidget& w) { w.host().Type("12"); });
+  tour.In("txtNome", [](OrvoMaskWidget& w) { w.host().Type("Maria da Silva"); });
+  tour.In("txtCpf", [](OrvoMaskWidget& w) { w.host().Type("12345678909"); });
+  tour.In("txtTelefone", [](OrvoMaskWidget& w) { w.host().Type("1133224455"); });
+  tour.In("txtNascimento", [](OrvoMaskWidget& w) { w.host().Type("15031985"); });
+  tour.In("txtLimite", [](OrvoMaskWidget& w) { w.host().Type("1500"); });
   // The bar's upper arrow raises the number of instalments: 1 -> 3.
-  tour.In("txtParcelas", [&] {
-    if (OrvoMask* parcelas = form.Find("txtParcelas")) {
-      host.ClickScrollBar(*Constituents(*parcelas).scrV, ScrollPart::ArrowMin);
-      host.ClickScrollBar(*Constituents(*parcelas).scrV, ScrollPart::ArrowMin);
-    }
+  tour.In("txtParcelas", [&](OrvoMaskWidget& w) {
+    QScrollBar* bar = nullptr;
+    for (QScrollBar* b : w.findChildren<QScrollBar*>())
+      if (b->isVisible()) bar = b;
+    if (!bar) return tour.Fail("the instalments show no bar");
+    ClickUpperArrow(*bar);
+    ClickUpperArrow(*bar);
+    if (w.control().Text() != "3") tour.Fail("the upper arrow did not raise the instalments to 3");
   });
-  tour.In("txtUf", [&] { host.Type("SP"); });
-  tour.In("txtCidade", [&] { host.Type("camp"); });
-  tour.In("optTipo(0)", [&] { host.Key("Space"); });
-  tour.In("txtObs", [&] { host.Type("Cliente desde 2010."); });
-  tour.In("chkAtivo", [&] { host.Key("Space"); });
+  tour.In("txtUf", [](OrvoMaskWidget& w) { w.host().Type("SP"); });
+  tour.In("txtCidade", [](OrvoMaskWidget& w) { w.host().Type("camp"); });
+  tour.In("optTipo(1)", [](OrvoMaskWidget& w) { w.host().Key("Space"); });
+  tour.In("txtObs", [](OrvoMaskWidget& w) { w.host().Type("Cliente desde 2010."); });
+  tour.In("chkAtivo", [](OrvoMaskWidget& w) { w.host().Key("Space"); });
   tour.Shoot("form-filled.png");
-  tour.In("txtNome", [&] {
-    session.SaveRecord();
+  tour.In("txtNome", [&](OrvoMaskWidget&) {
+    window.SaveRecord();
     std::printf("demo: saved the customer\n");
   });
 
@@ -115,12 +162,21 @@ bool TourForm(FormSession& session, QWidget& panel, const QString& folder) {
   tour.ShootPopup("txtUf", "popup-item-list.png");
   tour.ShootPopup("txtCidade", "popup-city-grid.png");
 
+  // A second window keeps fields of its own beside the first.
+  FormWindow& second = demo.NewWindow();
+  second.move(window.geometry().topLeft() + QPoint(40, 40));
+  tour.In(second, "txtNome", [](OrvoMaskWidget& w) { w.host().Type("Outra janela"); });
+  OrvoMask* firstName = window.Find("txtNome");
+  if (!firstName || firstName->Text() != "MARIA DA SILVA")
+    tour.Fail("typing in the second window changed the first");
+  tour.Shoot(second, "second-window.png");
+
   QCoreApplication::processEvents();
   const std::string log = QDir(folder).filePath("event-log.png").toStdString();
-  const bool logged = panel.grab().save(QString::fromStdString(log), "PNG");
+  const bool logged = demo.Panel().grab().save(QString::fromStdString(log), "PNG");
   std::printf("demo: %s %s\n", logged ? "wrote" : "could not write", log.c_str());
   std::printf("demo: the pictures are in %s\n", QDir(folder).absolutePath().toLocal8Bit().data());
-  return ok && tour.Ok() && logged;
+  return tour.Ok() && logged;
 }
 
 }  // namespace orvo::demo

@@ -2,16 +2,19 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
+#include <string>
 
-#include "form_session.h"
+#include "demo_app.h"
 
 namespace orvo::demo {
 
-// Types into the form and saves the record, opens the calendar, the calculator, the customer
-// grid, the state list and the city grid in turn, and writes a PNG of each into `folder`
-// (created if missing), with one of the event panel; false when a step failed or a picture
-// could not be written.
-bool TourForm(FormSession& session, QWidget& panel, const QString& folder);
+// Types into the demo's first window and saves the record, opens the calendar, the
+// calculator, the customer grid, the state list and the city grid in turn, opens a second
+// window beside it, and writes a PNG of each into `folder` (created if missing), with one of
+// the event panel; false when a step failed or a picture could not be written.
+bool TourForm(DemoApp& demo, const QString& folder);
+
+// A PNG of `window` with the popups open over it, as the screen shows them.
+bool SaveWindowPicture(QWidget& window, const std::string& path);
 
 }  // namespace orvo::demo

@@ -1,13 +1,17 @@
 // The registration form's fields, their properties and their places.
 #include "registration_form.h"
 
+#include <QFont>
+#include <QFontMetrics>
+#include <QString>
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <utility>
+#include <vector>
 
-#include "access/constituents.h"
+#include "control/orvo_mask.h"
 #include "customer_form.h"
-#include "platform/property_bag.h"
-#include "platform/widgets.h"
 
 namespace orvo::demo {
 
@@ -16,7 +20,8 @@ namespace {
 // Twips. A row is a field's height and the gap under it.
 constexpr float kMargin = 240, kRowHeight = 330, kRowGap = 120, kMemoHeight = 900;
 constexpr float kOptionWidth = 1700;
-constexpr float kCaptionGap = 120;  // between the widest caption and the column of boxes
+constexpr float kCaptionGap = 120;    // between the widest caption and the column of boxes
+constexpr float kTwipsPerPixel = 15;  // at the host's 96 dots per inch
 
 enum class Place { Column, Beside };  // a captioned field, or a box standing in the column
 
@@ -28,6 +33,7 @@ struct Definition {
   Place place;
   std::vector<std::pair<const char*, Variant>> properties;
   std::optional<Variant> start = {};  // the value the field opens with
+  const char* startProperty = "Value";
 };
 
 std::vector<Definition> Definitions() {
@@ -157,96 +163,63 @@ std::vector<Definition> Definitions() {
 
 }  // namespace
 
-OrvoMask* RegistrationForm::Find(const std::string& name) const {
-  for (const RegistrationField& f : fields)
-    if (f.name == name) return f.control.get();
-  return nullptr;
+float CaptionWidth(const Font* font, const std::string& caption) {
+  QFont f;
+  const Font fallback;
+  if (!font) font = &fallback;
+  f.setFamily(QString::fromLatin1(font->name.data(), static_cast<qsizetype>(font->name.size())));
+  f.setPointSizeF(font->size > 0 ? font->size : 8.25);
+  f.setBold(font->bold);
+  f.setItalic(font->italic);
+  const QString text = QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+  return static_cast<float>(QFontMetrics(f).horizontalAdvance(text)) * kTwipsPerPixel;
 }
 
-ControlSite* RegistrationForm::SiteOf(const std::string& name) const {
-  for (const RegistrationField& f : fields)
-    if (f.name == name) return f.site;
-  return nullptr;
-}
-
-void RegistrationForm::DestroyAll() {
-  while (!fields.empty()) {
-    ControlSite* site = fields.back().site;
-    fields.pop_back();
-    if (site) host_.RemoveControl(*site);
-  }
-}
-
-OrvoMask& RegistrationForm::Make(ControlSite& site, const FormControl& entry) {
-  RegistrationField f;
-  f.name = ControlDisplayName(entry.name, entry.index);
-  f.site = &site;
-  f.control = std::make_unique<OrvoMask>(site);
-  fields.push_back(std::move(f));
-  return *fields.back().control;
-}
-
-float LineUpCaptions(RegistrationForm& form, float column) {
-  auto leftCaptioned = [](const RegistrationField& f) {
-    return f.control && f.control->Alignment() == TipoAlinhamento::FieldLeft;
-  };
-  // A caption's own width: its label's (the offset pads it beyond the label).
-  auto own = [](OrvoMask& c) { return Constituents(c).lab->Width(); };
-  float needed = 0;
-  for (const RegistrationField& f : form.fields)
-    if (leftCaptioned(f)) needed = std::max(needed, own(*f.control) + kCaptionGap);
-  column = std::max(column, needed);
-  for (RegistrationField& f : form.fields)
-    if (leftCaptioned(f))
-      f.control->SetCaptionOffset(static_cast<int16_t>(column - own(*f.control)));
-  return column;
-}
-
-void BuildRegistrationForm(
-    FormHost& host, RegistrationForm& form,
-    const std::function<void(const std::string& name, const Error&)>& failed) {
+FormDocument RegistrationFormDocument() {
   const std::vector<Definition> definitions = Definitions();
-  form.DestroyAll();
-  for (const Definition& d : definitions) {
-    RegistrationField f;
-    f.name = ControlDisplayName(d.name, d.index);
-    SiteOptions options;
-    options.index = d.index;
-    options.width = d.boxWidth;
-    options.height = d.height;
-    f.site = &host.CreateSite(d.name, options);
-    try {
-      f.control = std::make_unique<OrvoMask>(*f.site);
-      host.RegisterControl(*f.site, f.control.get());
-      MemoryPropertyBag bag;
-      for (const auto& [key, value] : d.properties) bag.Set(key, value);
-      f.control->UserControl_ReadProperties(bag);
-      if (d.start) f.control->SetValue(*d.start);
-    } catch (const Error& e) {
-      failed(f.name, e);
-    }
-    form.fields.push_back(std::move(f));
-  }
+  auto leftCaptioned = [](const Definition& d) { return d.place == Place::Column; };
+  auto caption = [](const Definition& d) {
+    for (const auto& [key, value] : d.properties)
+      if (std::string(key) == "Caption") return value.AsString();
+    return std::string();
+  };
+  float column = 0;
+  for (const Definition& d : definitions)
+    if (leftCaptioned(d))
+      column = std::max(column, CaptionWidth(nullptr, caption(d)) + kCaptionGap);
 
-  const float captionColumn = LineUpCaptions(form, 0);
+  FormDocument form;
+  form.title = "Cadastro de clientes";
   float top = kMargin, right = 0;
-  float optionLeft = kMargin + captionColumn;
-  for (size_t i = 0; i < definitions.size(); ++i) {
-    const Definition& d = definitions[i];
-    RegistrationField& f = form.fields[i];
-    float left = kMargin, width = captionColumn + d.boxWidth;
-    if (d.place == Place::Beside) {
-      left = d.index ? optionLeft : kMargin + captionColumn;
-      width = d.boxWidth;
+  float optionLeft = kMargin + column;
+  for (const Definition& d : definitions) {
+    FormControl c;
+    c.name = d.name;
+    c.index = d.index;
+    for (const auto& [key, value] : d.properties) c.properties.emplace_back(key, value);
+    c.left = kMargin;
+    c.width = column + d.boxWidth;
+    if (leftCaptioned(d)) {
+      c.properties.emplace_back(
+          "CaptionOffSet",
+          Variant(static_cast<int16_t>(column - CaptionWidth(nullptr, caption(d)))));
+    } else {
+      c.left = d.index ? optionLeft : kMargin + column;
+      c.width = d.boxWidth;
       if (d.index) optionLeft += kOptionWidth;
     }
-    host.PlaceControl(*f.site, left, top, width, d.height);
-    right = std::max(right, left + width);
+    if (d.start) c.properties.emplace_back(d.startProperty, *d.start);
+    c.top = top;
+    c.height = d.height;
+    right = std::max(right, c.left + c.width);
     // The options of a group share one row.
     const bool rowContinues = d.index && *d.index < 2;
     if (!rowContinues) top += d.height + kRowGap;
+    form.controls.push_back(std::move(c));
   }
-  host.SetFormFrame("Cadastro de clientes", right + kMargin, top + kMargin - kRowGap);
+  form.width = right + kMargin;
+  form.height = top + kMargin - kRowGap;
+  return form;
 }
 
 }  // namespace orvo::demo

@@ -1,57 +1,21 @@
-// The demo's customer registration form: a field of every kind and every drop-down, laid out
-// with the edit boxes in one column whatever their captions.
+// The demo's customer registration form as the program itself defines it: a field of every
+// kind and every drop-down, with the edit boxes in one column whatever their captions. The
+// form file shipped beside the demo was written from it.
 #pragma once
 
-#include <cstdint>
-#include <functional>
-#include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "base/error.h"
-#include "control/orvo_mask.h"
-#include "host/form_host.h"
-#include "host/formfile/form_persistence.h"
+#include "host/formfile/form_document.h"
+#include "platform/host_objects.h"
 
 namespace orvo::demo {
 
-struct RegistrationField {
-  std::string name;  // "optTipo(1)" for an element of a control array
-  ControlSite* site = nullptr;
-  std::unique_ptr<OrvoMask> control;  // null when the field failed to load
-};
+// A caption's width in twips, as its label takes it: the text in its font (the default
+// font when null).
+float CaptionWidth(const Font* font, const std::string& caption);
 
-// The form's fields, owned as an application owns them: a form file loaded through
-// LoadFormFile replaces them all.
-class RegistrationForm : public FormControlOwner {
- public:
-  explicit RegistrationForm(FormHost& host) : host_(host) {}
-  ~RegistrationForm() override { DestroyAll(); }
-
-  std::vector<RegistrationField> fields;  // in focus order
-
-  OrvoMask* Find(const std::string& name) const;
-  ControlSite* SiteOf(const std::string& name) const;
-  // Each control goes before its site.
-  void DestroyAll() override;
-  OrvoMask& Make(ControlSite& site, const FormControl& entry) override;
-
- private:
-  FormHost& host_;
-};
-
-// Pads each caption left of its field so that every such edit box starts at one column: the
-// widest caption in the form's font and a gap, or `column` when that is wider (a form file's
-// column, which the fields beside the boxes follow). Returns the column, in twips.
-float LineUpCaptions(RegistrationForm& form, float column);
-
-// Places the registration form's fields on `form`'s host, their captions measured so the
-// edit boxes stand in one column, and sizes the form to keep every field whole. A field whose
-// properties fail to load is reported to `failed` and stays without its control. The lookups
-// are bound by the application: a form file keeps no recordset.
-void BuildRegistrationForm(
-    FormHost& host, RegistrationForm& form,
-    const std::function<void(const std::string& name, const Error&)>& failed);
+// The form: its title, its size keeping every field whole, and its fields in focus order,
+// each with its place and the properties it is loaded with.
+FormDocument RegistrationFormDocument();
 
 }  // namespace orvo::demo

@@ -1,0 +1,63 @@
+// The demo's windows.
+#include "demo_app.h"
+
+#include <QApplication>
+#include <cstdio>
+
+#include "base/error.h"
+#include "registration_form.h"
+
+namespace orvo::demo {
+
+DemoApp::DemoApp(const DemoOptions& options, DatabaseRef db)
+    : options_(options), db_(std::move(db)) {}
+
+DemoApp::~DemoApp() {
+  for (QPointer<FormWindow>& w : windows_) delete w.data();
+}
+
+std::vector<FormWindow*> DemoApp::Windows() const {
+  std::vector<FormWindow*> open;
+  for (const QPointer<FormWindow>& w : windows_)
+    if (w) open.push_back(w.data());
+  return open;
+}
+
+FormWindow& DemoApp::NewWindow() {
+  const int number = ++opened_;
+  // The lines of the second window on are marked with its number.
+  const std::string mark = number > 1 ? "[" + std::to_string(number) + "] " : "";
+  QtHostOptions host = OrvoMaskWidget::ApplicationOptions();
+  host.systemLocale = options_.systemLocale;
+  auto* window = new FormWindow(
+      db_, [this, mark](const std::string& line) { panel_.Log(mark + line); }, host);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->onNewWindow = [this] { NewWindow(); };
+  try {
+    window->Open(options_.form);
+  } catch (const Error& e) {
+    std::fprintf(stderr, "demo: %s; the form is built from the program's own definition\n",
+                 e.Message().c_str());
+    window->Load(RegistrationFormDocument());
+  }
+  if (number > 1)
+    window->setWindowTitle(window->windowTitle() + QStringLiteral(" (%1)").arg(number));
+  // The last form window closed ends the demo, the panel with it.
+  QObject::connect(window, &QObject::destroyed, &panel_, [this] {
+    QMetaObject::invokeMethod(
+        &panel_,
+        [this] {
+          if (Windows().empty()) panel_.close();
+        },
+        Qt::QueuedConnection);
+  });
+  windows_.emplace_back(window);
+  window->show();
+  if (number == 1) {
+    panel_.show();
+    panel_.move(window->frameGeometry().topRight() + QPoint(8, 0));
+  }
+  return *window;
+}
+
+}  // namespace orvo::demo
