@@ -29,6 +29,10 @@ FormWindow& DemoApp::NewWindow() {
   const std::string mark = number > 1 ? "[" + std::to_string(number) + "] " : "";
   QtHostOptions host = OrvoMaskWidget::ApplicationOptions();
   host.systemLocale = options_.systemLocale;
+  // An error a field raises while handling the user's input goes to the log.
+  host.onInputError = [this, mark](const Error& e) {
+    panel_.Log(mark + "error " + std::to_string(e.Number()) + " " + e.Message());
+  };
   auto* window = new FormWindow(
       db_, [this, mark](const std::string& line) { panel_.Log(mark + line); }, host);
   window->setAttribute(Qt::WA_DeleteOnClose);

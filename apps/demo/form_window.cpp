@@ -239,6 +239,7 @@ void FormWindow::Warn(const QString& what, const Error& e) {
   if (const size_t at = reason.find("` failed: ");
       reason.rfind("statement `", 0) == 0 && at != std::string::npos)
     reason.erase(0, at + 10);
+  if (const size_t at = reason.find(" (while running `"); at != std::string::npos) reason.erase(at);
   QMessageBox::warning(this, windowTitle(), what + QStringLiteral("\n\n") + Text(reason));
 }
 
