@@ -31,7 +31,8 @@ void OrvoMask::OpenList() {
     PrepareList(skipLocate);
     count = gRsLista->RecordCount();
     if (count <= 0) return;
-  } else if (calend.lst->ListCount() < 1) {
+  } else if (ItemListBox().ListCount() < 1) {
+    // A field loaded from a form builds its list box here the first time.
     return;
   }
   HostServices& host = site_.Services();
