@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QProgressDialog>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -45,7 +46,9 @@ std::string BesideProgram(const char* name) {
 int main(int argc, char** argv) {
   orvo::demo::DemoOptions options;
   if (!orvo::demo::ReadOptions(argc, argv, options)) return 2;
-  if (!options.screenshots.empty()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // The pictures, and a form file saved with no display, need no window system.
+  const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+  if (!options.screenshots.empty() || !display) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
   // Qt's own texts and numbers (the progress dialog's) in the captions' locale.
   if (!options.systemLocale) QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
