@@ -20,6 +20,7 @@ namespace {
 
 orvo::DatabaseRef OpenDatabase(const orvo::demo::DemoOptions& options) {
   std::unique_ptr<QProgressDialog> dialog;
+  bool shot = false;
   return orvo::demo::OpenDemoDatabase(
       options.database, options.rows, [&](int64_t written, int64_t rows) {
         if (!dialog) {
@@ -34,6 +35,12 @@ orvo::DatabaseRef OpenDatabase(const orvo::demo::DemoOptions& options) {
                                  .arg(rows));
         dialog->setValue(rows > 0 ? static_cast<int>(written * 1000 / rows) : 1000);
         QCoreApplication::processEvents();
+        // The tour's picture of the dialog, halfway.
+        if (!shot && !options.screenshots.empty() && written * 2 >= rows && written < rows) {
+          QDir().mkpath(QString::fromStdString(options.screenshots));
+          shot = dialog->grab().save(
+              QDir(QString::fromStdString(options.screenshots)).filePath("progress.png"), "PNG");
+        }
       });
 }
 
