@@ -1,9 +1,10 @@
 // Saving the customer on the registration form: the form's values as one row of `clientes`.
+#include <QDate>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
 #include "base/error.h"
-#include "db/dialect/column_kind.h"
 #include "form_window.h"
 
 namespace orvo::demo {
@@ -29,6 +30,13 @@ const LocaleSettings& Locale() {
 
 bool Filled(const Variant& v) {
   return !v.IsEmpty() && !v.IsNull();
+}
+
+// A date's literal, 'YYYY-MM-DD': serial dates count days from 1899-12-30.
+std::string DateOf(const Variant& v) {
+  if (v.Type() != VarType::Date) return "NULL";
+  const QDate day = QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(v.AsDouble())));
+  return "'" + day.toString(Qt::ISODate).toStdString() + "'";
 }
 
 // A number's literal, or NULL for an empty or non-numeric value.
@@ -61,8 +69,7 @@ void FormWindow::SaveRecord() {
       {"nome", TextOf(Find("txtNome"))},
       {"cpf", TextOf(Find("txtCpf"))},
       {"telefone", TextOf(Find("txtTelefone"))},
-      {"nascimento",
-       born.Type() == VarType::Date ? Quoted(SerialToIsoText(born.AsDouble())) : "NULL"},
+      {"nascimento", DateOf(born)},
       {"limite", NumberOf(value("txtLimite"))},
       {"parcelas", NumberOf(value("txtParcelas"))},
       {"uf", TextOf(Find("txtUf"))},
