@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "base/error.h"
+#include "base/key_codes.h"
 #include "fake_field.h"
+#include "host/core/widget_node.h"
 #include "host/headless/headless_host.h"
 
 namespace orvo::testing {
@@ -298,6 +300,23 @@ TEST_F(HostSemantics, ListBoxNotifiesAClickWhenItsSelectionChanges) {
   list->RemoveItem(0);
   EXPECT_EQ(list->ListIndex(), 1);  // the selection stays on "cat"
   EXPECT_EQ(list->ListCount(), 2);
+}
+
+// Keys move a list box's selection a line, a page of the lines it shows (four here, a page
+// being one less), or to either end, and stop at the ends.
+TEST_F(HostSemantics, ListBoxKeysMoveTheSelectionByLinePageAndToTheEnds) {
+  FakeField& a = Add("a");
+  auto popup = a.site.Services().CreatePopupForm();
+  auto list = popup->CreateListBox();
+  for (const char* item : {"a", "b", "c", "d", "e", "f"}) list->AddItem(item);
+  list->Move(0, 0, 1200, 4 * a.site.TextHeight("0"));
+  const std::vector<std::pair<int16_t, int16_t>> steps = {
+      {vk::kDown, 0}, {vk::kEnd, 5},  {vk::kDown, 5},  {vk::kHome, 0}, {vk::kUp, 0},
+      {vk::kNext, 3}, {vk::kNext, 5}, {vk::kPrior, 2}, {vk::kPrior, 0}};
+  for (const auto& [key, index] : steps) {
+    NodeOf(list.get())->owner->NativeKeyDown(key, 0);
+    EXPECT_EQ(list->ListIndex(), index) << "after key " << key;
+  }
 }
 
 struct EditCase {

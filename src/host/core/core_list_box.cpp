@@ -1,6 +1,8 @@
 // The host model's list box.
 #include "host/core/core_list_box.h"
 
+#include <algorithm>
+
 #include "base/error.h"
 #include "host/core/core_host.h"
 
@@ -52,10 +54,21 @@ void CoreListBox::SetListIndex(int16_t index) {
   if (auto click = OnClick) click();
 }
 
+// As a list box moves its selection: a line, a page of the lines it shows, or to either end.
 void CoreListBox::NativeKeyDown(int16_t keyCode, int16_t) {
   if (items_.empty()) return;
-  if (keyCode == vk::kUp && listIndex_ > 0) SetListIndex(listIndex_ - 1);
-  if (keyCode == vk::kDown && listIndex_ < ListCount() - 1) SetListIndex(listIndex_ + 1);
+  const int last = ListCount() - 1;
+  int to = listIndex_;
+  if (keyCode == vk::kUp) to = listIndex_ - 1;
+  if (keyCode == vk::kDown) to = listIndex_ + 1;
+  if (keyCode == vk::kHome) to = 0;
+  if (keyCode == vk::kEnd) to = last;
+  if (keyCode == vk::kPrior || keyCode == vk::kNext) {
+    const int page = std::max(1, static_cast<int>(node_.height / RowHeight()) - 1);
+    to = keyCode == vk::kPrior ? listIndex_ - page : std::max<int>(listIndex_, 0) + page;
+  }
+  to = std::clamp(to, 0, last);
+  if (to != listIndex_) SetListIndex(static_cast<int16_t>(to));
 }
 
 void CoreListBox::NativePress(float y) {
@@ -63,11 +76,14 @@ void CoreListBox::NativePress(float y) {
   if (row >= 0) SetListIndex(row);
 }
 
+float CoreListBox::RowHeight() const {
+  const float measured = host_.Platform().TextHeight(font_.get(), "0");
+  return node_.view ? node_.view->ItemHeight(measured) : measured;
+}
+
 int16_t CoreListBox::RowAt(float y) const {
-  float measured = host_.Platform().TextHeight(font_.get(), "0");
-  float rowHeight = node_.view ? node_.view->ItemHeight(measured) : measured;
   int first = node_.view ? node_.view->FirstShownItem() : 0;
-  int32_t row = first + static_cast<int32_t>(y / rowHeight);
+  int32_t row = first + static_cast<int32_t>(y / RowHeight());
   return row >= 0 && row < ListCount() ? static_cast<int16_t>(row) : -1;
 }
 

@@ -24,12 +24,14 @@ class CoreListBox : public CoreWidget<ListBox> {
   void SetFont(FontRef f) override { Set(font_, std::move(f), change::kStyle); }
   const std::vector<std::string>& Items() const { return items_; }
 
-  // Up and Down move the selection; a press selects the row under it.
+  // Up, Down, Page Up, Page Down, Home and End move the selection; a press selects the row
+  // under it.
   void NativeKeyDown(int16_t keyCode, int16_t shift) override;
   void NativePress(float y) override;
   bool ClickNotifies() const override { return false; }
   // The row at y (twips from the top), -1 past the last item.
   int16_t RowAt(float y) const;
+  float RowHeight() const;  // twips
 
  private:
   std::vector<std::string> items_;
