@@ -4,11 +4,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "base/error.h"
@@ -121,6 +125,21 @@ bool TourForm(DemoApp& demo, const QString& folder) {
   QCoreApplication::processEvents();
   Tour tour(window, folder);
   tour.Shoot("form-empty.png");
+  // Every captioned field's edit box starts at one column.
+  std::set<int> columns;
+  for (const FormWindow::Field& f : window.Fields()) {
+    if (!f.widget || f.widget->control().Alignment() != TipoAlinhamento::FieldLeft) continue;
+    for (QWidget* box : f.widget->findChildren<QWidget*>())
+      if (box->isVisible() && (qobject_cast<QLineEdit*>(box) || qobject_cast<QTextEdit*>(box) ||
+                               qobject_cast<QPlainTextEdit*>(box)))
+        columns.insert(box->mapTo(&window, QPoint(0, 0)).x());
+  }
+  if (columns.size() != 1) tour.Fail("the edit boxes do not stand in one column");
+  // The window's least size keeps every field whole.
+  const QRect least(QPoint(0, 0), window.centralWidget()->minimumSize());
+  for (const FormWindow::Field& f : window.Fields())
+    if (f.widget && !least.contains(f.widget->geometry()))
+      tour.Fail("a field lies beyond the window's least size");
   // A customer without a name is refused by the database, and the transaction is undone.
   try {
     window.SaveRecord();

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/error.h"
 #include "host/formfile/form_file.h"
@@ -123,25 +124,25 @@ void FormWindow::Load(const FormDocument& form) {
 
   // The edit boxes stand in one column whatever the captions: each caption is padded to the
   // widest one and a gap. The file's offsets were measured in the font of the machine that
-  // wrote it: where a caption now takes more room, its field widens to keep its box, and the
-  // fields beside the column move right with it.
-  float widest = 0, fileColumn = 0;
+  // wrote it; its column is taken where the least padded caption puts its box. Each field
+  // keeps its box's width from the file, and the fields beside the column move with it.
+  float widest = 0, fileColumn = std::numeric_limits<float>::max();
   for (const Field& f : fields_) {
     if (!LeftCaptioned(f)) continue;
     OrvoMask& c = f.widget->control();
     widest = std::max(widest, CaptionOf(c));
-    fileColumn = std::max(fileColumn, CaptionOf(c) + c.CaptionOffset());
+    fileColumn = std::min(fileColumn, CaptionOf(c) + c.CaptionOffset());
   }
+  if (widest == 0) fileColumn = 0;
   const float column = std::max(fileColumn, widest + kCaptionGap);
-  const int shift = Pixels(column - fileColumn);
+  const int shift = Pixels(column) - Pixels(fileColumn);
   for (const Field& f : fields_) {
     if (!f.widget) continue;
     QRect place = f.widget->geometry();
     if (LeftCaptioned(f)) {
       OrvoMask& c = f.widget->control();
-      const float own = CaptionOf(c);
-      place.setWidth(place.width() + Pixels(column - own - c.CaptionOffset()));
-      c.SetCaptionOffset(static_cast<int16_t>(column - own));
+      c.SetCaptionOffset(static_cast<int16_t>(column - CaptionOf(c)));
+      place.setWidth(place.width() + shift);
     } else if (place.left() > Pixels(kMargin)) {
       place.translate(shift, 0);
     }
