@@ -54,6 +54,8 @@ class QtPlatform : public HostPlatform {
   float TextWidth(const Font* font, const std::string& text) const override;
   float TextHeight(const Font* font, const std::string& text) const override;
   float CharWidth(const Font* font) const override;
+  float TwipsPerPixelX() const override;
+  float TwipsPerPixelY() const override;
   std::optional<Point> FormOrigin() const override;
   float ScreenWidth() const override;
   float ScreenHeight() const override;
