@@ -70,6 +70,7 @@ class QtPlatform : public HostPlatform {
   // a top-level widget stands for; the widget a node's view sits in.
   void Route(QObject* w, WidgetNode* node);
   void Unroute(QObject* w);
+  WidgetNode* RoutedNode(QObject* w) const { return byObject_.value(w, nullptr); }
   void WatchTopLevel(QWidget* top, CoreWindow* window);
   QWidget* ParentFor(const WidgetNode& node) const;
   QWidget* TopOf(const CoreWindow* window) const;
