@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <functional>
 #include <map>
@@ -369,6 +370,19 @@ TEST_F(QtDrawingTest, CalendarPageFollowsItsGeometry) {
   const QRect upper(1, 0, cw - 1, ch / 2 - 1), lower(1, ch / 2 + 1, cw - 1, ch / 2 - 2);
   EXPECT_GT(Count(page, upper, [](QColor c) { return c == Qt::white; }), 0);
   EXPECT_GT(Count(page, lower, [](QColor c) { return c == Qt::black; }), 0);
+}
+
+// The list is sized in the screen's pixels, and the grid's rows and frame are whole pixels of
+// the same screen: every record shows, with no scroll bar.
+TEST_F(QtDrawingTest, LookupGridShowsEveryRowItWasSizedFor) {
+  host.Click(*Constituents(C("cliente")).bot);
+  host.ProcessPending();
+  QWidget* popup = OpenPopup();
+  ASSERT_NE(popup, nullptr);
+  QApplication::processEvents();
+  const QList<QScrollBar*> bars = popup->findChildren<QScrollBar*>();
+  ASSERT_FALSE(bars.empty());
+  for (QScrollBar* bar : bars) EXPECT_FALSE(bar->isVisible());
 }
 
 TEST_F(QtDrawingTest, CalculatorShowsEveryFaceAndItsMemoryIndicator) {

@@ -31,7 +31,7 @@ class QtGridViewTest : public ::testing::Test {
                        {"Nome", true, 2400, 0},
                        {"Valor", true, 1200, 0}};
     feeder.Feed(*grid);
-    const float height = kShown * grid->RowHeight() + 2 * CoreDataGrid::kBorder;
+    const float height = kShown * grid->RowHeight() + 2 * grid->Border();
     popup->Move(1500, 1500, 5400, height);
     grid->Move(0, 0, 5400, height);
     grid->SetApproxCount(feeder.n);
