@@ -39,7 +39,7 @@ struct FedGrid {
       const int64_t r = start.AsLong() + int64_t{offset};
       return r < 1 || r > kRows ? Variant::Null() : Variant(static_cast<int32_t>(r));
     };
-    const float height = 8 * grid->RowHeight() + 2 * CoreDataGrid::kBorder;
+    const float height = 8 * grid->RowHeight() + 2 * grid->Border();
     popup->Move(1500, 1500, 6000, height);
     grid->Move(0, 0, 6000, height);
     grid->SetApproxCount(kRows);

@@ -22,6 +22,12 @@ constexpr float kLabMouseHeight = 225;
 }  // namespace
 
 CalendForm::CalendForm(HostServices& host) : host_(host), form_(host.CreatePopupForm()) {
+  // The form's font as designed, Arial 8.25 pt: the calendar's cells are measured in it. The
+  // list page gives the form its list's font when it opens.
+  auto designed = std::make_shared<Font>();
+  designed->name = "Arial";
+  designed->size = 8.25f;
+  form_->SetFont(designed);
   lst = form_->CreateListBox();
   try {
     grdLst = form_->CreateDataGrid();

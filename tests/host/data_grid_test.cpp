@@ -28,7 +28,7 @@ class DataGridTest : public ::testing::Test {
                        {"Valor", true, 900, 0}};
     feeder->Feed(*grid);
     rowHeight = grid->RowHeight();
-    const float height = kShown * rowHeight + 2 * CoreDataGrid::kBorder;
+    const float height = kShown * rowHeight + 2 * grid->Border();
     popup->Move(0, 0, 4000, height);
     grid->Move(0, 0, 4000, height);
     grid->SetApproxCount(approx < 0 ? rows : approx);
@@ -164,7 +164,7 @@ TEST_F(DataGridTest, DividerDragResizesTheColumnAndReportsOnRelease) {
   Open(20);
   std::vector<int16_t> resized;
   grid->OnColResize = [&](int16_t column) { resized.push_back(column); };
-  const float edge = CoreDataGrid::kBorder + 900 + 1800;  // Nome's right edge
+  const float edge = grid->Border() + 900 + 1800;  // Nome's right edge
   host.Press(*grid, edge + 6 * 15, RowY(2));
   host.MovePressed(edge + 26 * 15, RowY(2));
   EXPECT_EQ(grid->Columns()[2].width, 1800 + 300);
@@ -173,12 +173,12 @@ TEST_F(DataGridTest, DividerDragResizesTheColumnAndReportsOnRelease) {
   host.Release(true);
   EXPECT_EQ(resized, std::vector<int16_t>{2});
   EXPECT_EQ(grid->Columns()[2].width, 1800 + 450);
-  EXPECT_EQ(grid->Columns()[3].left, CoreDataGrid::kBorder + 900 + 2250);
+  EXPECT_EQ(grid->Columns()[3].left, grid->Border() + 900 + 2250);
   EXPECT_EQ(Current(), 1);
   host.Click(*grid, edge + 450 + 7 * 15, RowY(2));  // just outside the zone: a row click
   EXPECT_EQ(Current(), 3);
   EXPECT_EQ(resized.size(), 1u);
-  host.Press(*grid, CoreDataGrid::kBorder + 900, RowY(0));
+  host.Press(*grid, grid->Border() + 900, RowY(0));
   host.MovePressed(0, RowY(0));  // a column is never dragged to nothing
   host.Release(true);
   EXPECT_GT(grid->Columns()[0].width, 0);
@@ -241,9 +241,9 @@ TEST_F(DataGridTest, ThumbFollowsTheEstimateAndTheLastPageStaysFull) {
 TEST_F(DataGridTest, ResizeAndRefreshReadTheRowsTheyShow) {
   Open(20);
   host.Key("PageDown");
-  grid->Move(0, 0, 4000, 7 * rowHeight + 2 * CoreDataGrid::kBorder);
+  grid->Move(0, 0, 4000, 7 * rowHeight + 2 * grid->Border());
   EXPECT_EQ(grid->ShownBookmarks(), (std::vector<Variant>{6, 7, 8, 9, 10, 11, 12}));
-  grid->Move(0, 0, 4000, 2 * rowHeight + 2 * CoreDataGrid::kBorder);
+  grid->Move(0, 0, 4000, 2 * rowHeight + 2 * grid->Border());
   EXPECT_EQ(grid->ShownBookmarks(), (std::vector<Variant>{6, 7}));
   grid->SetColumnHeaders(true);
   EXPECT_EQ(grid->ShownBookmarks(), (std::vector<Variant>{6}));
@@ -280,13 +280,13 @@ TEST_F(DataGridTest, DrawingShowsCellsAsFormattedAndTheHighlightedRow) {
   EXPECT_EQ(texts[4]->text, "Nome 2");
   EXPECT_EQ(texts[5]->text, "1");
   EXPECT_EQ(texts[8]->text, "1,5");  // 3 / 2 under the default pt-BR settings
-  EXPECT_EQ(texts[4]->x1, CoreDataGrid::kBorder + 900 + 30);
-  EXPECT_EQ(texts[4]->x2, CoreDataGrid::kBorder + 900 + 1800 - 15);
+  EXPECT_EQ(texts[4]->x1, grid->Border() + 900 + 30);
+  EXPECT_EQ(texts[4]->x2, grid->Border() + 900 + 1800 - 15);
   EXPECT_EQ(texts[4]->color, kSysHighlightText);
   EXPECT_EQ(texts[1]->color, kSysWindowText);
   ASSERT_EQ(highlights.size(), 1u);
   EXPECT_EQ(highlights[0]->y1, grid->RowsTop() + rowHeight);
-  EXPECT_EQ(highlights[0]->x2, CoreDataGrid::kBorder + 900 + 1800 + 900);
+  EXPECT_EQ(highlights[0]->x2, grid->Border() + 900 + 1800 + 900);
   grid->SetMarqueeStyle(5);
   for (const PopupDrawOp& op : grid->Drawing().ops) EXPECT_NE(op.color, kSysHighlight);
 }

@@ -12,6 +12,7 @@
 
 #include "../host/rows_feeder.h"
 #include "host/core/core_data_grid.h"
+#include "host/qt/qt_conversions.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/qt_views.h"
 
@@ -30,7 +31,7 @@ class QtGridViewTest : public ::testing::Test {
                        {"Nome", true, 2400, 0},
                        {"Valor", true, 1200, 0}};
     feeder.Feed(*grid);
-    const float height = kShown * grid->RowHeight() + 2 * CoreDataGrid::kBorder;
+    const float height = kShown * grid->RowHeight() + 2 * grid->Border();
     popup->Move(1500, 1500, 5400, height);
     grid->Move(0, 0, 5400, height);
     grid->SetApproxCount(feeder.n);
@@ -72,6 +73,10 @@ TEST_F(QtGridViewTest, PaintsTheShownRowsWithARealScrollBarAndHoldsNoTable) {
   const int x = (15 + 1200 + 2400 + 1200) / 15 - 4;
   EXPECT_EQ(shot.pixelColor(x, RowPixelY(2)), highlight);
   EXPECT_EQ(shot.pixelColor(x, RowPixelY(1)), base);
+  // Each shown column ends on a line of its last pixel; the hidden one takes no room.
+  const QRgb line = ToQColor(kSysButtonShadow).rgb();
+  for (int right : {15 + 1200, 15 + 1200 + 2400, 15 + 1200 + 2400 + 1200})
+    EXPECT_EQ(shot.pixel(right / 15 - 1, RowPixelY(1)), line) << right;
   EXPECT_LE(feeder.rowsRead, 2 * kShown);  // the first page, and a page from row 3
 }
 

@@ -33,7 +33,7 @@ class RealGrid : public ::testing::Test {
                        {"Nome", true, 2400, 0},
                        {"Valor", true, 1200, 0}};
     feeder.Feed(*grid);
-    const float height = 8 * grid->RowHeight() + 2 * CoreDataGrid::kBorder;
+    const float height = 8 * grid->RowHeight() + 2 * grid->Border();
     popup->Move(1500, 1500, 5400, height);
     grid->Move(0, 0, 5400, height);
     grid->SetApproxCount(feeder.n);
@@ -96,7 +96,7 @@ TEST_F(RealGrid, WheelBarThumbDividerAndRowFollowTheUser) {
   ASSERT_TRUE(WaitFor([&] { return grid->ShownBookmarks().back() == Variant(1000); })) << Top();
   EXPECT_EQ(bar->value(), bar->maximum());
   // Nome's right edge dragged 40 pixels to the right.
-  const int edge = static_cast<int>((CoreDataGrid::kBorder + 1200 + 2400) / 15);
+  const int edge = static_cast<int>((grid->Border() + 1200 + 2400) / 15);
   Then(At({edge + 2, RowY(1)}), {"mousedown", "1"});
   Then(At({edge + 22, RowY(1)}), At({edge + 42, RowY(1)}));
   Do({"mouseup", "1"});

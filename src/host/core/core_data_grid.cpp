@@ -11,12 +11,17 @@ CoreDataGrid::CoreDataGrid(CoreHost& host, CoreWindow* window)
     : CoreWidget(host, window, nullptr, nullptr, WidgetKind::DataGrid),
       font_(host.AmbientFont()->Clone()) {}
 
+float CoreDataGrid::Pixel() const {
+  return host_.Platform().TwipsPerPixelY();
+}
+
+// A line of the font and the pixel of the line under it.
 float CoreDataGrid::RowHeight() const {
-  return host_.Platform().TextHeight(font_.get(), "0") + 15;
+  return host_.Platform().TextHeight(font_.get(), "0") + Pixel();
 }
 
 int32_t CoreDataGrid::VisibleRowCount() const {
-  const float room = node_.height - 2 * kBorder - HeaderHeight();
+  const float room = node_.height - 2 * Border() - HeaderHeight();
   return std::max(0, static_cast<int32_t>(room / RowHeight()));
 }
 
@@ -54,7 +59,7 @@ std::vector<DataGrid::Column>& CoreDataGrid::Columns() {
 }
 
 void CoreDataGrid::LayColumns() {
-  float left = kBorder;
+  float left = Border();
   for (Column& c : columns_) {
     c.left = left;
     if (c.visible) left += c.width;

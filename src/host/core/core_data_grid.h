@@ -55,9 +55,6 @@ struct GridDrawing {
 
 class CoreDataGrid : public CoreWidget<DataGrid> {
  public:
-  static constexpr float kBorder = 15;         // 1 pixel
-  static constexpr float kBarWidth = 15 * 15;  // 15 pixels
-  static constexpr float kDividerZone = 7 * 15;
   static constexpr int32_t kWheelRows = 3;
 
   CoreDataGrid(CoreHost& host, CoreWindow* window);
@@ -93,7 +90,13 @@ class CoreDataGrid : public CoreWidget<DataGrid> {
   const std::vector<std::vector<std::string>>& ShownTexts() const { return texts_; }
   float RowHeight() const;
   float HeaderHeight() const { return columnHeaders_ ? RowHeight() : 0; }
-  float RowsTop() const { return kBorder + HeaderHeight(); }
+  float RowsTop() const { return Border() + HeaderHeight(); }
+  // One pixel of the screen, in twips (the screen's pixels are square). The grid's frame,
+  // lines, margins and bar are whole pixels, so they stay sharp at any dots per inch.
+  float Pixel() const;
+  float Border() const { return Pixel(); }
+  float BarWidth() const { return 15 * Pixel(); }
+  float DividerZone() const { return 7 * Pixel(); }
   int32_t VisibleRowCount() const;
   GridScrollBar Bar() const;
   GridDrawing Drawing() const;

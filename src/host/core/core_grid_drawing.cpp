@@ -9,9 +9,6 @@ namespace orvo {
 
 namespace {
 
-constexpr float kPixel = 15;
-constexpr float kTextIndent = 2 * kPixel;
-constexpr float kMinThumb = 8 * kPixel;
 constexpr Color kGridLines = kSysButtonShadow;
 
 }  // namespace
@@ -29,17 +26,17 @@ bool CoreDataGrid::BarShown() const {
 }
 
 float CoreDataGrid::DataRight() const {
-  return node_.width - kBorder - (BarShown() ? kBarWidth : 0);
+  return node_.width - Border() - (BarShown() ? BarWidth() : 0);
 }
 
 GridScrollBar CoreDataGrid::Bar() const {
   GridScrollBar bar;
   bar.shown = BarShown();
-  bar.width = kBarWidth;
-  bar.left = node_.width - kBorder - kBarWidth;
-  bar.top = kBorder;
-  bar.height = std::max(0.0f, node_.height - 2 * kBorder);
-  bar.arrow = std::min(kBarWidth, bar.height / 2);
+  bar.width = BarWidth();
+  bar.left = node_.width - Border() - BarWidth();
+  bar.top = Border();
+  bar.height = std::max(0.0f, node_.height - 2 * Border());
+  bar.arrow = std::min(BarWidth(), bar.height / 2);
   bar.page = std::max(1, VisibleRowCount());
   bar.max = MaxTopIndex();
   bar.value = std::clamp(topIndex_, 0, bar.max);
@@ -47,7 +44,7 @@ GridScrollBar CoreDataGrid::Bar() const {
   const float trough = std::max(0.0f, bar.height - 2 * bar.arrow);
   const double total = static_cast<double>(bar.max) + bar.page;
   bar.thumbLength =
-      std::min(trough, std::max(kMinThumb, static_cast<float>(trough * bar.page / total)));
+      std::min(trough, std::max(8 * Pixel(), static_cast<float>(trough * bar.page / total)));
   const float travel = trough - bar.thumbLength;
   bar.thumbTop =
       bar.top + bar.arrow + (bar.max > 0 ? static_cast<float>(travel * bar.value / bar.max) : 0.0f);
@@ -55,12 +52,12 @@ GridScrollBar CoreDataGrid::Bar() const {
 }
 
 int16_t CoreDataGrid::DividerAt(float x, float y) const {
-  if (y < kBorder || y >= node_.height - kBorder || x >= DataRight()) return -1;
-  float left = kBorder;
+  if (y < Border() || y >= node_.height - Border() || x >= DataRight()) return -1;
+  float left = Border();
   for (size_t i = 0; i < columns_.size(); ++i) {
     if (!columns_[i].visible) continue;
     left += columns_[i].width;
-    if (std::abs(x - left) < kDividerZone) return static_cast<int16_t>(i);
+    if (std::abs(x - left) < DividerZone()) return static_cast<int16_t>(i);
   }
   return -1;
 }
@@ -84,7 +81,7 @@ GridDrawing CoreDataGrid::Drawing() const {
   GridDrawing d;
   d.bar = Bar();
   const float right = DataRight();
-  const float bottom = node_.height - kBorder;
+  const float bottom = node_.height - Border();
   const float rowHeight = RowHeight();
   auto fill = [&](float x1, float y1, float x2, float y2, Color c) {
     d.ops.push_back({PopupDrawOp::kFill, x1, y1, x2, y2, c, {}, nullptr});
@@ -103,7 +100,7 @@ GridDrawing CoreDataGrid::Drawing() const {
     bool whole;  // not cut by the data area's edge
   };
   std::vector<Cell> cells;
-  float left = kBorder;
+  float left = Border();
   for (size_t i = 0; i < columns_.size(); ++i) {
     if (!columns_[i].visible) continue;
     const float end = left + columns_[i].width;
@@ -112,44 +109,44 @@ GridDrawing CoreDataGrid::Drawing() const {
   }
   const int16_t current = VisibleRow();
   fill(0, 0, node_.width, node_.height, kSysWindowBackground);
-  if (columnHeaders_) fill(kBorder, kBorder, right, RowsTop(), kSysButtonFace);
+  if (columnHeaders_) fill(Border(), Border(), right, RowsTop(), kSysButtonFace);
   auto rowTop = [&](size_t r) { return RowsTop() + static_cast<float>(r) * rowHeight; };
   const bool wholeRow = marqueeStyle_ == 3 || marqueeStyle_ == 4;
   const bool cellFill = marqueeStyle_ == 2 && !cells.empty();
   if (current >= 0 && (wholeRow || cellFill)) {
     const float x2 = wholeRow ? std::min(right, left) : cells.front().right;
-    fill(kBorder, rowTop(current), x2, rowTop(current) + rowHeight - kPixel, kSysHighlight);
+    fill(Border(), rowTop(current), x2, rowTop(current) + rowHeight - Pixel(), kSysHighlight);
   }
   // Grid lines: under each row and at each column's right edge, on their last pixel.
   const float linesBottom = std::min(bottom, rowTop(shown_.size()));
   for (size_t r = 0; r < shown_.size(); ++r)
-    line(kBorder, rowTop(r + 1) - kPixel, std::min(right, left) - kPixel, rowTop(r + 1) - kPixel,
-         kGridLines);
+    line(Border(), rowTop(r + 1) - Pixel(), std::min(right, left) - Pixel(),
+         rowTop(r + 1) - Pixel(), kGridLines);
   for (const Cell& c : cells)
     if (c.whole)
-      line(c.right - kPixel, kBorder, c.right - kPixel, linesBottom - kPixel, kGridLines);
+      line(c.right - Pixel(), Border(), c.right - Pixel(), linesBottom - Pixel(), kGridLines);
   if (columnHeaders_)
-    line(kBorder, RowsTop() - kPixel, right - kPixel, RowsTop() - kPixel, kGridLines);
+    line(Border(), RowsTop() - Pixel(), right - Pixel(), RowsTop() - Pixel(), kGridLines);
   // The cell outline of the other marquee styles.
   if (current >= 0 && !cells.empty() &&
       (marqueeStyle_ == 0 || marqueeStyle_ == 1 || marqueeStyle_ == 6)) {
     const Color c = marqueeStyle_ == 0 ? kSysButtonShadow : kSysWindowText;
-    const float x1 = cells.front().left, x2 = cells.front().right - kPixel;
-    const float y1 = rowTop(current), y2 = rowTop(current) + rowHeight - kPixel;
+    const float x1 = cells.front().left, x2 = cells.front().right - Pixel();
+    const float y1 = rowTop(current), y2 = rowTop(current) + rowHeight - Pixel();
     line(x1, y1, x2, y1, c);
     line(x2, y1, x2, y2, c);
     line(x2, y2, x1, y2, c);
     line(x1, y2, x1, y1, c);
   }
   // The border.
-  const float w = node_.width - kPixel, h = node_.height - kPixel;
+  const float w = node_.width - Pixel(), h = node_.height - Pixel();
   line(0, 0, w, 0, kSys3DDarkShadow);
   line(w, 0, w, h, kSys3DDarkShadow);
   line(w, h, 0, h, kSys3DDarkShadow);
   line(0, h, 0, 0, kSys3DDarkShadow);
   if (columnHeaders_)
     for (const Cell& c : cells)
-      text(c.left + kTextIndent, kBorder, c.right - kPixel, columns_[c.column].caption,
+      text(c.left + 2 * Pixel(), Border(), c.right - Pixel(), columns_[c.column].caption,
            kSysButtonText);
   for (size_t r = 0; r < texts_.size() && rowTop(r) < bottom; ++r) {
     const Color color = current == static_cast<int16_t>(r) && (wholeRow || cellFill)
@@ -159,7 +156,7 @@ GridDrawing CoreDataGrid::Drawing() const {
       if (c.column >= texts_[r].size()) continue;
       const bool lit = current == static_cast<int16_t>(r) &&
                        (wholeRow || (cellFill && c.column == cells.front().column));
-      text(c.left + kTextIndent, rowTop(r), c.right - kPixel, texts_[r][c.column],
+      text(c.left + 2 * Pixel(), rowTop(r), c.right - Pixel(), texts_[r][c.column],
            lit ? color : kSysWindowText);
     }
   }

@@ -9,11 +9,7 @@
 
 namespace orvo {
 
-namespace {
-
-constexpr float kMinColumnWidth = 3 * 15;
-
-}  // namespace
+namespace {}  // namespace
 
 // The current row moves by `rows`, the grid scrolling when it leaves the page. A current row
 // scrolled out of sight is brought back first, as the classic grid does on a key.
@@ -105,7 +101,7 @@ void CoreDataGrid::NativeMouse(int kind, int16_t button, float x, float y) {
   }
   if (kind == 2) {
     if (divider_.column >= 0 && divider_.column < static_cast<int16_t>(columns_.size())) {
-      const float width = std::max(kMinColumnWidth, divider_.startWidth + (x - divider_.startX));
+      const float width = std::max(3 * Pixel(), divider_.startWidth + (x - divider_.startX));
       if (width != columns_[divider_.column].width) {
         columns_[divider_.column].width = width;
         LayColumns();

@@ -133,12 +133,20 @@ void CorePopupForm::Cls() {
   node_.Show(change::kContent);
 }
 
+float CorePopupForm::TwipsPerPixelX() const {
+  return host_.Platform().TwipsPerPixelX();
+}
+
+float CorePopupForm::TwipsPerPixelY() const {
+  return host_.Platform().TwipsPerPixelY();
+}
+
 float CorePopupForm::TextWidth(const std::string& text) const {
-  return ToScale(host_.Platform().TextWidth(font_.get(), text));
+  return ToScaleX(host_.Platform().TextWidth(font_.get(), text));
 }
 
 float CorePopupForm::TextHeight(const std::string& text) const {
-  return ToScale(host_.Platform().TextHeight(font_.get(), text));
+  return ToScaleY(host_.Platform().TextHeight(font_.get(), text));
 }
 
 std::unique_ptr<ListBox> CorePopupForm::CreateListBox() {

@@ -44,14 +44,14 @@ class CorePopupForm : private PopupWindowHolder, public CoreWidget<PopupForm> {
   void Hide() override;
   void Unload() override;
   bool Loaded() const override { return loaded_; }
-  float ScaleWidth() const override { return ToScale(node_.width); }
-  float ScaleHeight() const override { return ToScale(node_.height); }
+  float ScaleWidth() const override { return ToScaleX(node_.width); }
+  float ScaleHeight() const override { return ToScaleY(node_.height); }
   void SetScaleModePixels(bool pixels) override { pixels_ = pixels; }
   void SetAutoRedraw(bool v) override { autoRedraw_ = v; }
   FontRef Font() const override { return font_; }
   void SetFont(FontRef f) override { font_ = f ? std::move(f) : font_; }
   void SetFontBold(bool bold) override;
-  Color BackColor() const override { return kSysButtonHighlight; }
+  Color BackColor() const override { return kSysButtonFace; }
   void Line(float x1, float y1, float x2, float y2, Color color) override;
   void FillRect(float x1, float y1, float x2, float y2, Color color) override;
   void Print(float x, float y, const std::string& text, Color color) override;
@@ -68,12 +68,16 @@ class CorePopupForm : private PopupWindowHolder, public CoreWidget<PopupForm> {
   CoreWindow& Window() { return window_; }
   bool Modal() const { return modal_; }
   bool AutoRedraw() const { return autoRedraw_; }
-  // Scale units to pixels.
-  float ToPixels(float v) const { return pixels_ ? v : v / 15; }
+  // Scale units to pixels, across and down.
+  float ToPixelsX(float v) const { return pixels_ ? v : v / TwipsPerPixelX(); }
+  float ToPixelsY(float v) const { return pixels_ ? v : v / TwipsPerPixelY(); }
   const std::vector<PopupDrawOp>& Drawing() const { return drawing_; }
 
  private:
-  float ToScale(float twips) const { return pixels_ ? twips / 15 : twips; }
+  float TwipsPerPixelX() const;
+  float TwipsPerPixelY() const;
+  float ToScaleX(float twips) const { return pixels_ ? twips / TwipsPerPixelX() : twips; }
+  float ToScaleY(float twips) const { return pixels_ ? twips / TwipsPerPixelY() : twips; }
   void Load();
   void Draw(PopupDrawOp op);
   void SetFormDisabled(bool disabled);

@@ -54,6 +54,14 @@ void CoreServices::AdvanceClock(double seconds) {
     offset_ += seconds / 86400.0;
 }
 
+float CoreServices::TwipsPerPixelX() const {
+  return host_.Platform().TwipsPerPixelX();
+}
+
+float CoreServices::TwipsPerPixelY() const {
+  return host_.Platform().TwipsPerPixelY();
+}
+
 float CoreServices::ScreenWidth() const {
   return host_.Platform().ScreenWidth();
 }

@@ -25,8 +25,8 @@ class CoreServices : public HostServices {
   void DoEvents() override;
   float Timer() const override;
   double Now() const override;
-  float TwipsPerPixelX() const override { return 15; }
-  float TwipsPerPixelY() const override { return 15; }
+  float TwipsPerPixelX() const override;
+  float TwipsPerPixelY() const override;
   float ScreenWidth() const override;
   float ScreenHeight() const override;
   LocaleSettings Locale() const override;

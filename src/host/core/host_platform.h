@@ -80,6 +80,9 @@ class HostPlatform {
   }
   // The form's client area on the screen (twips) where a window system placed it.
   virtual std::optional<Point> FormOrigin() const = 0;
+  // Twips per pixel of the screen: 15 at 96 dots per inch, the model's own scale.
+  virtual float TwipsPerPixelX() const { return 15; }
+  virtual float TwipsPerPixelY() const { return 15; }
   virtual float ScreenWidth() const = 0;  // twips
   virtual float ScreenHeight() const = 0;
   virtual std::optional<Point> PointerPos() const = 0;  // the real pointer, pixels

@@ -41,14 +41,17 @@ Rect CoreHost::ScreenRectPixels(const WidgetNode* node) const {
   } else {
     x = node->window->ScreenX(node), y = node->window->ScreenY(node);
   }
-  auto px = [](float twips) { return static_cast<int32_t>(std::lround(twips / 15)); };
-  return {px(x), px(y), px(x + node->width), px(y + node->height)};
+  const float tx = services_.TwipsPerPixelX(), ty = services_.TwipsPerPixelY();
+  auto px = [](float twips, float perPixel) {
+    return static_cast<int32_t>(std::lround(twips / perPixel));
+  };
+  return {px(x, tx), px(y, ty), px(x + node->width, tx), px(y + node->height, ty)};
 }
 
 void CoreHost::MovePointerTo(const WidgetNode* node, float x, float y) {
   Rect r = ScreenRectPixels(node);
-  services_.SetCursor(
-      {r.left + static_cast<int32_t>(x / 15), r.top + static_cast<int32_t>(y / 15)});
+  services_.SetCursor({r.left + static_cast<int32_t>(x / services_.TwipsPerPixelX()),
+                       r.top + static_cast<int32_t>(y / services_.TwipsPerPixelY())});
 }
 
 // Where a click on a control puts the focus: its text box, else its picture box, else

@@ -194,7 +194,7 @@ OrvoMaskWidget::~OrvoMaskWidget() {
 void OrvoMaskWidget::updateSizeHints() {
   probing_ = true;
   const float width = site_->Width(), height = site_->Height();
-  host_->ResizeControl(*site_, kQtTwipsPerPixel, kQtTwipsPerPixel);
+  host_->ResizeControl(*site_, QtTwipsPerPixel(), QtTwipsPerPixel());
   least_ = QSize(ToPixels(site_->Width()), ToPixels(site_->Height()));
   host_->ResizeControl(*site_, width, height);
   probing_ = false;
@@ -214,8 +214,8 @@ void OrvoMaskWidget::resizeEvent(QResizeEvent* event) {
   if (QWidget* form = host_->FormWidget()) form->setGeometry(rect());
   if (probing_) return;
   PlatformOf(*host_).HandlingInput([&] {
-    host_->ResizeControl(*site_, static_cast<float>(width()) * kQtTwipsPerPixel,
-                         static_cast<float>(height()) * kQtTwipsPerPixel);
+    host_->ResizeControl(*site_, static_cast<float>(width()) * QtTwipsPerPixel(),
+                         static_cast<float>(height()) * QtTwipsPerPixel());
   });
 }
 

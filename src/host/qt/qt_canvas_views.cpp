@@ -1,9 +1,11 @@
 // Painted views: a control's surface (its focus rectangles), picture box, image, shape, and
 // a popup window, which paints the drawing the library left in the model as data.
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "appearance/appearance_enums.h"
@@ -19,9 +21,30 @@ namespace orvo {
 
 namespace {
 
-// The library's named pictures: "check", "option-on", "option-off", "ellipsis", "dropdown".
+// A line leaves out its last point, as the classic line primitive did: segments drawn one
+// after another meet without painting a corner twice, and a line that ends on another (a
+// raised cell's edge ending on a grid line) leaves that one whole.
+void DrawSegment(QPainter& p, QPoint a, QPoint b) {
+  const QPoint d = b - a;
+  const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+  if (steps == 0) return;
+  const double t = (steps - 1.0) / steps;
+  p.drawLine(a, QPoint(a.x() + static_cast<int>(std::lround(d.x() * t)),
+                       a.y() + static_cast<int>(std::lround(d.y() * t))));
+}
+
+// A picture that carries its image shows it at its top-left corner, unscaled; the
+// library's named pictures ("check", "option-on", "option-off", "ellipsis", "dropdown") are
+// drawn.
 void DrawPictureGlyph(QPainter& p, const QRect& r, const Picture* picture) {
   if (!picture) return;
+  if (!picture->png.empty()) {
+    QImage image;
+    if (image.loadFromData(reinterpret_cast<const uchar*>(picture->png.data()),
+                           static_cast<int>(picture->png.size())))
+      p.drawImage(r.topLeft(), image);
+    return;
+  }
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(Qt::black, 1.5));
@@ -55,27 +78,39 @@ void DrawPictureGlyph(QPainter& p, const QRect& r, const Picture* picture) {
   p.restore();
 }
 
+// The picture, then the lines drawn on the box (its border), in the box's own twips.
 void PaintPictureBox(QPainter& p, const QRect& r, const CorePictureBox& box) {
   p.fillRect(r, ToQColor(box.BackColor()));
   DrawPictureGlyph(p, r, box.Picture().get());
+  const int width = box.DrawWidth() > 1 ? box.DrawWidth() : 0;
   for (const DrawnLine& l : box.Lines()) {
-    p.setPen(QPen(ToQColor(l.color), std::max<int>(1, box.DrawWidth())));
-    p.drawLine(QPointF(l.x1 / kQtTwipsPerPixel, l.y1 / kQtTwipsPerPixel),
-               QPointF(l.x2 / kQtTwipsPerPixel, l.y2 / kQtTwipsPerPixel));
+    p.setPen(QPen(ToQColor(l.color), width));
+    DrawSegment(p, QPoint(ToPixels(l.x1), ToPixels(l.y1)), QPoint(ToPixels(l.x2), ToPixels(l.y2)));
   }
 }
 
+// The fill's hatches are lines of the fill colour over what lies behind the shape; the border
+// (its width in pixels) lies wholly inside the shape's bounds, whatever its style.
 void PaintShape(QPainter& p, const QRect& rect, const CoreShape& s) {
   p.setRenderHint(QPainter::Antialiasing);
   static const Qt::BrushStyle kBrushes[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
                                             Qt::VerPattern,   Qt::BDiagPattern,    Qt::FDiagPattern,
                                             Qt::CrossPattern, Qt::DiagCrossPattern};
+  static const Qt::PenStyle kPens[] = {Qt::NoPen,    Qt::SolidLine,   Qt::DashLine,
+                                       Qt::DotLine,  Qt::DashDotLine, Qt::DashDotDotLine,
+                                       Qt::SolidLine};
   p.setBrush(QBrush(ToQColor(s.FillColor()), kBrushes[std::clamp(s.FillStyle(), 0, 7)]));
-  if (s.BorderStyle() == static_cast<int32_t>(TipoBordaShape::Transparent))
+  const Qt::PenStyle style = kPens[std::clamp(s.BorderStyle(), 0, 6)];
+  const qreal width = std::max<int>(1, s.BorderWidth());
+  if (style == Qt::NoPen) {
     p.setPen(Qt::NoPen);
-  else
-    p.setPen(QPen(ToQColor(s.BorderColor()), std::max<int>(1, s.BorderWidth())));
-  QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+  } else {
+    QPen pen(ToQColor(s.BorderColor()), width, style);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+  }
+  const qreal inset = style == Qt::NoPen ? 0 : width / 2;
+  QRectF r = QRectF(rect).adjusted(inset, inset, -inset, -inset);
   const auto kind = static_cast<TipoShape>(s.ShapeKind());
   if (kind == TipoShape::Square || kind == TipoShape::Circle || kind == TipoShape::RoundedSquare) {
     qreal d = std::min(r.width(), r.height());
@@ -103,8 +138,8 @@ void PaintDrawing(QPainter& p, const QRect& r, CorePopupForm& form) {
   qreal ascent = 0;
   std::optional<Color> linePen;
   for (const PopupDrawOp& op : form.Drawing()) {
-    QPointF a(form.ToPixels(op.x1), form.ToPixels(op.y1));
-    QPointF b(form.ToPixels(op.x2), form.ToPixels(op.y2));
+    QPointF a(form.ToPixelsX(op.x1), form.ToPixelsY(op.y1));
+    QPointF b(form.ToPixelsX(op.x2), form.ToPixelsY(op.y2));
     switch (op.kind) {
       case PopupDrawOp::kLine:
         // One pixel wide whatever the scale, on whole pixels: the painter's fast path.
@@ -112,7 +147,7 @@ void PaintDrawing(QPainter& p, const QRect& r, CorePopupForm& form) {
           linePen = op.color;
           p.setPen(QPen(ToQColor(op.color), 0));
         }
-        p.drawLine(a.toPoint(), b.toPoint());
+        DrawSegment(p, a.toPoint(), b.toPoint());
         break;
       case PopupDrawOp::kFill:
         p.fillRect(QRectF(a, b), ToQColor(op.color));

@@ -1,13 +1,18 @@
 // Views over Qt's own controls: label, button, scroll bar and list. What the user
 // does in them (a click, a drag of the bar, a row chosen) goes to the model, which then
 // notifies as it does for any other input.
+#include <QApplication>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
+#include <cmath>
 
 #include "base/error.h"
 #include "host/core/core_host.h"
@@ -59,6 +64,29 @@ QString CalculatorFace(const std::string& role) {
   return FromLatin1(role);
 }
 
+// The browse button's glyphs, drawn pixel by pixel rather than set as text, so that no font
+// can lack them: a solid triangle pointing down, seven pixels wide and four high, and three
+// dots of two pixels; both grow with the screen's dots per inch.
+QIcon BrowseGlyph(const std::string& name) {
+  const int unit = std::max(1, static_cast<int>(std::lround(15 / QtTwipsPerPixel())));
+  const bool arrow = name == "dropdown";
+  QPixmap pixmap(arrow ? 7 * unit : 10 * unit, arrow ? 4 * unit : 2 * unit);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  const QColor ink = QApplication::palette().color(QPalette::ButtonText);
+  if (arrow) {
+    for (int row = 0; row < 4; ++row)
+      p.fillRect(row * unit, row * unit, (7 - 2 * row) * unit, unit, ink);
+  } else {
+    for (int dot = 0; dot < 3; ++dot) p.fillRect(dot * 4 * unit, 0, 2 * unit, 2 * unit, ink);
+  }
+  p.end();
+  QIcon icon;
+  icon.addPixmap(pixmap, QIcon::Normal);
+  icon.addPixmap(pixmap, QIcon::Active);
+  return icon;
+}
+
 class QtButtonView : public QtView {
  public:
   QtButtonView(QtPlatform& p, WidgetNode& node, QPushButton* button)
@@ -78,11 +106,12 @@ class QtButtonView : public QtView {
     if (changes & change::kGeometry) FitFace();
     if (!(changes & change::kContent)) return;
     PictureRef picture = static_cast<CoreCommandButton&>(*node_.widget).Picture();
-    if (picture && picture->name == "ellipsis")
-      q_->setText(QStringLiteral("..."));
-    else if (picture && picture->name == "dropdown")
-      q_->setText(QString(QChar(0x25BC)));
-    else if (picture && picture->name.rfind("calc:", 0) == 0)
+    const bool glyph = picture && (picture->name == "ellipsis" || picture->name == "dropdown");
+    q_->setIcon(glyph ? BrowseGlyph(picture->name) : QIcon());
+    if (glyph) {
+      q_->setIconSize(q_->icon().availableSizes().value(0));
+      q_->setText({});
+    } else if (picture && picture->name.rfind("calc:", 0) == 0)
       q_->setText(CalculatorFace(picture->name.substr(5)));
     else if (picture)
       q_->setText({});
@@ -170,7 +199,7 @@ class QtListView : public QtView {
   float ItemHeight(float measured) const override {
     int rowHeight = q_->count() ? q_->sizeHintForRow(0) : 0;
     if (rowHeight <= 0) rowHeight = QFontMetrics(q_->font()).height();
-    return rowHeight > 0 ? static_cast<float>(rowHeight) * kQtTwipsPerPixel : measured;
+    return rowHeight > 0 ? static_cast<float>(rowHeight) * QtTwipsPerPixel() : measured;
   }
   int FirstShownItem() const override {
     return q_->verticalScrollMode() == QAbstractItemView::ScrollPerItem

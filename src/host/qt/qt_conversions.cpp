@@ -3,9 +3,29 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QScreen>
 #include <cmath>
 
 namespace orvo {
+
+namespace {
+
+float twipsPerPixel = 0;  // 0 until the screen is read
+
+}  // namespace
+
+void UpdateQtTwipsPerPixel() {
+  const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                              ? QGuiApplication::primaryScreen()
+                              : nullptr;
+  const qreal dpi = screen ? screen->logicalDotsPerInch() : 0;
+  twipsPerPixel = dpi > 0 ? static_cast<float>(1440.0 / dpi) : 15.0f;
+}
+
+float QtTwipsPerPixel() {
+  if (twipsPerPixel <= 0) UpdateQtTwipsPerPixel();
+  return twipsPerPixel;
+}
 
 QColor ToQColor(Color c) {
   if (!(c & kSystemColorBit)) return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);

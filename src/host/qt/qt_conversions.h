@@ -11,10 +11,15 @@
 
 namespace orvo {
 
-inline constexpr float kQtTwipsPerPixel = 15;
+// Twips per pixel of the primary screen, from its logical dots per inch: 15 at 96 dpi, 12 at
+// 120. Every conversion between twips and pixels in the Qt host goes through it. Qt keeps one
+// logical dpi for both directions, so one value serves across and down.
+float QtTwipsPerPixel();
+// Reads the screen's dpi again; each QtPlatform does when it starts.
+void UpdateQtTwipsPerPixel();
 
 inline int ToPixels(float twips) {
-  return static_cast<int>(std::lround(twips / kQtTwipsPerPixel));
+  return static_cast<int>(std::lround(twips / QtTwipsPerPixel()));
 }
 
 // Red in the low byte; system colours by index.

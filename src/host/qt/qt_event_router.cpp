@@ -91,8 +91,8 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
                                                                 : 2;
       int16_t buttons = ButtonOf(kind == 1 ? Qt::MouseButtons(e->button()) : e->buttons());
       host_->UserMouse(node, kind, buttons, ShiftStateOf(e->modifiers()),
-                       static_cast<float>(p.x()) * kQtTwipsPerPixel,
-                       static_cast<float>(p.y()) * kQtTwipsPerPixel);
+                       static_cast<float>(p.x()) * QtTwipsPerPixel(),
+                       static_cast<float>(p.y()) * QtTwipsPerPixel());
       return false;
     }
     case QEvent::Wheel: {

@@ -121,7 +121,7 @@ class QtGridView : public QtView {
   void ShowPointer(QPoint at) {
     const CoreDataGrid& grid = Grid();
     const bool divider = grid.DraggingDivider() ||
-                         grid.DividerAt(at.x() * kQtTwipsPerPixel, at.y() * kQtTwipsPerPixel) >= 0;
+                         grid.DividerAt(at.x() * QtTwipsPerPixel(), at.y() * QtTwipsPerPixel()) >= 0;
     canvas_->setCursor(divider ? Qt::SplitHCursor : Qt::ArrowCursor);
   }
 

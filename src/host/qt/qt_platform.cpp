@@ -60,6 +60,7 @@ std::string QtDateFormatToClassic(const QString& f) {
 
 QtPlatform::QtPlatform(QWidget* embedIn)
     : ownedApp_(EnsureApplication()), embedded_(embedIn != nullptr) {
+  UpdateQtTwipsPerPixel();
   router_ = std::make_unique<QtEventRouter>(*this);
   formWidget_ = std::make_unique<QWidget>(embedIn);
   if (!embedded_) {
@@ -200,17 +201,17 @@ float QtPlatform::TextWidth(const Font* font, const std::string& text) const {
   int width = 0;
   for (QString line : FromLatin1(text).split('\n'))
     width = std::max(width, fm.horizontalAdvance(line.remove('\r')));
-  return static_cast<float>(width) * kQtTwipsPerPixel;
+  return static_cast<float>(width) * QtTwipsPerPixel();
 }
 
 float QtPlatform::TextHeight(const Font* font, const std::string& text) const {
   QFontMetrics fm(ToQFont(font));
   int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-  return static_cast<float>(fm.height() * lines) * kQtTwipsPerPixel;
+  return static_cast<float>(fm.height() * lines) * QtTwipsPerPixel();
 }
 
 float QtPlatform::CharWidth(const Font* font) const {
-  return static_cast<float>(QFontMetrics(ToQFont(font)).averageCharWidth()) * kQtTwipsPerPixel;
+  return static_cast<float>(QFontMetrics(ToQFont(font)).averageCharWidth()) * QtTwipsPerPixel();
 }
 
 // On the offscreen platform windows stand nowhere real (it adds a frame of its own): there
@@ -221,18 +222,26 @@ std::optional<Point> QtPlatform::FormOrigin() const {
       (!embedded_ && QGuiApplication::platformName() == QLatin1String("offscreen")))
     return std::nullopt;
   QPoint p = formWidget_->mapToGlobal(QPoint(0, 0));
-  return Point{static_cast<int32_t>(p.x() * kQtTwipsPerPixel),
-               static_cast<int32_t>(p.y() * kQtTwipsPerPixel)};
+  return Point{static_cast<int32_t>(p.x() * QtTwipsPerPixel()),
+               static_cast<int32_t>(p.y() * QtTwipsPerPixel())};
+}
+
+float QtPlatform::TwipsPerPixelX() const {
+  return QtTwipsPerPixel();
+}
+
+float QtPlatform::TwipsPerPixelY() const {
+  return QtTwipsPerPixel();
 }
 
 float QtPlatform::ScreenWidth() const {
   QScreen* s = QGuiApplication::primaryScreen();
-  return s ? s->size().width() * kQtTwipsPerPixel : 12000;
+  return s ? s->size().width() * QtTwipsPerPixel() : 12000;
 }
 
 float QtPlatform::ScreenHeight() const {
   QScreen* s = QGuiApplication::primaryScreen();
-  return s ? s->size().height() * kQtTwipsPerPixel : 12000;
+  return s ? s->size().height() * QtTwipsPerPixel() : 12000;
 }
 
 std::optional<Point> QtPlatform::PointerPos() const {

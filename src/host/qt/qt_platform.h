@@ -54,6 +54,8 @@ class QtPlatform : public HostPlatform {
   float TextWidth(const Font* font, const std::string& text) const override;
   float TextHeight(const Font* font, const std::string& text) const override;
   float CharWidth(const Font* font) const override;
+  float TwipsPerPixelX() const override;
+  float TwipsPerPixelY() const override;
   std::optional<Point> FormOrigin() const override;
   float ScreenWidth() const override;
   float ScreenHeight() const override;
@@ -68,6 +70,7 @@ class QtPlatform : public HostPlatform {
   // a top-level widget stands for; the widget a node's view sits in.
   void Route(QObject* w, WidgetNode* node);
   void Unroute(QObject* w);
+  WidgetNode* RoutedNode(QObject* w) const { return byObject_.value(w, nullptr); }
   void WatchTopLevel(QWidget* top, CoreWindow* window);
   QWidget* ParentFor(const WidgetNode& node) const;
   QWidget* TopOf(const CoreWindow* window) const;

@@ -19,6 +19,7 @@ QtView::QtView(QtPlatform& platform, WidgetNode& node, QWidget* widget)
   // A widget keeps its clicks, as a child window does (a caption's click toggled twice).
   widget->setAttribute(Qt::WA_NoMousePropagation);
   platform_.Route(widget, &node);
+  if (!node.Windowed()) KeepWindowedOnTop();
 }
 
 QtView::~QtView() {
@@ -37,7 +38,10 @@ void QtView::Update(uint32_t changes) {
   const bool popup = node_.kind == WidgetKind::Popup;
   if ((changes & change::kParent) && !popup) {
     QWidget* parent = platform_.ParentFor(node_);
-    if (widget_->parentWidget() != parent) widget_->setParent(parent);
+    if (widget_->parentWidget() != parent) {
+      widget_->setParent(parent);
+      KeepWindowedOnTop();
+    }
     if (node_.detached) return widget_->hide();
     changes |= change::kGeometry | change::kState;
   }
@@ -53,9 +57,25 @@ void QtView::Update(uint32_t changes) {
       widget_->raise();
     else
       widget_->lower();
+    KeepWindowedOnTop();
   }
   if (changes & change::kRepaint) widget_->update();
   ShowModel(changes);
+}
+
+// A windowless widget (a label, shape or image) is painted on the surface it sits on, so every
+// windowed sibling stands above it, whatever order the two were brought forward or sent back
+// in: the field's box, sent to the back, still covers the caption's shape where they meet.
+// Each group keeps its own order.
+void QtView::KeepWindowedOnTop() {
+  QWidget* parent = widget_->parentWidget();
+  if (!parent || node_.kind == WidgetKind::Popup) return;
+  const QObjectList siblings = parent->children();  // bottom to top
+  for (QObject* o : siblings) {
+    const WidgetNode* node = platform_.RoutedNode(o);
+    auto* w = qobject_cast<QWidget*>(o);
+    if (w && node && node->Windowed()) w->raise();
+  }
 }
 
 std::unique_ptr<WidgetView> MakeQtView(QtPlatform& platform, WidgetNode& node) {

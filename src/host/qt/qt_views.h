@@ -29,6 +29,7 @@ class QtView : public WidgetView {
  protected:
   // What only this kind of view shows.
   virtual void ShowModel(uint32_t /*changes*/) {}
+  void KeepWindowedOnTop();
 
   QtPlatform& platform_;
   WidgetNode& node_;
