@@ -1,6 +1,6 @@
 // The lookup field as a user meets it, in the Qt host (offscreen), over the generated
 // customers on SQLite and PostgreSQL, as a table recordset on its name index and as a
-// dynaset ordered by name, at 10,000, 100,000 and 1,000,000 rows:
+// dynaset ordered by name, at 10,000, 100,000 and 1,000,000 rows (ORVO_BENCH_SIZES for others):
 // - opening the list popup: the click on the browse button to the grid painted (preparing
 //   the list, locating the field's record, reading the first page);
 // - one key of type-to-search in the field (the record found shown in the field);
@@ -69,6 +69,7 @@ void BM_LookupOpen(benchmark::State& state) {
   if (!f.db) return state.SkipWithError("no PostgreSQL server: set ORVO_PG");
   f.Control().SetValue(Variant(int32_t{static_cast<int32_t>(state.range(1) / 2)}));
   CommandButton& button = *Constituents(f.Control()).bot;
+  const int64_t trips = bench::RoundTrips(f.db);
   for (auto _ : state) {
     f.field.host.Click(button);
     if (!f.Popup().Shown()) return state.SkipWithError("the button opened no list");
@@ -79,6 +80,7 @@ void BM_LookupOpen(benchmark::State& state) {
     f.field.host.AdvanceClock(5);
     state.ResumeTiming();
   }
+  bench::CountRoundTrips(state, f.db, trips);  // closing, too
   state.counters["peak_MiB"] = PeakMiB();
 }
 
@@ -89,6 +91,7 @@ void BM_LookupSearchKey(benchmark::State& state) {
   OrvoMask& c = f.Control();
   const char keys[] = {'M', 'C', 'J', 'P'};
   size_t i = 0;
+  const int64_t trips = bench::RoundTrips(f.db);
   for (auto _ : state) {
     c.ListBoxSearch.clear();
     int16_t index = 0;
@@ -96,6 +99,7 @@ void BM_LookupSearchKey(benchmark::State& state) {
     c.ProcuraLetra(index, key);
   }
   if (c.Text().empty()) state.SkipWithError("the search found nothing");
+  bench::CountRoundTrips(state, f.db, trips);
   state.counters["peak_MiB"] = PeakMiB();
 }
 
@@ -119,7 +123,7 @@ void BM_LookupPage(benchmark::State& state) {
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {
-  b->ArgsProduct({{0, 1}, {10000, 100000, 1000000}, {kTable, kDynaset}})
+  b->ArgsProduct({{0, 1}, bench::BenchSizes(), {kTable, kDynaset}})
       ->ArgNames({"pg", "rows", "dynaset"})
       ->Unit(benchmark::kMillisecond);
 }
