@@ -6,15 +6,18 @@
 //
 // Offscreen, painting costs almost nothing; under a real X server the paint after each key
 // goes through the xcb platform to the server:
-//   xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb build/bench/qt_key_bench
+//   Xvfb :57 -screen 0 1280x1024x24 -nolisten tcp &
+//   DISPLAY=:57 QT_QPA_PLATFORM=xcb build/bench/qt_key_bench
 // Target: our field no slower per key than Qt's widget (items_per_second, or time / keys).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QWindow>
 #include <memory>
 #include <string>
 
@@ -38,6 +41,13 @@ const KeyCase kCases[] = {
     {"grouped_number", TipoDeCampo::Numeric, "#.##0,00", nullptr, "1234,56"},
 };
 
+// One application for the whole run: a second one made after the first ends may not reach
+// the X server again.
+QtHost& Application() {
+  static QtHost host;
+  return host;
+}
+
 void SendKeys(QWidget* w, const std::string& keys, bool paint) {
   for (char c : keys) {
     const QString text(QChar::fromLatin1(c));
@@ -50,10 +60,39 @@ void SendKeys(QWidget* w, const std::string& keys, bool paint) {
   }
 }
 
-void Label(benchmark::State& state, const KeyCase& c, const std::string& shown) {
-  state.SetLabel(std::string(c.name) + " -> " + shown + " (" +
+void Label(benchmark::State& state, const KeyCase& c, const std::string& shown, QWidget* painted) {
+  state.SetLabel(std::string(c.name) + " -> " + shown + " " + std::to_string(painted->width()) +
+                 "x" + std::to_string(painted->height()) + " (" +
                  QGuiApplication::platformName().toStdString() + ")");
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(c.keys.size()));
+}
+
+// On a real window system a window is painted only once the server has mapped and exposed
+// it; until then a repaint paints nothing.
+void WaitExposed(QWidget* w) {
+  QWindow* window = w->window()->windowHandle();
+  QElapsedTimer waited;
+  waited.start();
+  while (window && !window->isExposed() && waited.elapsed() < 5000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  QCoreApplication::processEvents();
+}
+
+// The QLineEdit our field shows.
+QLineEdit* ShownEdit(bench::QtField& field) {
+  for (QLineEdit* e : field.host.FormWidget()->findChildren<QLineEdit*>())
+    if (e->isVisible()) return e;
+  return nullptr;
+}
+
+// The size of our field's box for a case, which Qt's widget is given too: the same pixels
+// painted on both sides.
+QSize OurBoxSize(const KeyCase& c) {
+  bench::QtField field(c.kind, c.mask);
+  field.Show();
+  QLineEdit* edit = ShownEdit(field);
+  return edit ? edit->size() : QSize();
 }
 
 // One field of the control on a shown form, focused, typed into from empty each round.
@@ -61,27 +100,26 @@ void Label(benchmark::State& state, const KeyCase& c, const std::string& shown) 
 void BM_OurFieldKey(benchmark::State& state) {
   const KeyCase& c = kCases[state.range(0)];
   const bool paint = state.range(1) != 0;
+  Application();
   bench::QtField field(c.kind, c.mask);
   field.Show();
-  QLineEdit* edit = nullptr;
-  for (QLineEdit* e : field.host.FormWidget()->findChildren<QLineEdit*>())
-    if (e->isVisible() && !edit) edit = e;
+  QLineEdit* edit = ShownEdit(field);
   if (!edit) return state.SkipWithError("the field shows no QLineEdit");
-  QCoreApplication::processEvents();
+  WaitExposed(edit);
   for (auto _ : state) {
     state.PauseTiming();
     field.control.SetText("");
     state.ResumeTiming();
     SendKeys(edit, c.keys, paint);
   }
-  Label(state, c, field.control.Text());
+  Label(state, c, field.control.Text(), edit);
 }
 
 // Qt's own widget for the same entry, on the same application and platform.
 void BM_QtWidgetKey(benchmark::State& state) {
   const KeyCase& c = kCases[state.range(0)];
   const bool paint = state.range(1) != 0;
-  QtHost host;  // the application, as our field has it
+  Application();
   std::unique_ptr<QWidget> widget;
   QLineEdit* edit = nullptr;
   QDoubleSpinBox* spin = nullptr;
@@ -97,10 +135,11 @@ void BM_QtWidgetKey(benchmark::State& state) {
     spin->setRange(-1e9, 1e9);
     widget.reset(spin);
   }
+  widget->resize(OurBoxSize(c));
   widget->show();
   widget->activateWindow();
   widget->setFocus();
-  QCoreApplication::processEvents();
+  WaitExposed(widget.get());
   for (auto _ : state) {
     state.PauseTiming();
     if (edit) {
@@ -112,7 +151,7 @@ void BM_QtWidgetKey(benchmark::State& state) {
     state.ResumeTiming();
     SendKeys(widget.get(), c.keys, paint);
   }
-  Label(state, c, (edit ? edit->text() : spin->text()).toStdString());
+  Label(state, c, (edit ? edit->text() : spin->text()).toStdString(), widget.get());
 }
 
 void Cases(benchmark::internal::Benchmark* b) {
