@@ -92,11 +92,27 @@ void BM_OpenTableAndSeek(benchmark::State& state) {
   if (!found) return;
   BenchData& data = *found;
   size_t i = 0;
+  const int64_t trips = orvo::bench::RoundTrips(data.db);
   for (auto _ : state) {
     auto rs = data.db->OpenTable("clientes", "ix_nome");
     rs->Seek("=", {orvo::Variant(data.names[i++ % data.names.size()])});
     benchmark::DoNotOptimize(rs->NoMatch());
   }
+  orvo::bench::CountRoundTrips(state, data.db, trips);
+  Finish(state);
+}
+
+// What a list asks to size itself: the count where it is cheap, an estimate where it is not.
+void BM_TableApproxRecordCount(benchmark::State& state) {
+  BenchData* found = Data(state);
+  if (!found) return;
+  BenchData& data = *found;
+  const int64_t trips = orvo::bench::RoundTrips(data.db);
+  for (auto _ : state) {
+    auto rs = data.db->OpenTable("clientes");
+    benchmark::DoNotOptimize(rs->ApproxRecordCount());
+  }
+  orvo::bench::CountRoundTrips(state, data.db, trips);
   Finish(state);
 }
 
@@ -442,6 +458,10 @@ BENCHMARK(BM_FilterRangePage)
     ->ArgNames({"pg", "rows"})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TableRecordCount)
+    ->ArgsProduct({{0, 1}, {10000, 1000000}})
+    ->ArgNames({"pg", "rows"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TableApproxRecordCount)
     ->ArgsProduct({{0, 1}, {10000, 1000000}})
     ->ArgNames({"pg", "rows"})
     ->Unit(benchmark::kMillisecond);

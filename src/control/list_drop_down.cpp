@@ -24,12 +24,13 @@ void OrvoMask::OpenList() {
   CalendForm& calend = EnsureCalendForm();
   ListPage page(*this, calend);
   const bool records = ComLstExt() != 0;
-  // The count sizes the list and its scroll bar; it is asked once.
+  // The count sizes the list and its scroll bar; it is asked once. Above the rows shown it
+  // only places the scroll bar's thumb, so an estimate serves.
   int32_t count = 0;
   if (records) {
     int16_t skipLocate = -1;
     PrepareList(skipLocate);
-    count = gRsLista->RecordCount();
+    count = gRsLista->ApproxRecordCount();
     if (count <= 0) return;
   } else if (ItemListBox().ListCount() < 1) {
     // A field loaded from a form builds its list box here the first time.

@@ -57,7 +57,7 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
       if (leading.field) m_.IndexField = std::move(*leading.field);
     } else {
       TryStep([&] {
-        if (rs->RecordCount() > 0) FazerRefresh = -2;
+        if (rs->ApproxRecordCount() > 0) FazerRefresh = -2;
       });
     }
   }

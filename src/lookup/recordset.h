@@ -60,6 +60,10 @@ enum class RecordsetType : int16_t { Table = 1, Dynaset = 2, Snapshot = 4, Forwa
 class Recordset : public Object {
  public:
   virtual int32_t RecordCount() = 0;
+  // A count that may be estimated, for what only sizes a view (a list's rows, a scroll bar):
+  // exact while the records are few, at least that many when there are more, never 0 when
+  // there is a record. An exact count of a large table reads all of it.
+  virtual int32_t ApproxRecordCount() { return RecordCount(); }
   virtual bool BOF() = 0;
   virtual bool EOF_() = 0;  // EOF is a macro of <cstdio>
   virtual Variant BookMark() = 0;

@@ -127,6 +127,12 @@ int32_t KeysetRecordset::RecordCount() {
   return count > INT32_MAX ? INT32_MAX : static_cast<int32_t>(count);
 }
 
+int32_t KeysetRecordset::ApproxRecordCount() {
+  CheckOpen();
+  int64_t count = cursor_->Estimate();
+  return count > INT32_MAX ? INT32_MAX : static_cast<int32_t>(count);
+}
+
 bool KeysetRecordset::BOF() {
   CheckOpen();
   return bof_;

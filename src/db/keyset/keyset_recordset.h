@@ -6,6 +6,8 @@
 // Behaviour chosen where the classic engines left it open:
 // - RecordCount is the exact count, read once with count(*) and kept until the data
 //   changes (any connection), so repeated reads cost nothing where the engine can tell.
+//   ApproxRecordCount is the engine's estimate, which a large table answers without
+//   reading its rows.
 // - Setting Index keeps the current record (the first one when there is none).
 // - A Seek or Find* that finds nothing sets NoMatch and leaves the current record as it was.
 // - MoveFirst/MoveLast on an empty recordset leave BOF and EOF both true instead of
@@ -92,6 +94,7 @@ class KeysetRecordset : public Recordset {
   ~KeysetRecordset() override;
 
   int32_t RecordCount() override;
+  int32_t ApproxRecordCount() override;
   bool BOF() override;
   bool EOF_() override;
   Variant BookMark() override;

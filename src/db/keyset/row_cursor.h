@@ -41,6 +41,8 @@ class RowCursor {
   virtual std::optional<CursorRow> FirstEqual(const std::vector<SqlValue>& prefix) = 0;
   virtual std::optional<CursorRow> ById(const std::vector<SqlValue>& id) = 0;
   virtual int64_t Count() = 0;
+  // Exact up to a few thousand rows; beyond, an estimate no smaller than that.
+  virtual int64_t Estimate() { return Count(); }
   // Reads a materialised statement's rows again (Requery); nothing for rows read in place.
   virtual void Refill() {}
 

@@ -153,6 +153,14 @@ std::optional<TableSchema> ReadPgTableSchema(PgConnection& conn, const std::stri
   return schema;
 }
 
+std::optional<TableSchema> PgTableSchema(PgConnection& conn, const std::string& name) {
+  if (const TableSchema* known = conn.KnownSchema(name)) return *known;
+  auto schema = ReadPgTableSchema(conn, name);
+  // A table not found is asked again next time: it may be created meanwhile.
+  if (schema) conn.RememberSchema(name, *schema);
+  return schema;
+}
+
 std::map<std::string, std::string> ReadPgNames(PgConnection& conn,
                                                const std::vector<std::string>& words) {
   std::map<std::string, std::string> names;

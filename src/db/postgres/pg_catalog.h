@@ -22,6 +22,8 @@ ColumnInfo PgColumn(std::string name, uint32_t typeOid, int typeModifier);
 // "NOCASE". The row identity is the primary key, or else a unique index over columns that
 // are never NULL; a table with neither has none (hasRowid false) and is read as a dynaset.
 std::optional<TableSchema> ReadPgTableSchema(PgConnection& conn, const std::string& name);
+// The same, kept by the connection once read (see PgConnection::KnownSchema).
+std::optional<TableSchema> PgTableSchema(PgConnection& conn, const std::string& name);
 
 // The names a statement may use, lower-cased -> as the catalogue spells them: the tables
 // among `words` and all their columns.

@@ -153,6 +153,7 @@ PgConnection::~PgConnection() {
 void PgConnection::Connect() {
   if (conn_) PQfinish(conn_);
   prepared_.clear();
+  schemas_.clear();
   ++session_;
   conn_ = PQconnectdb(conninfo_.c_str());
   if (PQstatus(conn_) != CONNECTION_OK) {
@@ -202,6 +203,14 @@ void PgConnection::RaiseFailure(PGresult* result, const std::string& doing) {
     RaiseError(dberr::kConnectionFailed, "lost the connection to the PostgreSQL " + Describe() +
                                              " (while " + doing + "): " + message);
   }
+  // Class 42 (an undefined table or column, a type mismatch) is what a statement built on a
+  // schema another user has since altered meets; 0A000 is a prepared statement whose result
+  // columns changed type, which the server refuses for as long as the statement lives.
+  if (code.rfind("42", 0) == 0 || code == "0A000") schemas_.clear();
+  if (code == "0A000") {
+    prepared_.clear();
+    PQclear(PQexec(conn_, "DEALLOCATE ALL"));
+  }
   if (code == "40P01" || code == "55P03" || code == "40001") {
     RaiseError(dberr::kLocked, Describe() + " is locked by another user (while " + doing + ")");
   }
@@ -221,6 +230,7 @@ PgRows PgConnection::Check(PGresult* result, const std::string& doing) {
 
 void PgConnection::Exec(const std::string& sql) {
   EnsureConnected();
+  ++roundTrips_;
   PGresult* result = PQexec(conn_, Latin1ToUtf8(sql).c_str());
   // Several statements: the result is the last one's, or the first failure's.
   Check(result, "running `" + sql + "`");
@@ -235,6 +245,7 @@ PgRows PgConnection::Query(const std::string& sql, const std::vector<SqlValue>& 
   auto it = prepared_.find(sql);
   if (it == prepared_.end()) {
     std::string name = "orvo_" + std::to_string(++statementCounter_);
+    ++roundTrips_;
     PGresult* prepared =
         PQprepare(conn_, name.c_str(), Latin1ToUtf8(NumberPlaceholders(sql)).c_str(), 0, nullptr);
     Check(prepared, "preparing a query");
@@ -264,6 +275,7 @@ PgRows PgConnection::Query(const std::string& sql, const std::vector<SqlValue>& 
     }
     values[i] = texts[i].c_str();
   }
+  ++roundTrips_;
   PGresult* result = PQexecPrepared(conn_, it->second.c_str(), static_cast<int>(values.size()),
                                     values.data(), nullptr, nullptr, 0);
   return Check(result, "reading the database");
@@ -295,6 +307,15 @@ void PgConnection::CopyIn(const std::string& copySql,
   PQputCopyEnd(conn_, ok ? nullptr : "the copy was abandoned");
   Check(PQgetResult(conn_), "copying rows");
   while (PGresult* rest = PQgetResult(conn_)) PQclear(rest);
+}
+
+const TableSchema* PgConnection::KnownSchema(const std::string& name) const {
+  auto found = schemas_.find(name);
+  return found == schemas_.end() ? nullptr : &found->second;
+}
+
+void PgConnection::RememberSchema(const std::string& name, const TableSchema& schema) {
+  schemas_[name] = schema;
 }
 
 std::string PgConnection::NewTempName() {

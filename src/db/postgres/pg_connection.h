@@ -1,6 +1,7 @@
 // PgConnection: one libpq connection to a PostgreSQL server, its cache of prepared
-// statements, the values of result rows, and reconnection: a lost connection raises an error
-// naming the server, and the next operation connects again.
+// statements and of the table schemas it has read, the values of result rows, and
+// reconnection: a lost connection raises an error naming the server, and the next operation
+// connects again.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 
 #include "base/locale_settings.h"
 #include "db/dialect/sql_value.h"
+#include "db/keyset/table_schema.h"
 
 struct pg_conn;
 struct pg_result;
@@ -73,6 +75,17 @@ class PgConnection {
   // Changes with every new session: temporary tables of an older one are gone.
   uint64_t Session() const { return session_; }
   std::string NewTempName();
+  // The statements sent and answered so far, each one wait for the server.
+  int64_t RoundTrips() const { return roundTrips_; }
+
+  // Table schemas already read on this connection, by the name they were asked for. Opening
+  // a table reads three catalogue queries, so a schema read once is kept until the schema
+  // may have changed: a statement of the application's own (Exec of PostgresDatabase), a
+  // statement refused for a missing or changed table or column (another user's DDL), a new
+  // session, or a Requery.
+  const TableSchema* KnownSchema(const std::string& name) const;
+  void RememberSchema(const std::string& name, const TableSchema& schema);
+  void ForgetSchemas() { schemas_.clear(); }
 
  private:
   void Connect();
@@ -85,8 +98,10 @@ class PgConnection {
   pg_conn* conn_ = nullptr;
   std::string described_;
   std::map<std::string, std::string> prepared_;  // SQL text -> statement name
+  std::map<std::string, TableSchema> schemas_;
   uint64_t session_ = 0;
   int64_t changes_ = 0;
+  int64_t roundTrips_ = 0;
   int statementCounter_ = 0;
   int tempCounter_ = 0;
 };

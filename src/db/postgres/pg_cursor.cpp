@@ -35,10 +35,16 @@ void PgCursor::EnsureRows() {
   for (const auto& column : source_.tempColumns) create += ", " + column;
   conn_->Exec(create + ")");
   session_ = conn_->Session();
-  Refill();
+  Fill();
 }
 
 void PgCursor::Refill() {
+  // Reading again reads the tables' schemas again too, should another user have altered them.
+  conn_->ForgetSchemas();
+  Fill();
+}
+
+void PgCursor::Fill() {
   count_.reset();
   if (source_.tempTable.empty()) return;
   if (session_ != conn_->Session()) return EnsureRows();
@@ -221,6 +227,27 @@ std::optional<CursorRow> PgCursor::ById(const std::vector<SqlValue>& id) {
   auto rows = Run(conditions, nullptr, true, 0, 1);
   if (rows.empty()) return std::nullopt;
   return std::move(rows.front());
+}
+
+// Up to kExactUpTo rows are counted (a short range of the index); a table with more answers
+// the row count its statistics hold (ANALYZE and autovacuum keep it), in the same round trip.
+// A statement's own condition has no such figure: its range answers kExactUpTo, and the
+// exact count when one was already taken this session.
+int64_t PgCursor::Estimate() {
+  constexpr int64_t kExactUpTo = 1000;
+  EnsureRows();
+  SqlFragment query{"SELECT (SELECT count(*) FROM (SELECT 1 FROM " + source_.from + " WHERE true",
+                    {}};
+  query.Append(Filter(nullptr));
+  query.Append(" LIMIT " + std::to_string(kExactUpTo) +
+               ") s), (SELECT reltuples::bigint FROM pg_class WHERE oid = to_regclass(?))");
+  query.params.push_back(SqlValue::Text(source_.from));
+  PgRows rows = conn_->Query(query);
+  const int64_t counted = rows.Integer(0, 0);
+  if (counted < kExactUpTo) return counted;
+  if (count_ && countSession_ == conn_->Session()) return std::max(counted, *count_);
+  const int64_t planned = source_.where.sql.empty() && !rows.IsNull(0, 1) ? rows.Integer(0, 1) : 0;
+  return std::max(counted, planned);
 }
 
 // Counting a large table reads all of it (a tenth of a second at a million rows), and the

@@ -44,10 +44,12 @@ class PgCursor : public RowCursor {
   std::optional<CursorRow> FirstEqual(const std::vector<SqlValue>& prefix) override;
   std::optional<CursorRow> ById(const std::vector<SqlValue>& id) override;
   int64_t Count() override;
+  int64_t Estimate() override;
   void Refill() override;
 
  private:
   void EnsureRows();  // the temporary table of this session
+  void Fill();        // its rows, from the statement
   KeyLevel Level(size_t level) const;
   static std::string Placeholder(const SqlValue& value);
   size_t Levels() const { return order_.size() + source_.identity.size(); }

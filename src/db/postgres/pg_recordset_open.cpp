@@ -17,7 +17,7 @@ namespace orvo {
 namespace {
 
 TableSchema RequireTable(PgConnection& conn, const std::string& name) {
-  auto schema = ReadPgTableSchema(conn, name);
+  auto schema = PgTableSchema(conn, name);
   if (!schema) {
     RaiseError(dberr::kTableNotFound,
                "table or query `" + name + "` not found on " + conn.Describe());
@@ -111,7 +111,7 @@ RecordsetRef OpenMaterialised(const PgConnectionRef& conn, const ParsedStatement
   source.fill = TranslateStatement(
       parsed,
       FromTableResolver(parsed,
-                        [&](const std::string& name) { return ReadPgTableSchema(*conn, name); }),
+                        [&](const std::string& name) { return PgTableSchema(*conn, name); }),
       conn->Locale(), backEnd);
   source.tempTable = conn->NewTempName();
   {
@@ -180,7 +180,7 @@ RecordsetRef OpenPgStatement(const PgConnectionRef& conn, const std::string& tex
   }
   ParsedStatement parsed = ParseStatement(opened.statement);
   if (parsed.plain) {
-    auto schema = ReadPgTableSchema(*conn, parsed.plain->table);
+    auto schema = PgTableSchema(*conn, parsed.plain->table);
     RecordsetPlan keyset = plan;
     KeysetSelect select;
     if (schema && !schema->isView && schema->hasRowid &&

@@ -23,6 +23,8 @@ void PostgresDatabase::CreateNocaseCollation() {
 }
 
 void PostgresDatabase::Exec(const std::string& sql) {
+  // The statement may create, alter or drop tables, or change the search path.
+  conn_->ForgetSchemas();
   conn_->Exec(sql);
 }
 int64_t PostgresDatabase::Changes() const {

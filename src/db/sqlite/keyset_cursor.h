@@ -43,6 +43,7 @@ class KeysetCursor : public RowCursor {
   std::optional<CursorRow> FirstEqual(const std::vector<SqlValue>& prefix) override;
   std::optional<CursorRow> ById(const std::vector<SqlValue>& id) override;
   int64_t Count() override;
+  int64_t Estimate() override;
   void Refill() override;
 
   // How many rows a condition keeps, counted up to this many; fewer is "sparse".
