@@ -153,15 +153,23 @@ void ListPage::ItemChosen() {
   c_.ExcutaChange();
 }
 
-void ListPage::ItemListKeyDown(int16_t&) {
+// A key moves the selection without choosing; one that moves it by itself ends the search
+// typed so far, as it does in the grid.
+void ListPage::ItemListKeyDown(int16_t& keyCode) {
   c_.NaoEClick = -1;
+  if (keyCode == vk::kBack || (keyCode >= vk::kPrior && keyCode <= vk::kDown))
+    c_.ListBoxSearch.clear();
 }
 
+// Enter chooses the selected line. Other characters search the items as typing in the field
+// does: the line found is selected and written into the field, and the list stays open.
 void ListPage::ItemListKeyPress(int16_t& keyAscii) {
-  if (keyAscii != vk::kReturn) return;
+  int16_t key = keyAscii;
   keyAscii = 0;
   c_.NaoEClick = 0;
-  ItemChosen();
+  if (key == vk::kReturn) return ItemChosen();
+  int16_t index = -11;  // from the list, not the field's own box
+  c_.ProcuraLetra(index, key);
 }
 
 }  // namespace orvo

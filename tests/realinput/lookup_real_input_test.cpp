@@ -1,7 +1,8 @@
 // The lookup fields as a user meets them on a real X server: typing finds the record, the
 // grid opens with the button and with F4, scrolls with the wheel and its bar, a divider is
-// dragged, a row is chosen with a click and with Enter; an item list is chosen from. Every
-// step is a real X event from xdotool. Set ORVO_REALINPUT_SHOTS to a folder for PNGs.
+// dragged, a row is chosen with a click, with Enter and by typing; an item list is chosen
+// from. Every step is a real X event from xdotool. Set ORVO_REALINPUT_SHOTS to a folder for
+// PNGs.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -157,6 +158,16 @@ TEST_F(RealLookup, TypingFindsTheRecordAndTheGridChoosesByEnterAndByClick) {
   ASSERT_TRUE(WaitFor([&] { return !ListShown(*cliente); }));
   EXPECT_EQ(cliente->Value(), Variant(int32_t{9}));
   EXPECT_EQ(cliente->Text(), "Ivo\xA0\xA0-\xA0\xA0MG");
+
+  // Letters typed into the open grid find the record; Enter chooses it.
+  Do({"sleep", "0.1"});
+  Do({"key", "F4"});
+  ASSERT_TRUE(WaitFor([&] { return ListShown(*cliente) && GridView()->isVisible(); }));
+  Do({"type", "--delay", "20", "hu"});
+  ASSERT_TRUE(WaitFor([&] { return cliente->Value() == Variant(int32_t{8}); })) << cliente->Text();
+  Do({"key", "Return"});
+  ASSERT_TRUE(WaitFor([&] { return !ListShown(*cliente); }));
+  EXPECT_EQ(cliente->Text(), "Hugo\xA0\xA0-\xA0\xA0MG");
 }
 
 TEST_F(RealLookup, AnItemListOpensWithoutAChoiceAndChoosesByKeysAndByClick) {
