@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <string>
 
-#include "base/error.h"
 #include "db/dialect/column_kind.h"
 #include "form_session.h"
+#include "orvo/error.h"
 
 namespace orvo::demo {
 

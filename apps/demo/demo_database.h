@@ -6,7 +6,7 @@
 #include <string>
 
 #include "db/sqlite/sample_data.h"
-#include "db/sqlite/sqlite_database.h"
+#include "orvo/sqlite_database.h"
 
 namespace orvo::demo {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "db/sqlite/sqlite_database.h"
 #include "event_log.h"
 #include "host/qt/qt_host.h"
+#include "orvo/sqlite_database.h"
 #include "registration_form.h"
 
 namespace orvo::demo {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "access/constituents.h"
-#include "base/error.h"
+#include "orvo/error.h"
 
 namespace orvo::demo {
 

@@ -6,7 +6,7 @@
 
 #include "access/constituents.h"
 #include "customer_form.h"
-#include "platform/property_bag.h"
+#include "orvo/property_bag.h"
 #include "platform/widgets.h"
 
 namespace orvo::demo {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "base/error.h"
-#include "control/orvo_mask.h"
 #include "host/form_host.h"
 #include "host/formfile/form_persistence.h"
+#include "orvo/error.h"
+#include "orvo/orvo_mask.h"
 
 namespace orvo::demo {
 

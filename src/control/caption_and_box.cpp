@@ -2,35 +2,36 @@
 // and key notifications of the label, picture box and image.
 #include "appearance/caption.h"
 #include "base/error.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 
 namespace orvo {
 
 void OrvoMask::UpdateCaptionVisibility() {
-  const bool hasCaption = !lab->Caption().empty();
-  lab->SetVisible(hasCaption);
-  shp->SetVisible(hasCaption && CaptionFillVisible(m_.FillStyleOnFocus, m_.FillStyleNoFocus));
+  const bool hasCaption = !d_->lab->Caption().empty();
+  d_->lab->SetVisible(hasCaption);
+  d_->shp->SetVisible(hasCaption &&
+                      CaptionFillVisible(d_->m_.FillStyleOnFocus, d_->m_.FillStyleNoFocus));
 }
 
 // Inverts the dotted outline around the caption; drawn on focus, drawn again (erased) when
 // the focus leaves.
 void OrvoMask::DrawCaptionFocus() {
-  if (Process().gFocusedHwnd != site_.hWnd() || !m_.UserMode || !m_.Enabled) return;
-  if (m_.DataType != TipoDeCampo::Boolean && m_.DataType != TipoDeCampo::Option) return;
-  const Placement caption{lab->Left(), lab->Top(), lab->Width(), lab->Height()};
-  site_.DrawFocusRect(CaptionFocusRect(caption, site_.Services().TwipsPerPixelX(),
-                                       site_.Services().TwipsPerPixelY()));
+  if (Process().gFocusedHwnd != d_->site_.hWnd() || !d_->m_.UserMode || !d_->m_.Enabled) return;
+  if (d_->m_.DataType != TipoDeCampo::Boolean && d_->m_.DataType != TipoDeCampo::Option) return;
+  const Placement caption{d_->lab->Left(), d_->lab->Top(), d_->lab->Width(), d_->lab->Height()};
+  d_->site_.DrawFocusRect(CaptionFocusRect(caption, d_->site_.Services().TwipsPerPixelX(),
+                                           d_->site_.Services().TwipsPerPixelY()));
 }
 
 void OrvoMask::ToggleValue() {
-  if (txt[0]->Locked() || !m_.Enabled || WhatsThisHelpID() == -1) return;
-  if (m_.DataType == TipoDeCampo::Boolean) {
-    SetValue(Variant(m_.CheckValue == 0));
-  } else if (m_.DataType == TipoDeCampo::Option) {
+  if (d_->txt[0]->Locked() || !d_->m_.Enabled || WhatsThisHelpID() == -1) return;
+  if (d_->m_.DataType == TipoDeCampo::Boolean) {
+    SetValue(Variant(d_->m_.CheckValue == 0));
+  } else if (d_->m_.DataType == TipoDeCampo::Option) {
     int16_t index;
     try {
-      index = site_.Index();
+      index = d_->site_.Index();
     } catch (const Error&) {
       return;  // not in a control array: the value stays
     }
@@ -49,7 +50,7 @@ void OrvoMask::pic_Click() {
 }
 
 void OrvoMask::pic_GotFocus() {
-  Process().gFocusedHwnd = site_.hWnd();
+  Process().gFocusedHwnd = d_->site_.hWnd();
   DrawCaptionFocus();
 }
 
@@ -67,8 +68,8 @@ void OrvoMask::pic_KeyPress(int16_t& KeyAscii) {
 
 // Coordinates relative to the widget become the container's units; what a handler does
 // to the arguments is not used.
-void OrvoMask::ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X,
-                            float& Y) {
+void OrvoMaskImpl::ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X,
+                                float& Y) {
   int16_t b = Button, s = Shift;
   float x = site_.ScaleXToContainer(X + w.Left());
   float y = site_.ScaleYToContainer(Y + w.Top());

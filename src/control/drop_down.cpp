@@ -2,7 +2,7 @@
 // and showing it under the message hook.
 #include "base/error.h"
 #include "control/control_popup_owner.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calc_form.h"
 #include "popups/calend_form.h"
@@ -23,28 +23,28 @@ constexpr float kCalendarWidth = 1720, kCalendarHeight = 1545;
 void OrvoMask::bot_Click() {
   if (Locked() || WhatsThisHelpID() == -1) return;
   bool cancel = false;
-  Raise([&] { events_->ButtonClick(cancel); });
+  d_->Raise([&] { d_->events_->ButtonClick(cancel); });
   if (cancel) {
     VoltaFoco();
     return;
   }
-  const float now = site_.Services().Timer();
-  const bool sameClick = now <= m_.PopupClosedAt + kReclickGuardSeconds;
-  m_.PopupClosedAt = 0;
+  const float now = d_->site_.Services().Timer();
+  const bool sameClick = now <= d_->m_.PopupClosedAt + kReclickGuardSeconds;
+  d_->m_.PopupClosedAt = 0;
   if (sameClick) {
     VoltaFoco();
     return;
   }
-  if (!m_.ListFields.empty()) {
+  if (!d_->m_.ListFields.empty()) {
     OpenList();
-  } else if (m_.DataType == TipoDeCampo::Date) {
+  } else if (d_->m_.DataType == TipoDeCampo::Date) {
     OpenCalendar();
-  } else if (m_.DataType == TipoDeCampo::Numeric || m_.DataType == TipoDeCampo::Spinner) {
+  } else if (d_->m_.DataType == TipoDeCampo::Numeric || d_->m_.DataType == TipoDeCampo::Spinner) {
     OpenCalculator();
   }
 }
 
-PopupPlace OrvoMask::PlaceBesideMe(float popupWidth, float popupHeight) const {
+PopupPlace OrvoMaskImpl::PlaceBesideMe(float popupWidth, float popupHeight) const {
   HostServices& host = site_.Services();
   return PlaceBesideControl(host.GetWindowRect(site_.hWnd()), site_.Height(), popupWidth,
                             popupHeight, host.TwipsPerPixelX(), host.TwipsPerPixelY(),
@@ -54,31 +54,31 @@ PopupPlace OrvoMask::PlaceBesideMe(float popupWidth, float popupHeight) const {
 void OrvoMask::OpenCalendar() {
   Process().gActiveControl = this;
   try {
-    bot->SetFocus();
+    d_->bot->SetFocus();
   } catch (const Error&) {
     // A button that cannot take the focus still opens its calendar.
   }
-  CalendForm& form = EnsureCalendForm();
+  CalendForm& form = d_->EnsureCalendForm();
   PopupForm& window = form.Form();
-  const PopupPlace at = PlaceBesideMe(kCalendarWidth, kCalendarHeight);
+  const PopupPlace at = d_->PlaceBesideMe(kCalendarWidth, kCalendarHeight);
   window.Move(at.left, at.top, kCalendarWidth, kCalendarHeight);
-  form.IniciaCale(*popupOwner_, 0, locale_);
+  form.IniciaCale(*d_->popupOwner_, 0, d_->locale_);
   // The page sizes the form to its font; a font wider than the designed one would leave
   // the calendar hanging past the control's right edge, so it is placed again at its size.
   if (window.Width() != kCalendarWidth || window.Height() != kCalendarHeight) {
-    const PopupPlace sized = PlaceBesideMe(window.Width(), window.Height());
+    const PopupPlace sized = d_->PlaceBesideMe(window.Width(), window.Height());
     window.Move(sized.left, sized.top, window.Width(), window.Height());
   }
-  m_.CalendFormOpen = -1;
-  ShowPopup(window);
+  d_->m_.CalendFormOpen = -1;
+  d_->ShowPopup(window);
 }
 
-CalcForm& OrvoMask::SharedCalcForm() {
+CalcForm& OrvoMaskImpl::SharedCalcForm() {
   ProcessState& process = Process();
   HostServices& host = site_.Services().Root();
   // The calculator belongs to the host it was made in; a control of another host gets one
   // of its own, the old one closing first.
-  if (process.calcForm && &process.calcForm->Host() != &host) UnloadCalculatorIfLoaded();
+  if (process.calcForm && &process.calcForm->Host() != &host) q_.UnloadCalculatorIfLoaded();
   if (!process.calcForm) {
     process.calcForm = std::make_unique<CalcForm>(host, locale_);
     process.gCalcLoaded = -1;
@@ -87,18 +87,19 @@ CalcForm& OrvoMask::SharedCalcForm() {
 }
 
 void OrvoMask::OpenCalculator() {
-  CalcForm& calc = SharedCalcForm();
-  const std::string start = ActiveBox().Text() + "|" +
-                            CalculatorFormat(m_.compiled.IntegerDigits, m_.compiled.DecimalDigits);
-  calc.IniciaCalc(*popupOwner_, start, locale_);
+  CalcForm& calc = d_->SharedCalcForm();
+  const std::string start =
+      d_->ActiveBox().Text() + "|" +
+      CalculatorFormat(d_->m_.compiled.IntegerDigits, d_->m_.compiled.DecimalDigits);
+  calc.IniciaCalc(*d_->popupOwner_, start, d_->locale_);
   PopupForm& window = calc.Form();
-  const PopupPlace at = PlaceBesideMe(window.Width(), window.Height());
+  const PopupPlace at = d_->PlaceBesideMe(window.Width(), window.Height());
   window.Move(at.left, at.top, window.Width(), window.Height());
-  m_.CalcFormOpen = -1;
-  ShowPopup(window);
+  d_->m_.CalcFormOpen = -1;
+  d_->ShowPopup(window);
 }
 
-void OrvoMask::ShowPopup(PopupForm& form) {
+void OrvoMaskImpl::ShowPopup(PopupForm& form) {
   ProcessState& process = Process();
   process.gDropDownStatus = -1;
   bool status = true;
@@ -107,21 +108,21 @@ void OrvoMask::ShowPopup(PopupForm& form) {
   // The container's other controls sit on the same parent form: when the site cannot name
   // that form, nothing else can, and the popup is not shown.
   try {
-    WndForm = site_.ParentHwnd();
+    q_.WndForm = site_.ParentHwnd();
   } catch (const Error&) {
     return;
   }
   try {
-    EstiloForm = host.GetWindowLong(WndForm, kGwlStyle);
+    q_.EstiloForm = host.GetWindowLong(q_.WndForm, kGwlStyle);
   } catch (const Error&) {
     return;
   }
-  process.gActiveControl = this;
+  process.gActiveControl = &q_;
   try {
     form.Show(false);
     int32_t liga = form.hWnd();
     bool geraEvento = false;
-    LigaDesligaHok(liga, geraEvento);
+    q_.LigaDesligaHok(liga, geraEvento);
   } catch (const Error&) {
     try {
       form.Show(true);

@@ -2,7 +2,7 @@
 // methods that hand the focus back after a popup.
 #include "base/error.h"
 #include "base/key_codes.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "mask/apply_key.h"
 
@@ -39,11 +39,11 @@ void OrvoMask::UserControl_EnterFocus() {
     ListBoxSearch.erase(0, 1);
   else
     ListBoxSearch.clear();
-  shp->SetFillColor(m_.ColorOnFocus);
-  shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleOnFocus));
-  if (!m_.Enabled) {
-    if (FocusCameBackwards(this, site_)) {
-      HostServices& host = site_.Services();
+  d_->shp->SetFillColor(d_->m_.ColorOnFocus);
+  d_->shp->SetFillStyle(static_cast<int32_t>(d_->m_.FillStyleOnFocus));
+  if (!d_->m_.Enabled) {
+    if (FocusCameBackwards(this, d_->site_)) {
+      HostServices& host = d_->site_.Services();
       host.KeybdEvent(vk::kShift, 0, kKeyExtended);
       PressKey(vk::kTab);
       host.KeybdEvent(vk::kShift, 0, kKeyExtended | kKeyUp);
@@ -54,15 +54,15 @@ void OrvoMask::UserControl_EnterFocus() {
 }
 
 void OrvoMask::UserControl_ExitFocus() {
-  shp->SetFillColor(m_.ColorNoFocus);
-  shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
-  Process().focusLeftLastHwnd = site_.hWnd();
+  d_->shp->SetFillColor(d_->m_.ColorNoFocus);
+  d_->shp->SetFillStyle(static_cast<int32_t>(d_->m_.FillStyleNoFocus));
+  Process().focusLeftLastHwnd = d_->site_.hWnd();
 }
 
 void OrvoMask::UserControl_GotFocus() {
-  Process().gFocusedHwnd = site_.hWnd();
+  Process().gFocusedHwnd = d_->site_.hWnd();
   DrawCaptionFocus();
-  TryStep([&] { ActiveBox().SetFocus(); });
+  TryStep([&] { d_->ActiveBox().SetFocus(); });
 }
 
 void OrvoMask::UserControl_LostFocus() {
@@ -70,7 +70,7 @@ void OrvoMask::UserControl_LostFocus() {
 }
 
 void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
-  Raise([&] { events_->KeyDown(KeyCode, Shift); });
+  d_->Raise([&] { d_->events_->KeyDown(KeyCode, Shift); });
   if (KeyCode == 0) return;
   if (KeyCode == vk::kUp) {
     int16_t key = key::PreviousField;
@@ -84,11 +84,12 @@ void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
 }
 
 void OrvoMask::UserControl_KeyPress(int16_t& KeyAscii) {
-  Raise([&] { events_->KeyPress(KeyAscii); });
+  d_->Raise([&] { d_->events_->KeyPress(KeyAscii); });
   if (KeyAscii == key::Enter) {
     PressKey(vk::kTab);
   } else if (KeyAscii == ' ') {
-    if (m_.DataType == TipoDeCampo::Boolean || m_.DataType == TipoDeCampo::Option) ToggleValue();
+    if (d_->m_.DataType == TipoDeCampo::Boolean || d_->m_.DataType == TipoDeCampo::Option)
+      ToggleValue();
   }
 }
 
@@ -97,42 +98,42 @@ void OrvoMask::UserControl_MouseDown(int16_t&, int16_t&, float&, float&) {
 }
 
 void OrvoMask::UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-  Raise([&] { events_->MouseUp(Button, Shift, X, Y); });
+  d_->Raise([&] { d_->events_->MouseUp(Button, Shift, X, Y); });
 }
 
 void OrvoMask::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-  Raise([&] { events_->MouseMove(Button, Shift, X, Y); });
-  const std::shared_ptr<LifeState> life = life_.Share();
+  d_->Raise([&] { d_->events_->MouseMove(Button, Shift, X, Y); });
+  const std::shared_ptr<LifeState> life = d_->life_.Share();
   {
     FrameBarrier barrier(life);
-    site_.Services().DoEvents();
+    d_->site_.Services().DoEvents();
   }
   LeaveIfGone(*life);
 }
 
 void OrvoMask::VoltaFoco() {
-  AsFrame([&] { TryStep([&] { ActiveBox().SetFocus(); }); });
+  d_->AsFrame([&] { TryStep([&] { d_->ActiveBox().SetFocus(); }); });
 }
 
 void OrvoMask::ExcutaChange() {
-  AsFrame([&] {
+  d_->AsFrame([&] {
     // Moving the focus runs the handlers of the field it leaves, which may close this form.
-    const std::shared_ptr<LifeState> life = life_.Share();
-    TryStep([&] { ActiveBox().SetFocus(); });
+    const std::shared_ptr<LifeState> life = d_->life_.Share();
+    TryStep([&] { d_->ActiveBox().SetFocus(); });
     LeaveIfGone(*life);
-    Raise([&] { events_->Click(); });
-    Raise([&] { events_->Change(); });
+    d_->Raise([&] { d_->events_->Click(); });
+    d_->Raise([&] { d_->events_->Change(); });
   });
 }
 
 void OrvoMask::OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) {
-  AsFrame([&] { Raise([&] { events_->OpenRecordSet(vgRecordSet, vgSQL); }); });
+  d_->AsFrame([&] { d_->Raise([&] { d_->events_->OpenRecordSet(vgRecordSet, vgSQL); }); });
 }
 
 // A simulated press and release of the key; Tab moves the focus once the current
 // notification returns.
 void OrvoMask::PressKey(int16_t virtualKey) {
-  HostServices& host = site_.Services();
+  HostServices& host = d_->site_.Services();
   host.KeybdEvent(static_cast<uint8_t>(virtualKey), 69, kKeyExtended);
   host.KeybdEvent(static_cast<uint8_t>(virtualKey), 69, kKeyExtended | kKeyUp);
 }

@@ -1,7 +1,7 @@
 // Keys typed into the edit boxes: the read-only filter, navigation, and the mask engine.
 #include "base/error.h"
 #include "base/key_codes.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "mask/apply_key.h"
 
@@ -23,15 +23,15 @@ void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
     KeyCode = 0;
     return;
   }
-  Raise([&] { events_->KeyDown(KeyCode, Shift); });
+  d_->Raise([&] { d_->events_->KeyDown(KeyCode, Shift); });
   if (KeyCode == 0) return;
-  if (m_.Enabled && !txt[0]->Locked() && !m_.ListFields.empty()) {
+  if (d_->m_.Enabled && !d_->txt[0]->Locked() && !d_->m_.ListFields.empty()) {
     ListKeyDown(KeyCode);
     return;
   }
   switch (KeyCode) {
     case vk::kF4:
-      if (static_cast<int32_t>(m_.BrowseVisible) > 0) bot->SetValue(true);
+      if (static_cast<int32_t>(d_->m_.BrowseVisible) > 0) d_->bot->SetValue(true);
       break;
     case vk::kDelete: {
       int16_t key = key::Delete;
@@ -63,19 +63,19 @@ void OrvoMask::txt_KeyPress(int16_t Index, int16_t& KeyAscii) {
 // The keystroke entry point. Index -11 is the lookup grid's internal call: the field's own
 // box is used, no KeyPress is raised and the key serves only the list search.
 void OrvoMask::ProcuraLetra(int16_t& Index, int16_t& KeyAscii) {
-  AsFrame([&] {
+  d_->AsFrame([&] {
     bool internal = false;
     if (Index == -11) {
-      Index = m_.ActiveTextIndex;
+      Index = d_->m_.ActiveTextIndex;
       internal = true;
     }
     if (ReadOnly() && !PassesReadOnly(KeyAscii, false)) {
       KeyAscii = 0;
       return;
     }
-    if (!internal) Raise([&] { events_->KeyPress(KeyAscii); });
+    if (!internal) d_->Raise([&] { d_->events_->KeyPress(KeyAscii); });
     if (KeyAscii == 0) return;
-    if (!m_.ListFields.empty()) {
+    if (!d_->m_.ListFields.empty()) {
       ListKeyPress(internal, KeyAscii);
       return;
     }
@@ -85,17 +85,17 @@ void OrvoMask::ProcuraLetra(int16_t& Index, int16_t& KeyAscii) {
 
 // One key through the mask engine; the control carries out what it decides.
 int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
-  HostServices& host = site_.Services();
-  TextBox& box = ActiveBox();
+  HostServices& host = d_->site_.Services();
+  TextBox& box = d_->ActiveBox();
   const ProcessState& ps = Process();
   const EditState state{box.Text(), box.SelStart(), box.SelLength(), box.MaxLength()};
-  MaskEnv env{m_.compiled};
-  env.kind = m_.DataType;
+  MaskEnv env{d_->m_.compiled};
+  env.kind = d_->m_.DataType;
   env.decimalSeparator = ps.gDecimalSeparator;
   env.groupSeparator = ps.gGroupSeparator;
-  env.multiLineBox = m_.ActiveTextIndex == 2;
+  env.multiLineBox = d_->m_.ActiveTextIndex == 2;
   env.readOnly = box.Locked() || WhatsThisHelpID() == -1;
-  env.enabled = m_.Enabled != 0;
+  env.enabled = d_->m_.Enabled != 0;
   // Copy and cut with nothing selected leave the clipboard and the text alone: emptying the
   // clipboard would lose what the user put there, and the cut would go on as a delete and
   // remove the character at the caret.
@@ -104,7 +104,7 @@ int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
 
   KeyOutcome out = orvo::ApplyKey(env, state, key, passThrough, clipboard);
 
-  if (out.maskTemplate) m_.compiled.MaskTemplate = *out.maskTemplate;
+  if (out.maskTemplate) d_->m_.compiled.MaskTemplate = *out.maskTemplate;
   if (out.clipboardText) {
     host.ClipboardClear();
     host.ClipboardSetText(*out.clipboardText);

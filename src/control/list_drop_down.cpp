@@ -5,7 +5,7 @@
 #include "base/error.h"
 #include "control/control_popup_owner.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calend_form.h"
 #include "popups/popup_placement.h"
@@ -21,7 +21,7 @@ constexpr int32_t kRowsShownAtMost = 8;
 void OrvoMask::OpenList() {
   ProcessState& process = Process();
   process.gActiveControl = this;
-  CalendForm& calend = EnsureCalendForm();
+  CalendForm& calend = d_->EnsureCalendForm();
   ListPage page(*this, calend);
   const bool records = ComLstExt() != 0;
   // The count sizes the list and its scroll bar; it is asked once.
@@ -34,19 +34,19 @@ void OrvoMask::OpenList() {
   } else if (calend.lst->ListCount() < 1) {
     return;
   }
-  HostServices& host = site_.Services();
+  HostServices& host = d_->site_.Services();
   const float tppX = host.TwipsPerPixelX(), tppY = host.TwipsPerPixelY();
   PopupForm& form = calend.Form();
-  calend.IniciaCale(*popupOwner_, 1, locale_);
+  calend.IniciaCale(*d_->popupOwner_, 1, d_->locale_);
   form.SetScaleModePixels(false);
   form.Cls();
-  const float width = pic->Width() + 2 * tppX;
+  const float width = d_->pic->Width() + 2 * tppX;
   int32_t rows = 0;
   if (records) {
     DataGrid& grid = calend.Grid();
     form.SetFont(grid.Font());
     int32_t n = count;
-    if (gTpTabela && !m_.Filter.empty() && n > 0) {
+    if (gTpTabela && !d_->m_.Filter.empty() && n > 0) {
       // The filter range's own records, counted up to a page.
       int16_t oq = 1;
       Pesquisa(oq);
@@ -69,7 +69,7 @@ void OrvoMask::OpenList() {
   }
   const float height = (form.TextHeight("0") + tppY) * rows + 2 * tppY;
   const PopupPlace at =
-      PlaceBelowField(host.GetWindowRect(pic->hWnd()), height, tppX, tppY, host.ScreenHeight());
+      PlaceBelowField(host.GetWindowRect(d_->pic->hWnd()), height, tppX, tppY, host.ScreenHeight());
   form.Move(at.left, at.top, width, height);
   // The page's widget fills the form; its own one-pixel border is the popup's frame.
   Widget& shown = records ? static_cast<Widget&>(calend.Grid()) : *calend.lst;
@@ -89,8 +89,8 @@ void OrvoMask::OpenList() {
     page.AcertaTmCol();
     shown.Move(0, 0, width, form.Height());
   }
-  m_.CalendFormOpen = -1;
-  ShowPopup(form);
+  d_->m_.CalendFormOpen = -1;
+  d_->ShowPopup(form);
 }
 
 }  // namespace orvo

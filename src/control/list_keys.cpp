@@ -3,7 +3,7 @@
 #include "base/key_codes.h"
 #include "base/scope_guard.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calend_form.h"
 
@@ -22,10 +22,10 @@ bool SearchesList(int16_t keyAscii) {
 void OrvoMask::ListKeyDown(int16_t& KeyCode) {
   const int16_t code = KeyCode;
   if (code == vk::kUp || code == vk::kDown) {
-    const std::string before = ActiveBox().Text();
+    const std::string before = d_->ActiveBox().Text();
     const bool down = code == vk::kDown;
     TryStep([&] {
-      CalendForm& calend = EnsureCalendForm();
+      CalendForm& calend = d_->EnsureCalendForm();
       ListPage page(*this, calend);
       if (!ComLstExt()) {
         if (calend.PageMode == -1) page.BuildItemList();
@@ -34,8 +34,8 @@ void OrvoMask::ListKeyDown(int16_t& KeyCode) {
         const int16_t next = static_cast<int16_t>(down ? at + 1 : at - 1);
         if (count < 1 || next < 0 || next >= count) return;
         Process().gActiveControl = this;
-        ScopeGuard release([&, life = life_.Share()] {
-          if (life->alive && !m_.CalendFormOpen && Process().gActiveControl == this)
+        ScopeGuard release([&, life = d_->life_.Share()] {
+          if (life->alive && !d_->m_.CalendFormOpen && Process().gActiveControl == this)
             Process().gActiveControl = nullptr;
         });
         page.PoeItem(next);
@@ -56,18 +56,18 @@ void OrvoMask::ListKeyDown(int16_t& KeyCode) {
       if (r.BOF() || r.EOF_() || !RegistroOk()) return;
       page.PegaSelecao(false);
     });
-    if (ActiveBox().Text() != before) {
-      Raise([&] { events_->Click(); });
-      Raise([&] { events_->Change(); });
+    if (d_->ActiveBox().Text() != before) {
+      d_->Raise([&] { d_->events_->Click(); });
+      d_->Raise([&] { d_->events_->Change(); });
     }
   }
   if (code < 48 /* "0" */ && code != vk::kShift && code != vk::kSpace) ListBoxSearch.clear();
   if (code == vk::kDelete) {
-    TryStep([&] { ListPage(*this, EnsureCalendForm()).PoeItem(-1); });
+    TryStep([&] { ListPage(*this, d_->EnsureCalendForm()).PoeItem(-1); });
     SetText("");
   }
   if (code != vk::kReturn && code != vk::kLeft && code != vk::kRight) KeyCode = 0;
-  if (code == vk::kF4) bot->SetValue(true);
+  if (code == vk::kF4) d_->bot->SetValue(true);
 }
 
 // The apostrophe searches like any other character: the criteria quote it soundly, so a
@@ -76,9 +76,9 @@ void OrvoMask::ListKeyPress(bool internal, int16_t& KeyAscii) {
   const int16_t key = KeyAscii;
   KeyAscii = 0;
   if (SearchesList(key)) {
-    CalendForm& calend = EnsureCalendForm();
+    CalendForm& calend = d_->EnsureCalendForm();
     if (!ComLstExt() && calend.PageMode == -1) ListPage(*this, calend).BuildItemList();
-    const std::string before = ActiveBox().Text();
+    const std::string before = d_->ActiveBox().Text();
     const int16_t beforeIndex = calend.lst->ListIndex();
     std::string s = ListBoxSearch + static_cast<char>(key);
     ProcessState& process = Process();
@@ -88,10 +88,10 @@ void OrvoMask::ListKeyPress(bool internal, int16_t& KeyAscii) {
     if (process.gActiveControl == this) process.gActiveControl = previous;
     ListBoxSearch = s;
     const bool changed =
-        ComLstExt() ? ActiveBox().Text() != before : calend.lst->ListIndex() != beforeIndex;
+        ComLstExt() ? d_->ActiveBox().Text() != before : calend.lst->ListIndex() != beforeIndex;
     if (!internal && changed) {
-      Raise([&] { events_->Click(); });
-      Raise([&] { events_->Change(); });
+      d_->Raise([&] { d_->events_->Click(); });
+      d_->Raise([&] { d_->events_->Change(); });
     }
   }
   if (!internal && key == vk::kReturn) PressKey(vk::kTab);

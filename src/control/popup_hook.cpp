@@ -5,7 +5,7 @@
 #include "base/error.h"
 #include "control/control_popup_owner.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calc_form.h"
 #include "popups/calend_form.h"
@@ -25,19 +25,19 @@ bool Over(const Rect& r, Point p) {
 }  // namespace
 
 void OrvoMask::LigaDesligaHok(int32_t& Liga, bool& GeraEvento) {
-  AsFrame([&] {
+  d_->AsFrame([&] {
     if (Liga < 1) {
-      hok->SetHwndHook(0);
+      d_->hok->SetHwndHook(0);
       if (GeraEvento) {
         bool status = false;  // a local false, not gDropDownStatus
-        Raise([&] { events_->DropDown(status); });
+        d_->Raise([&] { d_->events_->DropDown(status); });
       }
       return;
     }
-    hok->SetHwndHook(Liga);
-    hok->SetMessage(kWmPaint, true);
-    hok->SetMessage(kWmSize, true);
-    hok->SetMessage(kWmActivate, true);
+    d_->hok->SetHwndHook(Liga);
+    d_->hok->SetMessage(kWmPaint, true);
+    d_->hok->SetMessage(kWmSize, true);
+    d_->hok->SetMessage(kWmActivate, true);
   });
 }
 
@@ -45,73 +45,74 @@ void OrvoMask::LigaDesligaHok(int32_t& Liga, bool& GeraEvento) {
 // back their enabled style and narrows the hook to activation changes; every later one is an
 // activation change, which closes the popup unless the pointer is inside it.
 void OrvoMask::hok_Message() {
-  if (!m_.UserMode) return;
-  HostServices& host = site_.Services();
+  if (!d_->m_.UserMode) return;
+  HostServices& host = d_->site_.Services();
   auto enable = [&](int32_t hwnd) {
     const int32_t style = host.GetWindowLong(hwnd, kGwlStyle);
     if (style & kWsDisabled) host.SetWindowLong(hwnd, kGwlStyle, style & ~kWsDisabled);
   };
-  if (hok->Message(kWmPaint)) {
+  if (d_->hok->Message(kWmPaint)) {
     if (host.GetWindowLong(WndForm, kGwlStyle) & kWsDisabled)
       host.SetWindowLong(WndForm, kGwlStyle, EstiloForm);
-    if (m_.CalendFormOpen && calendForm_) {
-      enable(calendForm_->Form().hWnd());
-    } else if (m_.CalcFormOpen && Process().calcForm) {
+    if (d_->m_.CalendFormOpen && d_->calendForm_) {
+      enable(d_->calendForm_->Form().hWnd());
+    } else if (d_->m_.CalcFormOpen && Process().calcForm) {
       enable(Process().calcForm->Form().hWnd());
     }
-    hok->SetMessage(kWmPaint, false);
-    hok->SetMessage(kWmSize, false);
-    hok->SetMessage(kWmActivate, true);
+    d_->hok->SetMessage(kWmPaint, false);
+    d_->hok->SetMessage(kWmSize, false);
+    d_->hok->SetMessage(kWmActivate, true);
     return;
   }
   const Point pointer = host.GetCursorPos();
-  const bool overButton = Over(host.GetWindowRect(bot->hWnd()), pointer);
-  if (m_.CalendFormOpen) {
-    if (calendForm_ && StrictlyInside(host.GetWindowRect(calendForm_->Form().hWnd()), pointer))
+  const bool overButton = Over(host.GetWindowRect(d_->bot->hWnd()), pointer);
+  if (d_->m_.CalendFormOpen) {
+    if (d_->calendForm_ &&
+        StrictlyInside(host.GetWindowRect(d_->calendForm_->Form().hWnd()), pointer))
       return;
-    m_.CalendFormOpen = 0;
-    if (!m_.ListFields.empty()) {
+    d_->m_.CalendFormOpen = 0;
+    if (!d_->m_.ListFields.empty()) {
       CloseCalendFormPage();
-    } else if (calendForm_) {
-      calendForm_->Unload();
+    } else if (d_->calendForm_) {
+      d_->calendForm_->Unload();
     }
     ClosedByHook(overButton, true);
-  } else if (m_.CalcFormOpen) {
+  } else if (d_->m_.CalcFormOpen) {
     CalcForm* calc = Process().calcForm.get();
     if (calc && StrictlyInside(host.GetWindowRect(calc->Form().hWnd()), pointer)) return;
-    if (calc) calc->Descarrega(*popupOwner_);
-    m_.CalcFormOpen = 0;
+    if (calc) calc->Descarrega(*d_->popupOwner_);
+    d_->m_.CalcFormOpen = 0;
     ClosedByHook(overButton, false);
     Process().gDropDownStatus = 0;
     bool status = false;
-    Raise([&] { events_->DropDown(status); });
+    d_->Raise([&] { d_->events_->DropDown(status); });
   }
 }
 
 // What both popups do once the hook closed them: remember a close by a click on the button,
 // let go of the popup, and give the focus back to the field.
 void OrvoMask::ClosedByHook(bool overButton, bool raiseDropDown) {
-  m_.PopupClosedAt = overButton ? site_.Services().Timer() : 0;
+  d_->m_.PopupClosedAt = overButton ? d_->site_.Services().Timer() : 0;
   if (Process().gActiveControl == this) Process().gActiveControl = nullptr;
-  if (Process().calcForm) Process().calcForm->ForgetOwner(*popupOwner_);
-  if (calendForm_) calendForm_->ForgetOwner(*popupOwner_);
+  if (Process().calcForm) Process().calcForm->ForgetOwner(*d_->popupOwner_);
+  if (d_->calendForm_) d_->calendForm_->ForgetOwner(*d_->popupOwner_);
   int32_t liga = 0;
   LigaDesligaHok(liga, raiseDropDown);
   VoltaFoco();
   if (raiseDropDown) Process().gDropDownStatus = 0;
 }
 
-orvo::CalendForm& OrvoMask::EnsureCalendForm() {
+orvo::CalendForm& OrvoMaskImpl::EnsureCalendForm() {
   if (!calendForm_) {
     calendForm_ = std::make_unique<orvo::CalendForm>(site_.Services());
     m_.CalendForm = calendForm_.get();
-    ListPage(*this, *calendForm_).Wire();
+    ListPage(q_, *calendForm_).Wire();
   }
   return *calendForm_;
 }
 
 void OrvoMask::CloseCalendFormPage() {
-  ListPage(*this, EnsureCalendForm()).Descarrega();
+  ListPage(*this, d_->EnsureCalendForm()).Descarrega();
 }
 
 // The calculator is shared by the process: unloading it closes it for whichever control has

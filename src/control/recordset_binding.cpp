@@ -2,7 +2,7 @@
 #include "base/error.h"
 #include "base/scope_guard.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "lookup/criteria_text.h"
 #include "lookup/filter_key.h"
@@ -24,17 +24,17 @@ FilterRange KeyRange(Recordset& rs, const MemberRecord& m, bool table, const Loc
 }  // namespace
 
 void OrvoMask::SetSelectFilter(const std::string& v) {
-  m_.SelectFilter = v;
+  d_->m_.SelectFilter = v;
   if (gRsLista && gTpTabela) {
-    m_.Filter = v;
+    d_->m_.Filter = v;
     ParseFilter();
   }
 }
 
 void OrvoMask::SetFilter(const std::string& v) {
-  m_.Filter = v;
+  d_->m_.Filter = v;
   ParseFilter();
-  RaiseChangeReport("Filter");
+  d_->RaiseChangeReport("Filter");
 }
 
 void OrvoMask::SetRecordSource(RecordsetRef r) {
@@ -52,9 +52,9 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
   } else {
     TryStep([&] { gTpTabela = rs->Type() == static_cast<int16_t>(RecordsetType::Table) ? -1 : 0; });
     if (gTpTabela) {
-      LeadingIndexes leading = FindLeadingIndexes(*rs, m_.BoundColumn, m_.ListFields);
-      if (leading.bound) m_.IndexBound = std::move(*leading.bound);
-      if (leading.field) m_.IndexField = std::move(*leading.field);
+      LeadingIndexes leading = FindLeadingIndexes(*rs, d_->m_.BoundColumn, d_->m_.ListFields);
+      if (leading.bound) d_->m_.IndexBound = std::move(*leading.bound);
+      if (leading.field) d_->m_.IndexField = std::move(*leading.field);
     } else {
       TryStep([&] {
         if (rs->RecordCount() > 0) FazerRefresh = -2;
@@ -67,60 +67,60 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
   if (rs) {
     TryStep([&] {
       bool ok = false;
-      ListPage(*this, EnsureCalendForm()).EncheLstRs(ok);
+      ListPage(*this, d_->EnsureCalendForm()).EncheLstRs(ok);
     });
   }
 }
 
 void OrvoMask::ParseFilter() {
-  m_.FilterKeyLast = -1;
-  if (!gRsLista || m_.Filter.empty() || !gTpTabela) return;
+  d_->m_.FilterKeyLast = -1;
+  if (!gRsLista || d_->m_.Filter.empty() || !gTpTabela) return;
   try {
-    m_.FilterKeyLast =
-        ReadFilterKey(m_.Filter, *gRsLista, locale_, m_.FilterKeyFields, m_.FilterKeyValues);
+    d_->m_.FilterKeyLast = ReadFilterKey(d_->m_.Filter, *gRsLista, d_->locale_,
+                                         d_->m_.FilterKeyFields, d_->m_.FilterKeyValues);
   } catch (const Error&) {
-    m_.FilterKeyLast = -1;
+    d_->m_.FilterKeyLast = -1;
   }
 }
 
 bool OrvoMask::RegistroOk() {
   if (!gRsLista) RaiseError(err::kObjectRequired, "RegistroOk: no recordset is bound");
-  return KeyRange(*gRsLista, m_, gTpTabela != 0, locale_).Holds();
+  return KeyRange(*gRsLista, d_->m_, gTpTabela != 0, d_->locale_).Holds();
 }
 
 void OrvoMask::Pesquisa(int16_t& Oq) {
   if (!gRsLista) RaiseError(err::kObjectRequired, "Pesquisa: no recordset is bound");
   const RecordsetRef held = gRsLista;
-  KeyRange(*held, m_, gTpTabela != 0, locale_).Move(Oq);
+  KeyRange(*held, d_->m_, gTpTabela != 0, d_->locale_).Move(Oq);
 }
 
 void OrvoMask::PrepareList(int16_t& SkipLocate) {
-  AsFrame([&] {
+  d_->AsFrame([&] {
     // The host's own services, not the site's: they outlive a field closed meanwhile.
-    HostServices& host = site_.Services().Root();
+    HostServices& host = d_->site_.Services().Root();
     const int16_t savedPointer = host.ScreenMousePointer();
-    m_.ListBusy = -1;
+    d_->m_.ListBusy = -1;
     host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));
     // The pointer is the host's: it comes back even when SetFilter's handler closed the form.
-    ScopeGuard restore([&, life = life_.Share()] {
+    ScopeGuard restore([&, life = d_->life_.Share()] {
       host.SetScreenMousePointer(savedPointer);
-      if (life->alive) m_.ListBusy = 0;
+      if (life->alive) d_->m_.ListBusy = 0;
     });
     try {
-      Raise([&] { events_->SetFilter(); });
+      d_->Raise([&] { d_->events_->SetFilter(); });
       if (!gRsLista) RaiseError(err::kObjectRequired, "the list has no recordset");
       if (FazerRefresh != 0) {
         if (FazerRefresh == -2) {
           gRsLista->MoveLast();
           gRsLista->MoveFirst();
         }
-        EnsureCalendForm().Grid().RefreshRows();
+        d_->EnsureCalendForm().Grid().RefreshRows();
         FazerRefresh = 0;
       }
       // Whether the recordset has records shows at its start (BOF and EOF both): the record
       // count, which some engines count row by row, is not asked on the way to the list.
       if (!SkipLocate) {
-        if (ActiveBox().Text().empty()) {
+        if (d_->ActiveBox().Text().empty()) {
           if (gTpTabela) {
             int16_t first = 1;
             Pesquisa(first);
@@ -130,7 +130,7 @@ void OrvoMask::PrepareList(int16_t& SkipLocate) {
           if (!gRsLista->BOF() && !gRsLista->EOF_()) {
             TryStep([&] {
               Process().gActiveControl = this;
-              EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
+              d_->EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
             });
           }
         } else {
@@ -149,7 +149,7 @@ void OrvoMask::LocateValue() {
   Recordset& rs = *held;
   auto showCurrent = [&] {
     TryStep([&] {
-      DataGrid& grid = EnsureCalendForm().Grid();
+      DataGrid& grid = d_->EnsureCalendForm().Grid();
       const Variant located = rs.BookMark();
       grid.SetBookmark(located);
       grid.Rebind();
@@ -170,7 +170,7 @@ void OrvoMask::LocateValue() {
     if (!rs.BOF() && !rs.EOF_()) {
       showCurrent();
     } else {
-      EnsureCalendForm().Grid().RefreshRows();
+      d_->EnsureCalendForm().Grid().RefreshRows();
     }
   };
   try {
@@ -182,7 +182,7 @@ void OrvoMask::LocateValue() {
       const std::string savedIndex = rs.Index();
       Variant bookmark;
       try {
-        rs.SetIndex(m_.IndexBound);
+        rs.SetIndex(d_->m_.IndexBound);
         rs.Seek("=", {gValueAtual});
         found = !rs.NoMatch();
         if (found) bookmark = rs.BookMark();
@@ -194,7 +194,7 @@ void OrvoMask::LocateValue() {
       if (found) rs.SetBookMark(bookmark);
     } else {
       const std::string criterion =
-          LocateCriterion(m_.BoundColumn, gValueAtual, gTpMDB != 0, locale_);
+          LocateCriterion(d_->m_.BoundColumn, gValueAtual, gTpMDB != 0, d_->locale_);
       if (gTpMDB) {
         rs.FindFirst(criterion);
         found = !rs.NoMatch();
