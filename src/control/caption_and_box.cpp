@@ -7,62 +7,61 @@
 
 namespace orvo {
 
-void OrvoMask::UpdateCaptionVisibility() {
-  const bool hasCaption = !d_->lab->Caption().empty();
-  d_->lab->SetVisible(hasCaption);
-  d_->shp->SetVisible(hasCaption &&
-                      CaptionFillVisible(d_->m_.FillStyleOnFocus, d_->m_.FillStyleNoFocus));
+void OrvoMaskImpl::UpdateCaptionVisibility() {
+  const bool hasCaption = !lab->Caption().empty();
+  lab->SetVisible(hasCaption);
+  shp->SetVisible(hasCaption && CaptionFillVisible(m_.FillStyleOnFocus, m_.FillStyleNoFocus));
 }
 
 // Inverts the dotted outline around the caption; drawn on focus, drawn again (erased) when
 // the focus leaves.
-void OrvoMask::DrawCaptionFocus() {
-  if (Process().gFocusedHwnd != d_->site_.hWnd() || !d_->m_.UserMode || !d_->m_.Enabled) return;
-  if (d_->m_.DataType != TipoDeCampo::Boolean && d_->m_.DataType != TipoDeCampo::Option) return;
-  const Placement caption{d_->lab->Left(), d_->lab->Top(), d_->lab->Width(), d_->lab->Height()};
-  d_->site_.DrawFocusRect(CaptionFocusRect(caption, d_->site_.Services().TwipsPerPixelX(),
-                                           d_->site_.Services().TwipsPerPixelY()));
+void OrvoMaskImpl::DrawCaptionFocus() {
+  if (Process().gFocusedHwnd != site_.hWnd() || !m_.UserMode || !m_.Enabled) return;
+  if (m_.DataType != TipoDeCampo::Boolean && m_.DataType != TipoDeCampo::Option) return;
+  const Placement caption{lab->Left(), lab->Top(), lab->Width(), lab->Height()};
+  site_.DrawFocusRect(CaptionFocusRect(caption, site_.Services().TwipsPerPixelX(),
+                                       site_.Services().TwipsPerPixelY()));
 }
 
-void OrvoMask::ToggleValue() {
-  if (d_->txt[0]->Locked() || !d_->m_.Enabled || WhatsThisHelpID() == -1) return;
-  if (d_->m_.DataType == TipoDeCampo::Boolean) {
-    SetValue(Variant(d_->m_.CheckValue == 0));
-  } else if (d_->m_.DataType == TipoDeCampo::Option) {
+void OrvoMaskImpl::ToggleValue() {
+  if (txt[0]->Locked() || !m_.Enabled || q_.WhatsThisHelpID() == -1) return;
+  if (m_.DataType == TipoDeCampo::Boolean) {
+    q_.SetValue(Variant(m_.CheckValue == 0));
+  } else if (m_.DataType == TipoDeCampo::Option) {
     int16_t index;
     try {
-      index = d_->site_.Index();
+      index = site_.Index();
     } catch (const Error&) {
       return;  // not in a control array: the value stays
     }
-    SetValue(Variant(index));
+    q_.SetValue(Variant(index));
   }
 }
 
-void OrvoMask::img_Click() {
+void OrvoMaskImpl::img_Click() {
   ToggleValue();
 }
-void OrvoMask::lab_Click() {
+void OrvoMaskImpl::lab_Click() {
   ToggleValue();
 }
-void OrvoMask::pic_Click() {
+void OrvoMaskImpl::pic_Click() {
   ToggleValue();
 }
 
-void OrvoMask::pic_GotFocus() {
-  Process().gFocusedHwnd = d_->site_.hWnd();
+void OrvoMaskImpl::pic_GotFocus() {
+  Process().gFocusedHwnd = site_.hWnd();
   DrawCaptionFocus();
 }
 
-void OrvoMask::pic_LostFocus() {
+void OrvoMaskImpl::pic_LostFocus() {
   DrawCaptionFocus();
 }
 
-void OrvoMask::pic_KeyDown(int16_t& KeyCode, int16_t& Shift) {
+void OrvoMaskImpl::pic_KeyDown(int16_t& KeyCode, int16_t& Shift) {
   UserControl_KeyDown(KeyCode, Shift);
 }
 
-void OrvoMask::pic_KeyPress(int16_t& KeyAscii) {
+void OrvoMaskImpl::pic_KeyPress(int16_t& KeyAscii) {
   UserControl_KeyPress(KeyAscii);
 }
 

@@ -20,26 +20,26 @@ constexpr float kCalendarWidth = 1720, kCalendarHeight = 1545;
 
 }  // namespace
 
-void OrvoMask::bot_Click() {
-  if (Locked() || WhatsThisHelpID() == -1) return;
+void OrvoMaskImpl::bot_Click() {
+  if (q_.Locked() || q_.WhatsThisHelpID() == -1) return;
   bool cancel = false;
-  d_->Raise([&] { d_->events_->ButtonClick(cancel); });
+  Raise([&] { events_->ButtonClick(cancel); });
   if (cancel) {
-    VoltaFoco();
+    q_.VoltaFoco();
     return;
   }
-  const float now = d_->site_.Services().Timer();
-  const bool sameClick = now <= d_->m_.PopupClosedAt + kReclickGuardSeconds;
-  d_->m_.PopupClosedAt = 0;
+  const float now = site_.Services().Timer();
+  const bool sameClick = now <= m_.PopupClosedAt + kReclickGuardSeconds;
+  m_.PopupClosedAt = 0;
   if (sameClick) {
-    VoltaFoco();
+    q_.VoltaFoco();
     return;
   }
-  if (!d_->m_.ListFields.empty()) {
+  if (!m_.ListFields.empty()) {
     OpenList();
-  } else if (d_->m_.DataType == TipoDeCampo::Date) {
+  } else if (m_.DataType == TipoDeCampo::Date) {
     OpenCalendar();
-  } else if (d_->m_.DataType == TipoDeCampo::Numeric || d_->m_.DataType == TipoDeCampo::Spinner) {
+  } else if (m_.DataType == TipoDeCampo::Numeric || m_.DataType == TipoDeCampo::Spinner) {
     OpenCalculator();
   }
 }
@@ -51,26 +51,26 @@ PopupPlace OrvoMaskImpl::PlaceBesideMe(float popupWidth, float popupHeight) cons
                             host.ScreenHeight());
 }
 
-void OrvoMask::OpenCalendar() {
-  Process().gActiveControl = this;
+void OrvoMaskImpl::OpenCalendar() {
+  Process().gActiveControl = &q_;
   try {
-    d_->bot->SetFocus();
+    bot->SetFocus();
   } catch (const Error&) {
     // A button that cannot take the focus still opens its calendar.
   }
-  CalendForm& form = d_->EnsureCalendForm();
+  CalendForm& form = EnsureCalendForm();
   PopupForm& window = form.Form();
-  const PopupPlace at = d_->PlaceBesideMe(kCalendarWidth, kCalendarHeight);
+  const PopupPlace at = PlaceBesideMe(kCalendarWidth, kCalendarHeight);
   window.Move(at.left, at.top, kCalendarWidth, kCalendarHeight);
-  form.IniciaCale(*d_->popupOwner_, 0, d_->locale_);
+  form.IniciaCale(*popupOwner_, 0, locale_);
   // The page sizes the form to its font; a font wider than the designed one would leave
   // the calendar hanging past the control's right edge, so it is placed again at its size.
   if (window.Width() != kCalendarWidth || window.Height() != kCalendarHeight) {
-    const PopupPlace sized = d_->PlaceBesideMe(window.Width(), window.Height());
+    const PopupPlace sized = PlaceBesideMe(window.Width(), window.Height());
     window.Move(sized.left, sized.top, window.Width(), window.Height());
   }
-  d_->m_.CalendFormOpen = -1;
-  d_->ShowPopup(window);
+  m_.CalendFormOpen = -1;
+  ShowPopup(window);
 }
 
 CalcForm& OrvoMaskImpl::SharedCalcForm() {
@@ -78,7 +78,7 @@ CalcForm& OrvoMaskImpl::SharedCalcForm() {
   HostServices& host = site_.Services().Root();
   // The calculator belongs to the host it was made in; a control of another host gets one
   // of its own, the old one closing first.
-  if (process.calcForm && &process.calcForm->Host() != &host) q_.UnloadCalculatorIfLoaded();
+  if (process.calcForm && &process.calcForm->Host() != &host) UnloadCalculatorIfLoaded();
   if (!process.calcForm) {
     process.calcForm = std::make_unique<CalcForm>(host, locale_);
     process.gCalcLoaded = -1;
@@ -86,17 +86,16 @@ CalcForm& OrvoMaskImpl::SharedCalcForm() {
   return *process.calcForm;
 }
 
-void OrvoMask::OpenCalculator() {
-  CalcForm& calc = d_->SharedCalcForm();
-  const std::string start =
-      d_->ActiveBox().Text() + "|" +
-      CalculatorFormat(d_->m_.compiled.IntegerDigits, d_->m_.compiled.DecimalDigits);
-  calc.IniciaCalc(*d_->popupOwner_, start, d_->locale_);
+void OrvoMaskImpl::OpenCalculator() {
+  CalcForm& calc = SharedCalcForm();
+  const std::string start = ActiveBox().Text() + "|" +
+                            CalculatorFormat(m_.compiled.IntegerDigits, m_.compiled.DecimalDigits);
+  calc.IniciaCalc(*popupOwner_, start, locale_);
   PopupForm& window = calc.Form();
-  const PopupPlace at = d_->PlaceBesideMe(window.Width(), window.Height());
+  const PopupPlace at = PlaceBesideMe(window.Width(), window.Height());
   window.Move(at.left, at.top, window.Width(), window.Height());
-  d_->m_.CalcFormOpen = -1;
-  d_->ShowPopup(window);
+  m_.CalcFormOpen = -1;
+  ShowPopup(window);
 }
 
 void OrvoMaskImpl::ShowPopup(PopupForm& form) {

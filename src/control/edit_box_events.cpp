@@ -20,75 +20,74 @@ namespace orvo {
 // would turn a typed "-" into "0" and "1" into "1,00", and a text assigned by the
 // application would take the focus from the field the user is in. The text is formatted
 // when the field is left, as in any numeric field.
-void OrvoMask::txt_Change(int16_t Index) {
-  if (d_->m_.SuppressChange) return;
-  if (d_->m_.DataType == TipoDeCampo::Spinner && d_->m_.UserMode) {
-    const std::string text = d_->txt[Index]->Text();
+void OrvoMaskImpl::txt_Change(int16_t Index) {
+  if (m_.SuppressChange) return;
+  if (m_.DataType == TipoDeCampo::Spinner && m_.UserMode) {
+    const std::string text = txt[Index]->Text();
     const double number = ParseNumber(text, Process().gDecimalSeparator);
-    const int16_t low = std::min(d_->scrH->Min(), d_->scrH->Max());
-    const int16_t high = std::max(d_->scrH->Min(), d_->scrH->Max());
+    const int16_t low = std::min(scrH->Min(), scrH->Max());
+    const int16_t high = std::max(scrH->Min(), scrH->Max());
     bool failed = false;
-    d_->m_.SuppressChange = -1;
+    m_.SuppressChange = -1;
     try {
       const double wanted = RoundHalfEven(number);
       if (!(wanted >= low && wanted <= high))
         RaiseError(err::kInvalidPropertyValue, "Invalid property value");
-      d_->scrH->SetValue(static_cast<int16_t>(wanted));
+      scrH->SetValue(static_cast<int16_t>(wanted));
     } catch (const Error&) {
       failed = true;
     }
     try {
-      d_->scrV->SetValue(d_->scrH->Value());
+      scrV->SetValue(scrH->Value());
     } catch (const Error&) {
     }
-    d_->m_.SuppressChange = 0;
+    m_.SuppressChange = 0;
 
-    if (failed && number > high) d_->txt[Index]->SetText(std::to_string(d_->scrH->Value()));
+    if (failed && number > high) txt[Index]->SetText(std::to_string(scrH->Value()));
   }
-  if (Index == d_->m_.ActiveTextIndex) d_->Raise([&] { d_->events_->Change(); });
-  d_->RaiseChangeReport("Value");
+  if (Index == m_.ActiveTextIndex) Raise([&] { events_->Change(); });
+  RaiseChangeReport("Value");
 }
 
-void OrvoMask::txt_Click(int16_t) {
-  d_->Raise([&] { d_->events_->Click(); });
+void OrvoMaskImpl::txt_Click(int16_t) {
+  Raise([&] { events_->Click(); });
 }
 
-void OrvoMask::txt_KeyUp(int16_t, int16_t& KeyCode, int16_t& Shift) {
-  d_->Raise([&] { d_->events_->KeyUp(KeyCode, Shift); });
+void OrvoMaskImpl::txt_KeyUp(int16_t, int16_t& KeyCode, int16_t& Shift) {
+  Raise([&] { events_->KeyUp(KeyCode, Shift); });
 }
 
 // Mouse positions reach the application relative to the control: the box sits inside pic.
-void OrvoMask::txt_MouseDown(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
-  float x = X + d_->pic->Left() + d_->txt[Index]->Left(),
-        y = Y + d_->pic->Top() + d_->txt[Index]->Top();
-  d_->Raise([&] { d_->events_->MouseDown(Button, Shift, x, y); });
+void OrvoMaskImpl::txt_MouseDown(int16_t Index, int16_t& Button, int16_t& Shift, float& X,
+                                 float& Y) {
+  float x = X + pic->Left() + txt[Index]->Left(), y = Y + pic->Top() + txt[Index]->Top();
+  Raise([&] { events_->MouseDown(Button, Shift, x, y); });
 }
 
-void OrvoMask::txt_MouseMove(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
-  float x = X + d_->pic->Left() + d_->txt[Index]->Left(),
-        y = Y + d_->pic->Top() + d_->txt[Index]->Top();
-  d_->Raise([&] { d_->events_->MouseMove(Button, Shift, x, y); });
+void OrvoMaskImpl::txt_MouseMove(int16_t Index, int16_t& Button, int16_t& Shift, float& X,
+                                 float& Y) {
+  float x = X + pic->Left() + txt[Index]->Left(), y = Y + pic->Top() + txt[Index]->Top();
+  Raise([&] { events_->MouseMove(Button, Shift, x, y); });
 }
 
-void OrvoMask::txt_MouseUp(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
-  float x = X + d_->pic->Left() + d_->txt[Index]->Left(),
-        y = Y + d_->pic->Top() + d_->txt[Index]->Top();
-  d_->Raise([&] { d_->events_->MouseUp(Button, Shift, x, y); });
+void OrvoMaskImpl::txt_MouseUp(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
+  float x = X + pic->Left() + txt[Index]->Left(), y = Y + pic->Top() + txt[Index]->Top();
+  Raise([&] { events_->MouseUp(Button, Shift, x, y); });
 }
 
-void OrvoMask::txt_GotFocus(int16_t Index) {
-  if (Index != 2 && d_->m_.SelectOnFocus) {
-    TextBox& box = *d_->txt[Index];
+void OrvoMaskImpl::txt_GotFocus(int16_t Index) {
+  if (Index != 2 && m_.SelectOnFocus) {
+    TextBox& box = *txt[Index];
     box.SetSelStart(0);
     box.SetSelLength(static_cast<int32_t>(box.Text().size()));
   }
 }
 
 // This is where typed text receives its fill characters, full decimals and grouping.
-void OrvoMask::txt_LostFocus(int16_t Index) {
-  if (d_->m_.UserMode && d_->m_.FormatLostFocus) {
-    std::string text = d_->txt[Index]->Text();
-    d_->txt[Index]->SetText(FormatText(text));
+void OrvoMaskImpl::txt_LostFocus(int16_t Index) {
+  if (m_.UserMode && m_.FormatLostFocus) {
+    std::string text = txt[Index]->Text();
+    txt[Index]->SetText(q_.FormatText(text));
   }
 }
 

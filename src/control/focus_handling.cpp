@@ -33,17 +33,17 @@ bool FocusCameBackwards(const OrvoMask* self, const ControlSite& site) {
 
 }  // namespace
 
-void OrvoMask::UserControl_EnterFocus() {
+void OrvoMaskImpl::UserControl_EnterFocus() {
   // A search carried over one focus entry starts with character 255.
-  if (!ListBoxSearch.empty() && static_cast<unsigned char>(ListBoxSearch[0]) == 255)
-    ListBoxSearch.erase(0, 1);
+  if (!q_.ListBoxSearch.empty() && static_cast<unsigned char>(q_.ListBoxSearch[0]) == 255)
+    q_.ListBoxSearch.erase(0, 1);
   else
-    ListBoxSearch.clear();
-  d_->shp->SetFillColor(d_->m_.ColorOnFocus);
-  d_->shp->SetFillStyle(static_cast<int32_t>(d_->m_.FillStyleOnFocus));
-  if (!d_->m_.Enabled) {
-    if (FocusCameBackwards(this, d_->site_)) {
-      HostServices& host = d_->site_.Services();
+    q_.ListBoxSearch.clear();
+  shp->SetFillColor(m_.ColorOnFocus);
+  shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleOnFocus));
+  if (!m_.Enabled) {
+    if (FocusCameBackwards(&q_, site_)) {
+      HostServices& host = site_.Services();
       host.KeybdEvent(vk::kShift, 0, kKeyExtended);
       PressKey(vk::kTab);
       host.KeybdEvent(vk::kShift, 0, kKeyExtended | kKeyUp);
@@ -53,24 +53,24 @@ void OrvoMask::UserControl_EnterFocus() {
   }
 }
 
-void OrvoMask::UserControl_ExitFocus() {
-  d_->shp->SetFillColor(d_->m_.ColorNoFocus);
-  d_->shp->SetFillStyle(static_cast<int32_t>(d_->m_.FillStyleNoFocus));
-  Process().focusLeftLastHwnd = d_->site_.hWnd();
+void OrvoMaskImpl::UserControl_ExitFocus() {
+  shp->SetFillColor(m_.ColorNoFocus);
+  shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
+  Process().focusLeftLastHwnd = site_.hWnd();
 }
 
-void OrvoMask::UserControl_GotFocus() {
-  Process().gFocusedHwnd = d_->site_.hWnd();
+void OrvoMaskImpl::UserControl_GotFocus() {
+  Process().gFocusedHwnd = site_.hWnd();
   DrawCaptionFocus();
-  TryStep([&] { d_->ActiveBox().SetFocus(); });
+  TryStep([&] { ActiveBox().SetFocus(); });
 }
 
-void OrvoMask::UserControl_LostFocus() {
+void OrvoMaskImpl::UserControl_LostFocus() {
   DrawCaptionFocus();
 }
 
-void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
-  d_->Raise([&] { d_->events_->KeyDown(KeyCode, Shift); });
+void OrvoMaskImpl::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
+  Raise([&] { events_->KeyDown(KeyCode, Shift); });
   if (KeyCode == 0) return;
   if (KeyCode == vk::kUp) {
     int16_t key = key::PreviousField;
@@ -83,30 +83,29 @@ void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
   }
 }
 
-void OrvoMask::UserControl_KeyPress(int16_t& KeyAscii) {
-  d_->Raise([&] { d_->events_->KeyPress(KeyAscii); });
+void OrvoMaskImpl::UserControl_KeyPress(int16_t& KeyAscii) {
+  Raise([&] { events_->KeyPress(KeyAscii); });
   if (KeyAscii == key::Enter) {
     PressKey(vk::kTab);
   } else if (KeyAscii == ' ') {
-    if (d_->m_.DataType == TipoDeCampo::Boolean || d_->m_.DataType == TipoDeCampo::Option)
-      ToggleValue();
+    if (m_.DataType == TipoDeCampo::Boolean || m_.DataType == TipoDeCampo::Option) ToggleValue();
   }
 }
 
-void OrvoMask::UserControl_MouseDown(int16_t&, int16_t&, float&, float&) {
+void OrvoMaskImpl::UserControl_MouseDown(int16_t&, int16_t&, float&, float&) {
   ToggleValue();
 }
 
-void OrvoMask::UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-  d_->Raise([&] { d_->events_->MouseUp(Button, Shift, X, Y); });
+void OrvoMaskImpl::UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+  Raise([&] { events_->MouseUp(Button, Shift, X, Y); });
 }
 
-void OrvoMask::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-  d_->Raise([&] { d_->events_->MouseMove(Button, Shift, X, Y); });
-  const std::shared_ptr<LifeState> life = d_->life_.Share();
+void OrvoMaskImpl::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+  Raise([&] { events_->MouseMove(Button, Shift, X, Y); });
+  const std::shared_ptr<LifeState> life = life_.Share();
   {
     FrameBarrier barrier(life);
-    d_->site_.Services().DoEvents();
+    site_.Services().DoEvents();
   }
   LeaveIfGone(*life);
 }
@@ -132,8 +131,8 @@ void OrvoMask::OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) {
 
 // A simulated press and release of the key; Tab moves the focus once the current
 // notification returns.
-void OrvoMask::PressKey(int16_t virtualKey) {
-  HostServices& host = d_->site_.Services();
+void OrvoMaskImpl::PressKey(int16_t virtualKey) {
+  HostServices& host = site_.Services();
   host.KeybdEvent(static_cast<uint8_t>(virtualKey), 69, kKeyExtended);
   host.KeybdEvent(static_cast<uint8_t>(virtualKey), 69, kKeyExtended | kKeyUp);
 }

@@ -108,36 +108,36 @@ void OrvoMask::Refresh() {
         page.Remonta();
       }
     } else {
-      BuildItemList();
+      d_->BuildItemList();
     }
     UserControl_Resize();
   });
 }
 
-void OrvoMask::BuildItemList() {
-  if (d_->m_.ListFields.empty() && !ComLstExt()) {
+void OrvoMaskImpl::BuildItemList() {
+  if (m_.ListFields.empty() && !q_.ComLstExt()) {
     // Nothing to build; a list box left from an earlier list is emptied with it.
-    if (d_->calendForm_) d_->calendForm_->lst->Clear();
+    if (calendForm_) calendForm_->lst->Clear();
     return;
   }
-  ListPage(*this, d_->EnsureCalendForm()).BuildItemList();
+  ListPage(q_, EnsureCalendForm()).BuildItemList();
 }
 
-void OrvoMask::SelectItemOfText() {
-  ListBox& lst = d_->ItemListBox();
+void OrvoMaskImpl::SelectItemOfText() {
+  ListBox& lst = ItemListBox();
   const std::string find =
-      ReplaceChars(d_->ActiveBox().Text(), Process().gColumnSeparator, "\t", false);
+      ReplaceChars(ActiveBox().Text(), Process().gColumnSeparator, "\t", false);
   int16_t found = -1;
   for (int16_t i = 0; i < lst.ListCount() && found < 0; ++i)
     if (lst.List(i) == find) found = i;
   ProcessState& process = Process();
-  process.gActiveControl = this;
-  const int16_t savedNaoEClick = NaoEClick;
-  NaoEClick = -1;
-  ScopeGuard release([&, life = d_->life_.Share()] {
+  process.gActiveControl = &q_;
+  const int16_t savedNaoEClick = q_.NaoEClick;
+  q_.NaoEClick = -1;
+  ScopeGuard release([&, life = life_.Share()] {
     if (!life->alive) return;
-    NaoEClick = savedNaoEClick;
-    if (process.gActiveControl == this) process.gActiveControl = nullptr;
+    q_.NaoEClick = savedNaoEClick;
+    if (process.gActiveControl == &q_) process.gActiveControl = nullptr;
   });
   lst.SetListIndex(found);
 }

@@ -18,20 +18,20 @@ bool PassesReadOnly(int16_t key, bool allowF4) {
 
 }  // namespace
 
-void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
+void OrvoMaskImpl::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
   if (ReadOnly() && !PassesReadOnly(KeyCode, true)) {
     KeyCode = 0;
     return;
   }
-  d_->Raise([&] { d_->events_->KeyDown(KeyCode, Shift); });
+  Raise([&] { events_->KeyDown(KeyCode, Shift); });
   if (KeyCode == 0) return;
-  if (d_->m_.Enabled && !d_->txt[0]->Locked() && !d_->m_.ListFields.empty()) {
+  if (m_.Enabled && !txt[0]->Locked() && !m_.ListFields.empty()) {
     ListKeyDown(KeyCode);
     return;
   }
   switch (KeyCode) {
     case vk::kF4:
-      if (static_cast<int32_t>(d_->m_.BrowseVisible) > 0) d_->bot->SetValue(true);
+      if (static_cast<int32_t>(m_.BrowseVisible) > 0) bot->SetValue(true);
       break;
     case vk::kDelete: {
       int16_t key = key::Delete;
@@ -56,8 +56,8 @@ void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
   }
 }
 
-void OrvoMask::txt_KeyPress(int16_t Index, int16_t& KeyAscii) {
-  ProcuraLetra(Index, KeyAscii);
+void OrvoMaskImpl::txt_KeyPress(int16_t Index, int16_t& KeyAscii) {
+  q_.ProcuraLetra(Index, KeyAscii);
 }
 
 // The keystroke entry point. Index -11 is the lookup grid's internal call: the field's own
@@ -69,33 +69,33 @@ void OrvoMask::ProcuraLetra(int16_t& Index, int16_t& KeyAscii) {
       Index = d_->m_.ActiveTextIndex;
       internal = true;
     }
-    if (ReadOnly() && !PassesReadOnly(KeyAscii, false)) {
+    if (d_->ReadOnly() && !PassesReadOnly(KeyAscii, false)) {
       KeyAscii = 0;
       return;
     }
     if (!internal) d_->Raise([&] { d_->events_->KeyPress(KeyAscii); });
     if (KeyAscii == 0) return;
     if (!d_->m_.ListFields.empty()) {
-      ListKeyPress(internal, KeyAscii);
+      d_->ListKeyPress(internal, KeyAscii);
       return;
     }
-    if (!internal) KeyAscii = ApplyKey(KeyAscii, KeyAscii);
+    if (!internal) KeyAscii = d_->ApplyKey(KeyAscii, KeyAscii);
   });
 }
 
 // One key through the mask engine; the control carries out what it decides.
-int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
-  HostServices& host = d_->site_.Services();
-  TextBox& box = d_->ActiveBox();
+int16_t OrvoMaskImpl::ApplyKey(int16_t& key, int16_t& passThrough) {
+  HostServices& host = site_.Services();
+  TextBox& box = ActiveBox();
   const ProcessState& ps = Process();
   const EditState state{box.Text(), box.SelStart(), box.SelLength(), box.MaxLength()};
-  MaskEnv env{d_->m_.compiled};
-  env.kind = d_->m_.DataType;
+  MaskEnv env{m_.compiled};
+  env.kind = m_.DataType;
   env.decimalSeparator = ps.gDecimalSeparator;
   env.groupSeparator = ps.gGroupSeparator;
-  env.multiLineBox = d_->m_.ActiveTextIndex == 2;
-  env.readOnly = box.Locked() || WhatsThisHelpID() == -1;
-  env.enabled = d_->m_.Enabled != 0;
+  env.multiLineBox = m_.ActiveTextIndex == 2;
+  env.readOnly = box.Locked() || q_.WhatsThisHelpID() == -1;
+  env.enabled = m_.Enabled != 0;
   // Copy and cut with nothing selected leave the clipboard and the text alone: emptying the
   // clipboard would lose what the user put there, and the cut would go on as a delete and
   // remove the character at the caret.
@@ -104,7 +104,7 @@ int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
 
   KeyOutcome out = orvo::ApplyKey(env, state, key, passThrough, clipboard);
 
-  if (out.maskTemplate) d_->m_.compiled.MaskTemplate = *out.maskTemplate;
+  if (out.maskTemplate) m_.compiled.MaskTemplate = *out.maskTemplate;
   if (out.clipboardText) {
     host.ClipboardClear();
     host.ClipboardSetText(*out.clipboardText);

@@ -17,16 +17,16 @@ void Place(Widget& w, const Placement& p) {
 
 }  // namespace
 
-void OrvoMask::SelectEditWidgets() {
-  const TipoDeCampo kind = d_->m_.DataType;
+void OrvoMaskImpl::SelectEditWidgets() {
+  const TipoDeCampo kind = m_.DataType;
   const bool option = kind == TipoDeCampo::Option;
-  if (d_->img->Visible() != option) d_->img->SetVisible(option);
-  if (d_->pic->Visible() != !option) d_->pic->SetVisible(!option);
-  d_->m_.ActiveTextIndex =
-      EditBoxFor(kind, d_->m_.MultiLine != 0, !d_->m_.ListFields.empty(), ComLstExt() != 0);
+  if (img->Visible() != option) img->SetVisible(option);
+  if (pic->Visible() != !option) pic->SetVisible(!option);
+  m_.ActiveTextIndex =
+      EditBoxFor(kind, m_.MultiLine != 0, !m_.ListFields.empty(), q_.ComLstExt() != 0);
   const bool checkKind = kind == TipoDeCampo::Boolean || option;
-  for (int16_t i = 0; i < 3; ++i) d_->txt[i]->SetVisible(i == d_->m_.ActiveTextIndex && !checkKind);
-  d_->pic->ZOrder(1);
+  for (int16_t i = 0; i < 3; ++i) txt[i]->SetVisible(i == m_.ActiveTextIndex && !checkKind);
+  pic->ZOrder(1);
 }
 
 // Measures the settings and widgets the layout reads, as the pass begins.
@@ -80,7 +80,7 @@ void OrvoMask::UserControl_Resize() {
     if (d_->lab->Left() != plan.captionLeft) d_->lab->SetLeft(plan.captionLeft);
     d_->lab->ZOrder(0);
     d_->lab->Refresh();
-    if (d_->site_.hWnd() == Process().gFocusedHwnd) DrawCaptionFocus();
+    if (d_->site_.hWnd() == Process().gFocusedHwnd) d_->DrawCaptionFocus();
   }
   if (kind == TipoDeCampo::Boolean) {
     d_->pic->ZOrder(0);
@@ -102,21 +102,21 @@ void OrvoMask::UserControl_Resize() {
   }
   if (plan.drawBorder) {
     int16_t clear = plan.clearBorder ? -1 : 0;
-    DrawFieldBorder(clear);
+    d_->DrawFieldBorder(clear);
   }
 }
 
 // Paints the flat or sunken border on the field's picture box (twips).
-void OrvoMask::DrawFieldBorder(int16_t& Clear) {
+void OrvoMaskImpl::DrawFieldBorder(int16_t& Clear) {
   const std::vector<DrawnLine> lines =
-      FieldBorderLines(d_->m_.Appearance, d_->m_.BorderStyle, d_->pic->Width(), d_->pic->Height(),
-                       d_->pic->DrawWidth() * d_->site_.Services().TwipsPerPixelX(),
-                       d_->pic->DrawWidth() * d_->site_.Services().TwipsPerPixelY());
+      FieldBorderLines(m_.Appearance, m_.BorderStyle, pic->Width(), pic->Height(),
+                       pic->DrawWidth() * site_.Services().TwipsPerPixelX(),
+                       pic->DrawWidth() * site_.Services().TwipsPerPixelY());
   if (lines.empty()) return;
-  d_->pic->SetAutoRedraw(true);
-  if (Clear) d_->pic->Cls();
-  for (const DrawnLine& l : lines) d_->pic->Line(l.x1, l.y1, l.x2, l.y2, l.color);
-  d_->pic->SetAutoRedraw(false);
+  pic->SetAutoRedraw(true);
+  if (Clear) pic->Cls();
+  for (const DrawnLine& l : lines) pic->Line(l.x1, l.y1, l.x2, l.y2, l.color);
+  pic->SetAutoRedraw(false);
 }
 
 }  // namespace orvo

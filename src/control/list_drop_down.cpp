@@ -18,43 +18,43 @@ constexpr int32_t kRowsShownAtMost = 8;
 
 }  // namespace
 
-void OrvoMask::OpenList() {
+void OrvoMaskImpl::OpenList() {
   ProcessState& process = Process();
-  process.gActiveControl = this;
-  CalendForm& calend = d_->EnsureCalendForm();
-  ListPage page(*this, calend);
-  const bool records = ComLstExt() != 0;
+  process.gActiveControl = &q_;
+  CalendForm& calend = EnsureCalendForm();
+  ListPage page(q_, calend);
+  const bool records = q_.ComLstExt() != 0;
   // The count sizes the list and its scroll bar; it is asked once.
   int32_t count = 0;
   if (records) {
     int16_t skipLocate = -1;
     PrepareList(skipLocate);
-    count = gRsLista->RecordCount();
+    count = q_.gRsLista->RecordCount();
     if (count <= 0) return;
   } else if (calend.lst->ListCount() < 1) {
     return;
   }
-  HostServices& host = d_->site_.Services();
+  HostServices& host = site_.Services();
   const float tppX = host.TwipsPerPixelX(), tppY = host.TwipsPerPixelY();
   PopupForm& form = calend.Form();
-  calend.IniciaCale(*d_->popupOwner_, 1, d_->locale_);
+  calend.IniciaCale(*popupOwner_, 1, locale_);
   form.SetScaleModePixels(false);
   form.Cls();
-  const float width = d_->pic->Width() + 2 * tppX;
+  const float width = pic->Width() + 2 * tppX;
   int32_t rows = 0;
   if (records) {
     DataGrid& grid = calend.Grid();
     form.SetFont(grid.Font());
     int32_t n = count;
-    if (gTpTabela && !d_->m_.Filter.empty() && n > 0) {
+    if (q_.gTpTabela && !m_.Filter.empty() && n > 0) {
       // The filter range's own records, counted up to a page.
       int16_t oq = 1;
-      Pesquisa(oq);
+      q_.Pesquisa(oq);
       n = 0;
-      while (n < kRowsShownAtMost && !gRsLista->EOF_()) {
+      while (n < kRowsShownAtMost && !q_.gRsLista->EOF_()) {
         ++n;
         oq = 3;
-        Pesquisa(oq);
+        q_.Pesquisa(oq);
       }
     }
     calend.ListRecordCount = n;
@@ -69,7 +69,7 @@ void OrvoMask::OpenList() {
   }
   const float height = (form.TextHeight("0") + tppY) * rows + 2 * tppY;
   const PopupPlace at =
-      PlaceBelowField(host.GetWindowRect(d_->pic->hWnd()), height, tppX, tppY, host.ScreenHeight());
+      PlaceBelowField(host.GetWindowRect(pic->hWnd()), height, tppX, tppY, host.ScreenHeight());
   form.Move(at.left, at.top, width, height);
   // The page's widget fills the form; its own one-pixel border is the popup's frame.
   Widget& shown = records ? static_cast<Widget&>(calend.Grid()) : *calend.lst;
@@ -89,8 +89,8 @@ void OrvoMask::OpenList() {
     page.AcertaTmCol();
     shown.Move(0, 0, width, form.Height());
   }
-  d_->m_.CalendFormOpen = -1;
-  d_->ShowPopup(form);
+  m_.CalendFormOpen = -1;
+  ShowPopup(form);
 }
 
 }  // namespace orvo

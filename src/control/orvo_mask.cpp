@@ -60,12 +60,12 @@ OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
     : gTpMDB(DefaultOf<int16_t>("gTpMDB")),
       gTpTabela(DefaultOf<int16_t>("gTpTabela")),
       d_(std::make_unique<OrvoMaskImpl>(*this, site, events)) {
-  WireWidgetEvents();
-  UserControl_Initialize();
+  d_->WireWidgetEvents();
+  d_->UserControl_Initialize();
 }
 
 OrvoMask::~OrvoMask() {
-  if (!d_->terminated_) UserControl_Terminate();
+  if (!d_->terminated_) d_->UserControl_Terminate();
   ProcessState& process = Process();
   if (process.gActiveControl == this) process.gActiveControl = nullptr;
   // Window handles are only unique while their host lives; a host made later numbers its
@@ -86,88 +86,85 @@ const LocaleSettings& OrvoMask::Locale() const {
   return d_->locale_;
 }
 
-void OrvoMask::WireWidgetEvents() {
+void OrvoMaskImpl::WireWidgetEvents() {
   for (int16_t i = 0; i < 3; ++i) {
-    TextBox& box = *d_->txt[i];
-    box.OnKeyDown = d_->InFrame([this, i](int16_t& k, int16_t& s) { txt_KeyDown(i, k, s); });
-    box.OnKeyPress = d_->InFrame([this, i](int16_t& k) { txt_KeyPress(i, k); });
-    box.OnKeyUp = d_->InFrame([this, i](int16_t& k, int16_t& s) { txt_KeyUp(i, k, s); });
-    box.OnClick = d_->InFrame([this, i] { txt_Click(i); });
-    box.OnChange = d_->InFrame([this, i] { txt_Change(i); });
-    box.OnGotFocus = d_->InFrame([this, i] { txt_GotFocus(i); });
-    box.OnLostFocus = d_->InFrame([this, i] { txt_LostFocus(i); });
-    box.OnMouseDown = d_->InFrame(
+    TextBox& box = *txt[i];
+    box.OnKeyDown = InFrame([this, i](int16_t& k, int16_t& s) { txt_KeyDown(i, k, s); });
+    box.OnKeyPress = InFrame([this, i](int16_t& k) { txt_KeyPress(i, k); });
+    box.OnKeyUp = InFrame([this, i](int16_t& k, int16_t& s) { txt_KeyUp(i, k, s); });
+    box.OnClick = InFrame([this, i] { txt_Click(i); });
+    box.OnChange = InFrame([this, i] { txt_Change(i); });
+    box.OnGotFocus = InFrame([this, i] { txt_GotFocus(i); });
+    box.OnLostFocus = InFrame([this, i] { txt_LostFocus(i); });
+    box.OnMouseDown = InFrame(
         [this, i](int16_t& b, int16_t& s, float& x, float& y) { txt_MouseDown(i, b, s, x, y); });
-    box.OnMouseMove = d_->InFrame(
+    box.OnMouseMove = InFrame(
         [this, i](int16_t& b, int16_t& s, float& x, float& y) { txt_MouseMove(i, b, s, x, y); });
-    box.OnMouseUp = d_->InFrame(
+    box.OnMouseUp = InFrame(
         [this, i](int16_t& b, int16_t& s, float& x, float& y) { txt_MouseUp(i, b, s, x, y); });
   }
-  d_->scrH->OnChange = d_->InFrame([this] { scrH_Change(); });
-  d_->scrV->OnChange = d_->InFrame([this] { scrV_Change(); });
-  d_->bot->OnClick = d_->InFrame([this] { bot_Click(); });
-  d_->hok->OnMessage = d_->InFrame([this](int32_t) { hok_Message(); });
-  d_->lab->OnClick = d_->InFrame([this] { lab_Click(); });
-  d_->img->OnClick = d_->InFrame([this] { img_Click(); });
-  d_->pic->OnClick = d_->InFrame([this] { pic_Click(); });
-  d_->pic->OnGotFocus = d_->InFrame([this] { pic_GotFocus(); });
-  d_->pic->OnLostFocus = d_->InFrame([this] { pic_LostFocus(); });
-  d_->pic->OnKeyDown = d_->InFrame([this](int16_t& k, int16_t& s) { pic_KeyDown(k, s); });
-  d_->pic->OnKeyPress = d_->InFrame([this](int16_t& k) { pic_KeyPress(k); });
-  for (Widget* w : {static_cast<Widget*>(d_->lab.get()), static_cast<Widget*>(d_->pic.get())}) {
-    w->OnMouseDown = d_->InFrame([this, w](int16_t& b, int16_t& s, float& x, float& y) {
-      d_->ForwardMouse(*w, 0, b, s, x, y);
-    });
-    w->OnMouseMove = d_->InFrame([this, w](int16_t& b, int16_t& s, float& x, float& y) {
-      d_->ForwardMouse(*w, 1, b, s, x, y);
-    });
-    w->OnMouseUp = d_->InFrame([this, w](int16_t& b, int16_t& s, float& x, float& y) {
-      d_->ForwardMouse(*w, 2, b, s, x, y);
-    });
+  scrH->OnChange = InFrame([this] { scrH_Change(); });
+  scrV->OnChange = InFrame([this] { scrV_Change(); });
+  bot->OnClick = InFrame([this] { bot_Click(); });
+  hok->OnMessage = InFrame([this](int32_t) { hok_Message(); });
+  lab->OnClick = InFrame([this] { lab_Click(); });
+  img->OnClick = InFrame([this] { img_Click(); });
+  pic->OnClick = InFrame([this] { pic_Click(); });
+  pic->OnGotFocus = InFrame([this] { pic_GotFocus(); });
+  pic->OnLostFocus = InFrame([this] { pic_LostFocus(); });
+  pic->OnKeyDown = InFrame([this](int16_t& k, int16_t& s) { pic_KeyDown(k, s); });
+  pic->OnKeyPress = InFrame([this](int16_t& k) { pic_KeyPress(k); });
+  for (Widget* w : {static_cast<Widget*>(lab.get()), static_cast<Widget*>(pic.get())}) {
+    w->OnMouseDown = InFrame(
+        [this, w](int16_t& b, int16_t& s, float& x, float& y) { ForwardMouse(*w, 0, b, s, x, y); });
+    w->OnMouseMove = InFrame(
+        [this, w](int16_t& b, int16_t& s, float& x, float& y) { ForwardMouse(*w, 1, b, s, x, y); });
+    w->OnMouseUp = InFrame(
+        [this, w](int16_t& b, int16_t& s, float& x, float& y) { ForwardMouse(*w, 2, b, s, x, y); });
   }
 
   SurfaceHandlers h;
-  h.OnShow = d_->InFrame([this] { UserControl_Show(); });
-  h.OnResize = d_->InFrame([this] { UserControl_Resize(); });
-  h.OnEnterFocus = d_->InFrame([this] { UserControl_EnterFocus(); });
-  h.OnExitFocus = d_->InFrame([this] { UserControl_ExitFocus(); });
-  h.OnGotFocus = d_->InFrame([this] { UserControl_GotFocus(); });
-  h.OnLostFocus = d_->InFrame([this] { UserControl_LostFocus(); });
-  h.OnKeyDown = d_->InFrame([this](int16_t& k, int16_t& s) { UserControl_KeyDown(k, s); });
-  h.OnKeyPress = d_->InFrame([this](int16_t& k) { UserControl_KeyPress(k); });
-  h.OnMouseDown = d_->InFrame(
+  h.OnShow = InFrame([this] { UserControl_Show(); });
+  h.OnResize = InFrame([this] { q_.UserControl_Resize(); });
+  h.OnEnterFocus = InFrame([this] { UserControl_EnterFocus(); });
+  h.OnExitFocus = InFrame([this] { UserControl_ExitFocus(); });
+  h.OnGotFocus = InFrame([this] { UserControl_GotFocus(); });
+  h.OnLostFocus = InFrame([this] { UserControl_LostFocus(); });
+  h.OnKeyDown = InFrame([this](int16_t& k, int16_t& s) { UserControl_KeyDown(k, s); });
+  h.OnKeyPress = InFrame([this](int16_t& k) { UserControl_KeyPress(k); });
+  h.OnMouseDown = InFrame(
       [this](int16_t& b, int16_t& s, float& x, float& y) { UserControl_MouseDown(b, s, x, y); });
-  h.OnMouseUp = d_->InFrame(
+  h.OnMouseUp = InFrame(
       [this](int16_t& b, int16_t& s, float& x, float& y) { UserControl_MouseUp(b, s, x, y); });
-  h.OnMouseMove = d_->InFrame(
+  h.OnMouseMove = InFrame(
       [this](int16_t& b, int16_t& s, float& x, float& y) { UserControl_MouseMove(b, s, x, y); });
-  d_->site_.SetSurfaceHandlers(std::move(h));
+  site_.SetSurfaceHandlers(std::move(h));
 }
 
-void OrvoMask::UserControl_Initialize() {
+void OrvoMaskImpl::UserControl_Initialize() {
   ProcessState& ps = Process();
   ps.gColumnSeparator = kColumnSeparator;
-  d_->m_.LayoutReady = 0;
-  d_->m_.ActiveTextIndex = 0;
+  m_.LayoutReady = 0;
+  m_.ActiveTextIndex = 0;
   ps.gOptionBusy = 0;
-  d_->m_.CalendFormOpen = 0;
-  d_->m_.CalcFormOpen = 0;
+  m_.CalendFormOpen = 0;
+  m_.CalcFormOpen = 0;
 
   // The separators are read when each control is created; the module keeps one value for
   // all controls, so a control created after the settings change sees the new ones.
-  d_->locale_ = d_->site_.Services().Locale();
-  ps.gDecimalSeparator = d_->locale_.decimalSeparator.empty() ? "," : d_->locale_.decimalSeparator;
+  locale_ = site_.Services().Locale();
+  ps.gDecimalSeparator = locale_.decimalSeparator.empty() ? "," : locale_.decimalSeparator;
   ps.gGroupSeparator = ps.gDecimalSeparator == "," ? "." : ",";
 
-  d_->m_.FillStyleOnFocus = DefaultOf<EstiloShape>("FillStyleOnFocus");
-  d_->m_.FillStyleNoFocus = DefaultOf<EstiloShape>("FillStyleNoFocus");
-  d_->m_.ColorNoFocus = DefaultOf<Color>("ColorNoFocus");
-  d_->m_.ColorOnFocus = DefaultOf<Color>("ColorOnFocus");
-  d_->m_.FilterKeyLast = -1;
-  d_->m_.Enabled = DefaultOf<int16_t>("Enabled");
-  d_->shp->SetShapeKind(DefaultOf<int32_t>("Shape"));
-  d_->shp->SetFillColor(d_->m_.ColorNoFocus);
-  d_->shp->SetFillStyle(static_cast<int32_t>(d_->m_.FillStyleNoFocus));
+  m_.FillStyleOnFocus = DefaultOf<EstiloShape>("FillStyleOnFocus");
+  m_.FillStyleNoFocus = DefaultOf<EstiloShape>("FillStyleNoFocus");
+  m_.ColorNoFocus = DefaultOf<Color>("ColorNoFocus");
+  m_.ColorOnFocus = DefaultOf<Color>("ColorOnFocus");
+  m_.FilterKeyLast = -1;
+  m_.Enabled = DefaultOf<int16_t>("Enabled");
+  shp->SetShapeKind(DefaultOf<int32_t>("Shape"));
+  shp->SetFillColor(m_.ColorNoFocus);
+  shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
 }
 
 void OrvoMask::UserControl_InitProperties() {
@@ -190,22 +187,22 @@ void OrvoMask::UserControl_InitProperties() {
   d_->m_.CaptionOffset = DefaultOf<int16_t>("CaptionOffset");
   d_->m_.CheckValue = DefaultOf<int16_t>("CheckValue");
   d_->m_.Alignment = DefaultOf<TipoAlinhamento>("Alignment");
-  SelectEditWidgets();
+  d_->SelectEditWidgets();
   d_->m_.LayoutReady = -1;
   gTpMDB = DefaultOf<int16_t>("gTpMDB");
   gTpTabela = DefaultOf<int16_t>("gTpTabela");
   d_->m_.FilterKeyLast = -1;
 }
 
-void OrvoMask::UserControl_Show() {
-  if (d_->m_.LayoutReady) return;
+void OrvoMaskImpl::UserControl_Show() {
+  if (m_.LayoutReady) return;
   SelectEditWidgets();
-  d_->m_.LayoutReady = -1;
-  UserControl_Resize();
+  m_.LayoutReady = -1;
+  q_.UserControl_Resize();
 }
 
-bool OrvoMask::ReadOnly() const {
-  return d_->txt[0]->Locked() || WhatsThisHelpID() == -1;
+bool OrvoMaskImpl::ReadOnly() const {
+  return txt[0]->Locked() || q_.WhatsThisHelpID() == -1;
 }
 
 }  // namespace orvo

@@ -109,9 +109,89 @@ class OrvoMaskImpl {
   // The indexed form reads FilterKeyFields(i) and FilterKeyValues(i), raising 9 outside 0..9.
   std::optional<Variant> MemberValue(const std::string& name) const;
   std::optional<Variant> MemberValue(const std::string& name, int16_t index) const;
-  // The list preparation the drop-down runs, for tools that drive it directly.
-  void PrepareList(int16_t& SkipLocate) { q_.PrepareList(SkipLocate); }
-  void LocateValue() { q_.LocateValue(); }
+  // Container notifications raised through the surface handlers.
+  void UserControl_Initialize();
+  void UserControl_Terminate();
+  void UserControl_Show();
+  void UserControl_EnterFocus();
+  void UserControl_ExitFocus();
+  void UserControl_GotFocus();
+  void UserControl_LostFocus();
+  void UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift);
+  void UserControl_KeyPress(int16_t& KeyAscii);
+  void UserControl_MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y);
+
+  // Routines the parts of the control call by name.
+  void ConfigureButtons(int32_t& orientation);
+  void CompileMask();
+  int16_t ApplyKey(int16_t& key, int16_t& passThrough);
+  void PressKey(int16_t virtualKey);
+  void SelectEditWidgets();
+  void DrawFieldBorder(int16_t& Clear);
+  void UpdateCaptionVisibility();
+  void DrawCaptionFocus();
+  void ToggleValue();
+  void ParseFilter();
+  // The list preparation the drop-down runs (tools drive it directly too).
+  void PrepareList(int16_t& SkipLocate);
+  void LocateValue();
+
+  // Edit box handlers.
+  void txt_KeyDown(int16_t Index, int16_t& KeyCode, int16_t& Shift);
+  void txt_KeyPress(int16_t Index, int16_t& KeyAscii);
+  void txt_KeyUp(int16_t Index, int16_t& KeyCode, int16_t& Shift);
+  void txt_Click(int16_t Index);
+  void txt_Change(int16_t Index);
+  void txt_GotFocus(int16_t Index);
+  void txt_LostFocus(int16_t Index);
+  void txt_MouseDown(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void txt_MouseMove(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y);
+  void txt_MouseUp(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y);
+  // Spinner bars, browse button, caption and box handlers.
+  void scrH_Change();
+  void scrV_Change();
+  void bot_Click();
+  // The message hook's report: closes the open popup when another window is activated.
+  void hok_Message();
+  void lab_Click();
+  void pic_Click();
+  void img_Click();
+  void pic_GotFocus();
+  void pic_LostFocus();
+  void pic_KeyDown(int16_t& KeyCode, int16_t& Shift);
+  void pic_KeyPress(int16_t& KeyAscii);
+
+  void WireWidgetEvents();
+  bool ReadOnly() const;
+  // The steps of UserControl_ReadProperties.
+  void ReadUserMode();
+  void ResetForLoading();
+  void ShowUnfocusedLook();
+  void ForgetBinding();
+  void StopHook();
+  std::string FormatTextWith(const std::string& st) const;
+  // Closes the list/calendar page of this control's popup form without a choice.
+  void CloseCalendFormPage();
+  // Rebuilds the item list of an item-list field from ListFields.
+  void BuildItemList();
+  // The lookup list drops down: the record grid or the item list beside the field.
+  void OpenList();
+  // Keys going down in a list field move its selection and reset its search.
+  void ListKeyDown(int16_t& KeyCode);
+  // A character typed in a list field extends its search.
+  void ListKeyPress(bool internal, int16_t& KeyAscii);
+  // Selects the item list's line that reads as the field's text (none when no line does).
+  void SelectItemOfText();
+  // Value set on an item list: selects the line of that index and shows it.
+  void SetItemValue(const Variant& v);
+  // Unloads the calculator shared by the process when it is loaded.
+  void UnloadCalculatorIfLoaded();
+  // The drop-downs of Date and of Numeric and Spinner fields.
+  void OpenCalendar();
+  void OpenCalculator();
+  void ClosedByHook(bool overButton, bool raiseDropDown);
 
   // Routines of the control that work on its widgets and popup forms.
   void ShowPopup(PopupForm& form);

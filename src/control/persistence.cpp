@@ -12,42 +12,42 @@ namespace orvo {
 
 // The keys are read in a fixed order (tests pin it); an error ends the load there.
 void OrvoMask::UserControl_ReadProperties(PropertyBag& PropBag) {
-  ReadUserMode();
-  ResetForLoading();
+  d_->ReadUserMode();
+  d_->ResetForLoading();
   BagReader r(PropBag, d_->locale_, d_->site_.AmbientFont());
   d_->ReadFieldSettings(r);
-  ShowUnfocusedLook();
+  d_->ShowUnfocusedLook();
   // The designer shows each stored text through FormatText, which works from the compiled
   // mask: compile the loaded Mask and DataType now, or a fresh control would format with no
   // template and lose what it cannot place ("1234,5" would show, and be saved, as "1234").
   // The compilation after the boxes still decides the final length limits.
-  if (!d_->m_.UserMode) CompileMask();
+  if (!d_->m_.UserMode) d_->CompileMask();
   d_->ReadEditBoxes(r);
   d_->ReadPictureBox(r);
-  CompileMask();
+  d_->CompileMask();
   int32_t orientation = static_cast<int32_t>(d_->m_.Orientation);
-  ConfigureButtons(orientation);
-  UpdateCaptionVisibility();
-  ForgetBinding();
-  SelectEditWidgets();
+  d_->ConfigureButtons(orientation);
+  d_->UpdateCaptionVisibility();
+  d_->ForgetBinding();
+  d_->SelectEditWidgets();
   UserControl_Resize();
   // No hook is active after loading, and no DropDown is raised.
-  StopHook();
+  d_->StopHook();
 }
 
 // The one protected read: a container that cannot say counts as the designer.
-void OrvoMask::ReadUserMode() {
+void OrvoMaskImpl::ReadUserMode() {
   try {
-    d_->m_.UserMode = d_->site_.AmbientUserMode() ? -1 : 0;
+    m_.UserMode = site_.AmbientUserMode() ? -1 : 0;
   } catch (const Error&) {
-    d_->m_.UserMode = 0;
+    m_.UserMode = 0;
   }
 }
 
-void OrvoMask::ResetForLoading() {
-  d_->m_.FilterKeyLast = -1;
+void OrvoMaskImpl::ResetForLoading() {
+  m_.FilterKeyLast = -1;
   Process().gColumnSeparator = kColumnSeparator;
-  d_->m_.FormatLostFocus = kTrue;
+  m_.FormatLostFocus = kTrue;
 }
 
 // Everything but the edit boxes and the picture box.
@@ -110,9 +110,9 @@ void OrvoMaskImpl::ReadSpinnerRange(BagReader& r) {
   m_.SuppressChange = 0;
 }
 
-void OrvoMask::ShowUnfocusedLook() {
-  d_->shp->SetFillStyle(static_cast<int32_t>(d_->m_.FillStyleNoFocus));
-  d_->shp->SetFillColor(d_->m_.ColorNoFocus);
+void OrvoMaskImpl::ShowUnfocusedLook() {
+  shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
+  shp->SetFillColor(m_.ColorNoFocus);
 }
 
 // The box keys are read once per box, box 0 first.
@@ -148,17 +148,17 @@ void OrvoMaskImpl::ReadPictureBox(BagReader& r) {
 }
 
 // A loaded control starts unbound: the application binds its recordset afterwards.
-void OrvoMask::ForgetBinding() {
-  d_->m_.PopupClosedAt = 0;
-  gRsLista = nullptr;
-  gTpMDB = DefaultOf<int16_t>("gTpMDB");
-  gTpTabela = DefaultOf<int16_t>("gTpTabela");
+void OrvoMaskImpl::ForgetBinding() {
+  m_.PopupClosedAt = 0;
+  q_.gRsLista = nullptr;
+  q_.gTpMDB = DefaultOf<int16_t>("gTpMDB");
+  q_.gTpTabela = DefaultOf<int16_t>("gTpTabela");
 }
 
-void OrvoMask::StopHook() {
+void OrvoMaskImpl::StopHook() {
   int32_t liga = 0;
   bool geraEvento = false;
-  LigaDesligaHok(liga, geraEvento);
+  q_.LigaDesligaHok(liga, geraEvento);
 }
 
 // Each key goes with the type and default the property table gives it, in a fixed order
@@ -228,13 +228,13 @@ void OrvoMask::UserControl_WriteProperties(PropertyBag& PropBag) {
 }
 
 // Every error is ignored here: an already unloaded popup form does no harm.
-void OrvoMask::UserControl_Terminate() {
-  d_->terminated_ = true;
+void OrvoMaskImpl::UserControl_Terminate() {
+  terminated_ = true;
   TryStep([&] { StopHook(); });
   Process().gActiveControl = nullptr;
   // A form never created has nothing to unload.
   TryStep([&] {
-    if (!d_->m_.ListFields.empty() && d_->calendForm_) d_->calendForm_->Unload();
+    if (!m_.ListFields.empty() && calendForm_) calendForm_->Unload();
   });
   // The shared calculator is unloaded by its owner module when it is loaded.
   TryStep([&] { UnloadCalculatorIfLoaded(); });

@@ -44,61 +44,60 @@ void OrvoMask::LigaDesligaHok(int32_t& Liga, bool& GeraEvento) {
 // The first message after hooking (paint still selected) gives the parent form and the popup
 // back their enabled style and narrows the hook to activation changes; every later one is an
 // activation change, which closes the popup unless the pointer is inside it.
-void OrvoMask::hok_Message() {
-  if (!d_->m_.UserMode) return;
-  HostServices& host = d_->site_.Services();
+void OrvoMaskImpl::hok_Message() {
+  if (!m_.UserMode) return;
+  HostServices& host = site_.Services();
   auto enable = [&](int32_t hwnd) {
     const int32_t style = host.GetWindowLong(hwnd, kGwlStyle);
     if (style & kWsDisabled) host.SetWindowLong(hwnd, kGwlStyle, style & ~kWsDisabled);
   };
-  if (d_->hok->Message(kWmPaint)) {
-    if (host.GetWindowLong(WndForm, kGwlStyle) & kWsDisabled)
-      host.SetWindowLong(WndForm, kGwlStyle, EstiloForm);
-    if (d_->m_.CalendFormOpen && d_->calendForm_) {
-      enable(d_->calendForm_->Form().hWnd());
-    } else if (d_->m_.CalcFormOpen && Process().calcForm) {
+  if (hok->Message(kWmPaint)) {
+    if (host.GetWindowLong(q_.WndForm, kGwlStyle) & kWsDisabled)
+      host.SetWindowLong(q_.WndForm, kGwlStyle, q_.EstiloForm);
+    if (m_.CalendFormOpen && calendForm_) {
+      enable(calendForm_->Form().hWnd());
+    } else if (m_.CalcFormOpen && Process().calcForm) {
       enable(Process().calcForm->Form().hWnd());
     }
-    d_->hok->SetMessage(kWmPaint, false);
-    d_->hok->SetMessage(kWmSize, false);
-    d_->hok->SetMessage(kWmActivate, true);
+    hok->SetMessage(kWmPaint, false);
+    hok->SetMessage(kWmSize, false);
+    hok->SetMessage(kWmActivate, true);
     return;
   }
   const Point pointer = host.GetCursorPos();
-  const bool overButton = Over(host.GetWindowRect(d_->bot->hWnd()), pointer);
-  if (d_->m_.CalendFormOpen) {
-    if (d_->calendForm_ &&
-        StrictlyInside(host.GetWindowRect(d_->calendForm_->Form().hWnd()), pointer))
+  const bool overButton = Over(host.GetWindowRect(bot->hWnd()), pointer);
+  if (m_.CalendFormOpen) {
+    if (calendForm_ && StrictlyInside(host.GetWindowRect(calendForm_->Form().hWnd()), pointer))
       return;
-    d_->m_.CalendFormOpen = 0;
-    if (!d_->m_.ListFields.empty()) {
+    m_.CalendFormOpen = 0;
+    if (!m_.ListFields.empty()) {
       CloseCalendFormPage();
-    } else if (d_->calendForm_) {
-      d_->calendForm_->Unload();
+    } else if (calendForm_) {
+      calendForm_->Unload();
     }
     ClosedByHook(overButton, true);
-  } else if (d_->m_.CalcFormOpen) {
+  } else if (m_.CalcFormOpen) {
     CalcForm* calc = Process().calcForm.get();
     if (calc && StrictlyInside(host.GetWindowRect(calc->Form().hWnd()), pointer)) return;
-    if (calc) calc->Descarrega(*d_->popupOwner_);
-    d_->m_.CalcFormOpen = 0;
+    if (calc) calc->Descarrega(*popupOwner_);
+    m_.CalcFormOpen = 0;
     ClosedByHook(overButton, false);
     Process().gDropDownStatus = 0;
     bool status = false;
-    d_->Raise([&] { d_->events_->DropDown(status); });
+    Raise([&] { events_->DropDown(status); });
   }
 }
 
 // What both popups do once the hook closed them: remember a close by a click on the button,
 // let go of the popup, and give the focus back to the field.
-void OrvoMask::ClosedByHook(bool overButton, bool raiseDropDown) {
-  d_->m_.PopupClosedAt = overButton ? d_->site_.Services().Timer() : 0;
-  if (Process().gActiveControl == this) Process().gActiveControl = nullptr;
-  if (Process().calcForm) Process().calcForm->ForgetOwner(*d_->popupOwner_);
-  if (d_->calendForm_) d_->calendForm_->ForgetOwner(*d_->popupOwner_);
+void OrvoMaskImpl::ClosedByHook(bool overButton, bool raiseDropDown) {
+  m_.PopupClosedAt = overButton ? site_.Services().Timer() : 0;
+  if (Process().gActiveControl == &q_) Process().gActiveControl = nullptr;
+  if (Process().calcForm) Process().calcForm->ForgetOwner(*popupOwner_);
+  if (calendForm_) calendForm_->ForgetOwner(*popupOwner_);
   int32_t liga = 0;
-  LigaDesligaHok(liga, raiseDropDown);
-  VoltaFoco();
+  q_.LigaDesligaHok(liga, raiseDropDown);
+  q_.VoltaFoco();
   if (raiseDropDown) Process().gDropDownStatus = 0;
 }
 
@@ -111,13 +110,13 @@ orvo::CalendForm& OrvoMaskImpl::EnsureCalendForm() {
   return *calendForm_;
 }
 
-void OrvoMask::CloseCalendFormPage() {
-  ListPage(*this, d_->EnsureCalendForm()).Descarrega();
+void OrvoMaskImpl::CloseCalendFormPage() {
+  ListPage(q_, EnsureCalendForm()).Descarrega();
 }
 
 // The calculator is shared by the process: unloading it closes it for whichever control has
 // it open.
-void OrvoMask::UnloadCalculatorIfLoaded() {
+void OrvoMaskImpl::UnloadCalculatorIfLoaded() {
   ProcessState& process = Process();
   if (!process.gCalcLoaded && !process.calcForm) return;
   std::unique_ptr<CalcForm> calc = std::move(process.calcForm);

@@ -89,7 +89,7 @@ void OrvoMask::SetMultiLine(bool v) {
   // Writes to the widgets may run the application's handlers, which may close the field.
   d_->AsFrame([&] {
     d_->m_.MultiLine = v ? -1 : 0;
-    SelectEditWidgets();
+    d_->SelectEditWidgets();
     UserControl_Resize();
     d_->RaiseChangeReport("MultiLine");
   });
@@ -99,7 +99,7 @@ void OrvoMask::SetSelectOnFocus(bool v) {
   // Writes to the widgets may run the application's handlers, which may close the field.
   d_->AsFrame([&] {
     d_->m_.SelectOnFocus = v ? -1 : 0;
-    SelectEditWidgets();
+    d_->SelectEditWidgets();
     UserControl_Resize();
     d_->RaiseChangeReport("SelectOnFocus");
   });
@@ -110,16 +110,16 @@ void OrvoMask::SetBrowseVisible(TipoBot v) {
   d_->AsFrame([&] {
     d_->m_.BrowseVisible = v;
     int32_t orientation = static_cast<int32_t>(d_->m_.Orientation);
-    ConfigureButtons(orientation);
+    d_->ConfigureButtons(orientation);
     if (d_->m_.CalendFormOpen) {
       if (!d_->m_.ListFields.empty()) {
-        CloseCalendFormPage();
+        d_->CloseCalendFormPage();
       } else {
         d_->EnsureCalendForm().Unload();
       }
       d_->m_.CalendFormOpen = 0;
     }
-    CloseCalendFormPage();
+    d_->CloseCalendFormPage();
     UserControl_Resize();
     d_->RaiseChangeReport("BrowseVisible");
   });
@@ -147,7 +147,7 @@ void OrvoMask::SetOrientation(Orientacao v) {
   // Writes to the widgets may run the application's handlers, which may close the field.
   d_->AsFrame([&] {
     int32_t orientation = static_cast<int32_t>(v);
-    ConfigureButtons(orientation);
+    d_->ConfigureButtons(orientation);
     UserControl_Resize();
     d_->RaiseChangeReport("Orientation");
   });
@@ -165,9 +165,9 @@ void OrvoMask::SetListFields(const std::string& v) {
     if (!v.empty() && d_->m_.DataType == TipoDeCampo::Character)
       d_->m_.BrowseVisible = TipoBot::DropDown;
     int32_t orientation = static_cast<int32_t>(d_->m_.Orientation);
-    ConfigureButtons(orientation);
-    if (!d_->m_.Mask.empty() && !d_->m_.ListFields.empty()) CompileMask();
-    BuildItemList();
+    d_->ConfigureButtons(orientation);
+    if (!d_->m_.Mask.empty() && !d_->m_.ListFields.empty()) d_->CompileMask();
+    d_->BuildItemList();
     UserControl_Resize();
     d_->RaiseChangeReport("ListFields");
   });
@@ -175,7 +175,7 @@ void OrvoMask::SetListFields(const std::string& v) {
 
 void OrvoMask::SetMask(const std::string& v) {
   d_->m_.Mask = v;
-  CompileMask();
+  d_->CompileMask();
   d_->RaiseChangeReport("Mask");
 }
 
@@ -186,8 +186,8 @@ void OrvoMask::SetDataType(TipoDeCampo v) {
     d_->m_.DataType = v;
     d_->m_.MultiLine = v == TipoDeCampo::Memo ? -1 : 0;
     int32_t orientation = static_cast<int32_t>(d_->m_.Orientation);
-    ConfigureButtons(orientation);
-    SelectEditWidgets();
+    d_->ConfigureButtons(orientation);
+    d_->SelectEditWidgets();
     UserControl_Resize();
     d_->RaiseChangeReport("DataType");
   });
@@ -207,14 +207,14 @@ void OrvoMask::SetAlignment(TipoAlinhamento v) {
 void OrvoMask::SetFillStyleOnFocus(EstiloShape v) {
   d_->m_.FillStyleOnFocus = v;
   d_->shp->SetFillStyle(static_cast<int32_t>(v));
-  UpdateCaptionVisibility();
+  d_->UpdateCaptionVisibility();
   UserControl_Resize();
   d_->RaiseChangeReport("FillStyleOnFocus");
 }
 
 void OrvoMask::SetFillStyleNoFocus(EstiloShape v) {
   d_->m_.FillStyleNoFocus = v;
-  UpdateCaptionVisibility();
+  d_->UpdateCaptionVisibility();
   UserControl_Resize();
   d_->RaiseChangeReport("FillStyleNoFocus");
 }

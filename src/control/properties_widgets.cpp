@@ -184,7 +184,7 @@ std::string OrvoMask::Caption() const {
 
 void OrvoMask::SetCaption(const std::string& v) {
   d_->lab->SetCaption(v);
-  UpdateCaptionVisibility();
+  d_->UpdateCaptionVisibility();
   UserControl_Resize();
   d_->site_.Repaint();
   d_->RaiseChangeReport("Caption");

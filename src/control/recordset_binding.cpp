@@ -27,13 +27,13 @@ void OrvoMask::SetSelectFilter(const std::string& v) {
   d_->m_.SelectFilter = v;
   if (gRsLista && gTpTabela) {
     d_->m_.Filter = v;
-    ParseFilter();
+    d_->ParseFilter();
   }
 }
 
 void OrvoMask::SetFilter(const std::string& v) {
   d_->m_.Filter = v;
-  ParseFilter();
+  d_->ParseFilter();
   d_->RaiseChangeReport("Filter");
 }
 
@@ -63,7 +63,7 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
   }
   // Parsed for every binding, not only a table's: a key left over from a table bound
   // earlier would otherwise be checked against the fields of a recordset that keeps none.
-  TryStep([&] { ParseFilter(); });
+  TryStep([&] { d_->ParseFilter(); });
   if (rs) {
     TryStep([&] {
       bool ok = false;
@@ -72,14 +72,14 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
   }
 }
 
-void OrvoMask::ParseFilter() {
-  d_->m_.FilterKeyLast = -1;
-  if (!gRsLista || d_->m_.Filter.empty() || !gTpTabela) return;
+void OrvoMaskImpl::ParseFilter() {
+  m_.FilterKeyLast = -1;
+  if (!q_.gRsLista || m_.Filter.empty() || !q_.gTpTabela) return;
   try {
-    d_->m_.FilterKeyLast = ReadFilterKey(d_->m_.Filter, *gRsLista, d_->locale_,
-                                         d_->m_.FilterKeyFields, d_->m_.FilterKeyValues);
+    m_.FilterKeyLast =
+        ReadFilterKey(m_.Filter, *q_.gRsLista, locale_, m_.FilterKeyFields, m_.FilterKeyValues);
   } catch (const Error&) {
-    d_->m_.FilterKeyLast = -1;
+    m_.FilterKeyLast = -1;
   }
 }
 
@@ -94,43 +94,43 @@ void OrvoMask::Pesquisa(int16_t& Oq) {
   KeyRange(*held, d_->m_, gTpTabela != 0, d_->locale_).Move(Oq);
 }
 
-void OrvoMask::PrepareList(int16_t& SkipLocate) {
-  d_->AsFrame([&] {
+void OrvoMaskImpl::PrepareList(int16_t& SkipLocate) {
+  AsFrame([&] {
     // The host's own services, not the site's: they outlive a field closed meanwhile.
-    HostServices& host = d_->site_.Services().Root();
+    HostServices& host = site_.Services().Root();
     const int16_t savedPointer = host.ScreenMousePointer();
-    d_->m_.ListBusy = -1;
+    m_.ListBusy = -1;
     host.SetScreenMousePointer(static_cast<int16_t>(Ponteiro::HourGlass));
     // The pointer is the host's: it comes back even when SetFilter's handler closed the form.
-    ScopeGuard restore([&, life = d_->life_.Share()] {
+    ScopeGuard restore([&, life = life_.Share()] {
       host.SetScreenMousePointer(savedPointer);
-      if (life->alive) d_->m_.ListBusy = 0;
+      if (life->alive) m_.ListBusy = 0;
     });
     try {
-      d_->Raise([&] { d_->events_->SetFilter(); });
-      if (!gRsLista) RaiseError(err::kObjectRequired, "the list has no recordset");
-      if (FazerRefresh != 0) {
-        if (FazerRefresh == -2) {
-          gRsLista->MoveLast();
-          gRsLista->MoveFirst();
+      Raise([&] { events_->SetFilter(); });
+      if (!q_.gRsLista) RaiseError(err::kObjectRequired, "the list has no recordset");
+      if (q_.FazerRefresh != 0) {
+        if (q_.FazerRefresh == -2) {
+          q_.gRsLista->MoveLast();
+          q_.gRsLista->MoveFirst();
         }
-        d_->EnsureCalendForm().Grid().RefreshRows();
-        FazerRefresh = 0;
+        EnsureCalendForm().Grid().RefreshRows();
+        q_.FazerRefresh = 0;
       }
       // Whether the recordset has records shows at its start (BOF and EOF both): the record
       // count, which some engines count row by row, is not asked on the way to the list.
       if (!SkipLocate) {
-        if (d_->ActiveBox().Text().empty()) {
-          if (gTpTabela) {
+        if (ActiveBox().Text().empty()) {
+          if (q_.gTpTabela) {
             int16_t first = 1;
-            Pesquisa(first);
+            q_.Pesquisa(first);
           } else {
-            gRsLista->MoveFirst();
+            q_.gRsLista->MoveFirst();
           }
-          if (!gRsLista->BOF() && !gRsLista->EOF_()) {
+          if (!q_.gRsLista->BOF() && !q_.gRsLista->EOF_()) {
             TryStep([&] {
-              Process().gActiveControl = this;
-              d_->EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
+              Process().gActiveControl = &q_;
+              EnsureCalendForm().Grid().SetBookmark(q_.gRsLista->BookMark());
             });
           }
         } else {
@@ -143,13 +143,13 @@ void OrvoMask::PrepareList(int16_t& SkipLocate) {
   });
 }
 
-void OrvoMask::LocateValue() {
-  if (!gRsLista) return;
-  const RecordsetRef held = gRsLista;
+void OrvoMaskImpl::LocateValue() {
+  if (!q_.gRsLista) return;
+  const RecordsetRef held = q_.gRsLista;
   Recordset& rs = *held;
   auto showCurrent = [&] {
     TryStep([&] {
-      DataGrid& grid = d_->EnsureCalendForm().Grid();
+      DataGrid& grid = EnsureCalendForm().Grid();
       const Variant located = rs.BookMark();
       grid.SetBookmark(located);
       grid.Rebind();
@@ -161,29 +161,29 @@ void OrvoMask::LocateValue() {
   // An empty recordset stands at BOF and EOF after the move to its start; the record
   // count is not asked first.
   auto positionAtStart = [&] {
-    if (gTpTabela) {
+    if (q_.gTpTabela) {
       int16_t first = 1;
-      Pesquisa(first);
+      q_.Pesquisa(first);
     } else {
       rs.MoveFirst();
     }
     if (!rs.BOF() && !rs.EOF_()) {
       showCurrent();
     } else {
-      d_->EnsureCalendForm().Grid().RefreshRows();
+      EnsureCalendForm().Grid().RefreshRows();
     }
   };
   try {
-    if (gValueAtual.IsEmpty()) return positionAtStart();
+    if (q_.gValueAtual.IsEmpty()) return positionAtStart();
     bool found = false;
-    if (gTpTabela) {
+    if (q_.gTpTabela) {
       // The table's own index is put back even when the seek fails (a value of the wrong
       // type, an IndexBound the table lacks): the filter range is walked by it later.
       const std::string savedIndex = rs.Index();
       Variant bookmark;
       try {
-        rs.SetIndex(d_->m_.IndexBound);
-        rs.Seek("=", {gValueAtual});
+        rs.SetIndex(m_.IndexBound);
+        rs.Seek("=", {q_.gValueAtual});
         found = !rs.NoMatch();
         if (found) bookmark = rs.BookMark();
       } catch (const Error&) {
@@ -194,8 +194,8 @@ void OrvoMask::LocateValue() {
       if (found) rs.SetBookMark(bookmark);
     } else {
       const std::string criterion =
-          LocateCriterion(d_->m_.BoundColumn, gValueAtual, gTpMDB != 0, d_->locale_);
-      if (gTpMDB) {
+          LocateCriterion(m_.BoundColumn, q_.gValueAtual, q_.gTpMDB != 0, locale_);
+      if (q_.gTpMDB) {
         rs.FindFirst(criterion);
         found = !rs.NoMatch();
       } else {
@@ -204,8 +204,8 @@ void OrvoMask::LocateValue() {
         found = !rs.BOF() && !rs.EOF_();
       }
     }
-    if (found && RegistroOk()) {
-      Process().gActiveControl = this;
+    if (found && q_.RegistroOk()) {
+      Process().gActiveControl = &q_;
       showCurrent();
     } else {
       positionAtStart();

@@ -4,11 +4,11 @@
 
 namespace orvo {
 
-void OrvoMask::scrH_Change() {
-  d_->SpinnerBarChanged(*d_->scrH, *d_->scrV);
+void OrvoMaskImpl::scrH_Change() {
+  SpinnerBarChanged(*scrH, *scrV);
 }
-void OrvoMask::scrV_Change() {
-  d_->SpinnerBarChanged(*d_->scrV, *d_->scrH);
+void OrvoMaskImpl::scrV_Change() {
+  SpinnerBarChanged(*scrV, *scrH);
 }
 
 // The other bar's notification runs the same steps; its value is already equal, so it

@@ -42,14 +42,14 @@ std::string ItemAt(const std::string& items, int32_t index) {
 }  // namespace
 
 std::string OrvoMask::FormatText(std::string& St) {
-  return FormatTextWith(St);
+  return d_->FormatTextWith(St);
 }
 
-std::string OrvoMask::FormatTextWith(const std::string& st) const {
+std::string OrvoMaskImpl::FormatTextWith(const std::string& st) const {
   const ProcessState& ps = Process();
   FormatContext ctx{
-      d_->m_.compiled,  d_->m_.Mask,          d_->m_.DataType,   !d_->m_.ListFields.empty(),
-      d_->m_.StuffChar, ps.gDecimalSeparator, ps.gGroupSeparator};
+      m_.compiled,          m_.Mask,           m_.DataType, !m_.ListFields.empty(), m_.StuffChar,
+      ps.gDecimalSeparator, ps.gGroupSeparator};
   return orvo::FormatText(ctx, st);
 }
 
@@ -62,7 +62,7 @@ void OrvoMask::SetText(const std::string& v) {
     if (NaoEClick != 0) d_->m_.SuppressChange = -1;
     std::string display;
     if (!v.empty())
-      display = FormatTextWith(v);
+      display = d_->FormatTextWith(v);
     else
       gValueAtual = Variant();
     for (auto& box : d_->txt) box->SetText(display);
@@ -100,7 +100,7 @@ Variant OrvoMask::Value() {
     case TipoDeCampo::Character:
     case TipoDeCampo::Memo:
       // Reading the value shows the item the text names as the list's selection.
-      if (d_->m_.UserMode && !d_->m_.ListFields.empty()) SelectItemOfText();
+      if (d_->m_.UserMode && !d_->m_.ListFields.empty()) d_->SelectItemOfText();
       return Variant(text);
     case TipoDeCampo::Numeric:
     case TipoDeCampo::Spinner:
@@ -127,22 +127,22 @@ Variant OrvoMask::Value() {
 // An item list's value is the index of its line: the line is selected and shown. No value
 // (Empty or Null) selects nothing and empties the field; an index past the list changes
 // nothing.
-void OrvoMask::SetItemValue(const Variant& v) {
-  ListBox& lst = d_->ItemListBox();
+void OrvoMaskImpl::SetItemValue(const Variant& v) {
+  ListBox& lst = ItemListBox();
   ProcessState& process = Process();
-  process.gActiveControl = this;
+  process.gActiveControl = &q_;
   ScopeGuard release([&] {
-    if (process.gActiveControl == this) process.gActiveControl = nullptr;
+    if (process.gActiveControl == &q_) process.gActiveControl = nullptr;
   });
   if (v.IsEmpty() || v.IsNull()) {
     lst.SetListIndex(-1);
-    d_->ActiveBox().SetText("");
+    ActiveBox().SetText("");
     return;
   }
-  const double index = ToDouble(v, d_->locale_);
+  const double index = ToDouble(v, locale_);
   if (index < 0 || index >= lst.ListCount()) return;
   lst.SetListIndex(static_cast<int16_t>(index));
-  d_->ActiveBox().SetText(
+  ActiveBox().SetText(
       ReplaceChars(lst.List(lst.ListIndex()), "\t", process.gColumnSeparator, false));
 }
 
@@ -179,7 +179,7 @@ void OrvoMask::SetValue(const Variant& v) {
       // now hold, as a click on them would.
       if (moved && d_->m_.UserMode) {
         std::string number = std::to_string(d_->scrH->Value());
-        d_->ActiveBox().SetText(FormatTextWith(number));
+        d_->ActiveBox().SetText(d_->FormatTextWith(number));
       }
     } else if (kind == TipoDeCampo::Date) {
       d_->ActiveBox().SetText(Format(Variant(Trim(TextOf(v, d_->locale_))),
@@ -224,9 +224,9 @@ void OrvoMask::SetValue(const Variant& v) {
       const bool number = v.IsNumber();
       if (d_->m_.ListFields.empty() || !d_->m_.UserMode ||
           (!number && kind != TipoDeCampo::Numeric)) {
-        d_->ActiveBox().SetText(FormatTextWith(TextOf(v, d_->locale_)));
+        d_->ActiveBox().SetText(d_->FormatTextWith(TextOf(v, d_->locale_)));
       } else {
-        SetItemValue(v);
+        d_->SetItemValue(v);
       }
     }
     d_->RaiseChangeReport("Value");
@@ -285,7 +285,7 @@ std::string OrvoMask::FormatField(Variant New_Value, std::string MA, TipoDeCampo
     d_->m_.DataType = Tp;
     d_->m_.Mask = MA;
     d_->m_.ListFields = LstCp;
-    CompileMask();
+    d_->CompileMask();
     const std::string text = TextOf(New_Value, d_->locale_);
     if (Tp == TipoDeCampo::Date) {
       result = Format(Variant(Trim(text)), DateFormatOf(d_->m_.Mask, d_->locale_.dateOrder),
@@ -297,7 +297,7 @@ std::string OrvoMask::FormatField(Variant New_Value, std::string MA, TipoDeCampo
     } else if ((Tp == TipoDeCampo::Numeric && !LstCp.empty()) || Tp == TipoDeCampo::Option) {
       result = text.empty() ? "" : ItemAt(LstCp, ToLong(New_Value, d_->locale_));
     } else if (!d_->m_.Mask.empty()) {
-      result = FormatTextWith(text);
+      result = d_->FormatTextWith(text);
     } else {
       result = text;
     }
