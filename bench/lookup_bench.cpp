@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include "access/constituents.h"
+#include "access/internals.h"
 #include "bench_databases.h"
 #include "control/orvo_mask.h"
 #include "host/core/widget_node.h"
@@ -53,7 +54,7 @@ struct LookupField {
     QCoreApplication::processEvents();
   }
   OrvoMask& Control() { return field.control; }
-  CalendForm& Popup() { return *field.control.CalendarForm(); }
+  CalendForm& Popup() { return *CalendarForm(field.control); }
   QWidget* Painted(Widget& w) { return QtView::WidgetOf(*NodeOf(&w)); }
   void Close() {
     field.host.ActivateOutside();

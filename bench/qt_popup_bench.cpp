@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "access/constituents.h"
+#include "access/internals.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "host/core/widget_node.h"
@@ -21,7 +22,7 @@ namespace {
 using namespace orvo;
 
 PopupForm* OpenPopup(OrvoMask& control) {
-  if (CalendForm* calendar = control.CalendarForm(); calendar && calendar->Shown())
+  if (CalendForm* calendar = CalendarForm(control); calendar && calendar->Shown())
     return &calendar->Form();
   if (CalcForm* calc = Process().calcForm.get(); calc && calc->Form().Visible())
     return &calc->Form();

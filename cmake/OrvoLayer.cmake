@@ -5,16 +5,21 @@ function(orvo_layer name dir)
   orvo_library(${name} "${_sources}" ${ARGN})
 endfunction()
 
+# The library's own code sees include/ (the public headers) and src/; an installed library
+# gives its users the public headers only.
+set(_orvo_includes $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
+  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src> $<INSTALL_INTERFACE:include>)
+
 function(orvo_library name sources)
   if(sources)
     add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${name} PUBLIC ${_orvo_includes})
     if(ARGN)
       target_link_libraries(${name} PUBLIC ${ARGN})
     endif()
   else()
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${name} INTERFACE ${_orvo_includes})
     if(ARGN)
       target_link_libraries(${name} INTERFACE ${ARGN})
     endif()

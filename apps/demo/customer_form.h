@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "base/error.h"
-#include "base/variant.h"
-#include "control/orvo_mask.h"
 #include "host/form_host.h"
-#include "platform/property_bag.h"
+#include "orvo/error.h"
+#include "orvo/orvo_mask.h"
+#include "orvo/property_bag.h"
+#include "orvo/variant.h"
 
 namespace orvo::demo {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "base/error.h"
+#include "orvo/error.h"
 #include "form_window.h"
 
 namespace orvo::demo {

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "base/error.h"
+#include "orvo/error.h"
 #include "registration_form.h"
 
 namespace orvo::demo {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "db/keyset/database.h"
+#include "orvo/database.h"
 #include "demo_options.h"
 #include "form_window.h"
 #include "side_panel.h"

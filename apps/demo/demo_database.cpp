@@ -3,11 +3,11 @@
 
 #include <filesystem>
 
-#include "base/error.h"
+#include "orvo/error.h"
 #include "db/postgres/pg_sample_data.h"
-#include "db/postgres/postgres_database.h"
+#include "orvo/postgres_database.h"
 #include "db/sqlite/sample_data.h"
-#include "db/sqlite/sqlite_database.h"
+#include "orvo/sqlite_database.h"
 
 namespace orvo::demo {
 

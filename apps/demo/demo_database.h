@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "db/keyset/database.h"
+#include "orvo/database.h"
 #include "db/keyset/sample_customers.h"
 
 namespace orvo::demo {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "db/postgres/postgres_database.h"
+#include "orvo/postgres_database.h"
 
 namespace orvo::demo {
 

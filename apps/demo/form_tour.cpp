@@ -15,7 +15,8 @@
 #include <set>
 #include <string>
 
-#include "base/error.h"
+#include "orvo/error.h"
+#include "host/qt/qt_host.h"
 
 namespace orvo::demo {
 

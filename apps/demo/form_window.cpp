@@ -10,10 +10,10 @@
 #include <cmath>
 #include <limits>
 
-#include "base/error.h"
+#include "orvo/error.h"
 #include "host/formfile/form_file.h"
-#include "platform/host_objects.h"
-#include "platform/property_bag.h"
+#include "orvo/host_objects.h"
+#include "orvo/property_bag.h"
 #include "registration_form.h"
 
 namespace orvo::demo {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "db/keyset/database.h"
+#include "orvo/database.h"
 #include "event_log.h"
 #include "host/formfile/form_document.h"
-#include "host/qt/orvo_mask_widget.h"
+#include "orvo/orvo_mask_widget.h"
 
 namespace orvo::demo {
 

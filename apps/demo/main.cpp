@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "base/error.h"
+#include "orvo/error.h"
 #include "demo_app.h"
 #include "demo_database.h"
 #include "demo_options.h"

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "customer_form.h"
 
 namespace orvo::demo {

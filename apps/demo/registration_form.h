@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/formfile/form_document.h"
-#include "platform/host_objects.h"
+#include "orvo/host_objects.h"
 
 namespace orvo::demo {
 

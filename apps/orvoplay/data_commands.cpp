@@ -13,10 +13,10 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "base/error.h"
-#include "control/orvo_mask.h"
-#include "db/postgres/postgres_database.h"
-#include "db/sqlite/sqlite_database.h"
+#include "orvo/error.h"
+#include "orvo/orvo_mask.h"
+#include "orvo/postgres_database.h"
+#include "orvo/sqlite_database.h"
 #include "play_form.h"
 #include "script_runner.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "base/variant.h"
-#include "control/orvo_mask_events.h"
+#include "orvo/orvo_mask_events.h"
+#include "orvo/variant.h"
 #include "transcript.h"
 
 namespace orvo {

@@ -2,8 +2,8 @@
 #include <cmath>
 
 #include "access/by_name.h"
-#include "base/error.h"
-#include "control/orvo_mask.h"
+#include "orvo/error.h"
+#include "orvo/orvo_mask.h"
 #include "play_form.h"
 #include "property_path.h"
 #include "rendering.h"

@@ -1,7 +1,7 @@
 // The keyboard, mouse and clock commands of scripts.
 #include <cctype>
 
-#include "base/error.h"
+#include "orvo/error.h"
 #include "play_form.h"
 #include "script_runner.h"
 

@@ -6,12 +6,12 @@
 #include <cstdlib>
 
 #include "access/constituents.h"
-#include "base/error.h"
+#include "access/internals.h"
 #include "base/scope_guard.h"
-#include "control/orvo_mask.h"
-#include "control/process_state.h"
 #include "host/form_host.h"
-#include "platform/property_bag.h"
+#include "orvo/error.h"
+#include "orvo/orvo_mask.h"
+#include "orvo/property_bag.h"
 #include "play_form_impl.h"
 #include "play_host.h"
 #include "popups/calend_form.h"
@@ -216,7 +216,7 @@ std::optional<PointTarget> PlayForm::Impl::ControlTarget(const std::string& what
     return PointTarget{widget(parts.pic)};
   }
   if (what == "edit")
-    return PointTarget{widget(parts.txt[c.MemberValue("ActiveTextIndex")->AsInteger()])};
+    return PointTarget{widget(parts.txt[MemberValue(c, "ActiveTextIndex")->AsInteger()])};
   return std::nullopt;
 }
 

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "base/locale_settings.h"
-#include "base/variant.h"
 #include "event_recorder.h"
+#include "orvo/locale_settings.h"
+#include "orvo/variant.h"
 
 namespace orvo {
 class OrvoMask;

@@ -1,7 +1,7 @@
 // The script's form saved to form files and replaced by what one holds.
-#include "control/orvo_mask.h"
 #include "host/formfile/form_file.h"
 #include "host/formfile/form_persistence.h"
+#include "orvo/orvo_mask.h"
 #include "play_form.h"
 #include "play_form_impl.h"
 

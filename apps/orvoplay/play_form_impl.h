@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "base/error.h"
-#include "control/orvo_mask.h"
-#include "control/process_state.h"
+#include "access/internals.h"
 #include "host/form_host.h"
+#include "orvo/error.h"
+#include "orvo/orvo_mask.h"
 #include "play_form.h"
 #include "play_host.h"
 #include "popups/calend_form.h"
@@ -64,9 +64,9 @@ struct PlayForm::Impl {
   // The open popup's list or grid: the one shown on the popup form of the control that owns
   // the popup.
   Widget& OpenList() {
-    OrvoMask* owner = Process().gActiveControl;
+    OrvoMask* owner = PopupOwnerControl();
     if (!owner && current) owner = current->control.get();
-    orvo::CalendForm* form = owner ? owner->CalendarForm() : nullptr;
+    orvo::CalendForm* form = owner ? CalendarForm(*owner) : nullptr;
     if (form && form->Shown()) {
       if (form->lst && form->lst->Visible()) return *form->lst;
       if (form->grdLst && form->grdLst->Visible()) return *form->grdLst;

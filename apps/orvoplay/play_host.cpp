@@ -1,10 +1,10 @@
 // Creating the runner's host; the only file that knows the concrete hosts.
 #include "play_host.h"
 
-#include "base/error.h"
 #include "host/core/core_data_grid.h"
 #include "host/core/core_list_box.h"
 #include "host/headless/headless_host.h"
+#include "orvo/error.h"
 #include "script_runner.h"
 
 #ifdef ORVO_HAVE_QT

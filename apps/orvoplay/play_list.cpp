@@ -2,6 +2,7 @@
 // them, the wheel, the grid's scroll bar and column dividers, and what both show.
 #include <cstdlib>
 
+#include "access/internals.h"
 #include "play_form_impl.h"
 
 namespace orvo::play {
@@ -54,9 +55,9 @@ DataGrid& PlayForm::Impl::OpenGrid() {
 // The popup form of the control that owns the popup (else of the current control), open or
 // not: an item list is built before it drops down.
 CalendForm* PlayForm::Impl::ListForm() {
-  OrvoMask* owner = Process().gActiveControl;
+  OrvoMask* owner = PopupOwnerControl();
   if (!owner && current) owner = current->control.get();
-  return owner ? owner->CalendarForm() : nullptr;
+  return owner ? CalendarForm(*owner) : nullptr;
 }
 
 bool PlayForm::Impl::ClickList(const std::string& what) {

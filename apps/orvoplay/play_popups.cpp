@@ -2,6 +2,7 @@
 // what the popups show.
 #include <cctype>
 
+#include "access/internals.h"
 #include "play_form_impl.h"
 #include "popups/calc_form.h"
 
@@ -40,14 +41,14 @@ std::optional<int32_t> WholeNumber(const std::string& text) {
 }  // namespace
 
 CalendForm* PlayForm::Impl::OpenCalendar() {
-  OrvoMask* owner = Process().gActiveControl;
+  OrvoMask* owner = PopupOwnerControl();
   if (!owner && current) owner = current->control.get();
-  CalendForm* form = owner ? owner->CalendarForm() : nullptr;
+  CalendForm* form = owner ? CalendarForm(*owner) : nullptr;
   return form && form->Shown() ? form : nullptr;
 }
 
 CalcForm* PlayForm::Impl::OpenCalculator() {
-  CalcForm* calc = Process().calcForm.get();
+  CalcForm* calc = SharedCalculator();
   return calc && calc->Form().Visible() ? calc : nullptr;
 }
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "base/dates.h"
-#include "base/locale_settings.h"
 #include "base/number_text.h"
+#include "orvo/locale_settings.h"
 
 namespace orvo::play {
 

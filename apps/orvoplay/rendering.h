@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "base/variant.h"
+#include "orvo/variant.h"
 
 namespace orvo::play {
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <unordered_map>
 
-#include "base/error.h"
 #include "checks.h"
+#include "orvo/error.h"
 #include "play_form.h"
 #include "rendering.h"
 #include "script_values.h"

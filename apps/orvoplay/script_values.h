@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "base/variant.h"
+#include "orvo/variant.h"
 #include "script_lexer.h"
 
 namespace orvo::play {

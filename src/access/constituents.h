@@ -6,21 +6,21 @@
 #include <array>
 #include <memory>
 
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 
 namespace orvo {
 
 struct Constituents {
   explicit Constituents(OrvoMask& c)
-      : txt(c.txt),
-        lab(c.lab),
-        pic(c.pic),
-        img(c.img),
-        shp(c.shp),
-        bot(c.bot),
-        scrV(c.scrV),
-        scrH(c.scrH),
-        hok(c.hok) {}
+      : txt(OrvoMaskImpl::Of(c).txt),
+        lab(OrvoMaskImpl::Of(c).lab),
+        pic(OrvoMaskImpl::Of(c).pic),
+        img(OrvoMaskImpl::Of(c).img),
+        shp(OrvoMaskImpl::Of(c).shp),
+        bot(OrvoMaskImpl::Of(c).bot),
+        scrV(OrvoMaskImpl::Of(c).scrV),
+        scrH(OrvoMaskImpl::Of(c).scrH),
+        hok(OrvoMaskImpl::Of(c).hok) {}
 
   std::array<std::unique_ptr<TextBox>, 3>& txt;
   std::unique_ptr<Label>& lab;

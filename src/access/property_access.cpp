@@ -5,6 +5,7 @@
 #include <map>
 
 #include "access/by_name.h"
+#include "access/internals.h"
 #include "base/error.h"
 #include "base/strings.h"
 #include "control/orvo_mask.h"
@@ -331,7 +332,7 @@ Variant GetProperty(OrvoMask& c, const std::string& name) {
   const auto& table = ByNameTable::Properties();
   auto it = table.find(UCase(name));
   if (it == table.end()) {
-    if (auto member = c.MemberValue(name)) return *member;
+    if (auto member = MemberValue(c, name)) return *member;
     NoSuchMember(name);
   }
   if (!it->second.get)
@@ -343,7 +344,7 @@ void SetProperty(OrvoMask& c, const std::string& name, const Variant& value) {
   const auto& table = ByNameTable::Properties();
   auto it = table.find(UCase(name));
   if (it == table.end()) {
-    if (c.MemberValue(name)) ReadOnlyMember(name);
+    if (MemberValue(c, name)) ReadOnlyMember(name);
     NoSuchMember(name);
   }
   if (!it->second.set) ReadOnlyMember(name);
@@ -352,7 +353,7 @@ void SetProperty(OrvoMask& c, const std::string& name, const Variant& value) {
 
 Variant GetIndexedProperty(OrvoMask& c, const std::string& name, int16_t index) {
   if (UCase(name) == "LIST") return Variant(c.List(index));
-  if (auto member = c.MemberValue(name, index)) return *member;
+  if (auto member = MemberValue(c, name, index)) return *member;
   NoSuchMember(name);
 }
 

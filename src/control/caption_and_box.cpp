@@ -2,12 +2,12 @@
 // and key notifications of the label, picture box and image.
 #include "appearance/caption.h"
 #include "base/error.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 
 namespace orvo {
 
-void OrvoMask::UpdateCaptionVisibility() {
+void OrvoMaskImpl::UpdateCaptionVisibility() {
   const bool hasCaption = !lab->Caption().empty();
   lab->SetVisible(hasCaption);
   shp->SetVisible(hasCaption && CaptionFillVisible(m_.FillStyleOnFocus, m_.FillStyleNoFocus));
@@ -15,7 +15,7 @@ void OrvoMask::UpdateCaptionVisibility() {
 
 // Inverts the dotted outline around the caption; drawn on focus, drawn again (erased) when
 // the focus leaves.
-void OrvoMask::DrawCaptionFocus() {
+void OrvoMaskImpl::DrawCaptionFocus() {
   if (Process().gFocusedHwnd != site_.hWnd() || !m_.UserMode || !m_.Enabled) return;
   if (m_.DataType != TipoDeCampo::Boolean && m_.DataType != TipoDeCampo::Option) return;
   const Placement caption{lab->Left(), lab->Top(), lab->Width(), lab->Height()};
@@ -23,10 +23,10 @@ void OrvoMask::DrawCaptionFocus() {
                                        site_.Services().TwipsPerPixelY()));
 }
 
-void OrvoMask::ToggleValue() {
-  if (txt[0]->Locked() || !m_.Enabled || WhatsThisHelpID() == -1) return;
+void OrvoMaskImpl::ToggleValue() {
+  if (txt[0]->Locked() || !m_.Enabled || q_.WhatsThisHelpID() == -1) return;
   if (m_.DataType == TipoDeCampo::Boolean) {
-    SetValue(Variant(m_.CheckValue == 0));
+    q_.SetValue(Variant(m_.CheckValue == 0));
   } else if (m_.DataType == TipoDeCampo::Option) {
     int16_t index;
     try {
@@ -34,41 +34,41 @@ void OrvoMask::ToggleValue() {
     } catch (const Error&) {
       return;  // not in a control array: the value stays
     }
-    SetValue(Variant(index));
+    q_.SetValue(Variant(index));
   }
 }
 
-void OrvoMask::img_Click() {
+void OrvoMaskImpl::img_Click() {
   ToggleValue();
 }
-void OrvoMask::lab_Click() {
+void OrvoMaskImpl::lab_Click() {
   ToggleValue();
 }
-void OrvoMask::pic_Click() {
+void OrvoMaskImpl::pic_Click() {
   ToggleValue();
 }
 
-void OrvoMask::pic_GotFocus() {
+void OrvoMaskImpl::pic_GotFocus() {
   Process().gFocusedHwnd = site_.hWnd();
   DrawCaptionFocus();
 }
 
-void OrvoMask::pic_LostFocus() {
+void OrvoMaskImpl::pic_LostFocus() {
   DrawCaptionFocus();
 }
 
-void OrvoMask::pic_KeyDown(int16_t& KeyCode, int16_t& Shift) {
+void OrvoMaskImpl::pic_KeyDown(int16_t& KeyCode, int16_t& Shift) {
   UserControl_KeyDown(KeyCode, Shift);
 }
 
-void OrvoMask::pic_KeyPress(int16_t& KeyAscii) {
+void OrvoMaskImpl::pic_KeyPress(int16_t& KeyAscii) {
   UserControl_KeyPress(KeyAscii);
 }
 
 // Coordinates relative to the widget become the container's units; what a handler does
 // to the arguments is not used.
-void OrvoMask::ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X,
-                            float& Y) {
+void OrvoMaskImpl::ForwardMouse(Widget& w, int which, int16_t& Button, int16_t& Shift, float& X,
+                                float& Y) {
   int16_t b = Button, s = Shift;
   float x = site_.ScaleXToContainer(X + w.Left());
   float y = site_.ScaleYToContainer(Y + w.Top());

@@ -1,11 +1,11 @@
 // CompileMask as the control runs it: compiles Mask for DataType and applies the length rules.
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 
 namespace orvo {
 
-void OrvoMask::CompileMask() {
-  MaskCompilation c = orvo::CompileMask(m_.Mask, m_.DataType, !m_.ListFields.empty(),
-                                        locale_.dateOrder);
+void OrvoMaskImpl::CompileMask() {
+  MaskCompilation c =
+      orvo::CompileMask(m_.Mask, m_.DataType, !m_.ListFields.empty(), locale_.dateOrder);
   if (c.clearMask) {
     // A list field has no mask; the multi-line box is never touched here.
     m_.Mask.clear();

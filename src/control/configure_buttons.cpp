@@ -1,10 +1,10 @@
 // ConfigureButtons: shows and arms the browse button and the spinner bars for the field kind.
 #include "appearance/spinner_bars.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 
 namespace orvo {
 
-void OrvoMask::ConfigureButtons(int32_t& orientation) {
+void OrvoMaskImpl::ConfigureButtons(int32_t& orientation) {
   m_.Orientation = orientation == 1 ? Orientacao::Horizontal : Orientacao::Vertical;
   const bool checkKind = m_.DataType == TipoDeCampo::Boolean || m_.DataType == TipoDeCampo::Option;
   if (checkKind && m_.BrowseVisible != TipoBot::None) m_.BrowseVisible = TipoBot::None;

@@ -1,7 +1,7 @@
 // The control's answers to its popup forms.
 #include "control/control_popup_owner.h"
 
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 
 namespace orvo {
@@ -25,7 +25,7 @@ void ControlPopupOwner::SetText(const std::string& text) {
   c_.SetText(text);
 }
 std::string ControlPopupOwner::DateFormat() const {
-  return DateFormatOf(c_.m_.Mask, c_.locale_.dateOrder);
+  return DateFormatOf(OrvoMaskImpl::Of(c_).m_.Mask, OrvoMaskImpl::Of(c_).locale_.dateOrder);
 }
 FontRef ControlPopupOwner::Font() const {
   return c_.Font();
@@ -37,8 +37,8 @@ void ControlPopupOwner::ClearListSearch() {
 // A popup that closes by itself (a choice, Escape) leaves the control as the hook's closing
 // does: no popup open, no active control.
 void ControlPopupOwner::PopupClosed() {
-  c_.m_.CalendFormOpen = 0;
-  c_.m_.CalcFormOpen = 0;
+  OrvoMaskImpl::Of(c_).m_.CalendFormOpen = 0;
+  OrvoMaskImpl::Of(c_).m_.CalcFormOpen = 0;
   if (Process().gActiveControl == &c_) Process().gActiveControl = nullptr;
 }
 

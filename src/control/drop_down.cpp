@@ -2,7 +2,7 @@
 // and showing it under the message hook.
 #include "base/error.h"
 #include "control/control_popup_owner.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calc_form.h"
 #include "popups/calend_form.h"
@@ -20,19 +20,19 @@ constexpr float kCalendarWidth = 1720, kCalendarHeight = 1545;
 
 }  // namespace
 
-void OrvoMask::bot_Click() {
-  if (Locked() || WhatsThisHelpID() == -1) return;
+void OrvoMaskImpl::bot_Click() {
+  if (q_.Locked() || q_.WhatsThisHelpID() == -1) return;
   bool cancel = false;
   Raise([&] { events_->ButtonClick(cancel); });
   if (cancel) {
-    VoltaFoco();
+    q_.VoltaFoco();
     return;
   }
   const float now = site_.Services().Timer();
   const bool sameClick = now <= m_.PopupClosedAt + kReclickGuardSeconds;
   m_.PopupClosedAt = 0;
   if (sameClick) {
-    VoltaFoco();
+    q_.VoltaFoco();
     return;
   }
   if (!m_.ListFields.empty()) {
@@ -44,15 +44,15 @@ void OrvoMask::bot_Click() {
   }
 }
 
-PopupPlace OrvoMask::PlaceBesideMe(float popupWidth, float popupHeight) const {
+PopupPlace OrvoMaskImpl::PlaceBesideMe(float popupWidth, float popupHeight) const {
   HostServices& host = site_.Services();
   return PlaceBesideControl(host.GetWindowRect(site_.hWnd()), site_.Height(), popupWidth,
                             popupHeight, host.TwipsPerPixelX(), host.TwipsPerPixelY(),
                             host.ScreenHeight());
 }
 
-void OrvoMask::OpenCalendar() {
-  Process().gActiveControl = this;
+void OrvoMaskImpl::OpenCalendar() {
+  Process().gActiveControl = &q_;
   try {
     bot->SetFocus();
   } catch (const Error&) {
@@ -73,7 +73,7 @@ void OrvoMask::OpenCalendar() {
   ShowPopup(window);
 }
 
-CalcForm& OrvoMask::SharedCalcForm() {
+CalcForm& OrvoMaskImpl::SharedCalcForm() {
   ProcessState& process = Process();
   HostServices& host = site_.Services().Root();
   // The calculator belongs to the host it was made in; a control of another host gets one
@@ -86,7 +86,7 @@ CalcForm& OrvoMask::SharedCalcForm() {
   return *process.calcForm;
 }
 
-void OrvoMask::OpenCalculator() {
+void OrvoMaskImpl::OpenCalculator() {
   CalcForm& calc = SharedCalcForm();
   const std::string start = ActiveBox().Text() + "|" +
                             CalculatorFormat(m_.compiled.IntegerDigits, m_.compiled.DecimalDigits);
@@ -98,7 +98,7 @@ void OrvoMask::OpenCalculator() {
   ShowPopup(window);
 }
 
-void OrvoMask::ShowPopup(PopupForm& form) {
+void OrvoMaskImpl::ShowPopup(PopupForm& form) {
   ProcessState& process = Process();
   process.gDropDownStatus = -1;
   bool status = true;
@@ -107,21 +107,21 @@ void OrvoMask::ShowPopup(PopupForm& form) {
   // The container's other controls sit on the same parent form: when the site cannot name
   // that form, nothing else can, and the popup is not shown.
   try {
-    WndForm = site_.ParentHwnd();
+    q_.WndForm = site_.ParentHwnd();
   } catch (const Error&) {
     return;
   }
   try {
-    EstiloForm = host.GetWindowLong(WndForm, kGwlStyle);
+    q_.EstiloForm = host.GetWindowLong(q_.WndForm, kGwlStyle);
   } catch (const Error&) {
     return;
   }
-  process.gActiveControl = this;
+  process.gActiveControl = &q_;
   try {
     form.Show(false);
     int32_t liga = form.hWnd();
     bool geraEvento = false;
-    LigaDesligaHok(liga, geraEvento);
+    q_.LigaDesligaHok(liga, geraEvento);
   } catch (const Error&) {
     try {
       form.Show(true);

@@ -3,7 +3,7 @@
 
 #include "base/error.h"
 #include "control/conversions16.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "mask/format_text.h"
 
@@ -20,7 +20,7 @@ namespace orvo {
 // would turn a typed "-" into "0" and "1" into "1,00", and a text assigned by the
 // application would take the focus from the field the user is in. The text is formatted
 // when the field is left, as in any numeric field.
-void OrvoMask::txt_Change(int16_t Index) {
+void OrvoMaskImpl::txt_Change(int16_t Index) {
   if (m_.SuppressChange) return;
   if (m_.DataType == TipoDeCampo::Spinner && m_.UserMode) {
     const std::string text = txt[Index]->Text();
@@ -49,31 +49,33 @@ void OrvoMask::txt_Change(int16_t Index) {
   RaiseChangeReport("Value");
 }
 
-void OrvoMask::txt_Click(int16_t) {
+void OrvoMaskImpl::txt_Click(int16_t) {
   Raise([&] { events_->Click(); });
 }
 
-void OrvoMask::txt_KeyUp(int16_t, int16_t& KeyCode, int16_t& Shift) {
+void OrvoMaskImpl::txt_KeyUp(int16_t, int16_t& KeyCode, int16_t& Shift) {
   Raise([&] { events_->KeyUp(KeyCode, Shift); });
 }
 
 // Mouse positions reach the application relative to the control: the box sits inside pic.
-void OrvoMask::txt_MouseDown(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
+void OrvoMaskImpl::txt_MouseDown(int16_t Index, int16_t& Button, int16_t& Shift, float& X,
+                                 float& Y) {
   float x = X + pic->Left() + txt[Index]->Left(), y = Y + pic->Top() + txt[Index]->Top();
   Raise([&] { events_->MouseDown(Button, Shift, x, y); });
 }
 
-void OrvoMask::txt_MouseMove(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
+void OrvoMaskImpl::txt_MouseMove(int16_t Index, int16_t& Button, int16_t& Shift, float& X,
+                                 float& Y) {
   float x = X + pic->Left() + txt[Index]->Left(), y = Y + pic->Top() + txt[Index]->Top();
   Raise([&] { events_->MouseMove(Button, Shift, x, y); });
 }
 
-void OrvoMask::txt_MouseUp(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
+void OrvoMaskImpl::txt_MouseUp(int16_t Index, int16_t& Button, int16_t& Shift, float& X, float& Y) {
   float x = X + pic->Left() + txt[Index]->Left(), y = Y + pic->Top() + txt[Index]->Top();
   Raise([&] { events_->MouseUp(Button, Shift, x, y); });
 }
 
-void OrvoMask::txt_GotFocus(int16_t Index) {
+void OrvoMaskImpl::txt_GotFocus(int16_t Index) {
   if (Index != 2 && m_.SelectOnFocus) {
     TextBox& box = *txt[Index];
     box.SetSelStart(0);
@@ -82,10 +84,10 @@ void OrvoMask::txt_GotFocus(int16_t Index) {
 }
 
 // This is where typed text receives its fill characters, full decimals and grouping.
-void OrvoMask::txt_LostFocus(int16_t Index) {
+void OrvoMaskImpl::txt_LostFocus(int16_t Index) {
   if (m_.UserMode && m_.FormatLostFocus) {
     std::string text = txt[Index]->Text();
-    txt[Index]->SetText(FormatText(text));
+    txt[Index]->SetText(q_.FormatText(text));
   }
 }
 

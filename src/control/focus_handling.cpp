@@ -2,7 +2,7 @@
 // methods that hand the focus back after a popup.
 #include "base/error.h"
 #include "base/key_codes.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "mask/apply_key.h"
 
@@ -33,16 +33,16 @@ bool FocusCameBackwards(const OrvoMask* self, const ControlSite& site) {
 
 }  // namespace
 
-void OrvoMask::UserControl_EnterFocus() {
+void OrvoMaskImpl::UserControl_EnterFocus() {
   // A search carried over one focus entry starts with character 255.
-  if (!ListBoxSearch.empty() && static_cast<unsigned char>(ListBoxSearch[0]) == 255)
-    ListBoxSearch.erase(0, 1);
+  if (!q_.ListBoxSearch.empty() && static_cast<unsigned char>(q_.ListBoxSearch[0]) == 255)
+    q_.ListBoxSearch.erase(0, 1);
   else
-    ListBoxSearch.clear();
+    q_.ListBoxSearch.clear();
   shp->SetFillColor(m_.ColorOnFocus);
   shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleOnFocus));
   if (!m_.Enabled) {
-    if (FocusCameBackwards(this, site_)) {
+    if (FocusCameBackwards(&q_, site_)) {
       HostServices& host = site_.Services();
       host.KeybdEvent(vk::kShift, 0, kKeyExtended);
       PressKey(vk::kTab);
@@ -53,23 +53,23 @@ void OrvoMask::UserControl_EnterFocus() {
   }
 }
 
-void OrvoMask::UserControl_ExitFocus() {
+void OrvoMaskImpl::UserControl_ExitFocus() {
   shp->SetFillColor(m_.ColorNoFocus);
   shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
   Process().focusLeftLastHwnd = site_.hWnd();
 }
 
-void OrvoMask::UserControl_GotFocus() {
+void OrvoMaskImpl::UserControl_GotFocus() {
   Process().gFocusedHwnd = site_.hWnd();
   DrawCaptionFocus();
   TryStep([&] { ActiveBox().SetFocus(); });
 }
 
-void OrvoMask::UserControl_LostFocus() {
+void OrvoMaskImpl::UserControl_LostFocus() {
   DrawCaptionFocus();
 }
 
-void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
+void OrvoMaskImpl::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
   Raise([&] { events_->KeyDown(KeyCode, Shift); });
   if (KeyCode == 0) return;
   if (KeyCode == vk::kUp) {
@@ -83,7 +83,7 @@ void OrvoMask::UserControl_KeyDown(int16_t& KeyCode, int16_t& Shift) {
   }
 }
 
-void OrvoMask::UserControl_KeyPress(int16_t& KeyAscii) {
+void OrvoMaskImpl::UserControl_KeyPress(int16_t& KeyAscii) {
   Raise([&] { events_->KeyPress(KeyAscii); });
   if (KeyAscii == key::Enter) {
     PressKey(vk::kTab);
@@ -92,15 +92,15 @@ void OrvoMask::UserControl_KeyPress(int16_t& KeyAscii) {
   }
 }
 
-void OrvoMask::UserControl_MouseDown(int16_t&, int16_t&, float&, float&) {
+void OrvoMaskImpl::UserControl_MouseDown(int16_t&, int16_t&, float&, float&) {
   ToggleValue();
 }
 
-void OrvoMask::UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+void OrvoMaskImpl::UserControl_MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
   Raise([&] { events_->MouseUp(Button, Shift, X, Y); });
 }
 
-void OrvoMask::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+void OrvoMaskImpl::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
   Raise([&] { events_->MouseMove(Button, Shift, X, Y); });
   const std::shared_ptr<LifeState> life = life_.Share();
   {
@@ -111,27 +111,27 @@ void OrvoMask::UserControl_MouseMove(int16_t& Button, int16_t& Shift, float& X, 
 }
 
 void OrvoMask::VoltaFoco() {
-  AsFrame([&] { TryStep([&] { ActiveBox().SetFocus(); }); });
+  d_->AsFrame([&] { TryStep([&] { d_->ActiveBox().SetFocus(); }); });
 }
 
 void OrvoMask::ExcutaChange() {
-  AsFrame([&] {
+  d_->AsFrame([&] {
     // Moving the focus runs the handlers of the field it leaves, which may close this form.
-    const std::shared_ptr<LifeState> life = life_.Share();
-    TryStep([&] { ActiveBox().SetFocus(); });
+    const std::shared_ptr<LifeState> life = d_->life_.Share();
+    TryStep([&] { d_->ActiveBox().SetFocus(); });
     LeaveIfGone(*life);
-    Raise([&] { events_->Click(); });
-    Raise([&] { events_->Change(); });
+    d_->Raise([&] { d_->events_->Click(); });
+    d_->Raise([&] { d_->events_->Change(); });
   });
 }
 
 void OrvoMask::OpenRecordSet(RecordsetRef& vgRecordSet, std::string& vgSQL) {
-  AsFrame([&] { Raise([&] { events_->OpenRecordSet(vgRecordSet, vgSQL); }); });
+  d_->AsFrame([&] { d_->Raise([&] { d_->events_->OpenRecordSet(vgRecordSet, vgSQL); }); });
 }
 
 // A simulated press and release of the key; Tab moves the focus once the current
 // notification returns.
-void OrvoMask::PressKey(int16_t virtualKey) {
+void OrvoMaskImpl::PressKey(int16_t virtualKey) {
   HostServices& host = site_.Services();
   host.KeybdEvent(static_cast<uint8_t>(virtualKey), 69, kKeyExtended);
   host.KeybdEvent(static_cast<uint8_t>(virtualKey), 69, kKeyExtended | kKeyUp);

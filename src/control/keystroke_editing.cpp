@@ -1,7 +1,7 @@
 // Keys typed into the edit boxes: the read-only filter, navigation, and the mask engine.
 #include "base/error.h"
 #include "base/key_codes.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "mask/apply_key.h"
 
@@ -18,7 +18,7 @@ bool PassesReadOnly(int16_t key, bool allowF4) {
 
 }  // namespace
 
-void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
+void OrvoMaskImpl::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
   if (ReadOnly() && !PassesReadOnly(KeyCode, true)) {
     KeyCode = 0;
     return;
@@ -56,35 +56,35 @@ void OrvoMask::txt_KeyDown(int16_t, int16_t& KeyCode, int16_t& Shift) {
   }
 }
 
-void OrvoMask::txt_KeyPress(int16_t Index, int16_t& KeyAscii) {
-  ProcuraLetra(Index, KeyAscii);
+void OrvoMaskImpl::txt_KeyPress(int16_t Index, int16_t& KeyAscii) {
+  q_.ProcuraLetra(Index, KeyAscii);
 }
 
 // The keystroke entry point. Index -11 is the lookup grid's internal call: the field's own
 // box is used, no KeyPress is raised and the key serves only the list search.
 void OrvoMask::ProcuraLetra(int16_t& Index, int16_t& KeyAscii) {
-  AsFrame([&] {
+  d_->AsFrame([&] {
     bool internal = false;
     if (Index == -11) {
-      Index = m_.ActiveTextIndex;
+      Index = d_->m_.ActiveTextIndex;
       internal = true;
     }
-    if (ReadOnly() && !PassesReadOnly(KeyAscii, false)) {
+    if (d_->ReadOnly() && !PassesReadOnly(KeyAscii, false)) {
       KeyAscii = 0;
       return;
     }
-    if (!internal) Raise([&] { events_->KeyPress(KeyAscii); });
+    if (!internal) d_->Raise([&] { d_->events_->KeyPress(KeyAscii); });
     if (KeyAscii == 0) return;
-    if (!m_.ListFields.empty()) {
-      ListKeyPress(internal, KeyAscii);
+    if (!d_->m_.ListFields.empty()) {
+      d_->ListKeyPress(internal, KeyAscii);
       return;
     }
-    if (!internal) KeyAscii = ApplyKey(KeyAscii, KeyAscii);
+    if (!internal) KeyAscii = d_->ApplyKey(KeyAscii, KeyAscii);
   });
 }
 
 // One key through the mask engine; the control carries out what it decides.
-int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
+int16_t OrvoMaskImpl::ApplyKey(int16_t& key, int16_t& passThrough) {
   HostServices& host = site_.Services();
   TextBox& box = ActiveBox();
   const ProcessState& ps = Process();
@@ -94,7 +94,7 @@ int16_t OrvoMask::ApplyKey(int16_t& key, int16_t& passThrough) {
   env.decimalSeparator = ps.gDecimalSeparator;
   env.groupSeparator = ps.gGroupSeparator;
   env.multiLineBox = m_.ActiveTextIndex == 2;
-  env.readOnly = box.Locked() || WhatsThisHelpID() == -1;
+  env.readOnly = box.Locked() || q_.WhatsThisHelpID() == -1;
   env.enabled = m_.Enabled != 0;
   // Copy and cut with nothing selected leave the clipboard and the text alone: emptying the
   // clipboard would lose what the user put there, and the cut would go on as a delete and

@@ -4,7 +4,7 @@
 #include "appearance/field_border.h"
 #include "appearance/layout.h"
 #include "base/error.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 
 namespace orvo {
@@ -17,20 +17,20 @@ void Place(Widget& w, const Placement& p) {
 
 }  // namespace
 
-void OrvoMask::SelectEditWidgets() {
+void OrvoMaskImpl::SelectEditWidgets() {
   const TipoDeCampo kind = m_.DataType;
   const bool option = kind == TipoDeCampo::Option;
   if (img->Visible() != option) img->SetVisible(option);
   if (pic->Visible() != !option) pic->SetVisible(!option);
   m_.ActiveTextIndex =
-      EditBoxFor(kind, m_.MultiLine != 0, !m_.ListFields.empty(), ComLstExt() != 0);
+      EditBoxFor(kind, m_.MultiLine != 0, !m_.ListFields.empty(), q_.ComLstExt() != 0);
   const bool checkKind = kind == TipoDeCampo::Boolean || option;
   for (int16_t i = 0; i < 3; ++i) txt[i]->SetVisible(i == m_.ActiveTextIndex && !checkKind);
   pic->ZOrder(1);
 }
 
 // Measures the settings and widgets the layout reads, as the pass begins.
-LayoutInput OrvoMask::MeasureLayout() const {
+LayoutInput OrvoMaskImpl::MeasureLayout() const {
   HostServices& host = site_.Services();
   LayoutInput in;
   in.kind = m_.DataType;
@@ -64,50 +64,50 @@ LayoutInput OrvoMask::MeasureLayout() const {
 // Growing the surface to its least size raises a nested pass, which lays everything out on
 // the new size; this pass then lays the parts out again on the size the surface ended with.
 void OrvoMask::UserControl_Resize() {
-  if (!m_.LayoutReady) return;
-  const LayoutInput in = MeasureLayout();
+  if (!d_->m_.LayoutReady) return;
+  const LayoutInput in = d_->MeasureLayout();
   const LayoutRoom room = ComputeLayoutRoom(in);
-  if (site_.Width() < room.minWidth) site_.SetWidth(static_cast<float>(room.minWidth));
-  if (site_.Height() < room.minHeight) site_.SetHeight(static_cast<float>(room.minHeight));
-  const LayoutPlan plan = ComputeLayout(in, room, site_.ScaleWidth(), site_.ScaleHeight());
+  if (d_->site_.Width() < room.minWidth) d_->site_.SetWidth(static_cast<float>(room.minWidth));
+  if (d_->site_.Height() < room.minHeight) d_->site_.SetHeight(static_cast<float>(room.minHeight));
+  const LayoutPlan plan = ComputeLayout(in, room, d_->site_.ScaleWidth(), d_->site_.ScaleHeight());
 
-  const TipoDeCampo kind = m_.DataType;
-  Place(*pic, plan.field);
-  if (plan.optionMark) Place(*img, *plan.optionMark);
+  const TipoDeCampo kind = d_->m_.DataType;
+  Place(*d_->pic, plan.field);
+  if (plan.optionMark) Place(*d_->img, *plan.optionMark);
   if (plan.captionPlaced) {
-    Place(*shp, plan.shape);
-    if (lab->Top() != plan.captionTop) lab->SetTop(plan.captionTop);
-    if (lab->Left() != plan.captionLeft) lab->SetLeft(plan.captionLeft);
-    lab->ZOrder(0);
-    lab->Refresh();
-    if (site_.hWnd() == Process().gFocusedHwnd) DrawCaptionFocus();
+    Place(*d_->shp, plan.shape);
+    if (d_->lab->Top() != plan.captionTop) d_->lab->SetTop(plan.captionTop);
+    if (d_->lab->Left() != plan.captionLeft) d_->lab->SetLeft(plan.captionLeft);
+    d_->lab->ZOrder(0);
+    d_->lab->Refresh();
+    if (d_->site_.hWnd() == Process().gFocusedHwnd) d_->DrawCaptionFocus();
   }
   if (kind == TipoDeCampo::Boolean) {
-    pic->ZOrder(0);
-    pic->SetPicture(m_.CheckValue ? bot->MouseIcon() : nullptr);
+    d_->pic->ZOrder(0);
+    d_->pic->SetPicture(d_->m_.CheckValue ? d_->bot->MouseIcon() : nullptr);
   } else if (kind == TipoDeCampo::Option) {
-    img->ZOrder(0);
+    d_->img->ZOrder(0);
     bool selected = false;
     try {
-      selected = site_.Index() == m_.CheckValue;
+      selected = d_->site_.Index() == d_->m_.CheckValue;
     } catch (const Error&) {
       // Not an element of a control array: the unselected mark.
     }
-    img->SetPicture(selected ? scrV->MouseIcon() : scrH->MouseIcon());
+    d_->img->SetPicture(selected ? d_->scrV->MouseIcon() : d_->scrH->MouseIcon());
   } else {
-    Place(ActiveBox(), *plan.editBox);
-    if (plan.browseButton) Place(*bot, *plan.browseButton);
+    Place(d_->ActiveBox(), *plan.editBox);
+    if (plan.browseButton) Place(*d_->bot, *plan.browseButton);
     if (plan.spinnerBar)
-      Place(m_.Orientation == Orientacao::Horizontal ? *scrH : *scrV, *plan.spinnerBar);
+      Place(d_->m_.Orientation == Orientacao::Horizontal ? *d_->scrH : *d_->scrV, *plan.spinnerBar);
   }
   if (plan.drawBorder) {
     int16_t clear = plan.clearBorder ? -1 : 0;
-    DrawFieldBorder(clear);
+    d_->DrawFieldBorder(clear);
   }
 }
 
 // Paints the flat or sunken border on the field's picture box (twips).
-void OrvoMask::DrawFieldBorder(int16_t& Clear) {
+void OrvoMaskImpl::DrawFieldBorder(int16_t& Clear) {
   const std::vector<DrawnLine> lines =
       FieldBorderLines(m_.Appearance, m_.BorderStyle, pic->Width(), pic->Height(),
                        pic->DrawWidth() * site_.Services().TwipsPerPixelX(),

@@ -5,7 +5,7 @@
 #include "base/error.h"
 #include "control/control_popup_owner.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calend_form.h"
 #include "popups/popup_placement.h"
@@ -18,19 +18,19 @@ constexpr int32_t kRowsShownAtMost = 8;
 
 }  // namespace
 
-void OrvoMask::OpenList() {
+void OrvoMaskImpl::OpenList() {
   ProcessState& process = Process();
-  process.gActiveControl = this;
+  process.gActiveControl = &q_;
   CalendForm& calend = EnsureCalendForm();
-  ListPage page(*this, calend);
-  const bool records = ComLstExt() != 0;
+  ListPage page(q_, calend);
+  const bool records = q_.ComLstExt() != 0;
   // The count sizes the list and its scroll bar; it is asked once. Above the rows shown it
   // only places the scroll bar's thumb, so an estimate serves.
   int32_t count = 0;
   if (records) {
     int16_t skipLocate = -1;
     PrepareList(skipLocate);
-    count = gRsLista->ApproxRecordCount();
+    count = q_.gRsLista->ApproxRecordCount();
     if (count <= 0) return;
   } else if (ItemListBox().ListCount() < 1) {
     // A field loaded from a form builds its list box here the first time.
@@ -48,15 +48,15 @@ void OrvoMask::OpenList() {
     DataGrid& grid = calend.Grid();
     form.SetFont(grid.Font());
     int32_t n = count;
-    if (gTpTabela && !m_.Filter.empty() && n > 0) {
+    if (q_.gTpTabela && !m_.Filter.empty() && n > 0) {
       // The filter range's own records, counted up to a page.
       int16_t oq = 1;
-      Pesquisa(oq);
+      q_.Pesquisa(oq);
       n = 0;
-      while (n < kRowsShownAtMost && !gRsLista->EOF_()) {
+      while (n < kRowsShownAtMost && !q_.gRsLista->EOF_()) {
         ++n;
         oq = 3;
-        Pesquisa(oq);
+        q_.Pesquisa(oq);
       }
     }
     calend.ListRecordCount = n;

@@ -3,7 +3,7 @@
 #include "base/key_codes.h"
 #include "base/scope_guard.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calend_form.h"
 
@@ -19,41 +19,41 @@ bool SearchesList(int16_t keyAscii) {
 
 }  // namespace
 
-void OrvoMask::ListKeyDown(int16_t& KeyCode) {
+void OrvoMaskImpl::ListKeyDown(int16_t& KeyCode) {
   const int16_t code = KeyCode;
   if (code == vk::kUp || code == vk::kDown) {
     const std::string before = ActiveBox().Text();
     const bool down = code == vk::kDown;
     TryStep([&] {
       CalendForm& calend = EnsureCalendForm();
-      ListPage page(*this, calend);
-      if (!ComLstExt()) {
+      ListPage page(q_, calend);
+      if (!q_.ComLstExt()) {
         if (calend.PageMode == -1) page.BuildItemList();
         const int16_t count = calend.lst->ListCount();
         const int16_t at = calend.lst->ListIndex();
         const int16_t next = static_cast<int16_t>(down ? at + 1 : at - 1);
         if (count < 1 || next < 0 || next >= count) return;
-        Process().gActiveControl = this;
+        Process().gActiveControl = &q_;
         ScopeGuard release([&, life = life_.Share()] {
-          if (life->alive && !m_.CalendFormOpen && Process().gActiveControl == this)
+          if (life->alive && !m_.CalendFormOpen && Process().gActiveControl == &q_)
             Process().gActiveControl = nullptr;
         });
         page.PoeItem(next);
         return;
       }
       // The record after (or before) the field's own, kept inside the filter range.
-      const bool hadValue = !gValueAtual.IsEmpty();
+      const bool hadValue = !q_.gValueAtual.IsEmpty();
       LocateValue();
-      Recordset& r = *gRsLista;
+      Recordset& r = *q_.gRsLista;
       if (hadValue && !r.BOF() && !r.EOF_()) {
-        if (gTpTabela) {
+        if (q_.gTpTabela) {
           int16_t oq = down ? 3 : 2;
-          Pesquisa(oq);
+          q_.Pesquisa(oq);
         } else {
           down ? r.MoveNext() : r.MovePrevious();
         }
       }
-      if (r.BOF() || r.EOF_() || !RegistroOk()) return;
+      if (r.BOF() || r.EOF_() || !q_.RegistroOk()) return;
       page.PegaSelecao(false);
     });
     if (ActiveBox().Text() != before) {
@@ -61,10 +61,10 @@ void OrvoMask::ListKeyDown(int16_t& KeyCode) {
       Raise([&] { events_->Change(); });
     }
   }
-  if (code < 48 /* "0" */ && code != vk::kShift && code != vk::kSpace) ListBoxSearch.clear();
+  if (code < 48 /* "0" */ && code != vk::kShift && code != vk::kSpace) q_.ListBoxSearch.clear();
   if (code == vk::kDelete) {
-    TryStep([&] { ListPage(*this, EnsureCalendForm()).PoeItem(-1); });
-    SetText("");
+    TryStep([&] { ListPage(q_, EnsureCalendForm()).PoeItem(-1); });
+    q_.SetText("");
   }
   if (code != vk::kReturn && code != vk::kLeft && code != vk::kRight) KeyCode = 0;
   if (code == vk::kF4) bot->SetValue(true);
@@ -72,23 +72,23 @@ void OrvoMask::ListKeyDown(int16_t& KeyCode) {
 
 // The apostrophe searches like any other character: the criteria quote it soundly, so a
 // name such as O'Neil is found as it is typed.
-void OrvoMask::ListKeyPress(bool internal, int16_t& KeyAscii) {
+void OrvoMaskImpl::ListKeyPress(bool internal, int16_t& KeyAscii) {
   const int16_t key = KeyAscii;
   KeyAscii = 0;
   if (SearchesList(key)) {
     CalendForm& calend = EnsureCalendForm();
-    if (!ComLstExt() && calend.PageMode == -1) ListPage(*this, calend).BuildItemList();
+    if (!q_.ComLstExt() && calend.PageMode == -1) ListPage(q_, calend).BuildItemList();
     const std::string before = ActiveBox().Text();
     const int16_t beforeIndex = calend.lst->ListIndex();
-    std::string s = ListBoxSearch + static_cast<char>(key);
+    std::string s = q_.ListBoxSearch + static_cast<char>(key);
     ProcessState& process = Process();
     OrvoMask* const previous = process.gActiveControl;
-    process.gActiveControl = this;
-    ListPage(*this, calend).SearchListBox(s, internal);
-    if (process.gActiveControl == this) process.gActiveControl = previous;
-    ListBoxSearch = s;
+    process.gActiveControl = &q_;
+    ListPage(q_, calend).SearchListBox(s, internal);
+    if (process.gActiveControl == &q_) process.gActiveControl = previous;
+    q_.ListBoxSearch = s;
     const bool changed =
-        ComLstExt() ? ActiveBox().Text() != before : calend.lst->ListIndex() != beforeIndex;
+        q_.ComLstExt() ? ActiveBox().Text() != before : calend.lst->ListIndex() != beforeIndex;
     if (!internal && changed) {
       Raise([&] { events_->Click(); });
       Raise([&] { events_->Change(); });

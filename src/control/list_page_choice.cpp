@@ -6,7 +6,7 @@
 #include "base/strings.h"
 #include "control/control_popup_owner.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calend_form.h"
 
@@ -50,7 +50,7 @@ void ListPage::PegaSelecao(bool closeAfter) {
   Recordset& r = *held;
   c_.NaoEClick = -2;
   {
-    ScopeGuard restore([&, life = c_.life_.Share()] {
+    ScopeGuard restore([&, life = OrvoMaskImpl::Of(c_).life_.Share()] {
       if (life->alive) c_.NaoEClick = 0;
     });
     if (closeAfter) r.SetBookMark(f_.Grid().Bookmark());
@@ -80,8 +80,8 @@ void ListPage::Remonta() {
 // takes writes as usual again.
 void ListPage::Descarrega() {
   if (c_.NaoEClick == -1) c_.NaoEClick = 0;
-  f_.Descarrega(*c_.popupOwner_);
-  c_.m_.CalendFormOpen = 0;
+  f_.Descarrega(*OrvoMaskImpl::Of(c_).popupOwner_);
+  OrvoMaskImpl::Of(c_).m_.CalendFormOpen = 0;
 }
 
 // ---- The item list ------------------------------------------------------------------
@@ -98,7 +98,7 @@ void ListPage::BuildItemList() {
   ScopeGuard release([&] {
     if (process.gActiveControl == &c_) process.gActiveControl = nullptr;
   });
-  f_.IniciaCale(*c_.popupOwner_, 1, c_.Locale());
+  f_.IniciaCale(*OrvoMaskImpl::Of(c_).popupOwner_, 1, c_.Locale());
   ListBox& lst = *f_.lst;
   lst.Clear();
   const std::string find = ReplaceChars(c_.Text(), process.gColumnSeparator, "\t", false);
@@ -120,7 +120,7 @@ void ListPage::BuildItemList() {
 void ListPage::PoeItem(int16_t index) {
   ListBox& lst = *f_.lst;
   f_.ItemBusy = -1;
-  ScopeGuard idle([&, life = c_.life_.Share()] {
+  ScopeGuard idle([&, life = OrvoMaskImpl::Of(c_).life_.Share()] {
     if (life->alive) f_.ItemBusy = 0;
   });
   if (lst.ListCount() < 1) return;
@@ -141,7 +141,7 @@ void ListPage::ItemChosen() {
   if (c_.NaoEClick != 0) return;
   {
     c_.NaoEClick = -2;
-    ScopeGuard restore([&, life = c_.life_.Share()] {
+    ScopeGuard restore([&, life = OrvoMaskImpl::Of(c_).life_.Share()] {
       if (life->alive) c_.NaoEClick = 0;
     });
     c_.SetText(ItemAsFieldText(lst.List(index)));

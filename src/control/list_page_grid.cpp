@@ -4,7 +4,7 @@
 #include "base/key_codes.h"
 #include "base/strings.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calend_form.h"
 
@@ -286,6 +286,7 @@ void ListPage::GridMouseUp(float y) {
 
 void ListPage::Wire() {
   OrvoMask& c = c_;
+  OrvoMaskImpl& d = OrvoMaskImpl::Of(c);
   CalendForm& f = f_;
   auto page = [&c, &f] { return ListPage(c, f); };
   if (f.grdLst) {
@@ -298,34 +299,34 @@ void ListPage::Wire() {
     grid.OnRelativeBookmark = [page](const Variant& start, int32_t offset) {
       return page().RelativeBookmark(start, offset);
     };
-    grid.OnKeyDown = c.InFrame([page](int16_t& keyCode, int16_t&) { page().GridKeyDown(keyCode); });
+    grid.OnKeyDown = d.InFrame([page](int16_t& keyCode, int16_t&) { page().GridKeyDown(keyCode); });
     // The grid never edits: a typed character searches the list.
-    grid.OnBeforeColEdit = c.InFrame([&c, &grid](int16_t& cancel) {
+    grid.OnBeforeColEdit = d.InFrame([&c, &grid](int16_t& cancel) {
       int16_t index = -11;
       int16_t key = grid.LastKey();
       cancel = -1;
       c.ProcuraLetra(index, key);
     });
     grid.OnMouseDown =
-        c.InFrame([page](int16_t&, int16_t&, float& x, float& y) { page().GridMouseDown(x, y); });
+        d.InFrame([page](int16_t&, int16_t&, float& x, float& y) { page().GridMouseDown(x, y); });
     grid.OnMouseUp =
-        c.InFrame([page](int16_t&, int16_t&, float&, float& y) { page().GridMouseUp(y); });
-    grid.OnColResize = c.InFrame([page](int16_t) { page().AcertaTmCol(); });
-    grid.OnScrollNotify = c.InFrame([page] {
+        d.InFrame([page](int16_t&, int16_t&, float&, float& y) { page().GridMouseUp(y); });
+    grid.OnColResize = d.InFrame([page](int16_t) { page().AcertaTmCol(); });
+    grid.OnScrollNotify = d.InFrame([page] {
       ListPage p = page();
       p.ResetSearchLook();
       p.KeepApproxCount();
     });
-    grid.OnPostEvent = c.InFrame([page] { page().KeepApproxCount(); });
+    grid.OnPostEvent = d.InFrame([page] { page().KeepApproxCount(); });
   }
-  f.lst->OnClick = c.InFrame([page] { page().ItemChosen(); });
-  f.lst->OnKeyDown = c.InFrame([page, &f](int16_t& keyCode, int16_t& shift) {
+  f.lst->OnClick = d.InFrame([page] { page().ItemChosen(); });
+  f.lst->OnKeyDown = d.InFrame([page, &f](int16_t& keyCode, int16_t& shift) {
     if (keyCode == vk::kEscape || f.PageMode == 0) return f.Form_KeyDown(keyCode, shift);
     page().ItemListKeyDown(keyCode);
   });
-  f.lst->OnKeyPress = c.InFrame([page](int16_t& keyAscii) { page().ItemListKeyPress(keyAscii); });
+  f.lst->OnKeyPress = d.InFrame([page](int16_t& keyAscii) { page().ItemListKeyPress(keyAscii); });
   // After keys moved the selection without choosing, a click on a line is a choice again.
-  f.lst->OnMouseDown = c.InFrame([&c](int16_t&, int16_t&, float&, float&) {
+  f.lst->OnMouseDown = d.InFrame([&c](int16_t&, int16_t&, float&, float&) {
     if (c.NaoEClick == -1) c.NaoEClick = 0;
   });
 }

@@ -6,7 +6,7 @@
 #include "base/scope_guard.h"
 #include "base/strings.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "lookup/criteria_text.h"
 #include "lookup/one_record_query.h"
@@ -175,7 +175,7 @@ bool ListPage::SearchOther(Recordset& r, const std::string& s) {
   ScopeGuard close([&] { one->Close(); });
   if (one->BOF() && one->EOF_()) return false;
   c_.NaoEClick = -2;
-  ScopeGuard restore([&, life = c_.life_.Share()] {
+  ScopeGuard restore([&, life = OrvoMaskImpl::Of(c_).life_.Share()] {
     if (life->alive) c_.NaoEClick = 0;
   });
   WriteRecord(*one);

@@ -4,7 +4,7 @@
 
 #include "base/error.h"
 #include "base/strings.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 
 namespace orvo {
 
@@ -44,14 +44,14 @@ const std::map<std::string, MemberGetter>& MemberTable() {
 
 }  // namespace
 
-std::optional<Variant> OrvoMask::MemberValue(const std::string& name) const {
+std::optional<Variant> OrvoMaskImpl::MemberValue(const std::string& name) const {
   const auto& table = MemberTable();
   auto it = table.find(UCase(name));
   if (it == table.end()) return std::nullopt;
   return it->second(m_);
 }
 
-std::optional<Variant> OrvoMask::MemberValue(const std::string& name, int16_t index) const {
+std::optional<Variant> OrvoMaskImpl::MemberValue(const std::string& name, int16_t index) const {
   const std::string n = UCase(name);
   if (n != "FILTERKEYFIELDS" && n != "FILTERKEYVALUES") return std::nullopt;
   if (index < 0 || index > 9) RaiseError(err::kSubscriptOutOfRange, "Subscript out of range");

@@ -1,9 +1,8 @@
 // OrvoMask lifetime: widget creation and wiring, initialisation of a new control, Show.
-#include "control/orvo_mask.h"
-
 #include "base/error.h"
 #include "control/control_popup_owner.h"
 #include "control/conversions16.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "platform/popup_widgets.h"
 #include "popups/calc_form.h"
@@ -11,10 +10,11 @@
 
 namespace orvo {
 
-OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
-    : site_(site),
+OrvoMaskImpl::OrvoMaskImpl(OrvoMask& q, ControlSite& site, OrvoMaskEvents* events)
+    : q_(q),
+      site_(site),
       events_(events ? events : &noEvents_),
-      popupOwner_(std::make_unique<ControlPopupOwner>(*this)) {
+      popupOwner_(std::make_unique<ControlPopupOwner>(q)) {
   pic = site_.CreatePictureBox();
   txt[0] = site_.CreateTextBox(pic.get(), false);
   txt[1] = site_.CreateTextBox(pic.get(), false);
@@ -52,22 +52,41 @@ OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
     bar->SetLargeChange(DefaultOf<int16_t>("LargeChange"));
     bar->SetSmallChange(DefaultOf<int16_t>("SmallChange"));
   }
+}
 
-  WireWidgetEvents();
-  UserControl_Initialize();
+OrvoMaskImpl::~OrvoMaskImpl() = default;
+
+OrvoMask::OrvoMask(ControlSite& site, OrvoMaskEvents* events)
+    : gTpMDB(DefaultOf<int16_t>("gTpMDB")),
+      gTpTabela(DefaultOf<int16_t>("gTpTabela")),
+      d_(std::make_unique<OrvoMaskImpl>(*this, site, events)) {
+  d_->WireWidgetEvents();
+  d_->UserControl_Initialize();
 }
 
 OrvoMask::~OrvoMask() {
-  if (!terminated_) UserControl_Terminate();
+  if (!d_->terminated_) d_->UserControl_Terminate();
   ProcessState& process = Process();
   if (process.gActiveControl == this) process.gActiveControl = nullptr;
   // Window handles are only unique while their host lives; a host made later numbers its
   // windows afresh, and a field there must not take this one's focus for its own.
-  if (process.gFocusedHwnd == site_.hWnd()) process.gFocusedHwnd = 0;
-  if (process.focusLeftLastHwnd == site_.hWnd()) process.focusLeftLastHwnd = 0;
+  if (process.gFocusedHwnd == d_->site_.hWnd()) process.gFocusedHwnd = 0;
+  if (process.focusLeftLastHwnd == d_->site_.hWnd()) process.focusLeftLastHwnd = 0;
 }
 
-void OrvoMask::WireWidgetEvents() {
+void OrvoMask::SetEvents(OrvoMaskEvents* events) {
+  d_->events_ = events ? events : &d_->noEvents_;
+}
+
+ControlSite& OrvoMask::Site() {
+  return d_->site_;
+}
+
+const LocaleSettings& OrvoMask::Locale() const {
+  return d_->locale_;
+}
+
+void OrvoMaskImpl::WireWidgetEvents() {
   for (int16_t i = 0; i < 3; ++i) {
     TextBox& box = *txt[i];
     box.OnKeyDown = InFrame([this, i](int16_t& k, int16_t& s) { txt_KeyDown(i, k, s); });
@@ -106,7 +125,7 @@ void OrvoMask::WireWidgetEvents() {
 
   SurfaceHandlers h;
   h.OnShow = InFrame([this] { UserControl_Show(); });
-  h.OnResize = InFrame([this] { UserControl_Resize(); });
+  h.OnResize = InFrame([this] { q_.UserControl_Resize(); });
   h.OnEnterFocus = InFrame([this] { UserControl_EnterFocus(); });
   h.OnExitFocus = InFrame([this] { UserControl_ExitFocus(); });
   h.OnGotFocus = InFrame([this] { UserControl_GotFocus(); });
@@ -122,7 +141,7 @@ void OrvoMask::WireWidgetEvents() {
   site_.SetSurfaceHandlers(std::move(h));
 }
 
-void OrvoMask::UserControl_Initialize() {
+void OrvoMaskImpl::UserControl_Initialize() {
   ProcessState& ps = Process();
   ps.gColumnSeparator = kColumnSeparator;
   m_.LayoutReady = 0;
@@ -150,40 +169,40 @@ void OrvoMask::UserControl_Initialize() {
 
 void OrvoMask::UserControl_InitProperties() {
   Process().gColumnSeparator = kColumnSeparator;
-  m_.UserMode = 0;
-  m_.FormatLostFocus = DefaultOf<int16_t>("FormatLostFocus");
-  m_.Orientation = DefaultOf<Orientacao>("Orientation");
-  m_.Appearance = DefaultOf<Aparencia>("Appearance");
-  m_.BorderStyle = DefaultOf<TipoBorda>("BorderStyle");
-  m_.Mask.clear();
-  m_.ListFields.clear();
-  m_.BoundColumn.clear();
-  m_.IndexBound.clear();
-  m_.IndexField.clear();
-  m_.StuffChar.clear();
-  m_.DataType = DefaultOf<TipoDeCampo>("DataType");
-  m_.BrowseVisible = DefaultOf<TipoBot>("BrowseVisible");
-  m_.MultiLine = DefaultOf<int16_t>("MultiLine");
-  m_.SelectOnFocus = DefaultOf<int16_t>("SelectOnFocus");
-  m_.CaptionOffset = DefaultOf<int16_t>("CaptionOffset");
-  m_.CheckValue = DefaultOf<int16_t>("CheckValue");
-  m_.Alignment = DefaultOf<TipoAlinhamento>("Alignment");
-  SelectEditWidgets();
-  m_.LayoutReady = -1;
+  d_->m_.UserMode = 0;
+  d_->m_.FormatLostFocus = DefaultOf<int16_t>("FormatLostFocus");
+  d_->m_.Orientation = DefaultOf<Orientacao>("Orientation");
+  d_->m_.Appearance = DefaultOf<Aparencia>("Appearance");
+  d_->m_.BorderStyle = DefaultOf<TipoBorda>("BorderStyle");
+  d_->m_.Mask.clear();
+  d_->m_.ListFields.clear();
+  d_->m_.BoundColumn.clear();
+  d_->m_.IndexBound.clear();
+  d_->m_.IndexField.clear();
+  d_->m_.StuffChar.clear();
+  d_->m_.DataType = DefaultOf<TipoDeCampo>("DataType");
+  d_->m_.BrowseVisible = DefaultOf<TipoBot>("BrowseVisible");
+  d_->m_.MultiLine = DefaultOf<int16_t>("MultiLine");
+  d_->m_.SelectOnFocus = DefaultOf<int16_t>("SelectOnFocus");
+  d_->m_.CaptionOffset = DefaultOf<int16_t>("CaptionOffset");
+  d_->m_.CheckValue = DefaultOf<int16_t>("CheckValue");
+  d_->m_.Alignment = DefaultOf<TipoAlinhamento>("Alignment");
+  d_->SelectEditWidgets();
+  d_->m_.LayoutReady = -1;
   gTpMDB = DefaultOf<int16_t>("gTpMDB");
   gTpTabela = DefaultOf<int16_t>("gTpTabela");
-  m_.FilterKeyLast = -1;
+  d_->m_.FilterKeyLast = -1;
 }
 
-void OrvoMask::UserControl_Show() {
+void OrvoMaskImpl::UserControl_Show() {
   if (m_.LayoutReady) return;
   SelectEditWidgets();
   m_.LayoutReady = -1;
-  UserControl_Resize();
+  q_.UserControl_Resize();
 }
 
-bool OrvoMask::ReadOnly() const {
-  return txt[0]->Locked() || WhatsThisHelpID() == -1;
+bool OrvoMaskImpl::ReadOnly() const {
+  return txt[0]->Locked() || q_.WhatsThisHelpID() == -1;
 }
 
 }  // namespace orvo

@@ -3,7 +3,7 @@
 
 #include "base/error.h"
 #include "control/bag_reader.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "platform/popup_widgets.h"
 #include "popups/calend_form.h"
@@ -12,31 +12,31 @@ namespace orvo {
 
 // The keys are read in a fixed order (tests pin it); an error ends the load there.
 void OrvoMask::UserControl_ReadProperties(PropertyBag& PropBag) {
-  ReadUserMode();
-  ResetForLoading();
-  BagReader r(PropBag, locale_, site_.AmbientFont());
-  ReadFieldSettings(r);
-  ShowUnfocusedLook();
+  d_->ReadUserMode();
+  d_->ResetForLoading();
+  BagReader r(PropBag, d_->locale_, d_->site_.AmbientFont());
+  d_->ReadFieldSettings(r);
+  d_->ShowUnfocusedLook();
   // The designer shows each stored text through FormatText, which works from the compiled
   // mask: compile the loaded Mask and DataType now, or a fresh control would format with no
   // template and lose what it cannot place ("1234,5" would show, and be saved, as "1234").
   // The compilation after the boxes still decides the final length limits.
-  if (!m_.UserMode) CompileMask();
-  ReadEditBoxes(r);
-  ReadPictureBox(r);
-  CompileMask();
-  int32_t orientation = static_cast<int32_t>(m_.Orientation);
-  ConfigureButtons(orientation);
-  UpdateCaptionVisibility();
-  ForgetBinding();
-  SelectEditWidgets();
+  if (!d_->m_.UserMode) d_->CompileMask();
+  d_->ReadEditBoxes(r);
+  d_->ReadPictureBox(r);
+  d_->CompileMask();
+  int32_t orientation = static_cast<int32_t>(d_->m_.Orientation);
+  d_->ConfigureButtons(orientation);
+  d_->UpdateCaptionVisibility();
+  d_->ForgetBinding();
+  d_->SelectEditWidgets();
   UserControl_Resize();
   // No hook is active after loading, and no DropDown is raised.
-  StopHook();
+  d_->StopHook();
 }
 
 // The one protected read: a container that cannot say counts as the designer.
-void OrvoMask::ReadUserMode() {
+void OrvoMaskImpl::ReadUserMode() {
   try {
     m_.UserMode = site_.AmbientUserMode() ? -1 : 0;
   } catch (const Error&) {
@@ -44,14 +44,14 @@ void OrvoMask::ReadUserMode() {
   }
 }
 
-void OrvoMask::ResetForLoading() {
+void OrvoMaskImpl::ResetForLoading() {
   m_.FilterKeyLast = -1;
   Process().gColumnSeparator = kColumnSeparator;
   m_.FormatLostFocus = kTrue;
 }
 
 // Everything but the edit boxes and the picture box.
-void OrvoMask::ReadFieldSettings(BagReader& r) {
+void OrvoMaskImpl::ReadFieldSettings(BagReader& r) {
   scrH->SetLargeChange(r.Number<int16_t>("LargeChange"));
   scrV->SetLargeChange(scrH->LargeChange());
   m_.DataType = r.Number<TipoDeCampo>("DataType");
@@ -90,7 +90,7 @@ void OrvoMask::ReadFieldSettings(BagReader& r) {
 // being restored, not moved by the user, so their change handling stays off from the range
 // to the position: a bar moving into a stored range would otherwise show its number in the
 // field, raise Change and take the focus from the field the user is in.
-void OrvoMask::ReadSpinnerRange(BagReader& r) {
+void OrvoMaskImpl::ReadSpinnerRange(BagReader& r) {
   m_.SuppressChange = -1;
   try {
     m_.MinValue = r.Number<int16_t>("Min");
@@ -110,13 +110,13 @@ void OrvoMask::ReadSpinnerRange(BagReader& r) {
   m_.SuppressChange = 0;
 }
 
-void OrvoMask::ShowUnfocusedLook() {
+void OrvoMaskImpl::ShowUnfocusedLook() {
   shp->SetFillStyle(static_cast<int32_t>(m_.FillStyleNoFocus));
   shp->SetFillColor(m_.ColorNoFocus);
 }
 
 // The box keys are read once per box, box 0 first.
-void OrvoMask::ReadEditBoxes(BagReader& r) {
+void OrvoMaskImpl::ReadEditBoxes(BagReader& r) {
   for (int i = 0; i < 3; ++i) {
     TextBox& box = *txt[i];
     FontRef font = r.FontValue("Font");
@@ -133,7 +133,7 @@ void OrvoMask::ReadEditBoxes(BagReader& r) {
     box.SetLocked(r.Number<bool>("Locked"));
     std::string s = r.Text("Text");
     // The designer shows a stored text under the mask; run time shows it as stored.
-    box.SetText(!s.empty() && !m_.UserMode ? FormatText(s) : s);
+    box.SetText(!s.empty() && !m_.UserMode ? q_.FormatText(s) : s);
   }
   for (Widget* w : {static_cast<Widget*>(bot.get()), static_cast<Widget*>(scrH.get()),
                     static_cast<Widget*>(scrV.get()), static_cast<Widget*>(lab.get())})
@@ -141,24 +141,24 @@ void OrvoMask::ReadEditBoxes(BagReader& r) {
 }
 
 // The picture box takes the boxes' colours.
-void OrvoMask::ReadPictureBox(BagReader& r) {
+void OrvoMaskImpl::ReadPictureBox(BagReader& r) {
   pic->SetLinkTimeout(r.Number<int16_t>("LinkTimeOut"));
   pic->SetBackColor(txt[0]->BackColor());
   pic->SetForeColor(txt[0]->ForeColor());
 }
 
 // A loaded control starts unbound: the application binds its recordset afterwards.
-void OrvoMask::ForgetBinding() {
+void OrvoMaskImpl::ForgetBinding() {
   m_.PopupClosedAt = 0;
-  gRsLista = nullptr;
-  gTpMDB = DefaultOf<int16_t>("gTpMDB");
-  gTpTabela = DefaultOf<int16_t>("gTpTabela");
+  q_.gRsLista = nullptr;
+  q_.gTpMDB = DefaultOf<int16_t>("gTpMDB");
+  q_.gTpTabela = DefaultOf<int16_t>("gTpTabela");
 }
 
-void OrvoMask::StopHook() {
+void OrvoMaskImpl::StopHook() {
   int32_t liga = 0;
   bool geraEvento = false;
-  LigaDesligaHok(liga, geraEvento);
+  q_.LigaDesligaHok(liga, geraEvento);
 }
 
 // Each key goes with the type and default the property table gives it, in a fixed order
@@ -171,64 +171,64 @@ void OrvoMask::UserControl_WriteProperties(PropertyBag& PropBag) {
     put(p, SavedNumber(p.Info(), static_cast<int64_t>(n)));
   };
   // A font like the ambient one is the default even when it is another object.
-  const FontRef ambient = site_.AmbientFont();
+  const FontRef ambient = d_->site_.AmbientFont();
   auto font = [&](PropertyName p, const FontRef& f) {
     const Variant v(std::static_pointer_cast<Object>(f));
     const bool ambientLike = f && ambient && f->SameAs(*ambient);
     PropBag.WriteProperty(std::string(p.Info().savedKey), v,
                           ambientLike ? v : Variant(std::static_pointer_cast<Object>(ambient)));
   };
-  const TextBox& active = ActiveBox();
+  const TextBox& active = d_->ActiveBox();
 
   number("BackColor", active.BackColor());
   put("PasswordChar", Variant(active.PasswordChar()));
   // An unset BookMark is the empty default, as an empty text is.
-  put("BookMark", m_.BookMark.IsEmpty() ? Variant("") : m_.BookMark);
-  number("LinkTimeOut", pic->LinkTimeout());
-  number("Locked", txt[0]->Locked());
-  number("LargeChange", scrH->LargeChange());
+  put("BookMark", d_->m_.BookMark.IsEmpty() ? Variant("") : d_->m_.BookMark);
+  number("LinkTimeOut", d_->pic->LinkTimeout());
+  number("Locked", d_->txt[0]->Locked());
+  number("LargeChange", d_->scrH->LargeChange());
   number("ForeColor", active.ForeColor());
   font("Font", active.Font());
-  number("Enabled", m_.Enabled);
-  number("MousePointer", site_.MousePointer());
-  put("MouseIcon", Variant(std::static_pointer_cast<Object>(site_.MouseIcon())));
-  number("Min", m_.MinValue);
+  number("Enabled", d_->m_.Enabled);
+  number("MousePointer", d_->site_.MousePointer());
+  put("MouseIcon", Variant(std::static_pointer_cast<Object>(d_->site_.MouseIcon())));
+  number("Min", d_->m_.MinValue);
   // The key is 16-bit: a longer limit is stored as the largest it can hold, never wrapped.
-  number("MaxLength", std::min(txt[0]->MaxLength(), 32767));
-  number("Max", scrV->Max());
+  number("MaxLength", std::min(d_->txt[0]->MaxLength(), 32767));
+  number("Max", d_->scrV->Max());
   put("Text", Variant(active.Text()));
-  number("SmallChange", scrH->SmallChange());
-  number("Value", scrH->Value());
-  number("Orientation", m_.Orientation);
-  number("Appearance", m_.Appearance);
-  number("BorderStyle", m_.BorderStyle);
-  put("Mask", Variant(m_.Mask));
-  put("BoundColumn", Variant(m_.BoundColumn));
-  put("ListFields", Variant(m_.ListFields));
-  number("DataType", m_.DataType);
-  put("StuffChar", Variant(m_.StuffChar));
-  number("BrowseVisible", m_.BrowseVisible);
-  number("MultiLine", m_.MultiLine);
-  number("SelectOnFocus", m_.SelectOnFocus);
-  number("CaptionOffset", m_.CaptionOffset);
+  number("SmallChange", d_->scrH->SmallChange());
+  number("Value", d_->scrH->Value());
+  number("Orientation", d_->m_.Orientation);
+  number("Appearance", d_->m_.Appearance);
+  number("BorderStyle", d_->m_.BorderStyle);
+  put("Mask", Variant(d_->m_.Mask));
+  put("BoundColumn", Variant(d_->m_.BoundColumn));
+  put("ListFields", Variant(d_->m_.ListFields));
+  number("DataType", d_->m_.DataType);
+  put("StuffChar", Variant(d_->m_.StuffChar));
+  number("BrowseVisible", d_->m_.BrowseVisible);
+  number("MultiLine", d_->m_.MultiLine);
+  number("SelectOnFocus", d_->m_.SelectOnFocus);
+  number("CaptionOffset", d_->m_.CaptionOffset);
   // An unchecked field stores nothing: the default is 0 of the same 16-bit type.
-  number("CheckValue", m_.CheckValue);
-  put("Caption", Variant(lab->Caption()));
-  number("CaptionColor", lab->ForeColor());
-  font("CaptionFont", lab->Font());
-  number("ColorNoFocus", m_.ColorNoFocus);
-  number("ColorOnFocus", m_.ColorOnFocus);
-  number("Alignment", m_.Alignment);
-  number("Shape", shp->ShapeKind());
-  number("ShapeBorderColor", shp->BorderColor());
-  number("ShapeBorderWidth", shp->BorderWidth());
-  number("ShapeBorderStyle", shp->BorderStyle());
-  number("FillStyleOnFocus", m_.FillStyleOnFocus);
-  number("FillStyleNoFocus", m_.FillStyleNoFocus);
+  number("CheckValue", d_->m_.CheckValue);
+  put("Caption", Variant(d_->lab->Caption()));
+  number("CaptionColor", d_->lab->ForeColor());
+  font("CaptionFont", d_->lab->Font());
+  number("ColorNoFocus", d_->m_.ColorNoFocus);
+  number("ColorOnFocus", d_->m_.ColorOnFocus);
+  number("Alignment", d_->m_.Alignment);
+  number("Shape", d_->shp->ShapeKind());
+  number("ShapeBorderColor", d_->shp->BorderColor());
+  number("ShapeBorderWidth", d_->shp->BorderWidth());
+  number("ShapeBorderStyle", d_->shp->BorderStyle());
+  number("FillStyleOnFocus", d_->m_.FillStyleOnFocus);
+  number("FillStyleNoFocus", d_->m_.FillStyleNoFocus);
 }
 
 // Every error is ignored here: an already unloaded popup form does no harm.
-void OrvoMask::UserControl_Terminate() {
+void OrvoMaskImpl::UserControl_Terminate() {
   terminated_ = true;
   TryStep([&] { StopHook(); });
   Process().gActiveControl = nullptr;

@@ -5,7 +5,7 @@
 #include "base/error.h"
 #include "control/control_popup_owner.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "popups/calc_form.h"
 #include "popups/calend_form.h"
@@ -25,26 +25,26 @@ bool Over(const Rect& r, Point p) {
 }  // namespace
 
 void OrvoMask::LigaDesligaHok(int32_t& Liga, bool& GeraEvento) {
-  AsFrame([&] {
+  d_->AsFrame([&] {
     if (Liga < 1) {
-      hok->SetHwndHook(0);
+      d_->hok->SetHwndHook(0);
       if (GeraEvento) {
         bool status = false;  // a local false, not gDropDownStatus
-        Raise([&] { events_->DropDown(status); });
+        d_->Raise([&] { d_->events_->DropDown(status); });
       }
       return;
     }
-    hok->SetHwndHook(Liga);
-    hok->SetMessage(kWmPaint, true);
-    hok->SetMessage(kWmSize, true);
-    hok->SetMessage(kWmActivate, true);
+    d_->hok->SetHwndHook(Liga);
+    d_->hok->SetMessage(kWmPaint, true);
+    d_->hok->SetMessage(kWmSize, true);
+    d_->hok->SetMessage(kWmActivate, true);
   });
 }
 
 // The first message after hooking (paint still selected) gives the parent form and the popup
 // back their enabled style and narrows the hook to activation changes; every later one is an
 // activation change, which closes the popup unless the pointer is inside it.
-void OrvoMask::hok_Message() {
+void OrvoMaskImpl::hok_Message() {
   if (!m_.UserMode) return;
   HostServices& host = site_.Services();
   auto enable = [&](int32_t hwnd) {
@@ -52,8 +52,8 @@ void OrvoMask::hok_Message() {
     if (style & kWsDisabled) host.SetWindowLong(hwnd, kGwlStyle, style & ~kWsDisabled);
   };
   if (hok->Message(kWmPaint)) {
-    if (host.GetWindowLong(WndForm, kGwlStyle) & kWsDisabled)
-      host.SetWindowLong(WndForm, kGwlStyle, EstiloForm);
+    if (host.GetWindowLong(q_.WndForm, kGwlStyle) & kWsDisabled)
+      host.SetWindowLong(q_.WndForm, kGwlStyle, q_.EstiloForm);
     if (m_.CalendFormOpen && calendForm_) {
       enable(calendForm_->Form().hWnd());
     } else if (m_.CalcFormOpen && Process().calcForm) {
@@ -90,33 +90,33 @@ void OrvoMask::hok_Message() {
 
 // What both popups do once the hook closed them: remember a close by a click on the button,
 // let go of the popup, and give the focus back to the field.
-void OrvoMask::ClosedByHook(bool overButton, bool raiseDropDown) {
+void OrvoMaskImpl::ClosedByHook(bool overButton, bool raiseDropDown) {
   m_.PopupClosedAt = overButton ? site_.Services().Timer() : 0;
-  if (Process().gActiveControl == this) Process().gActiveControl = nullptr;
+  if (Process().gActiveControl == &q_) Process().gActiveControl = nullptr;
   if (Process().calcForm) Process().calcForm->ForgetOwner(*popupOwner_);
   if (calendForm_) calendForm_->ForgetOwner(*popupOwner_);
   int32_t liga = 0;
-  LigaDesligaHok(liga, raiseDropDown);
-  VoltaFoco();
+  q_.LigaDesligaHok(liga, raiseDropDown);
+  q_.VoltaFoco();
   if (raiseDropDown) Process().gDropDownStatus = 0;
 }
 
-orvo::CalendForm& OrvoMask::EnsureCalendForm() {
+orvo::CalendForm& OrvoMaskImpl::EnsureCalendForm() {
   if (!calendForm_) {
     calendForm_ = std::make_unique<orvo::CalendForm>(site_.Services());
     m_.CalendForm = calendForm_.get();
-    ListPage(*this, *calendForm_).Wire();
+    ListPage(q_, *calendForm_).Wire();
   }
   return *calendForm_;
 }
 
-void OrvoMask::CloseCalendFormPage() {
-  ListPage(*this, EnsureCalendForm()).Descarrega();
+void OrvoMaskImpl::CloseCalendFormPage() {
+  ListPage(q_, EnsureCalendForm()).Descarrega();
 }
 
 // The calculator is shared by the process: unloading it closes it for whichever control has
 // it open.
-void OrvoMask::UnloadCalculatorIfLoaded() {
+void OrvoMaskImpl::UnloadCalculatorIfLoaded() {
   ProcessState& process = Process();
   if (!process.gCalcLoaded && !process.calcForm) return;
   std::unique_ptr<CalcForm> calc = std::move(process.calcForm);

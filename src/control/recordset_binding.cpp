@@ -2,7 +2,7 @@
 #include "base/error.h"
 #include "base/scope_guard.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "lookup/criteria_text.h"
 #include "lookup/filter_key.h"
@@ -24,17 +24,17 @@ FilterRange KeyRange(Recordset& rs, const MemberRecord& m, bool table, const Loc
 }  // namespace
 
 void OrvoMask::SetSelectFilter(const std::string& v) {
-  m_.SelectFilter = v;
+  d_->m_.SelectFilter = v;
   if (gRsLista && gTpTabela) {
-    m_.Filter = v;
-    ParseFilter();
+    d_->m_.Filter = v;
+    d_->ParseFilter();
   }
 }
 
 void OrvoMask::SetFilter(const std::string& v) {
-  m_.Filter = v;
-  ParseFilter();
-  RaiseChangeReport("Filter");
+  d_->m_.Filter = v;
+  d_->ParseFilter();
+  d_->RaiseChangeReport("Filter");
 }
 
 void OrvoMask::SetRecordSource(RecordsetRef r) {
@@ -52,9 +52,9 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
   } else {
     TryStep([&] { gTpTabela = rs->Type() == static_cast<int16_t>(RecordsetType::Table) ? -1 : 0; });
     if (gTpTabela) {
-      LeadingIndexes leading = FindLeadingIndexes(*rs, m_.BoundColumn, m_.ListFields);
-      if (leading.bound) m_.IndexBound = std::move(*leading.bound);
-      if (leading.field) m_.IndexField = std::move(*leading.field);
+      LeadingIndexes leading = FindLeadingIndexes(*rs, d_->m_.BoundColumn, d_->m_.ListFields);
+      if (leading.bound) d_->m_.IndexBound = std::move(*leading.bound);
+      if (leading.field) d_->m_.IndexField = std::move(*leading.field);
     } else {
       TryStep([&] {
         if (rs->ApproxRecordCount() > 0) FazerRefresh = -2;
@@ -63,21 +63,21 @@ void OrvoMask::SetRecordSource(RecordsetRef r) {
   }
   // Parsed for every binding, not only a table's: a key left over from a table bound
   // earlier would otherwise be checked against the fields of a recordset that keeps none.
-  TryStep([&] { ParseFilter(); });
+  TryStep([&] { d_->ParseFilter(); });
   if (rs) {
     TryStep([&] {
       bool ok = false;
-      ListPage(*this, EnsureCalendForm()).EncheLstRs(ok);
+      ListPage(*this, d_->EnsureCalendForm()).EncheLstRs(ok);
     });
   }
 }
 
-void OrvoMask::ParseFilter() {
+void OrvoMaskImpl::ParseFilter() {
   m_.FilterKeyLast = -1;
-  if (!gRsLista || m_.Filter.empty() || !gTpTabela) return;
+  if (!q_.gRsLista || m_.Filter.empty() || !q_.gTpTabela) return;
   try {
     m_.FilterKeyLast =
-        ReadFilterKey(m_.Filter, *gRsLista, locale_, m_.FilterKeyFields, m_.FilterKeyValues);
+        ReadFilterKey(m_.Filter, *q_.gRsLista, locale_, m_.FilterKeyFields, m_.FilterKeyValues);
   } catch (const Error&) {
     m_.FilterKeyLast = -1;
   }
@@ -85,16 +85,16 @@ void OrvoMask::ParseFilter() {
 
 bool OrvoMask::RegistroOk() {
   if (!gRsLista) RaiseError(err::kObjectRequired, "RegistroOk: no recordset is bound");
-  return KeyRange(*gRsLista, m_, gTpTabela != 0, locale_).Holds();
+  return KeyRange(*gRsLista, d_->m_, gTpTabela != 0, d_->locale_).Holds();
 }
 
 void OrvoMask::Pesquisa(int16_t& Oq) {
   if (!gRsLista) RaiseError(err::kObjectRequired, "Pesquisa: no recordset is bound");
   const RecordsetRef held = gRsLista;
-  KeyRange(*held, m_, gTpTabela != 0, locale_).Move(Oq);
+  KeyRange(*held, d_->m_, gTpTabela != 0, d_->locale_).Move(Oq);
 }
 
-void OrvoMask::PrepareList(int16_t& SkipLocate) {
+void OrvoMaskImpl::PrepareList(int16_t& SkipLocate) {
   AsFrame([&] {
     // The host's own services, not the site's: they outlive a field closed meanwhile.
     HostServices& host = site_.Services().Root();
@@ -108,29 +108,29 @@ void OrvoMask::PrepareList(int16_t& SkipLocate) {
     });
     try {
       Raise([&] { events_->SetFilter(); });
-      if (!gRsLista) RaiseError(err::kObjectRequired, "the list has no recordset");
-      if (FazerRefresh != 0) {
-        if (FazerRefresh == -2) {
-          gRsLista->MoveLast();
-          gRsLista->MoveFirst();
+      if (!q_.gRsLista) RaiseError(err::kObjectRequired, "the list has no recordset");
+      if (q_.FazerRefresh != 0) {
+        if (q_.FazerRefresh == -2) {
+          q_.gRsLista->MoveLast();
+          q_.gRsLista->MoveFirst();
         }
         EnsureCalendForm().Grid().RefreshRows();
-        FazerRefresh = 0;
+        q_.FazerRefresh = 0;
       }
       // Whether the recordset has records shows at its start (BOF and EOF both): the record
       // count, which some engines count row by row, is not asked on the way to the list.
       if (!SkipLocate) {
         if (ActiveBox().Text().empty()) {
-          if (gTpTabela) {
+          if (q_.gTpTabela) {
             int16_t first = 1;
-            Pesquisa(first);
+            q_.Pesquisa(first);
           } else {
-            gRsLista->MoveFirst();
+            q_.gRsLista->MoveFirst();
           }
-          if (!gRsLista->BOF() && !gRsLista->EOF_()) {
+          if (!q_.gRsLista->BOF() && !q_.gRsLista->EOF_()) {
             TryStep([&] {
-              Process().gActiveControl = this;
-              EnsureCalendForm().Grid().SetBookmark(gRsLista->BookMark());
+              Process().gActiveControl = &q_;
+              EnsureCalendForm().Grid().SetBookmark(q_.gRsLista->BookMark());
             });
           }
         } else {
@@ -143,9 +143,9 @@ void OrvoMask::PrepareList(int16_t& SkipLocate) {
   });
 }
 
-void OrvoMask::LocateValue() {
-  if (!gRsLista) return;
-  const RecordsetRef held = gRsLista;
+void OrvoMaskImpl::LocateValue() {
+  if (!q_.gRsLista) return;
+  const RecordsetRef held = q_.gRsLista;
   Recordset& rs = *held;
   auto showCurrent = [&] {
     TryStep([&] {
@@ -161,9 +161,9 @@ void OrvoMask::LocateValue() {
   // An empty recordset stands at BOF and EOF after the move to its start; the record
   // count is not asked first.
   auto positionAtStart = [&] {
-    if (gTpTabela) {
+    if (q_.gTpTabela) {
       int16_t first = 1;
-      Pesquisa(first);
+      q_.Pesquisa(first);
     } else {
       rs.MoveFirst();
     }
@@ -174,16 +174,16 @@ void OrvoMask::LocateValue() {
     }
   };
   try {
-    if (gValueAtual.IsEmpty()) return positionAtStart();
+    if (q_.gValueAtual.IsEmpty()) return positionAtStart();
     bool found = false;
-    if (gTpTabela) {
+    if (q_.gTpTabela) {
       // The table's own index is put back even when the seek fails (a value of the wrong
       // type, an IndexBound the table lacks): the filter range is walked by it later.
       const std::string savedIndex = rs.Index();
       Variant bookmark;
       try {
         rs.SetIndex(m_.IndexBound);
-        rs.Seek("=", {gValueAtual});
+        rs.Seek("=", {q_.gValueAtual});
         found = !rs.NoMatch();
         if (found) bookmark = rs.BookMark();
       } catch (const Error&) {
@@ -194,8 +194,8 @@ void OrvoMask::LocateValue() {
       if (found) rs.SetBookMark(bookmark);
     } else {
       const std::string criterion =
-          LocateCriterion(m_.BoundColumn, gValueAtual, gTpMDB != 0, locale_);
-      if (gTpMDB) {
+          LocateCriterion(m_.BoundColumn, q_.gValueAtual, q_.gTpMDB != 0, locale_);
+      if (q_.gTpMDB) {
         rs.FindFirst(criterion);
         found = !rs.NoMatch();
       } else {
@@ -204,8 +204,8 @@ void OrvoMask::LocateValue() {
         found = !rs.BOF() && !rs.EOF_();
       }
     }
-    if (found && RegistroOk()) {
-      Process().gActiveControl = this;
+    if (found && q_.RegistroOk()) {
+      Process().gActiveControl = &q_;
       showCurrent();
     } else {
       positionAtStart();

@@ -8,7 +8,7 @@
 #include "base/strings.h"
 #include "control/conversions16.h"
 #include "control/list_page.h"
-#include "control/orvo_mask.h"
+#include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
 #include "mask/format_text.h"
 
@@ -42,10 +42,10 @@ std::string ItemAt(const std::string& items, int32_t index) {
 }  // namespace
 
 std::string OrvoMask::FormatText(std::string& St) {
-  return FormatTextWith(St);
+  return d_->FormatTextWith(St);
 }
 
-std::string OrvoMask::FormatTextWith(const std::string& st) const {
+std::string OrvoMaskImpl::FormatTextWith(const std::string& st) const {
   const ProcessState& ps = Process();
   FormatContext ctx{
       m_.compiled,          m_.Mask,           m_.DataType, !m_.ListFields.empty(), m_.StuffChar,
@@ -54,33 +54,33 @@ std::string OrvoMask::FormatTextWith(const std::string& st) const {
 }
 
 std::string OrvoMask::Text() const {
-  return ActiveBox().Text();
+  return d_->ActiveBox().Text();
 }
 
 void OrvoMask::SetText(const std::string& v) {
-  AsFrame([&] {
-    if (NaoEClick != 0) m_.SuppressChange = -1;
+  d_->AsFrame([&] {
+    if (NaoEClick != 0) d_->m_.SuppressChange = -1;
     std::string display;
     if (!v.empty())
-      display = FormatTextWith(v);
+      display = d_->FormatTextWith(v);
     else
       gValueAtual = Variant();
-    for (auto& box : txt) box->SetText(display);
+    for (auto& box : d_->txt) box->SetText(display);
     if (NaoEClick != 0) {
-      m_.SuppressChange = 0;
+      d_->m_.SuppressChange = 0;
       if (NaoEClick == -2) {
-        RaiseChangeReport("Text");
-        RaiseChangeReport("Value");
+        d_->RaiseChangeReport("Text");
+        d_->RaiseChangeReport("Value");
       }
     } else {
-      RaiseChangeReport("Text");
-      RaiseChangeReport("Value");
+      d_->RaiseChangeReport("Text");
+      d_->RaiseChangeReport("Value");
     }
   });
 }
 
 Variant OrvoMask::Value() {
-  const TipoDeCampo kind = m_.DataType;
+  const TipoDeCampo kind = d_->m_.DataType;
   if (ComLstExt()) {
     if (!gValueAtual.IsEmpty()) return gValueAtual;
     switch (kind) {
@@ -95,30 +95,31 @@ Variant OrvoMask::Value() {
         return Variant(int16_t{0});
     }
   }
-  const std::string text = ActiveBox().Text();
+  const std::string text = d_->ActiveBox().Text();
   switch (kind) {
     case TipoDeCampo::Character:
     case TipoDeCampo::Memo:
       // Reading the value shows the item the text names as the list's selection.
-      if (m_.UserMode && !m_.ListFields.empty()) SelectItemOfText();
+      if (d_->m_.UserMode && !d_->m_.ListFields.empty()) d_->SelectItemOfText();
       return Variant(text);
     case TipoDeCampo::Numeric:
     case TipoDeCampo::Spinner:
-      if (kind == TipoDeCampo::Numeric && m_.UserMode && !m_.ListFields.empty())
-        return Variant(ItemListBox().ListIndex());
+      if (kind == TipoDeCampo::Numeric && d_->m_.UserMode && !d_->m_.ListFields.empty())
+        return Variant(d_->ItemListBox().ListIndex());
       return NumericValue(text, Process().gDecimalSeparator);
     case TipoDeCampo::Date: {
-      if (!text.empty() && IsDate(Variant(text), locale_)) {
-        std::string f = Format(Variant(text), DateFormatOf(m_.Mask, locale_.dateOrder), locale_);
-        if (IsDate(Variant(f), locale_)) return Variant::Date(ToDate(Variant(f), locale_));
+      if (!text.empty() && IsDate(Variant(text), d_->locale_)) {
+        std::string f =
+            Format(Variant(text), DateFormatOf(d_->m_.Mask, d_->locale_.dateOrder), d_->locale_);
+        if (IsDate(Variant(f), d_->locale_)) return Variant::Date(ToDate(Variant(f), d_->locale_));
         return Variant::Null();
       }
-      return m_.UserMode ? Variant::Null() : Variant("");
+      return d_->m_.UserMode ? Variant::Null() : Variant("");
     }
     case TipoDeCampo::Boolean:
-      return Variant(m_.CheckValue != 0);
+      return Variant(d_->m_.CheckValue != 0);
     case TipoDeCampo::Option:
-      return Variant(m_.CheckValue);
+      return Variant(d_->m_.CheckValue);
   }
   return Variant();
 }
@@ -126,12 +127,12 @@ Variant OrvoMask::Value() {
 // An item list's value is the index of its line: the line is selected and shown. No value
 // (Empty or Null) selects nothing and empties the field; an index past the list changes
 // nothing.
-void OrvoMask::SetItemValue(const Variant& v) {
+void OrvoMaskImpl::SetItemValue(const Variant& v) {
   ListBox& lst = ItemListBox();
   ProcessState& process = Process();
-  process.gActiveControl = this;
+  process.gActiveControl = &q_;
   ScopeGuard release([&] {
-    if (process.gActiveControl == this) process.gActiveControl = nullptr;
+    if (process.gActiveControl == &q_) process.gActiveControl = nullptr;
   });
   if (v.IsEmpty() || v.IsNull()) {
     lst.SetListIndex(-1);
@@ -146,9 +147,9 @@ void OrvoMask::SetItemValue(const Variant& v) {
 }
 
 void OrvoMask::SetValue(const Variant& v) {
-  AsFrame([&] {
-    const TipoDeCampo kind = m_.DataType;
-    if (m_.UserMode && ComLstExt()) {
+  d_->AsFrame([&] {
+    const TipoDeCampo kind = d_->m_.DataType;
+    if (d_->m_.UserMode && ComLstExt()) {
       gValueAtual = v;
       ProcessState& process = Process();
       process.gActiveControl = this;
@@ -157,52 +158,53 @@ void OrvoMask::SetValue(const Variant& v) {
         ScopeGuard release([&] {
           if (process.gActiveControl == this) process.gActiveControl = nullptr;
         });
-        text = ListPage(*this, EnsureCalendForm()).SelecionaItem(v);
+        text = ListPage(*this, d_->EnsureCalendForm()).SelecionaItem(v);
       }
-      ActiveBox().SetText(text);
+      d_->ActiveBox().SetText(text);
       // An empty text forgets the value through the box's change; the value set stays.
       gValueAtual = v;
     } else if (kind == TipoDeCampo::Spinner) {
-      m_.SuppressChange = -1;
+      d_->m_.SuppressChange = -1;
       bool moved = false;
       try {
-        const int16_t n = ToInteger(v, locale_);
-        scrH->SetValue(n);
-        scrV->SetValue(n);
+        const int16_t n = ToInteger(v, d_->locale_);
+        d_->scrH->SetValue(n);
+        d_->scrV->SetValue(n);
         moved = true;
       } catch (const Error&) {
       }
-      m_.SuppressChange = 0;
+      d_->m_.SuppressChange = 0;
       // The bars' own change handling is held off while the value is set, so the field's
       // text would keep the old number and Value would read it back; write what the bars
       // now hold, as a click on them would.
-      if (moved && m_.UserMode) {
-        std::string number = std::to_string(scrH->Value());
-        ActiveBox().SetText(FormatTextWith(number));
+      if (moved && d_->m_.UserMode) {
+        std::string number = std::to_string(d_->scrH->Value());
+        d_->ActiveBox().SetText(d_->FormatTextWith(number));
       }
     } else if (kind == TipoDeCampo::Date) {
-      ActiveBox().SetText(Format(Variant(Trim(TextOf(v, locale_))),
-                                 DateFormatOf(m_.Mask, locale_.dateOrder), locale_));
+      d_->ActiveBox().SetText(Format(Variant(Trim(TextOf(v, d_->locale_))),
+                                     DateFormatOf(d_->m_.Mask, d_->locale_.dateOrder),
+                                     d_->locale_));
     } else if (kind == TipoDeCampo::Boolean) {
-      const int16_t b = Bool16(!v.IsEmpty() && !v.IsNull() && ToBoolean(v, locale_));
-      if (b != m_.CheckValue) {
-        m_.CheckValue = b;
+      const int16_t b = Bool16(!v.IsEmpty() && !v.IsNull() && ToBoolean(v, d_->locale_));
+      if (b != d_->m_.CheckValue) {
+        d_->m_.CheckValue = b;
         UserControl_Resize();
-        Raise([&] { events_->Click(); });
-        Raise([&] { events_->Change(); });
+        d_->Raise([&] { d_->events_->Click(); });
+        d_->Raise([&] { d_->events_->Change(); });
       }
     } else if (kind == TipoDeCampo::Option) {
-      const int16_t n = ToInteger(v, locale_);
-      if (n != m_.CheckValue) {
+      const int16_t n = ToInteger(v, d_->locale_);
+      if (n != d_->m_.CheckValue) {
         ProcessState& ps = Process();
         if (ps.gOptionBusy) {
-          m_.CheckValue = n;
+          d_->m_.CheckValue = n;
           UserControl_Resize();
         } else {
           ps.gOptionBusy = -1;
           try {
-            const std::string name = site_.Name();
-            for (const SiblingControl& s : site_.ParentControls()) {
+            const std::string name = d_->site_.Name();
+            for (const SiblingControl& s : d_->site_.ParentControls()) {
               // The handles the host reports are the controls registered with it.
               auto* sibling = static_cast<OrvoMask*>(s.control);
               if (sibling && s.name == name && sibling->DataType() == TipoDeCampo::Option)
@@ -213,20 +215,21 @@ void OrvoMask::SetValue(const Variant& v) {
             throw;
           }
           ps.gOptionBusy = 0;
-          Raise([&] { events_->Click(); });
-          Raise([&] { events_->Change(); });
+          d_->Raise([&] { d_->events_->Click(); });
+          d_->Raise([&] { d_->events_->Change(); });
           UserControl_Resize();
         }
       }
     } else {
       const bool number = v.IsNumber();
-      if (m_.ListFields.empty() || !m_.UserMode || (!number && kind != TipoDeCampo::Numeric)) {
-        ActiveBox().SetText(FormatTextWith(TextOf(v, locale_)));
+      if (d_->m_.ListFields.empty() || !d_->m_.UserMode ||
+          (!number && kind != TipoDeCampo::Numeric)) {
+        d_->ActiveBox().SetText(d_->FormatTextWith(TextOf(v, d_->locale_)));
       } else {
-        SetItemValue(v);
+        d_->SetItemValue(v);
       }
     }
-    RaiseChangeReport("Value");
+    d_->RaiseChangeReport("Value");
   });
 }
 
@@ -249,8 +252,8 @@ Variant OrvoMask::FieldValue(std::string St, TipoDeCampo Tp, std::string MA, std
     }
     case TipoDeCampo::Date: {
       if (St.empty()) return Variant::Null();
-      std::string f = Format(Variant(St), DateFormatOf(MA, locale_.dateOrder), locale_);
-      if (IsDate(Variant(f), locale_)) return Variant::Date(ToDate(Variant(f), locale_));
+      std::string f = Format(Variant(St), DateFormatOf(MA, d_->locale_.dateOrder), d_->locale_);
+      if (IsDate(Variant(f), d_->locale_)) return Variant::Date(ToDate(Variant(f), d_->locale_));
       return Variant::Null();
     }
     case TipoDeCampo::Boolean:
@@ -261,38 +264,40 @@ Variant OrvoMask::FieldValue(std::string St, TipoDeCampo Tp, std::string MA, std
 
 std::string OrvoMask::FormatField(Variant New_Value, std::string MA, TipoDeCampo Tp,
                                   std::string LstCp) {
-  const TipoDeCampo savedKind = m_.DataType;
-  const CompiledMask savedCompiled = m_.compiled;
-  const std::string savedMask = m_.Mask;
-  const std::string savedList = m_.ListFields;
-  const int32_t savedMaxLength = ActiveBox().MaxLength();
-  m_.SuppressChange = -1;
+  const TipoDeCampo savedKind = d_->m_.DataType;
+  const CompiledMask savedCompiled = d_->m_.compiled;
+  const std::string savedMask = d_->m_.Mask;
+  const std::string savedList = d_->m_.ListFields;
+  const int32_t savedMaxLength = d_->ActiveBox().MaxLength();
+  d_->m_.SuppressChange = -1;
 
   auto restore = [&] {
-    m_.DataType = savedKind;
+    d_->m_.DataType = savedKind;
     SetMaxLength(savedMaxLength);
-    m_.compiled = savedCompiled;
-    m_.Mask = savedMask;
-    m_.ListFields = savedList;
-    m_.SuppressChange = 0;
+    d_->m_.compiled = savedCompiled;
+    d_->m_.Mask = savedMask;
+    d_->m_.ListFields = savedList;
+    d_->m_.SuppressChange = 0;
   };
 
   std::string result;
   try {
-    m_.DataType = Tp;
-    m_.Mask = MA;
-    m_.ListFields = LstCp;
-    CompileMask();
-    const std::string text = TextOf(New_Value, locale_);
+    d_->m_.DataType = Tp;
+    d_->m_.Mask = MA;
+    d_->m_.ListFields = LstCp;
+    d_->CompileMask();
+    const std::string text = TextOf(New_Value, d_->locale_);
     if (Tp == TipoDeCampo::Date) {
-      result = Format(Variant(Trim(text)), DateFormatOf(m_.Mask, locale_.dateOrder), locale_);
+      result = Format(Variant(Trim(text)), DateFormatOf(d_->m_.Mask, d_->locale_.dateOrder),
+                      d_->locale_);
     } else if (Tp == TipoDeCampo::Boolean) {
-      result =
-          !New_Value.IsEmpty() && !New_Value.IsNull() && ToBoolean(New_Value, locale_) ? "X" : " ";
+      result = !New_Value.IsEmpty() && !New_Value.IsNull() && ToBoolean(New_Value, d_->locale_)
+                   ? "X"
+                   : " ";
     } else if ((Tp == TipoDeCampo::Numeric && !LstCp.empty()) || Tp == TipoDeCampo::Option) {
-      result = text.empty() ? "" : ItemAt(LstCp, ToLong(New_Value, locale_));
-    } else if (!m_.Mask.empty()) {
-      result = FormatTextWith(text);
+      result = text.empty() ? "" : ItemAt(LstCp, ToLong(New_Value, d_->locale_));
+    } else if (!d_->m_.Mask.empty()) {
+      result = d_->FormatTextWith(text);
     } else {
       result = text;
     }

@@ -1,22 +1,4 @@
-// TipoDeCampo: the field kinds, the value of DataType.
+// tipo_de_campo.h moved to the public headers (include/orvo); this path keeps the library's
+// includes.
 #pragma once
-
-#include <cstdint>
-
-namespace orvo {
-
-enum class TipoDeCampo : int32_t {
-  Character = 0,
-  Numeric = 1,
-  Date = 2,
-  Spinner = 3,
-  Memo = 4,
-  Boolean = 5,
-  Option = 6,
-};
-
-inline bool IsNumericKind(TipoDeCampo k) {
-  return k == TipoDeCampo::Numeric || k == TipoDeCampo::Spinner;
-}
-
-}  // namespace orvo
+#include "orvo/tipo_de_campo.h"

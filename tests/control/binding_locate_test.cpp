@@ -6,6 +6,7 @@
 #include <map>
 
 #include "access/constituents.h"
+#include "access/internals.h"
 #include "base/error.h"
 #include "base/format.h"
 #include "control/orvo_mask.h"
@@ -214,14 +215,14 @@ class Binding : public ::testing::Test {
   // The grid reads no rows here: the log holds the locate's own calls.
   void Bind(const std::shared_ptr<LoggingRecordset>& rs) {
     c->SetRecordSource(rs);
-    DataGrid& grid = c->CalendarForm()->Grid();
+    DataGrid& grid = CalendarForm(*c)->Grid();
     grid.OnReadRows = nullptr;
     grid.OnRelativeBookmark = nullptr;
     rs->log.clear();
   }
   // A value typed in the field: the edit box is not empty and gValueAtual holds it.
   void Holding(const Variant& value) {
-    Constituents(*c).txt[c->MemberValue("ActiveTextIndex")->AsInteger()]->SetText("x");
+    Constituents(*c).txt[MemberValue(*c, "ActiveTextIndex")->AsInteger()]->SetText("x");
     c->gValueAtual = value;
   }
 
@@ -251,12 +252,12 @@ TEST_P(LocateCriterion, WritesTheCriterionAndLandsOnTheRecord) {
   Bind(rs);
   rs->findRow = k.findRow;
   Holding(k.value);
-  c->LocateValue();
+  LocateValue(*c);
   EXPECT_EQ(rs->log, k.calls);
   if (k.findRow >= 0) {
     EXPECT_EQ(rs->Fields("Codigo").Value().AsLong(), k.findRow + 1);
     EXPECT_EQ(Process().gActiveControl, c.get());
-    EXPECT_EQ(c->CalendarForm()->Grid().Bookmark(), Variant(double{1.0 * k.findRow}));
+    EXPECT_EQ(CalendarForm(*c)->Grid().Bookmark(), Variant(double{1.0 * k.findRow}));
   }
 }
 
@@ -324,11 +325,11 @@ TEST_F(Binding, LocateOnATableSeeksByTheBoundIndexAndPutsTheIndexBack) {
   rs->SetIndex("ixNome");
   rs->log.clear();
   Holding(Variant("c2"));
-  c->LocateValue();
+  LocateValue(*c);
   EXPECT_EQ(rs->log, (Log{"Index=ixCod", "Seek = c2", "Index=ixNome", "BookMark=2"}));
   EXPECT_EQ(rs->Index(), "ixNome");
   EXPECT_EQ(rs->Fields("Nome").Value().AsString(), "Bia");
-  EXPECT_EQ(c->CalendarForm()->Grid().Bookmark(), Variant(2.0));
+  EXPECT_EQ(CalendarForm(*c)->Grid().Bookmark(), Variant(2.0));
 }
 
 TEST_F(Binding, LocateOnATablePutsTheIndexBackWhenTheSeekFails) {
@@ -339,7 +340,7 @@ TEST_F(Binding, LocateOnATablePutsTheIndexBackWhenTheSeekFails) {
   rs->SetIndex("ixNome");
   rs->seekRaises = true;
   Holding(Variant("c2"));
-  EXPECT_NO_THROW(c->LocateValue());
+  EXPECT_NO_THROW(LocateValue(*c));
   EXPECT_EQ(rs->Index(), "ixNome");
 }
 
@@ -352,7 +353,7 @@ TEST_F(Binding, LocateOutsideTheFilterRangeStartsAtTheRange) {
   rs->SetIndex("ixNome");
   rs->log.clear();
   Holding(Variant("c3"));  // Caio: found, but outside the range
-  c->LocateValue();
+  LocateValue(*c);
   EXPECT_EQ(rs->log,
             (Log{"Index=ixCod", "Seek = c3", "Index=ixNome", "BookMark=0", "Seek >= Bia"}));
   EXPECT_EQ(rs->Fields("Nome").Value().AsString(), "Bia");
@@ -369,18 +370,18 @@ TEST_F(Binding, PrepareListVisitsTheLastRecordOfAFreshDynasetThenLocates) {
   int16_t pointerDuring = 0, busyDuring = 0;
   events.onSetFilter = [&] {
     pointerDuring = host.Services().ScreenMousePointer();
-    busyDuring = c->MemberValue("ListBusy")->AsInteger();
+    busyDuring = MemberValue(*c, "ListBusy")->AsInteger();
     EXPECT_TRUE(rs->log.empty());  // SetFilter comes first, so the application can filter
   };
   host.Services().SetScreenMousePointer(99);
   int16_t skip = 0;
-  c->PrepareList(skip);
+  PrepareList(*c, skip);
   EXPECT_EQ(events.setFilters, 1);
   EXPECT_EQ(pointerDuring, 11);
   EXPECT_EQ(busyDuring, -1);
   EXPECT_EQ(rs->log, (Log{"MoveLast", "MoveFirst", "FindFirst [Cod Cli]='c2'"}));
   EXPECT_EQ(c->FazerRefresh, 0);
-  EXPECT_EQ(c->MemberValue("ListBusy"), Variant(int16_t{0}));
+  EXPECT_EQ(MemberValue(*c, "ListBusy"), Variant(int16_t{0}));
   EXPECT_EQ(host.Services().ScreenMousePointer(), 99);
 }
 
@@ -392,9 +393,9 @@ TEST_F(Binding, PrepareListWithAnEmptyFieldShowsTheFirstRecordOfTheRange) {
   rs->SetIndex("ixNome");
   rs->log.clear();
   int16_t skip = 0;
-  c->PrepareList(skip);
+  PrepareList(*c, skip);
   EXPECT_EQ(rs->log, (Log{"Seek >= Bia"}));
-  EXPECT_EQ(c->CalendarForm()->Grid().Bookmark().AsDouble(), 2);
+  EXPECT_EQ(CalendarForm(*c)->Grid().Bookmark().AsDouble(), 2);
   EXPECT_EQ(Process().gActiveControl, c.get());
 }
 
@@ -406,7 +407,7 @@ TEST_F(Binding, PrepareListWalksTheRangeTheApplicationSetsInSetFilter) {
   rs->log.clear();
   events.onSetFilter = [&] { c->SetSelectFilter("Nome = 'Caio'"); };
   int16_t skip = 0;
-  c->PrepareList(skip);
+  PrepareList(*c, skip);
   EXPECT_EQ(c->Filter(), "Nome = 'Caio'");
   EXPECT_EQ(rs->log, (Log{"Seek >= Caio"}));
   EXPECT_EQ(rs->Fields("Nome").Value().AsString(), "Caio");
@@ -418,12 +419,12 @@ TEST_F(Binding, PrepareListSkippingTheLocateOnlyRefreshes) {
   Bind(rs);
   Holding(Variant("c2"));
   int16_t skip = -1;
-  c->PrepareList(skip);
+  PrepareList(*c, skip);
   EXPECT_EQ(rs->log, (Log{"MoveLast", "MoveFirst"}));
   skip = 0;
   rs->log.clear();
   c->gValueAtual = Variant();  // no value: the list starts at its first record
-  c->PrepareList(skip);
+  PrepareList(*c, skip);
   EXPECT_EQ(rs->log, (Log{"MoveFirst"}));
 }
 
@@ -435,8 +436,8 @@ TEST_F(Binding, PrepareListEndsAtAnErrorAndStillRestoresThePointer) {
   rs->recordCountRaises = true;
   host.Services().SetScreenMousePointer(3);
   int16_t skip = 0;
-  EXPECT_NO_THROW(c->PrepareList(skip));
-  EXPECT_EQ(c->MemberValue("ListBusy"), Variant(int16_t{0}));
+  EXPECT_NO_THROW(PrepareList(*c, skip));
+  EXPECT_EQ(MemberValue(*c, "ListBusy"), Variant(int16_t{0}));
   EXPECT_EQ(host.Services().ScreenMousePointer(), 3);
 }
 
@@ -445,16 +446,16 @@ TEST_F(Binding, PrepareListAndLocateWithoutARecordsetDoNothing) {
   events.onSetFilter = [&] { c->SetRecordSource(nullptr); };  // the application unbinds
   int16_t skip = 0;
   Holding(Variant("c2"));
-  EXPECT_NO_THROW(c->PrepareList(skip));
-  EXPECT_NO_THROW(c->LocateValue());
-  EXPECT_EQ(c->MemberValue("ListBusy"), Variant(int16_t{0}));
+  EXPECT_NO_THROW(PrepareList(*c, skip));
+  EXPECT_NO_THROW(LocateValue(*c));
+  EXPECT_EQ(MemberValue(*c, "ListBusy"), Variant(int16_t{0}));
 }
 
 TEST_F(Binding, ColumnsTakeTheirWidthsFromTheFields) {
   auto mdb = Customers(1, true);
   c->SetListFields("Cod Cli| Nome |Codigo|Nada");
   c->SetRecordSource(mdb);
-  CalendForm& form = *c->CalendarForm();
+  CalendForm& form = *CalendarForm(*c);
   const float m = form.Form().TextWidth("m"), zero = form.Form().TextWidth("0"), px2 = 30;
   auto& cols = form.Grid().Columns();
   ASSERT_EQ(cols.size(), 4u);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "access/constituents.h"
+#include "access/internals.h"
 #include "base/key_codes.h"
 #include "closing_events.h"
 #include "control/orvo_mask.h"
@@ -104,7 +105,7 @@ class Form {
 
   // A click in the middle of day `day` of the open calendar.
   void ClickDay(const std::string& name, int16_t day) {
-    CalendForm& form = *Get(name)->CalendarForm();
+    CalendForm& form = *CalendarForm(*Get(name));
     const CalendarMonth& month = form.ShownMonth();
     const CalendarCells cells = form.Cells();
     const float x = (month.ColumnOf(day) * cells.width + cells.width / 2.0f) * 15;
@@ -113,7 +114,7 @@ class Form {
   }
   // A click on line `line` of the open item list (195 twips a line in the headless font).
   void ClickItem(const std::string& name, int line) {
-    host.Click(*Get(name)->CalendarForm()->lst, 30, 195.0f * line + 90);
+    host.Click(*CalendarForm(*Get(name))->lst, 30, 195.0f * line + 90);
   }
   void ClickCalc(int16_t key) { host.Click(Process().calcForm->Button(key)); }
 
@@ -201,8 +202,7 @@ const Case kCases[] = {
     {"Click", "the application's SetValue on a check box", TipoDeCampo::Boolean, false, Nothing,
      [](Form& f) { f.Get("f")->SetValue(Variant(true)); }},
     {"Change", "the application's RemoveItem of the chosen line", kChar, true,
-     [](Form& f) { f.Get("f")->SetListIndex(0); },
-     [](Form& f) { f.Get("f")->RemoveItem(0); }},
+     [](Form& f) { f.Get("f")->SetListIndex(0); }, [](Form& f) { f.Get("f")->RemoveItem(0); }},
     {"Click", "a click on the field", kChar, false, Nothing, ClickBox},
     {"MouseDown", "a click on the field", kChar, false, Nothing, ClickBox},
     {"MouseUp", "a click on the field", kChar, false, Nothing, ClickBox},

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "access/internals.h"
 #include "control/orvo_mask.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
@@ -50,7 +51,7 @@ TEST_P(ChangeReports, AreRaisedAsTheAssignmentSays) {
   EXPECT_EQ(std::vector<std::string>(all.begin() + static_cast<long>(before), all.end()),
             c.reports);
   EXPECT_EQ(events.changes, c.changes);
-  EXPECT_EQ(field.MemberValue("SuppressChange"), Variant(int16_t{0}));
+  EXPECT_EQ(MemberValue(field, "SuppressChange"), Variant(int16_t{0}));
 }
 
 const ReportCase kReportCases[] = {

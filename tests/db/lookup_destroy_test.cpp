@@ -8,6 +8,7 @@
 
 #include "../control/closing_events.h"
 #include "access/constituents.h"
+#include "access/internals.h"
 #include "control/orvo_mask.h"
 #include "control/process_state.h"
 #include "db_test_support.h"
@@ -70,7 +71,7 @@ class LookupDestroy : public ::testing::Test {
     host.Type("01022024");
     EXPECT_EQ(other->Text(), "01/02/2024");
   }
-  DataGrid& Grid() { return c->CalendarForm()->Grid(); }
+  DataGrid& Grid() { return CalendarForm(*c)->Grid(); }
 
   HeadlessHost host;
   DatabaseRef db;

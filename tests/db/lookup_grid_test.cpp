@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "access/internals.h"
 #include "control/orvo_mask.h"
 #include "db_test_support.h"
 #include "host/headless/headless_host.h"
@@ -32,7 +33,7 @@ class LookupGrid : public dbtest::ProductsTest {
     c->SetBoundColumn("id");
     c->SetListFields("nome|grupo");
   }
-  DataGrid& Grid() { return c->CalendarForm()->Grid(); }
+  DataGrid& Grid() { return CalendarForm(*c)->Grid(); }
   // The names of the rows one read gives, "|"-joined.
   std::string Read(const Variant& start, bool backwards, int32_t wanted = 10) {
     DataGrid::RowBuffer rows;
@@ -61,7 +62,7 @@ TEST_P(LookupGrid, AFilteredDynasetFeedsOnlyItsRowsBothWaysAndKeepsTheCurrentRec
   c->SetFilter("grupo = 1");
   rs->FindFirst("nome = 'Porca'");
   EXPECT_EQ(Read(Variant(), false), "Alicate|Arruela|Martelo");
-  EXPECT_EQ(c->CalendarForm()->SearchEndBookmarks[0], last);
+  EXPECT_EQ(CalendarForm(*c)->SearchEndBookmarks[0], last);
   EXPECT_EQ(dbtest::Field(*rs, "nome"), "Porca") << "the grid's reads leave the record current";
   EXPECT_EQ(Read(Variant(), true), "Martelo|Arruela|Alicate") << "nearest the end first";
   EXPECT_EQ(Read(first, true), "Arruela|Alicate") << "after Martelo, backwards";
@@ -70,7 +71,7 @@ TEST_P(LookupGrid, AFilteredDynasetFeedsOnlyItsRowsBothWaysAndKeepsTheCurrentRec
   // A criterion nothing meets: the list stays empty from either end until it is re-run.
   c->SetFilter("grupo = 9");
   EXPECT_EQ(Read(Variant(), false), "");
-  EXPECT_NE(c->CalendarForm()->ListEndReached, 0);
+  EXPECT_NE(CalendarForm(*c)->ListEndReached, 0);
   c->SetFilter("grupo = 1");
   EXPECT_EQ(Read(Variant(), true), "");
 }

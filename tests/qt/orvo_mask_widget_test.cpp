@@ -13,6 +13,7 @@
 
 #include "access/constituents.h"
 #include "host/core/core_popup_form.h"
+#include "host/qt/qt_host.h"
 #include "host/qt/qt_views.h"
 
 namespace orvo {

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "access/internals.h"
 #include "demo_app.h"
 #include "demo_database.h"
 #include "host/core/widget_node.h"
@@ -95,7 +96,7 @@ class RealDemo : public ::testing::Test {
   }
   bool PopupShown(const std::string& name) {
     return WaitFor([&] {
-      CalendForm* popup = Field(name).CalendarForm();
+      CalendForm* popup = CalendarForm(Field(name));
       return popup && popup->Shown();
     });
   }
@@ -132,7 +133,7 @@ TEST_F(RealDemo, AClerkFillsTheFormThroughEachPopupAndSavesTheCustomer) {
   Keys("F4");
   ASSERT_TRUE(PopupShown("txtCodigo"));
   Keys("Down Return");
-  ASSERT_TRUE(WaitFor([&] { return !Field("txtCodigo").CalendarForm()->Shown(); }));
+  ASSERT_TRUE(WaitFor([&] { return !CalendarForm(Field("txtCodigo"))->Shown(); }));
   const Variant code = Field("txtCodigo").Value();
   ASSERT_TRUE(code.IsNumber()) << Field("txtCodigo").Text();
   const int chosen = ToLong(code, LocaleSettings::PtBR());
@@ -155,7 +156,7 @@ TEST_F(RealDemo, AClerkFillsTheFormThroughEachPopupAndSavesTheCustomer) {
   Type("15031985");
   Keys("F4");
   ASSERT_TRUE(PopupShown("txtNascimento"));
-  CalendForm* calendar = Field("txtNascimento").CalendarForm();
+  CalendForm* calendar = CalendarForm(Field("txtNascimento"));
   const CalendarCells cells = calendar->Cells();
   const CalendarMonth& month = calendar->ShownMonth();
   ClickAt(QtView::WidgetOf(*NodeOf(&calendar->Form())),
@@ -189,7 +190,7 @@ TEST_F(RealDemo, AClerkFillsTheFormThroughEachPopupAndSavesTheCustomer) {
   Type("SP");
   EXPECT_TRUE(TextIs("txtUf", "SP"));
   Keys("Return");
-  ASSERT_TRUE(WaitFor([&] { return !Field("txtUf").CalendarForm()->Shown(); }));
+  ASSERT_TRUE(WaitFor([&] { return !CalendarForm(Field("txtUf"))->Shown(); }));
   EXPECT_EQ(Field("txtUf").Text(), "SP");
   Click(Box("txtCidade"));
   Keys("F4");

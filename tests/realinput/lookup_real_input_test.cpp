@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "access/constituents.h"
+#include "access/internals.h"
 #include "control/orvo_mask.h"
 #include "db/sqlite/sqlite_database.h"
 #include "host/core/core_data_grid.h"
@@ -85,12 +86,12 @@ class RealLookup : public ::testing::Test {
   QWidget* Box(OrvoMask& c) { return ViewOf(*Constituents(c).txt[0]); }
   QWidget* Button(OrvoMask& c) { return ViewOf(*Constituents(c).bot); }
   QPoint Middle(QWidget* w) { return w->rect().center(); }
-  CoreDataGrid& Grid() { return static_cast<CoreDataGrid&>(cliente->CalendarForm()->Grid()); }
+  CoreDataGrid& Grid() { return static_cast<CoreDataGrid&>(CalendarForm(*cliente)->Grid()); }
   QWidget* GridView() { return ViewOf(Grid()); }
   int RowY(int row) {
     return static_cast<int>((Grid().RowsTop() + (row + 0.5f) * Grid().RowHeight()) / 15);
   }
-  bool ListShown(OrvoMask& c) { return c.CalendarForm() && c.CalendarForm()->Shown(); }
+  bool ListShown(OrvoMask& c) { return CalendarForm(c) && CalendarForm(c)->Shown(); }
   // The name shown in the grid's first row.
   std::string TopName() {
     const auto& texts = Grid().ShownTexts();
@@ -183,7 +184,7 @@ TEST_F(RealLookup, AnItemListOpensWithoutAChoiceAndChoosesByKeysAndByClick) {
   Do({"sleep", "0.1"});
   ClickAt(Button(*uf), Middle(Button(*uf)));
   ASSERT_TRUE(WaitFor([&] { return ListShown(*uf); }));
-  QWidget* list = ViewOf(*uf->CalendarForm()->lst);
+  QWidget* list = ViewOf(*CalendarForm(*uf)->lst);
   const int rowHeight = list->height() / 4;
   ClickAt(list, {20, rowHeight * 2 + rowHeight / 2});
   ASSERT_TRUE(WaitFor([&] { return !ListShown(*uf); }));

@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "control/process_state.h"
+#include "access/internals.h"
 #include "host/core/core_popup_form.h"
 #include "host/core/core_site.h"
 #include "host/qt/qt_views.h"
@@ -119,7 +119,7 @@ QPoint RealInputForm::CaretPoint(const std::string& field, int position) {
 // The middle of the day's cell, or of a month arrow, on the calendar the field has open. The
 // arrows lie under the label over the title row, as the user meets them.
 QPoint RealInputForm::CalendarPoint(const std::string& field, const Action& action) {
-  CalendForm* calendar = Field(field).CalendarForm();
+  CalendForm* calendar = CalendarForm(Field(field));
   if (!calendar || !calendar->Shown()) throw std::runtime_error(field + " has no calendar open");
   const CalendarMonth& month = calendar->ShownMonth();
   const CalendarCells cells = calendar->Cells();
@@ -132,7 +132,7 @@ QPoint RealInputForm::CalendarPoint(const std::string& field, const Action& acti
 }
 
 QPoint RealInputForm::CalcKeyPoint(int index) {
-  CalcForm* calc = Process().calcForm.get();
+  CalcForm* calc = SharedCalculator();
   if (!calc || !calc->Form().Visible()) throw std::runtime_error("no calculator is open");
   QWidget* key = QtView::WidgetOf(*NodeOf(&calc->Button(static_cast<int16_t>(index))));
   return key->mapToGlobal(key->rect().center());
@@ -165,7 +165,7 @@ std::string RealInputForm::MenuItems() const {
 
 std::string RealInputForm::CalendarMonthShown() {
   for (demo::Field& f : fields_) {
-    CalendForm* calendar = f.control ? f.control->CalendarForm() : nullptr;
+    CalendForm* calendar = f.control ? CalendarForm(*f.control) : nullptr;
     if (!calendar || !calendar->Shown()) continue;
     const CalendarMonth& m = calendar->ShownMonth();
     return Arg(m.month) + "/" + Arg(m.year);
@@ -301,7 +301,7 @@ std::string RealInputForm::Mismatches(const Expect& expect) {
   if (!expect.calendarMonth.empty() && CalendarMonthShown() != expect.calendarMonth)
     out += " calendar " + CalendarMonthShown() + " (want " + expect.calendarMonth + ")";
   if (!expect.calcDisplay.empty()) {
-    CalcForm* calc = Process().calcForm.get();
+    CalcForm* calc = SharedCalculator();
     std::string now = calc ? calc->DisplayText() : "(no calculator)";
     if (now != expect.calcDisplay)
       out += " calculator \"" + now + "\" (want \"" + expect.calcDisplay + "\")";

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "host/qt/qt_conversions.h"
+#include "host/qt/qt_host.h"
 
 namespace orvo {
 

@@ -1,0 +1,2 @@
+// A program that reaches past the public headers, for the layer check to reject.
+#include "control/orvo_mask.h"
