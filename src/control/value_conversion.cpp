@@ -39,6 +39,16 @@ std::string ItemAt(const std::string& items, int32_t index) {
   return parts[static_cast<size_t>(index) % parts.size()];
 }
 
+// A text set whole is laid out as typed text is, and the keys keep no more than the box's
+// MaxLength: "12345678901" set into "99999-999" shows "12345-678", not "12345-678901" past
+// the mask's last position. The box itself keeps any text it is given, as the classic box
+// does; a box without a MaxLength takes any length.
+std::string WithinMaxLength(std::string text, const TextBox& box) {
+  if (box.MaxLength() > 0 && text.size() > static_cast<size_t>(box.MaxLength()))
+    text.resize(static_cast<size_t>(box.MaxLength()));
+  return text;
+}
+
 }  // namespace
 
 std::string OrvoMask::FormatText(std::string& St) {
@@ -62,7 +72,7 @@ void OrvoMask::SetText(const std::string& v) {
     if (NaoEClick != 0) m_.SuppressChange = -1;
     std::string display;
     if (!v.empty())
-      display = FormatTextWith(v);
+      display = WithinMaxLength(FormatTextWith(v), ActiveBox());
     else
       gValueAtual = Variant();
     for (auto& box : txt) box->SetText(display);
@@ -178,11 +188,17 @@ void OrvoMask::SetValue(const Variant& v) {
       // now hold, as a click on them would.
       if (moved && m_.UserMode) {
         std::string number = std::to_string(scrH->Value());
-        ActiveBox().SetText(FormatTextWith(number));
+        ActiveBox().SetText(WithinMaxLength(FormatTextWith(number), ActiveBox()));
       }
     } else if (kind == TipoDeCampo::Date) {
-      ActiveBox().SetText(Format(Variant(Trim(TextOf(v, locale_))),
-                                 DateFormatOf(m_.Mask, locale_.dateOrder), locale_));
+      // Format gives a value that is no date back as it is ("False", "abc", "12,5"), which
+      // the field would show over its literals: such a value is refused and the field keeps
+      // its text. Empty, Null and "" clear it.
+      const std::string text = Trim(TextOf(v, locale_));
+      if (!text.empty() && v.Type() != VarType::Date && !IsDate(Variant(text), locale_))
+        RaiseError(err::kTypeMismatch, "Type mismatch: \"" + text + "\" is no date");
+      ActiveBox().SetText(WithinMaxLength(
+          Format(Variant(text), DateFormatOf(m_.Mask, locale_.dateOrder), locale_), ActiveBox()));
     } else if (kind == TipoDeCampo::Boolean) {
       const int16_t b = Bool16(!v.IsEmpty() && !v.IsNull() && ToBoolean(v, locale_));
       if (b != m_.CheckValue) {
@@ -221,7 +237,7 @@ void OrvoMask::SetValue(const Variant& v) {
     } else {
       const bool number = v.IsNumber();
       if (m_.ListFields.empty() || !m_.UserMode || (!number && kind != TipoDeCampo::Numeric)) {
-        ActiveBox().SetText(FormatTextWith(TextOf(v, locale_)));
+        ActiveBox().SetText(WithinMaxLength(FormatTextWith(TextOf(v, locale_)), ActiveBox()));
       } else {
         SetItemValue(v);
       }
