@@ -247,5 +247,55 @@ INSTANTIATE_TEST_SUITE_P(Postgres, ListFault,
                                             ::testing::ValuesIn(On(Engine::Postgres))),
                          dbtest::CaseName<FaultCase>);
 
+// The file and its folder made read-only under an open list: the list reads on, a save says
+// the database is read-only, and once writable again it saves. Permissions do not bind root,
+// so when the tests run as root the scene runs in a child process as the user `nobody`.
+int ReadOnlyScene(const fs::path& shared) {
+  if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 10;
+  const fs::path folder = shared / "mine";  // the user's own, to make read-only
+  fs::create_directory(folder);
+  const std::string path = (folder / "ro.db").string();
+  DatabaseOptions create;
+  create.create = true;
+  SqliteDatabase::Open(path, LocaleSettings::PtBR(), create)->Exec(dbtest::kProdutos);
+  auto db = SqliteDatabase::Open(path);
+  auto list = db->OpenDynaset("SELECT * FROM prod ORDER BY nome");
+  const auto save = [&] {
+    db->Exec("BEGIN");
+    try {
+      db->Exec("UPDATE prod SET nome = 'Trena' WHERE id = 4");
+      db->Exec("COMMIT");
+    } catch (const Error&) {
+      db->Exec("ROLLBACK");
+      throw;
+    }
+  };
+  fs::permissions(path, fs::perms::owner_read);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  list->Requery();
+  if (dbtest::Forward(*list, "nome") != kAllNames) return 11;
+  std::string message;
+  const int32_t error = ErrorOf(save, &message);
+  std::fprintf(stderr, "save while read-only: %d %s\n", error, message.c_str());
+  if (error != dberr::kReadOnly || message.find("is read-only") == std::string::npos) return 12;
+  fs::permissions(folder, fs::perms::owner_all);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  if (ErrorOf(save) != 0) return 13;
+  list->Requery();
+  return dbtest::Forward(*list, "nome") == "Alicate|Arruela|Parafuso|Porca|Prego|Serra|Trena" ? 0
+                                                                                              : 14;
+}
+
+TEST(ListFaultReadOnly, TheListReadsOnTheSaveSaysReadOnlyThenSavesAgain) {
+  const fs::path folder =
+      fs::path(::testing::TempDir()) / ("orvo_ro_" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  fs::permissions(folder, fs::perms::all);
+  EXPECT_EXIT(std::_Exit(ReadOnlyScene(folder)), ::testing::ExitedWithCode(0), "");
+  if (fs::exists(folder / "mine"))
+    fs::permissions(folder / "mine", fs::perms::owner_all, fs::perm_options::add);
+  fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace orvo
