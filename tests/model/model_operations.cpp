@@ -275,7 +275,7 @@ void RunRandomOperation(ModelForm& form, Randomness& rnd, std::string& descripti
     form.Create(c.slot);
     return;
   }
-  if (op < 60 && op >= 0) {
+  if (op < 60) {
     // Input the user gives to whatever has the focus, or to a popup that is open.
     if (op < 18) {
       const std::string text = rnd.Text(6);

@@ -4,7 +4,7 @@
 // build checks that nothing touches freed memory and nothing leaks.
 //
 //   ORVO_MODEL_SEED=n   the seed (default a fixed one)
-//   ORVO_MODEL_OPS=n    operations per run (default 4000)
+//   ORVO_MODEL_OPS=n    operations per run (default 10000)
 //   ORVO_MODEL_TRACE=1  every operation on the standard error, as it ends
 #include <gtest/gtest.h>
 
@@ -85,7 +85,7 @@ std::string Breach(ModelForm& form) {
 
 TEST(ModelTest, RandomOperationsKeepTheFormSound) {
   const uint32_t seed = FromEnvironment("ORVO_MODEL_SEED", 20261209);
-  const uint32_t operations = FromEnvironment("ORVO_MODEL_OPS", 4000);
+  const uint32_t operations = FromEnvironment("ORVO_MODEL_OPS", 10000);
   Randomness rnd(seed);
   auto form = std::make_unique<ModelForm>();
   std::deque<std::string> last;
