@@ -6,6 +6,7 @@
 #include "control/list_page.h"
 #include "control/orvo_mask_impl.h"
 #include "control/process_state.h"
+#include "lookup/database_failure.h"
 #include "popups/calend_form.h"
 
 namespace orvo {
@@ -208,8 +209,9 @@ void ListPage::ReadRows(DataGrid::RowBuffer& rows, const Variant& start, bool ba
         break;
       }
     }
-  } catch (const Error&) {
+  } catch (const Error& e) {
     // A field the recordset lacks, or a record gone: the rows read so far stand.
+    if (IsDatabaseFailure(e)) throw;
   }
   KeepApproxCount();
 }

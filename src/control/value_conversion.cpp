@@ -39,6 +39,16 @@ std::string ItemAt(const std::string& items, int32_t index) {
   return parts[static_cast<size_t>(index) % parts.size()];
 }
 
+// A text set whole is laid out as typed text is, and the keys keep no more than the box's
+// MaxLength: "12345678901" set into "99999-999" shows "12345-678", not "12345-678901" past
+// the mask's last position. The box itself keeps any text it is given, as the classic box
+// does; a box without a MaxLength takes any length.
+std::string WithinMaxLength(std::string text, const TextBox& box) {
+  if (box.MaxLength() > 0 && text.size() > static_cast<size_t>(box.MaxLength()))
+    text.resize(static_cast<size_t>(box.MaxLength()));
+  return text;
+}
+
 }  // namespace
 
 std::string OrvoMask::FormatText(std::string& St) {
@@ -62,7 +72,7 @@ void OrvoMask::SetText(const std::string& v) {
     if (NaoEClick != 0) d_->m_.SuppressChange = -1;
     std::string display;
     if (!v.empty())
-      display = d_->FormatTextWith(v);
+      display = WithinMaxLength(d_->FormatTextWith(v), d_->ActiveBox());
     else
       gValueAtual = Variant();
     for (auto& box : d_->txt) box->SetText(display);
@@ -179,12 +189,18 @@ void OrvoMask::SetValue(const Variant& v) {
       // now hold, as a click on them would.
       if (moved && d_->m_.UserMode) {
         std::string number = std::to_string(d_->scrH->Value());
-        d_->ActiveBox().SetText(d_->FormatTextWith(number));
+        d_->ActiveBox().SetText(WithinMaxLength(d_->FormatTextWith(number), d_->ActiveBox()));
       }
     } else if (kind == TipoDeCampo::Date) {
-      d_->ActiveBox().SetText(Format(Variant(Trim(TextOf(v, d_->locale_))),
-                                     DateFormatOf(d_->m_.Mask, d_->locale_.dateOrder),
-                                     d_->locale_));
+      // Format gives a value that is no date back as it is ("False", "abc", "12,5"), which
+      // the field would show over its literals: such a value is refused and the field keeps
+      // its text. Empty, Null and "" clear it.
+      const std::string text = Trim(TextOf(v, d_->locale_));
+      if (!text.empty() && v.Type() != VarType::Date && !IsDate(Variant(text), d_->locale_))
+        RaiseError(err::kTypeMismatch, "Type mismatch: \"" + text + "\" is no date");
+      d_->ActiveBox().SetText(WithinMaxLength(
+          Format(Variant(text), DateFormatOf(d_->m_.Mask, d_->locale_.dateOrder), d_->locale_),
+          d_->ActiveBox()));
     } else if (kind == TipoDeCampo::Boolean) {
       const int16_t b = Bool16(!v.IsEmpty() && !v.IsNull() && ToBoolean(v, d_->locale_));
       if (b != d_->m_.CheckValue) {
@@ -224,7 +240,8 @@ void OrvoMask::SetValue(const Variant& v) {
       const bool number = v.IsNumber();
       if (d_->m_.ListFields.empty() || !d_->m_.UserMode ||
           (!number && kind != TipoDeCampo::Numeric)) {
-        d_->ActiveBox().SetText(d_->FormatTextWith(TextOf(v, d_->locale_)));
+        d_->ActiveBox().SetText(
+            WithinMaxLength(d_->FormatTextWith(TextOf(v, d_->locale_)), d_->ActiveBox()));
       } else {
         d_->SetItemValue(v);
       }

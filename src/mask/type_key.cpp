@@ -85,6 +85,9 @@ void RegroupNumber(const KeyContext& ctx, std::string& s, int64_t& p, int64_t gr
   const CompiledMask& c = ctx.compiled;
   const size_t d = std::min(s.find(ctx.decimalSeparator), s.size());
   std::string i = s.substr(0, d);
+  // The integer part keeps the picture's digits with or without grouping: a digit typed
+  // before a full "9999" would otherwise make it "51234", past the picture.
+  if (c.GroupThousands == 0 && c.IntegerDigits > 0) KeepIntegerDigits(i, c.IntegerDigits);
   if (c.GroupThousands != 0) {
     RemoveAll(i, ctx.groupSeparator);
     KeepIntegerDigits(i, c.IntegerDigits);
@@ -160,8 +163,13 @@ TypeResult TypeKey(const KeyContext& ctx, TypingState& st, int k) {
     }
   }
 
-  if (ctx.shape.hasLiteral)
+  if (ctx.shape.hasLiteral) {
     InsertLiteralsInPlace(s, ctx.shape.maskTemplate, p - 1, static_cast<size_t>(ctx.maxLength));
+  } else if (!ctx.numeric && static_cast<int64_t>(s.size()) > ctx.maxLength) {
+    // A character typed into a full field pushes the last one out, as a template with
+    // literals does; the classic re-layout cut only those, so "AAAA" grew to "eabcd".
+    s.resize(static_cast<size_t>(ctx.maxLength));
+  }
   if (ctx.numeric) RegroupNumber(ctx, s, p, groupsBefore, k);
   st.selStart = std::clamp<int64_t>(p - 1, 0, static_cast<int64_t>(s.size()));
   st.selLength = 0;

@@ -110,6 +110,11 @@ const TypingCase kTypingCases[] = {
     {"NumericInsertRegroupsCaretFollows", Num("#.##0"), "123", 0, 0, "4", "4.123", 2},
     {"NumericSelectAllRetype", Num("#.##0,00"), "1.234,56", 0, 8, "9", "9", 1},
     {"NumericNoDecimalsBeeps", Num("9999"), "12", 2, 0, ",", "12", 2, true},
+    // A full field without literals keeps its length: the typed digit or letter pushes the
+    // last one out, as in a template with literals.
+    {"NumericUngroupedFullInsertAtFront", Num("9999"), "1234", 0, 0, "5", "5123", 1},
+    {"NumericUngroupedFullKeepsDecimals", Num("9999,99"), "1234,56", 0, 0, "7", "7123,56", 1},
+    {"LettersFullInsertAtFront", Chr("AAAA"), "abcd", 0, 0, "e", "eabc", 1},
     {"NumericLettersRefused", Num("#.##0,00"), "", 0, 0, "1a2", "12", 2},
     {"SpinnerGroups", Field{"#.##0", TipoDeCampo::Spinner}, "", 0, 0, "98765", "9.876", 5},
     // Numbers, point-decimal locale.

@@ -24,6 +24,7 @@ inline constexpr int32_t kRecordDeleted = 3167;
 inline constexpr int32_t kObjectClosed = 3420;      // object invalid or no longer set
 inline constexpr int32_t kLocked = 3218;            // database busy/locked
 inline constexpr int32_t kReadOnly = 3027;          // database is read-only
+inline constexpr int32_t kDiskFull = 3026;          // no room left to write
 inline constexpr int32_t kEngineError = 3146;       // any other engine failure
 inline constexpr int32_t kConnectionFailed = 3151;  // server unreachable or connection lost
 inline constexpr int32_t kWrongFamily = 3251;       // operation not for this recordset type

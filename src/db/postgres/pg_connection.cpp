@@ -172,10 +172,12 @@ void PgConnection::Connect() {
   described_ = std::string("server `") + (host ? host : "") + ":" + (port ? port : "") +
                "` database `" + PQdb(conn_) + "`";
   // Text crosses the boundary as UTF-8 and dates as ISO text, whatever the server's defaults.
+  // A row another user holds in an open transaction is waited for as long as SQLite waits
+  // for a locked file, then reported as locked (55P03), never waited for without end.
   PGresult* setup = PQexec(conn_,
                            "SET client_encoding = 'UTF8'; SET DateStyle = 'ISO, YMD';"
                            " SET extra_float_digits = 1; SET standard_conforming_strings = on;"
-                           " SET client_min_messages = warning");
+                           " SET client_min_messages = warning; SET lock_timeout = '5s'");
   Check(setup, "setting up the session");
 }
 

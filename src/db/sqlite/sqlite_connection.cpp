@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <cctype>
 #include <cstring>
 
 #include "base/error.h"
@@ -111,6 +112,25 @@ std::string SqlQuery::ColumnTableName(int column) const {
 
 // ---- SqliteConnection ----
 
+namespace {
+
+// "ROLLBACK" or "rollback transaction;" as a whole statement.
+bool IsRollback(const std::string& sql) {
+  std::string words;
+  for (char ch : sql) {
+    if (ch == ';') break;
+    if (std::isspace(static_cast<unsigned char>(ch))) {
+      if (!words.empty() && words.back() != ' ') words += ' ';
+    } else {
+      words += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    }
+  }
+  if (!words.empty() && words.back() == ' ') words.pop_back();
+  return words == "ROLLBACK" || words == "ROLLBACK TRANSACTION";
+}
+
+}  // namespace
+
 SqliteConnection::SqliteConnection(const std::string& path, const Options& options,
                                    LocaleSettings locale)
     : path_(path), locale_(std::move(locale)) {
@@ -193,8 +213,12 @@ void SqliteConnection::Exec(const std::string& sql) {
   if (rc == SQLITE_OK) return;
   std::string text = message ? message : sqlite3_errstr(rc);
   sqlite3_free(message);
-  if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED || rc == SQLITE_READONLY)
+  if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED || rc == SQLITE_READONLY || rc == SQLITE_FULL)
     Raise(rc, "running `" + sql + "`");
+  // ROLLBACK with no transaction open is no error, as on PostgreSQL: a full disk or an I/O
+  // error may already have rolled the transaction back, and the handler that undoes a failed
+  // save must not replace that error with its own.
+  if (rc == SQLITE_ERROR && sqlite3_get_autocommit(db_) && IsRollback(sql)) return;
   RaiseError(dberr::kEngineError, "statement `" + sql + "` failed: " + text);
 }
 
@@ -223,8 +247,24 @@ void SqliteConnection::Raise(int rc, const std::string& doing) const {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
       RaiseError(dberr::kLocked, where + " is locked by another user (while " + doing + ")");
-    case SQLITE_READONLY:
+    case SQLITE_READONLY: {
+      // The file was deleted or renamed under the open connection, which reads on from the
+      // file it opened but must not write where nobody will find it.
+      int moved = 0;
+      sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved);
+      if (moved) {
+        RaiseError(dberr::kReadOnly, where +
+                                         " was deleted or moved after it was opened; open it"
+                                         " again where it now is (while " +
+                                         doing + ")");
+      }
       RaiseError(dberr::kReadOnly, where + " is read-only (while " + doing + ")");
+    }
+    case SQLITE_FULL:
+      RaiseError(dberr::kDiskFull, where +
+                                       " is full: its disk or its size limit leaves no room"
+                                       " (while " +
+                                       doing + "); nothing was written");
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
       RaiseError(dberr::kNotADatabase, where + " is damaged (while " + doing + ")");

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/error.h"
+#include "lookup/database_failure.h"
 
 namespace orvo {
 
@@ -224,12 +225,13 @@ void CoreDataGrid::Rebind() {
 
 // The rows shown are read again from the same top row; from the first when it went, which a
 // recordset may tell by refusing its bookmark (a row deleted meanwhile). A read that fails
-// from the first row too raises.
+// from the first row too raises, and so does a database that failed as a whole.
 void CoreDataGrid::RefreshRows() {
   bool shown = false;
   try {
     shown = !shown_.empty() && ShowPageFrom(shown_.front(), topIndex_);
-  } catch (const Error&) {
+  } catch (const Error& e) {
+    if (IsDatabaseFailure(e)) throw;
   }
   if (!shown) ShowFirstPage();
 }
