@@ -1,6 +1,7 @@
 // The calendar page's drawing: grid, frame, raised cells, title, weekday initials, days.
 #include "popups/calendar_paint.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -10,6 +11,9 @@
 namespace orvo {
 
 namespace {
+
+// Pixels between a two-digit day and its cell's lines, both sides together.
+constexpr float kDayMargin = 6;
 
 // Whole pixels as the classic integer conversion takes them: half to even.
 int32_t Whole(float v) {
@@ -71,8 +75,11 @@ CalendarCells PaintCalendarPage(PopupForm& form, const CalendarMonth& month,
                                 float twipsPerPixelY) {
   form.SetScaleModePixels(true);
   form.SetAutoRedraw(true);
-  CalendarCells cells = CalendarCellsFor(form.ScaleWidth(), form.ScaleHeight(),
-                                         form.TextHeight("W"), form.TextWidth("M"));
+  // A cell is at least as wide as a two-digit day with a margin inside its lines; the width
+  // of "M" alone lets "28" touch them.
+  const float narrowest = std::max(form.TextWidth("M"), form.TextWidth("00") + kDayMargin);
+  CalendarCells cells =
+      CalendarCellsFor(form.ScaleWidth(), form.ScaleHeight(), form.TextHeight("W"), narrowest);
   try {
     // The title and the day area are cleared; the grid lines are drawn over the rest.
     const float innerWidth = static_cast<float>(Whole(form.ScaleWidth()));
@@ -95,23 +102,24 @@ CalendarCells PaintCalendarPage(PopupForm& form, const CalendarMonth& month,
   return cells;
 }
 
-// Three lines across the arrow's cell: the upper edge lit and the lower in shade when raised,
-// swapped when pressed. The lines of both states cover the same pixels, so each drawing
-// replaces the one before.
+// A solid triangle in the arrow's cell, pointing left (index 0) or right (1), with the line
+// that parts the cell from the title. Pressed, it moves a pixel right and down, as a pressed
+// key's face does. The cell is cleared first: the arrow is drawn over itself on each press.
 void DrawMonthArrow(PopupForm& form, CalendarCells cells, int16_t index, int16_t state) {
-  const Color lit = state == 0 ? kCalendarWhite : kCalendarBlack;
-  const Color shade = state == 0 ? kCalendarBlack : kCalendarWhite;
-  const auto cw = static_cast<float>(cells.width), ch = static_cast<float>(cells.height);
-  const auto middle = static_cast<float>(cells.height / 2);
-  if (index == 1) {
-    const float x0 = 6 * cw;
-    form.Line(x0, 0, x0, ch, lit);
-    form.Line(x0, 1, x0 + cw, middle + 1, lit);
-    form.Line(x0, ch - 1, x0 + cw, middle + 1, shade);
-  } else {
-    form.Line(cw, 0, cw, ch, shade);
-    form.Line(1, middle, cw + 1, 0, lit);
-    form.Line(1, middle, cw + 1, ch - 1, shade);
+  const int32_t cw = cells.width, ch = cells.height;
+  const int32_t left = index == 1 ? 6 * cw : 0;
+  form.FillRect(static_cast<float>(left + 1), 1, static_cast<float>(left + cw - 1),
+                static_cast<float>(ch), form.BackColor());
+  const float parting = static_cast<float>(index == 1 ? left : cw);
+  form.Line(parting, 0, parting, static_cast<float>(ch), kCalendarBlack);
+  const int32_t half = std::max(1, std::min(cw, ch) / 3);  // rows above and below the tip
+  const int32_t shift = state == 0 ? 0 : 1;
+  const int32_t middle = ch / 2 + shift;
+  const int32_t tip = left + (cw - half) / 2 + (index == 1 ? half : 0) + shift;
+  for (int32_t k = 0; k <= half; ++k) {
+    const auto x = static_cast<float>(index == 1 ? tip - k : tip + k);
+    form.Line(x, static_cast<float>(middle - k), x, static_cast<float>(middle + k + 1),
+              kCalendarBlack);
   }
 }
 
