@@ -120,7 +120,7 @@ class QtScrollBarView : public QtView {
     q_->setOrientation(model.Vertical() ? Qt::Vertical : Qt::Horizontal);
     // The user dragging or clicking the real bar.
     QObject::connect(q_, &QScrollBar::valueChanged, q_, [this](int v) {
-      if (!mirroring_) Bar().SetValue(static_cast<int16_t>(v));
+      if (!mirroring_) platform_.HandlingInput([&] { Bar().SetValue(static_cast<int16_t>(v)); });
     });
   }
 
@@ -160,7 +160,7 @@ class QtListView : public QtView {
     QObject::connect(q_, &QAbstractItemView::pressed, q_, [this](const QModelIndex& index) {
       const int row = index.row();
       if (!mirroring_ && row >= 0 && row < List().ListCount())
-        List().SetListIndex(static_cast<int16_t>(row));
+        platform_.HandlingInput([&] { List().SetListIndex(static_cast<int16_t>(row)); });
     });
   }
   // By row height rather than itemAt, which needs a laid-out, shown view.
