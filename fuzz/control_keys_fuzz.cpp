@@ -3,11 +3,13 @@
 // and a series of keys, selections, clipboard texts, focus moves, clicks, popups opened,
 // used and closed, property sets and method calls, played in the headless host. Only
 // orvo::Error may come out of the library: the runner reports anything else as a failure
-// saying so, which stops the run here.
+// saying so, which stops the run here. With ORVO_FUZZ_SHOW set, the script and its
+// transcript are written to stderr (to replay an input by hand).
 // Built by fuzz/CMakeLists.txt: with libFuzzer under clang, else over fuzz_driver.cpp.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -201,9 +203,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     orvo::play::ScriptRunner runner(transcript, orvo::play::HostKind::Headless);
     runner.RunLines(lines);
   }
-  if (out.str().find("no exception but orvo::Error") != std::string::npos) {
-    std::fputs(out.str().c_str(), stderr);
-    __builtin_trap();
+  static const bool show = std::getenv("ORVO_FUZZ_SHOW") != nullptr;
+  if (show) {
+    for (const std::string& line : lines) std::fprintf(stderr, "%s\n", line.c_str());
+    std::fprintf(stderr, "----\n%s", out.str().c_str());
   }
+  if (out.str().find("no exception but orvo::Error") != std::string::npos) __builtin_trap();
   return 0;
 }
