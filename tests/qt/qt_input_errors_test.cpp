@@ -11,8 +11,10 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "../host/rows_feeder.h"
 #include "base/error.h"
 #include "host/qt/orvo_mask_widget.h"
 #include "host/qt/qt_host.h"
@@ -98,6 +100,32 @@ const Entry kEntries[] = {
        QApplication::processEvents();
        auto* q = ViewOf<QListWidget>(*list);
        QTest::mousePress(q->viewport(), Qt::LeftButton, {}, q->visualItemRect(q->item(1)).center());
+     }},
+    {"focus taken by a click",
+     [](const QtHostOptions& o) {
+       QtHost host(o);
+       auto txt = host.CreateSite("a").CreateTextBox(nullptr, false);
+       txt->Move(0, 0, 1200, 300);
+       txt->OnGotFocus = Fail;
+       host.ShowForm();
+       QTest::mouseClick(ViewOf(*txt), Qt::LeftButton, {}, QPoint(5, 5));
+     }},
+    {"grid scrolled by its bar",
+     [](const QtHostOptions& o) {
+       QtHost host(o);
+       RowsFeeder feeder(100);
+       auto popup = host.Services().CreatePopupForm();
+       std::unique_ptr<DataGrid> grid = popup->CreateDataGrid();
+       grid->Columns() = {{"Codigo", true, 1200, 0}};
+       feeder.Feed(*grid);
+       popup->Move(1500, 1500, 2400, 1500);
+       grid->Move(0, 0, 2400, 1500);
+       grid->SetApproxCount(feeder.n);
+       grid->Rebind();
+       grid->OnScrollNotify = Fail;
+       popup->Show(false);
+       QApplication::processEvents();
+       ViewOf(*grid)->findChild<QScrollBar*>()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
      }},
     {"popup closed by the window system",
      [](const QtHostOptions& o) {
