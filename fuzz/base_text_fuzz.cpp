@@ -1,7 +1,5 @@
 // Fuzz target for the base layer's readers: number texts, date texts and Format pictures.
-// Build and run (from the repository root):
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc \
-//     fuzz/base_text_fuzz.cpp src/base/*.cpp -o /tmp/base_text_fuzz && /tmp/base_text_fuzz
+// Built by fuzz/CMakeLists.txt: with libFuzzer under clang, else over fuzz_driver.cpp.
 // The input is split at its first NUL: the part before is the value text, the part after
 // the picture. Every answer must be well-formed; the only exception allowed is orvo::Error.
 #include <cmath>

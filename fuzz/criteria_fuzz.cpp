@@ -1,11 +1,8 @@
-// Fuzz target for the criteria and statement translators. Beyond "no crash", it checks that
-// no text of the input reaches the SQL except names and numbers: the output holds no quote
-// but the ESCAPE clause's, and one placeholder per bound value.
-// Build and run (libFuzzer):
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc fuzz/criteria_fuzz.cpp \
-//     src/db/dialect/*.cpp src/db/sqlite/sqlite_back_end.cpp src/base/*.cpp \
-//     -o /tmp/criteria_fuzz
-//   /tmp/criteria_fuzz -max_total_time=60
+// Fuzz target for the criteria and statement translators, in SQLite's and PostgreSQL's
+// spelling (translation needs no server). Beyond "no crash", it checks that no text of the
+// input reaches the SQL except names and numbers: the output holds no quote but the ESCAPE
+// clause's, and one placeholder per bound value.
+// Built by fuzz/CMakeLists.txt: with libFuzzer under clang, else over fuzz_driver.cpp.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -14,6 +11,7 @@
 #include "base/strings.h"
 #include "db/dialect/criteria_translator.h"
 #include "db/dialect/statement_translator.h"
+#include "db/postgres/pg_back_end.h"
 #include "db/sqlite/sqlite_back_end.h"
 
 namespace {
@@ -47,14 +45,26 @@ void CheckNoLiteralText(const orvo::SqlFragment& out) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
   const orvo::LocaleSettings locale = orvo::LocaleSettings::PtBR();
-  try {
-    CheckNoLiteralText(orvo::TranslateCriterion(text, Resolve, locale, orvo::SqliteBackEnd()));
-  } catch (const orvo::Error&) {
-  }
-  try {
-    orvo::ParsedStatement parsed = orvo::ParseStatement("SELECT * FROM t WHERE " + text);
-    CheckNoLiteralText(orvo::TranslateStatement(parsed, Resolve, locale, orvo::SqliteBackEnd()));
-  } catch (const orvo::Error&) {
+  const orvo::SqlBackEnd& sqlite = orvo::SqliteBackEnd();
+  // The catalogue's spelling of the names, as a connection learns it.
+  static const orvo::PgBackEnd postgres({{"t", "T"}, {"nome", "Nome"}, {"num", "num"}});
+  for (const orvo::SqlBackEnd* backEnd :
+       {&sqlite, static_cast<const orvo::SqlBackEnd*>(&postgres)}) {
+    try {
+      CheckNoLiteralText(orvo::TranslateCriterion(text, Resolve, locale, *backEnd));
+    } catch (const orvo::Error&) {
+    }
+    try {
+      orvo::ParsedStatement parsed = orvo::ParseStatement("SELECT * FROM t WHERE " + text);
+      CheckNoLiteralText(orvo::TranslateStatement(parsed, Resolve, locale, *backEnd));
+    } catch (const orvo::Error&) {
+    }
+    // The input as a whole statement, names and all.
+    try {
+      orvo::ParsedStatement parsed = orvo::ParseStatement(text);
+      CheckNoLiteralText(orvo::TranslateStatement(parsed, Resolve, locale, *backEnd));
+    } catch (const orvo::Error&) {
+    }
   }
   return 0;
 }

@@ -1,8 +1,5 @@
 // Fuzz target for the mask engine: masks, keys, carets, selections, pastes and FormatText.
-// Build and run (from the repository root):
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc \
-//     fuzz/mask_engine_fuzz.cpp src/mask/*.cpp src/base/*.cpp -o /tmp/mask_engine_fuzz \
-//     && /tmp/mask_engine_fuzz
+// Built by fuzz/CMakeLists.txt: with libFuzzer under clang, else over fuzz_driver.cpp.
 // Input layout: byte 0 picks kind, locale and box flags; byte 1 the box's MaxLength; then
 // the mask up to the first NUL, the starting text up to the next NUL, and the rest as keys:
 // each key is two bytes (code), followed by two bytes of caret and selection.

@@ -222,7 +222,8 @@ void OrvoMaskWidget::resizeEvent(QResizeEvent* event) {
 
 void OrvoMaskWidget::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange) host_->SetControlEnabled(*site_, isEnabled());
+  if (event->type() == QEvent::EnabledChange)
+    PlatformOf(*host_).HandlingInput([&] { host_->SetControlEnabled(*site_, isEnabled()); });
   if (event->type() == QEvent::ParentChange) WatchWindow();
 }
 

@@ -179,7 +179,9 @@ class QtCanvasView : public QtView {
  public:
   QtCanvasView(QtPlatform& platform, WidgetNode& node, QtCanvas* canvas)
       : QtView(platform, node, canvas) {
-    canvas->paint = [this, canvas](QPainter& p) { Paint(p, canvas->rect()); };
+    canvas->paint = [this, canvas](QPainter& p) {
+      platform_.HandlingInput([&] { Paint(p, canvas->rect()); });
+    };
     if (node.kind == WidgetKind::Shape) canvas->setAttribute(Qt::WA_TransparentForMouseEvents);
     if (node.kind == WidgetKind::Popup) {
       canvas->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);

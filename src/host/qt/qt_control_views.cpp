@@ -151,7 +151,8 @@ class QtScrollBarView : public QtView {
     q_->setOrientation(model.Vertical() ? Qt::Vertical : Qt::Horizontal);
     // The user dragging or clicking the real bar.
     QObject::connect(q_, &QScrollBar::valueChanged, q_, [this](int v) {
-      if (!mirroring_) Bar().SetValue(static_cast<int16_t>(negated_ ? -v : v));
+      if (!mirroring_)
+        platform_.HandlingInput([&] { Bar().SetValue(static_cast<int16_t>(negated_ ? -v : v)); });
     });
   }
 
@@ -192,7 +193,7 @@ class QtListView : public QtView {
     QObject::connect(q_, &QAbstractItemView::pressed, q_, [this](const QModelIndex& index) {
       const int row = index.row();
       if (!mirroring_ && row >= 0 && row < List().ListCount())
-        List().SetListIndex(static_cast<int16_t>(row));
+        platform_.HandlingInput([&] { List().SetListIndex(static_cast<int16_t>(row)); });
     });
   }
   // By row height rather than itemAt, which needs a laid-out, shown view.

@@ -174,8 +174,8 @@ void QtPlatform::UserDeactivated(CoreWindow* window) {
     QWidget* now = QApplication::activeWindow();
     CoreWindow* w = WindowOfTop(now);
     if (w == active) return;
-    host_->CoreServicesRef().ForgetCursor();
     HandlingInput([&] {
+      host_->CoreServicesRef().ForgetCursor();
       host_->Activate(w);
       host_->ProcessPending();
     });

@@ -53,8 +53,8 @@ class QtGridView : public QtView {
     canvas->setFocusPolicy(Qt::StrongFocus);
     canvas->setMouseTracking(true);
     canvas->setAttribute(Qt::WA_OpaquePaintEvent);
-    canvas->paint = [this](QPainter& painter) { Paint(painter); };
-    canvas->hover = [this](QPoint at) { ShowPointer(at); };
+    canvas->paint = [this](QPainter& painter) { platform_.HandlingInput([&] { Paint(painter); }); };
+    canvas->hover = [this](QPoint at) { platform_.HandlingInput([&] { ShowPointer(at); }); };
     bar_->setFocusPolicy(Qt::NoFocus);
     bar_->hide();
     QObject::connect(bar_, &QScrollBar::actionTriggered, bar_,

@@ -41,8 +41,16 @@ class QtEventRouter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    bool taken = false;
-    platform_.HandlingInput([&] { taken = platform_.Filter(watched, event); });
+    bool taken = false, failed = true;
+    platform_.HandlingInput([&] {
+      taken = platform_.Filter(watched, event);
+      failed = false;
+    });
+    // A key whose handling failed is still the model's: Qt's editor would type it behind the
+    // model's back.
+    if (failed)
+      return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+             event->type() == QEvent::ShortcutOverride;
     return taken;
   }
 
@@ -188,7 +196,8 @@ void QtPlatform::ScheduleIdle() {
   idleScheduled_ = true;
   QTimer::singleShot(0, router_.get(), [this] {
     idleScheduled_ = false;
-    if (!closed_) host_->ProcessPending();
+    // Pending work raises the application's events (a popup's Paint, injected keys).
+    if (!closed_) HandlingInput([&] { host_->ProcessPending(); });
   });
 }
 

@@ -77,8 +77,9 @@ class QtTextView : public QtView {
     }
     editor->setAcceptDrops(false);
     editor->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(editor, &QWidget::customContextMenuRequested, editor,
-                     [this](const QPoint& at) { ShowEditMenu(at); });
+    QObject::connect(
+        editor, &QWidget::customContextMenuRequested, editor,
+        [this](const QPoint& at) { platform_.HandlingInput([&] { ShowEditMenu(at); }); });
   }
 
  protected:
@@ -170,10 +171,12 @@ class QtTextView : public QtView {
       anchor = QtToClassicPos(plain, c.anchor());
     }
     shown_ = text;
-    Box().UserEdit(text, anchor, caret);
+    // The box's Change handlers run here, inside Qt's signal; one may destroy the box.
+    std::weak_ptr<bool> alive = alive_;
+    platform_.HandlingInput([&] { Box().UserEdit(text, anchor, caret); });
+    if (alive.expired()) return;
     // Qt is still inside its edit: the box's own text goes back once it is done.
     if (Box().Text() != text) {
-      std::weak_ptr<bool> alive = alive_;
       QMetaObject::invokeMethod(
           widget_,
           [this, alive] {
