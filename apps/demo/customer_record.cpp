@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "orvo/error.h"
 #include "form_window.h"
+#include "orvo/error.h"
 
 namespace orvo::demo {
 

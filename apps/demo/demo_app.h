@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "orvo/database.h"
 #include "demo_options.h"
 #include "form_window.h"
+#include "orvo/database.h"
 #include "side_panel.h"
 
 namespace orvo::demo {

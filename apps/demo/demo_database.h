@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "orvo/database.h"
 #include "db/keyset/sample_customers.h"
+#include "orvo/database.h"
 
 namespace orvo::demo {
 

@@ -15,8 +15,8 @@
 #include <set>
 #include <string>
 
-#include "orvo/error.h"
 #include "host/qt/qt_host.h"
+#include "orvo/error.h"
 
 namespace orvo::demo {
 

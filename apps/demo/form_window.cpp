@@ -10,8 +10,8 @@
 #include <cmath>
 #include <limits>
 
-#include "orvo/error.h"
 #include "host/formfile/form_file.h"
+#include "orvo/error.h"
 #include "orvo/host_objects.h"
 #include "orvo/property_bag.h"
 #include "registration_form.h"
@@ -30,17 +30,6 @@ int Pixels(float twips) {
 
 QString Text(const std::string& latin1) {
   return QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()));
-}
-
-// A control keeps the font and picture objects it is given: each field gets objects of its
-// own, so that two fields loaded from one document never change each other's font.
-Variant OwnCopy(const Variant& v) {
-  if (!v.IsObject() || !v.AsObject()) return v;
-  if (auto f = std::dynamic_pointer_cast<Font>(v.AsObject()))
-    return Variant(std::static_pointer_cast<Object>(f->Clone()));
-  if (auto p = std::dynamic_pointer_cast<Picture>(v.AsObject()))
-    return Variant(std::static_pointer_cast<Object>(std::make_shared<Picture>(*p)));
-  return v;
 }
 
 float CaptionOf(OrvoMask& c) {
@@ -110,8 +99,7 @@ void FormWindow::Load(const FormDocument& form) {
     w->setGeometry(Pixels(entry.left), Pixels(entry.top), Pixels(entry.width),
                    Pixels(entry.height));
     try {
-      MemoryPropertyBag bag;
-      for (const auto& [key, value] : entry.properties) bag.Set(key, OwnCopy(value));
+      MemoryPropertyBag bag = BagFor(entry);
       w->control().UserControl_ReadProperties(bag);
       f.widget = w;
     } catch (const Error& e) {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "orvo/database.h"
 #include "event_log.h"
 #include "host/formfile/form_document.h"
+#include "orvo/database.h"
 #include "orvo/orvo_mask_widget.h"
 
 namespace orvo::demo {

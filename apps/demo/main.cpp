@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "orvo/error.h"
 #include "demo_app.h"
 #include "demo_database.h"
 #include "demo_options.h"
 #include "form_tour.h"
+#include "orvo/error.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "orvo/orvo_mask.h"
 #include "customer_form.h"
+#include "orvo/orvo_mask.h"
 
 namespace orvo::demo {
 

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "access/constituents.h"
-#include "base/dates.h"
 #include "access/internals.h"
+#include "base/dates.h"
 #include "popups/calc_form.h"
 #include "popups/calend_form.h"
 
@@ -309,8 +309,7 @@ void RunRandomOperation(ModelForm& form, Randomness& rnd, std::string& descripti
       const size_t slot = rnd.OneIn(3) ? c.slot : PopupOwnerSlot(form, rnd);
       description =
           "destroy " + Name(form, slot) +
-          (form.Field(slot) && form.Field(slot) == PopupOwnerControl() ? " (its popup open)"
-                                                                            : "");
+          (form.Field(slot) && form.Field(slot) == PopupOwnerControl() ? " (its popup open)" : "");
       form.Destroy(slot);
       host.ActivateOutside();
       if (rnd.OneIn(2)) form.Create(slot);

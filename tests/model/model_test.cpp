@@ -12,8 +12,8 @@
 #include <deque>
 #include <sstream>
 
-#include "base/error.h"
 #include "access/internals.h"
+#include "base/error.h"
 #include "mask/compiled_mask.h"
 #include "model_operations.h"
 

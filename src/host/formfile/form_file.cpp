@@ -9,6 +9,7 @@
 #include "base/error.h"
 #include "host/formfile/form_file_errors.h"
 #include "host/formfile/form_json.h"
+#include "platform/host_objects.h"
 
 namespace orvo {
 
@@ -27,6 +28,22 @@ FormDocument ReadFormFile(const std::string& path) {
 
 void WriteFormFile(const std::string& path, const FormDocument& form, SaveFileSystem& fs) {
   WriteFileAtomically(path, FormText(form), fs);
+}
+
+MemoryPropertyBag BagFor(const FormControl& entry) {
+  // A control keeps the font and picture objects it is given: each load gets objects of its
+  // own, so that two controls loaded from one document never change each other's font.
+  auto ownCopy = [](const Variant& v) {
+    if (!v.IsObject() || !v.AsObject()) return v;
+    if (auto f = std::dynamic_pointer_cast<Font>(v.AsObject()))
+      return Variant(std::static_pointer_cast<Object>(f->Clone()));
+    if (auto p = std::dynamic_pointer_cast<Picture>(v.AsObject()))
+      return Variant(std::static_pointer_cast<Object>(std::make_shared<Picture>(*p)));
+    return v;
+  };
+  MemoryPropertyBag bag;
+  for (const auto& [key, value] : entry.properties) bag.Set(key, ownCopy(value));
+  return bag;
 }
 
 }  // namespace orvo

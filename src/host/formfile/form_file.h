@@ -5,6 +5,7 @@
 
 #include "host/formfile/form_document.h"
 #include "host/formfile/save_file_system.h"
+#include "platform/property_bag.h"
 
 namespace orvo {
 
@@ -15,5 +16,8 @@ FormDocument ReadFormFile(const std::string& path);
 // The document's text goes in whole or not at all (WriteFileAtomically).
 void WriteFormFile(const std::string& path, const FormDocument& form,
                    SaveFileSystem& fs = SaveFileSystem::Real());
+
+// The entry's property bag to load a control from: fonts and pictures are objects of its own.
+MemoryPropertyBag BagFor(const FormControl& entry);
 
 }  // namespace orvo

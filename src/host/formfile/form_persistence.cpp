@@ -8,21 +8,6 @@
 
 namespace orvo {
 
-namespace {
-
-// A control keeps the font and picture objects it is given: each load gets objects of its
-// own, so that two controls loaded from one document never change each other's font.
-Variant OwnCopy(const Variant& v) {
-  if (!v.IsObject() || !v.AsObject()) return v;
-  if (auto f = std::dynamic_pointer_cast<Font>(v.AsObject()))
-    return Variant(std::static_pointer_cast<Object>(f->Clone()));
-  if (auto p = std::dynamic_pointer_cast<Picture>(v.AsObject()))
-    return Variant(std::static_pointer_cast<Object>(std::make_shared<Picture>(*p)));
-  return v;
-}
-
-}  // namespace
-
 FormDocument CaptureForm(FormHost& host) {
   FormDocument form;
   form.title = host.FormTitle();
@@ -53,8 +38,7 @@ void RestoreForm(FormHost& host, const FormDocument& form, FormControlOwner& own
     host.PlaceControl(site, entry.left, entry.top, entry.width, entry.height);
     OrvoMask& control = owner.Make(site, entry);
     host.RegisterControl(site, &control);
-    MemoryPropertyBag bag;
-    for (const auto& [key, value] : entry.properties) bag.Set(key, OwnCopy(value));
+    MemoryPropertyBag bag = BagFor(entry);
     control.UserControl_ReadProperties(bag);
   }
   host.ShowForm();
