@@ -14,23 +14,11 @@
 #include "base/locale_settings.h"
 #include "base/variant.h"
 #include "control/orvo_mask.h"
+#include "fuzz_input.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
 
 namespace {
-
-std::string TakeUntilNul(const uint8_t*& data, size_t& size) {
-  std::string out;
-  while (size > 0 && *data != 0) {
-    out += static_cast<char>(*data++);
-    --size;
-  }
-  if (size > 0) {
-    ++data;
-    --size;
-  }
-  return out;
-}
 
 template <typename F>
 void Try(F&& f) {
@@ -49,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ++data;
   --size;
   const auto kind = static_cast<TipoDeCampo>(flags % 7);
-  const std::string mask = TakeUntilNul(data, size);
-  const std::string text = TakeUntilNul(data, size);
+  const std::string mask = orvo::fuzz::TakeUntilNul(data, size);
+  const std::string text = orvo::fuzz::TakeUntilNul(data, size);
   const std::string items(reinterpret_cast<const char*>(data), size);
 
   HeadlessHost host;

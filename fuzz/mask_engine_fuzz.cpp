@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz_input.h"
 #include "mask/apply_key.h"
 #include "mask/format_text.h"
 #include "mask/mask_layout.h"
@@ -15,19 +16,6 @@ namespace {
 
 void Check(bool ok) {
   if (!ok) __builtin_trap();
-}
-
-std::string TakeUntilNul(const uint8_t*& data, size_t& size) {
-  std::string out;
-  while (size > 0 && *data != 0) {
-    out += static_cast<char>(*data++);
-    --size;
-  }
-  if (size > 0) {
-    ++data;
-    --size;
-  }
-  return out;
 }
 
 }  // namespace
@@ -41,11 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   size -= 2;
   const TipoDeCampo kind = static_cast<TipoDeCampo>(flags % 7);
   const bool point = flags & 8, box2 = flags & 16, locked = flags & 32;
-  const std::string mask = TakeUntilNul(data, size);
+  const std::string mask = orvo::fuzz::TakeUntilNul(data, size);
   const MaskCompilation mc = CompileMask(mask, kind, flags & 64, DateOrder::DayMonthYear);
   CompiledMask compiled = mc.compiled;
 
-  EditState st{TakeUntilNul(data, size), 0, 0, mc.setMaxLength ? mc.maxLength : maxLength};
+  EditState st{orvo::fuzz::TakeUntilNul(data, size), 0, 0,
+               mc.setMaxLength ? mc.maxLength : maxLength};
   const std::string clipboard = st.text;
   while (size >= 4) {
     const auto k = static_cast<int16_t>(data[0] | (data[1] << 8));
