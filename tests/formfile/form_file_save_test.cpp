@@ -1,6 +1,7 @@
 // A save that fails at any step leaves the old form file as it was and says why.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -170,6 +171,26 @@ TEST_F(FormFileSave, AReadOnlyFolderRefusesTheSave) {
     EXPECT_EQ(e.Number(), 70);
   }
   EXPECT_EQ(Contents(path_), old_);
+}
+
+// A save never puts a file in the place of what is not one (a pipe here, /dev/null alike),
+// and saving through a link replaces the file it points at, keeping the link.
+TEST_F(FormFileSave, OnlyARegularFileIsReplacedAndALinkIsKept) {
+  const fs::path pipe = fs::path(folder_) / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  try {
+    WriteFormFile(pipe.string(), Form("Outro"));
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.Number(), 75);
+  }
+  EXPECT_TRUE(fs::is_fifo(pipe));
+
+  const fs::path link = fs::path(folder_) / "link.json";
+  fs::create_symlink(path_, link);
+  WriteFormFile(link.string(), Form("Pelo atalho"));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadFormFile(path_).controls[0].properties[0].second, Variant("Pelo atalho"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "base/error.h"
@@ -69,7 +70,16 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-void WriteFileAtomically(const std::string& path, const std::string& bytes, SaveFileSystem& fs) {
+void WriteFileAtomically(const std::string& given, const std::string& bytes, SaveFileSystem& fs) {
+  // A link is kept: the file it points at is the one replaced.
+  std::string path = given;
+  struct stat link {};
+  if (::lstat(given.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    if (char* target = ::realpath(given.c_str(), nullptr)) {
+      path = target;
+      std::free(target);
+    }
+  }
   static std::atomic<unsigned> counter{0};
   // Beside the file, so that the rename stays within one file system; named for this
   // process and save, so that a temporary left by a crash never stands in the way.
@@ -77,7 +87,13 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes, Save
       path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
   mode_t mode = 0644;
   struct stat old {};
-  if (::stat(path.c_str(), &old) == 0) mode = old.st_mode & 07777;
+  if (::stat(path.c_str(), &old) == 0) {
+    // The rename would put a file in the place of a device, a pipe or a folder.
+    if (!S_ISREG(old.st_mode))
+      RaiseError(err::kFileAccess, "cannot save form file \"" + given +
+                                       "\": it is not a regular file; it is left as it is");
+    mode = old.st_mode & 07777;
+  }
   const int fd = fs.Create(temp, mode);
   if (fd < 0) SaveFailed(path, "creating a temporary file", errno);
   auto abandon = [&](const char* step, int error) {
