@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/form_host.h"
 #include "orvo/error.h"
+#include "orvo/form_host.h"
 #include "orvo/orvo_mask.h"
 #include "orvo/property_bag.h"
 #include "orvo/variant.h"

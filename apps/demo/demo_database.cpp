@@ -3,10 +3,9 @@
 
 #include <filesystem>
 
-#include "db/postgres/pg_sample_data.h"
-#include "db/sqlite/sample_data.h"
 #include "orvo/error.h"
 #include "orvo/postgres_database.h"
+#include "orvo/sample_database.h"
 #include "orvo/sqlite_database.h"
 
 namespace orvo::demo {

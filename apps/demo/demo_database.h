@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "db/keyset/sample_customers.h"
 #include "orvo/database.h"
+#include "orvo/sample_database.h"
 
 namespace orvo::demo {
 

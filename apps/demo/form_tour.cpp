@@ -15,8 +15,8 @@
 #include <set>
 #include <string>
 
-#include "host/qt/qt_host.h"
 #include "orvo/error.h"
+#include "orvo/form_host.h"
 
 namespace orvo::demo {
 

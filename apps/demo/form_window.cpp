@@ -10,8 +10,8 @@
 #include <cmath>
 #include <limits>
 
-#include "host/formfile/form_file.h"
 #include "orvo/error.h"
+#include "orvo/form_file.h"
 #include "orvo/host_objects.h"
 #include "orvo/property_bag.h"
 #include "registration_form.h"

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "event_log.h"
-#include "host/formfile/form_document.h"
 #include "orvo/database.h"
+#include "orvo/form_file.h"
 #include "orvo/orvo_mask_widget.h"
 
 namespace orvo::demo {

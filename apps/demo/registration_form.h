@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/formfile/form_document.h"
+#include "orvo/form_file.h"
 #include "orvo/host_objects.h"
 
 namespace orvo::demo {

@@ -8,7 +8,7 @@
 #include "access/constituents.h"
 #include "access/internals.h"
 #include "base/scope_guard.h"
-#include "host/form_host.h"
+#include "host/core/core_host.h"
 #include "orvo/error.h"
 #include "orvo/orvo_mask.h"
 #include "orvo/property_bag.h"
@@ -32,7 +32,7 @@ PlayForm::~PlayForm() {
 }
 
 OrvoMask& PlayForm::New(const NewControlSpec& spec) {
-  FormHost& host = *impl_->host;
+  CoreHost& host = *impl_->host;
   host.SetLocale(spec.locale);
   SiteOptions options;
   options.index = ArrayIndex(spec.index);
@@ -123,7 +123,7 @@ void PlayForm::Select(int32_t start, int32_t length) {
 }
 
 bool PlayForm::Click(const std::vector<std::string>& target) {
-  FormHost& host = *impl_->host;
+  CoreHost& host = *impl_->host;
   const std::string& what = target[0];
   if (what == "outside" && target.size() == 1) {
     host.ActivateOutside();

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "access/internals.h"
-#include "host/form_host.h"
+#include "host/core/core_host.h"
 #include "orvo/error.h"
 #include "orvo/orvo_mask.h"
 #include "play_form.h"
@@ -50,7 +50,7 @@ struct PointTarget {
 struct PlayForm::Impl {
   explicit Impl(EventLog& l) : log(l) {}
   EventLog& log;
-  std::unique_ptr<FormHost> host;
+  std::unique_ptr<CoreHost> host;
   std::vector<std::unique_ptr<PlayControl>> controls;
   PlayControl* current = nullptr;
 

@@ -8,15 +8,15 @@
 #include "script_runner.h"
 
 #ifdef ORVO_HAVE_QT
-#include "host/qt/qt_host_factory.h"
+#include "orvo/qt_host.h"
 #endif
 
 namespace orvo::play {
 
-std::unique_ptr<FormHost> CreatePlayHost(HostKind kind) {
+std::unique_ptr<CoreHost> CreatePlayHost(HostKind kind) {
   if (kind == HostKind::Headless) return std::make_unique<HeadlessHost>();
 #ifdef ORVO_HAVE_QT
-  return CreateQtHost();
+  return CoreOf(CreateQtHost());
 #else
   RaiseError(err::kNotAvailableYet, "orvoplay: this build has no Qt host");
 #endif

@@ -6,14 +6,14 @@
 #include <string>
 #include <utility>
 
-#include "host/form_host.h"
+#include "host/core/core_host.h"
 
 namespace orvo::play {
 
 enum class HostKind;
 
 // The headless host, or the Qt host when the runner was built with it (else error 32001).
-std::unique_ptr<FormHost> CreatePlayHost(HostKind kind);
+std::unique_ptr<CoreHost> CreatePlayHost(HostKind kind);
 
 // The row of a list box under `y` (twips in the box), -1 for none; the list boxes of the
 // hosts know it, the ListBox interface does not tell it.

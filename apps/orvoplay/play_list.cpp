@@ -90,7 +90,7 @@ void PlayForm::DragListDivider(int32_t column, int32_t pixels) {
   if (!point)
     RaiseError(err::kInvalidProcedureCall,
                "orvoplay: the open grid shows no column " + std::to_string(column));
-  FormHost& host = *impl_->host;
+  CoreHost& host = *impl_->host;
   host.Press(grid, point->first, point->second);
   host.MovePressed(point->first + static_cast<float>(pixels) * 15, point->second);
   host.Release(true);

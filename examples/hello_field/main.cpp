@@ -1,14 +1,24 @@
 // hello_field: two OrvoMask fields in a Qt window: a telephone under a mask and a date.
 // With --offscreen-check it runs without a display: it types into both fields as a user
-// would, prints what they hold and exits 0 when the masks and the typed value came out right.
+// would, builds the same telephone on a headless host's form, saves that form to a form file
+// and loads it back, prints what the fields hold and exits 0 when all came out right.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <sstream>
+#include <string>
+#include <vector>
 
+#include "orvo/form_file.h"
+#include "orvo/headless_host.h"
 #include "orvo/orvo_mask_widget.h"
 
 namespace {
@@ -18,6 +28,52 @@ void TypeInto(orvo::OrvoMaskWidget& field, const char* keys) {
   field.setFocus();
   QApplication::processEvents();
   QTest::keyClicks(QApplication::focusWidget(), keys);
+}
+
+// The controls of a form restored from a file: made when the file asks, gone before the host.
+class Controls : public orvo::FormControlOwner {
+ public:
+  explicit Controls(orvo::FormHost& host) : host_(host) {}
+  ~Controls() override { DestroyAll(); }
+  void DestroyAll() override {
+    for (auto& [site, control] : made_) {
+      control.reset();
+      host_.RemoveControl(*site);
+    }
+    made_.clear();
+  }
+  orvo::OrvoMask& Make(orvo::ControlSite& site, const orvo::FormControl&) override {
+    made_.emplace_back(&site, std::make_unique<orvo::OrvoMask>(site));
+    return *made_.back().second;
+  }
+
+ private:
+  orvo::FormHost& host_;
+  std::vector<std::pair<orvo::ControlSite*, std::unique_ptr<orvo::OrvoMask>>> made_;
+};
+
+// A telephone on a headless host's form, typed into, saved to a form file and loaded into a
+// second form: the text the second form shows.
+std::string FormFileRoundTrip() {
+  const std::string path = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
+                           "/hello_field_" + std::to_string(getpid()) + ".form.json";
+  {
+    std::unique_ptr<orvo::FormHost> host = orvo::CreateHeadlessHost();
+    orvo::ControlSite& site = host->CreateSite("Telefone");
+    orvo::OrvoMask phone(site);
+    host->RegisterControl(site, &phone);
+    phone.SetMask("(99) 9999-9999");
+    host->ShowForm();
+    host->FocusControl(site);
+    host->Type("1122334444");
+    orvo::SaveFormFile(*host, path);
+  }
+  std::unique_ptr<orvo::FormHost> host = orvo::CreateHeadlessHost();
+  Controls controls(*host);
+  orvo::LoadFormFile(*host, path, controls);
+  std::remove(path.c_str());
+  orvo::OrvoMask* phone = host->FindControl("Telefone");
+  return phone ? phone->Text() : "(none)";
 }
 
 }  // namespace
@@ -55,9 +111,12 @@ int main(int argc, char** argv) {
 
   std::ostringstream value;
   value << birth->control().Value();
+  const std::string restored = FormFileRoundTrip();
   std::cout << "Telefone " << phone->text().toStdString() << ", Nascimento "
-            << birth->text().toStdString() << " (" << value.str() << ")\n";
+            << birth->text().toStdString() << " (" << value.str() << "), from a form file "
+            << restored << "\n";
   const bool ok = phone->text() == "(11) 2233-4444" && birth->text() == "15/06/1990" &&
-                  birth->control().Value().Type() == orvo::VarType::Date;
+                  birth->control().Value().Type() == orvo::VarType::Date &&
+                  restored == "(11) 2233-4444";
   return ok ? 0 : 1;
 }

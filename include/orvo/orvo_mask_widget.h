@@ -43,13 +43,13 @@
 #include <optional>
 #include <string>
 
+#include "orvo/form_host.h"
 #include "orvo/orvo_mask.h"
 #include "orvo/orvo_mask_events.h"
 #include "orvo/qt_host_options.h"
 
 namespace orvo {
 
-// The host behind the widget, for tools that drive it as a user would.
 class QtHost;
 class ControlSite;
 
@@ -73,7 +73,9 @@ class OrvoMaskWidget : public QWidget {
   // Every property and method of the field; set through these, the size hints follow once
   // updateSizeHints() is called (the Q_PROPERTY setters call it themselves).
   OrvoMask& control() { return *control_; }
-  QtHost& host() { return *host_; }
+  // The host behind the widget: its form holds this one field. Tools and tests drive the
+  // field through it as a user would (keys, typing, focus).
+  FormHost& host();
   void setEvents(OrvoMaskEvents* events) { appEvents_ = events; }
   void updateSizeHints();
 

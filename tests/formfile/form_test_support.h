@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "control/orvo_mask.h"
-#include "host/form_host.h"
+#include "host/core/core_host.h"
 #include "host/formfile/form_persistence.h"
 #include "host/headless/headless_host.h"
 #ifdef ORVO_HAVE_QT
-#include "host/qt/qt_host_factory.h"
+#include "orvo/qt_host.h"
 #endif
 
 namespace orvo::testing_support {

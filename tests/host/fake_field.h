@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "host/form_host.h"
+#include "host/core/core_host.h"
 
 namespace orvo::testing {
 
 struct FakeField {
-  FakeField(FormHost& host, const std::string& name, std::vector<std::string>& log,
+  FakeField(CoreHost& host, const std::string& name, std::vector<std::string>& log,
             std::optional<int16_t> index = {})
       : site(host.CreateSite(name, SiteOptions{index})) {
     const std::string n = ControlDisplayName(name, index);

@@ -27,7 +27,7 @@ class HostSemantics : public ::testing::Test {
     fields.push_back(std::make_unique<FakeField>(*host, name, log));
     return *fields.back();
   }
-  std::unique_ptr<FormHost> host;
+  std::unique_ptr<CoreHost> host;
   std::vector<std::string> log;
   std::vector<std::unique_ptr<FakeField>> fields;
 };

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Fails when a file of a source tree includes a header from a layer above its own, or when a
 # program under APPS_DIR includes a header it has no business seeing.
-# usage: check_layers.sh SRC_DIR [KNOWN_UPWARD_INCLUDES [APPS_DIR [KNOWN_APP_INCLUDES]]]
+# usage: check_layers.sh SRC_DIR [KNOWN_UPWARD_INCLUDES [APPS_DIR]]
 # Each line of KNOWN_UPWARD_INCLUDES is "FROM TO" (a folder or a file, relative to SRC_DIR):
-# files under FROM may include headers under TO all the same. KNOWN_APP_INCLUDES says the
-# same for the programs, FROM relative to APPS_DIR. "#" starts a comment.
+# files under FROM may include headers under TO all the same. "#" starts a comment.
 #
 # What the programs see ("orvo/..." is include/orvo, the public headers; a header named
 # without a folder is the program's own; system and Qt headers come in <...> and are free):
@@ -16,11 +15,10 @@
 #   control's own folder, nor the layers below it that the control wraps.
 set -euo pipefail
 
-usage="usage: check_layers.sh SRC_DIR [KNOWN_UPWARD_INCLUDES [APPS_DIR [KNOWN_APP_INCLUDES]]]"
+usage="usage: check_layers.sh SRC_DIR [KNOWN_UPWARD_INCLUDES [APPS_DIR]]"
 src=${1:?$usage}
 known=${2:-}
 apps=${3:-}
-known_apps=${4:-}
 [[ -d $src ]] || { echo "check_layers: no folder $src" >&2; exit 2; }
 [[ -z $apps || -d $apps ]] || { echo "check_layers: no folder $apps" >&2; exit 2; }
 
@@ -67,8 +65,6 @@ read_known() {
 
 exceptions=()
 mapfile -t exceptions < <(read_known "$known")
-app_exceptions=()
-mapfile -t app_exceptions < <(read_known "$known_apps")
 
 allowed() {
   local file=$1 header=$2 from to entry
@@ -87,12 +83,9 @@ allowed() {
 }
 
 app_allowed() {
-  local file=$1 header=$2 app=${1%%/*} entry
+  local header=$2 app=${1%%/*} entry
   [[ $header == */* ]] || return 0
   for entry in ${app_uses[$app]:-}; do under "$header" "$entry" && return 0; done
-  for entry in "${app_exceptions[@]}"; do
-    under "$file" "${entry% *}" && under "$header" "${entry#* }" && return 0
-  done
   return 1
 }
 

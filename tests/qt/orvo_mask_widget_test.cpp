@@ -221,7 +221,7 @@ TEST_F(WidgetTest, APopupOpensBesideItsFieldInTheWindow) {
   QTest::mouseClick(button, Qt::LeftButton);
   QApplication::processEvents();
   QWidget* popup = nullptr;
-  for (CoreWindow* cw : f.host().Windows())
+  for (CoreWindow* cw : CoreOf(f.host()).Windows())
     if (cw->Popup() && cw->Shown()) popup = QtView::WidgetOf(cw->Popup()->Node());
   ASSERT_NE(popup, nullptr);
   EXPECT_TRUE(popup->isVisible());

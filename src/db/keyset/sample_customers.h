@@ -3,9 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
+
+#include "orvo/sample_database.h"
 
 namespace orvo {
 
@@ -18,10 +19,6 @@ struct SampleCustomer {
   bool ativo = false;
   std::optional<std::string> obs;  // mostly none
 };
-
-// Hears how many of `rows` customers are written, now and then (about every hundredth of the
-// table) and once at the end, when the table is whole.
-using SampleProgress = std::function<void(int64_t written, int64_t rows)>;
 
 class SampleCustomers {
  public:

@@ -58,6 +58,12 @@ ControlSite* CoreHost::FindSite(const std::string& name, std::optional<int16_t> 
   return nullptr;
 }
 
+OrvoMask* CoreHost::FindControl(const std::string& name, std::optional<int16_t> index) {
+  for (auto& s : sites_)
+    if (s->Name() == name && s->ArrayIndex() == index) return s->Control();
+  return nullptr;
+}
+
 std::vector<ControlSite*> CoreHost::Sites() {
   std::vector<ControlSite*> out;
   for (auto& s : sites_) out.push_back(s.get());

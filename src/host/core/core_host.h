@@ -1,20 +1,18 @@
-// CoreHost: the host model behind every host, and the form of OrvoMask controls that a
-// runner or an application drives like a user (FormHost). It owns the form and its sites,
-// the windows and their focus, the widgets' state, activation, the message hooks, injected
-// keys and pending paints. A host is a HostPlatform (views and services) under it.
+// CoreHost: the host model behind every host, and the one implementation of FormHost (the
+// public face an application sees). It owns the form and its sites, the windows and their
+// focus, the widgets' state, activation, the message hooks, injected keys and pending paints. A
+// host is a HostPlatform (views and services) under it.
 //
-// One behaviour in every host:
-// - Sites are created at the end of the form's focus order, laid out top to bottom.
+// Beyond what FormHost promises:
 // - Key delivery goes to the focused widget of the active window: key down (with the shift
 //   state), the character when the key makes one, key up. A handler that zeroes KeyCode keeps
 //   a text box from acting on the key; one that zeroes KeyAscii keeps it from inserting.
 // - Tab and Shift+Tab never reach a widget: the form's navigation takes them and moves the
 //   focus to the next (previous) control that can take it. Ctrl+Tab reaches the widget.
 // - Keys injected through HostServices::KeybdEvent run after the current delivery returns
-//   (or in DoEvents); every FormHost operation ends by running them.
-// - Focus changes raise, in order: old widget LostFocus, old control ExitFocus (when the
-//   control changes), new control EnterFocus, new widget GotFocus. Each window (the form,
-//   each popup) keeps its own focused widget; switching windows raises no focus events.
+//   (or in DoEvents).
+// - Each window (the form, each popup) keeps its own focused widget; switching windows
+//   raises no focus events.
 #pragma once
 
 #include <deque>
@@ -28,6 +26,7 @@
 #include "host/core/core_services.h"
 #include "host/core/core_window.h"
 #include "host/core/host_platform.h"
+#include "orvo/form_host.h"
 #include "platform/control_site.h"
 
 namespace orvo {
@@ -40,85 +39,72 @@ class OrvoMask;
 // "Min" is the end the up (left) arrow points to, "Max" the end of the down (right) arrow.
 enum class ScrollPart { ArrowMin, ArrowMax, PageMin, PageMax };
 
-struct SiteOptions {
-  std::optional<int16_t> index;  // element of a control array
-  bool userMode = true;          // the ambient UserMode
-  float width = 2400;            // twips
-  float height = 600;
-};
-
 // "b", or "opt(1)" for element 1 of array opt.
 inline std::string ControlDisplayName(const std::string& name, std::optional<int16_t> index) {
   return index ? name + "(" + std::to_string(*index) + ")" : name;
 }
 
-class CoreHost {
+class CoreHost : public FormHost {
  public:
   explicit CoreHost(HostPlatform& platform);
-  virtual ~CoreHost();
-  CoreHost(const CoreHost&) = delete;
-  CoreHost& operator=(const CoreHost&) = delete;
+  ~CoreHost() override;
 
   HostServices& Services() { return services_; }
 
-  // Regional settings reported to controls created from now on (each site keeps the
-  // settings it was created under).
-  void SetLocale(const LocaleSettings& locale) { locale_ = locale; }
-
-  // A site for control NAME (or element INDEX of control array NAME), placed below the
-  // controls already on the form and appended to the focus order. The host owns the site;
-  // it lives until RemoveControl or the host's end. Raises Error 5 when NAME (INDEX) exists.
-  ControlSite& CreateSite(const std::string& name, const SiteOptions& options = {});
+  // FormHost: what an application does, and what a user does.
+  void SetLocale(const LocaleSettings& locale) override { locale_ = locale; }
+  ControlSite& CreateSite(const std::string& name, const SiteOptions& options = {}) override;
   // The OrvoMask a site hosts, reported in ParentControls (null for foreign controls).
-  void RegisterControl(ControlSite& site, OrvoMask* control);
-  ControlSite* FindSite(const std::string& name, std::optional<int16_t> index = {});
-  // Sites in focus order.
-  std::vector<ControlSite*> Sites();
-  // Destroy the control first: the site goes, with the focus if it held it.
-  void RemoveControl(ControlSite& site);
-  // Moves a control on the form (twips) and resizes it (raising its resize notification).
-  void PlaceControl(ControlSite& site, float left, float top, float width, float height);
-  // Resizes a control in one step: one resize notification when the size changes.
-  void ResizeControl(ControlSite& site, float width, float height);
-  // The extender's Visible and Enabled: a hidden or disabled control takes no focus.
-  void SetControlVisible(ControlSite& site, bool visible);
-  void SetControlEnabled(ControlSite& site, bool enabled);
+  void RegisterControl(ControlSite& site, OrvoMask* control) override;
+  ControlSite* FindSite(const std::string& name, std::optional<int16_t> index = {}) override;
+  OrvoMask* FindControl(const std::string& name, std::optional<int16_t> index = {}) override;
+  std::vector<ControlSite*> Sites() override;
+  void RemoveControl(ControlSite& site) override;
+  void PlaceControl(ControlSite& site, float left, float top, float width, float height) override;
+  void ResizeControl(ControlSite& site, float width, float height) override;
+  void SetControlVisible(ControlSite& site, bool visible) override;
+  void SetControlEnabled(ControlSite& site, bool enabled) override;
 
-  // The form's caption and size (twips), as a form file keeps them.
-  const std::string& FormTitle() const { return formTitle_; }
-  float FormWidth() const { return formWidth_; }
-  float FormHeight() const { return formHeight_; }
-  void SetFormFrame(const std::string& title, float width, float height) {
+  const std::string& FormTitle() const override { return formTitle_; }
+  float FormWidth() const override { return formWidth_; }
+  float FormHeight() const override { return formHeight_; }
+  void SetFormFrame(const std::string& title, float width, float height) override {
     formTitle_ = title;
     formWidth_ = width;
     formHeight_ = height;
     platform_.FormFrameChanged(title, width, height);
   }
+  void ShowForm() override;
+  bool FormShown() const override { return form_.Shown(); }
 
-  // Shows the form; controls not shown yet get their Show notification, in form order.
-  void ShowForm();
-  bool FormShown() const { return form_.Shown(); }
+  // A named key (NamedKey); each character typed (KeyStrokeForChar).
+  void Key(const std::string& name) override;
+  void Type(const std::string& text) override;
+  // The visible active text box when it can take the focus, else its picture box, else the
+  // control's own surface.
+  void FocusControl(ControlSite& site) override;
+  // Button down at START, up at START+LENGTH.
+  void SelectText(int32_t start, int32_t length) override;
+  // The surface mouse handlers; no click event.
+  void ClickSurface(ControlSite& site, float x = 15, float y = 15) override;
+  // The pointer leaves the form and the popups.
+  void ActivateOutside() override;
+  std::string FocusName() const override;
 
+  std::string ClipboardText() const override { return services_.ClipboardGetText(); }
+  void SetClipboardText(const std::string& text) override { services_.ClipboardSetText(text); }
+  int32_t Beeps() const override { return services_.BeepCount(); }
+  void AdvanceClock(double seconds) override { services_.AdvanceClock(seconds); }
+  void SetClock(double serial) override { services_.SetClock(serial); }
+  void ProcessPending() override;
+
+  // What a user does, in the model's own terms.
   // Keyboard, to the focused widget of the active window.
   void SendKey(const KeyStroke& key);
-  // A named key (NamedKey); raises Error 5 for an unknown name.
-  void Key(const std::string& name);
-  // Each character typed: KeyStrokeForChar.
-  void Type(const std::string& text);
-
-  // Focus to the control as a click on its field gives it: the visible active text box when
-  // it can take the focus, else its picture box, else the control's own surface.
-  void FocusControl(ControlSite& site);
-  // Caret and selection in the focused text box as a mouse drag makes them (button down at
-  // START, up at START+LENGTH); raises Error 5 when no text box has the focus.
-  void SelectText(int32_t start, int32_t length);
-
   // A left click on a widget, at (x, y) in its own twips: the pointer moves there, its
   // window is activated, the widget takes the focus when it can, then mouse down, mouse up
   // and click. A disabled or hidden widget gets nothing.
   void Click(Widget& widget, float x = 15, float y = 15);
-  // The same on a control's own surface (the surface mouse handlers; no click event).
-  void ClickSurface(ControlSite& site, float x = 15, float y = 15);
   // Two clicks on a widget in quick succession: Click, then DblClick and mouse up (the
   // second press brings no button down).
   void DoubleClick(Widget& widget, float x = 15, float y = 15);
@@ -127,8 +113,6 @@ class CoreHost {
   void ClickScrollBar(ScrollBar& bar, ScrollPart part);
   // Notches of the mouse wheel over a scroll bar, positive up: each one a click on an arrow.
   void WheelScrollBar(ScrollBar& bar, int notches);
-  // The user activates a window that is not the form nor a popup (the pointer leaves both).
-  void ActivateOutside();
   // A left button pressed on a widget at (x, y) in its own twips and held: the pointer moves
   // there, the window is activated and the widget focused as by Click, then mouse down.
   // Release lets it go: mouse up on the same widget, and its click when the pointer is still
@@ -140,22 +124,8 @@ class CoreHost {
   void Release(bool onWidget);
   // Wheel notches over a widget at (x, y) in its twips (positive: away from the user).
   void Wheel(Widget& widget, int notches, float x = 15, float y = 15);
-
-  // The focused control: "b", "opt(1)" for an element of an array, "" when none.
-  std::string FocusName() const;
   Widget* FocusedWidget() const;
-
-  std::string ClipboardText() const { return services_.ClipboardGetText(); }
-  void SetClipboardText(const std::string& text) { services_.ClipboardSetText(text); }
-  int32_t Beeps() const { return services_.BeepCount(); }
-
-  // The host clock: starts at 2024-06-15 10:00:00.
-  void AdvanceClock(double seconds) { services_.AdvanceClock(seconds); }
-  void SetClock(double serial) { services_.SetClock(serial); }
   void SetCursorPos(Point pixels) { services_.SetCursor(pixels); }
-
-  // Runs injected keys and pending paints until none is left.
-  void ProcessPending();
 
   // Input from the platform's own events: a key pressed in (released from) a widget, or in
   // a window with no focused widget (null); a mouse button (0 down, 1 up, 2 move, 3 the
@@ -243,5 +213,13 @@ class CoreHost {
   CoreWindow* active_ = nullptr;
   std::vector<std::unique_ptr<CoreSite>> sites_;
 };
+
+// Every FormHost is the model: FormHost's constructor is CoreHost's alone.
+inline CoreHost& CoreOf(FormHost& host) {
+  return static_cast<CoreHost&>(host);
+}
+inline std::unique_ptr<CoreHost> CoreOf(std::unique_ptr<FormHost> host) {
+  return std::unique_ptr<CoreHost>(&CoreOf(*host.release()));
+}
 
 }  // namespace orvo

@@ -30,6 +30,10 @@ void WriteFormFile(const std::string& path, const FormDocument& form, SaveFileSy
   WriteFileAtomically(path, FormText(form), fs);
 }
 
+void WriteFormFile(const std::string& path, const FormDocument& form) {
+  WriteFormFile(path, form, SaveFileSystem::Real());
+}
+
 MemoryPropertyBag BagFor(const FormControl& entry) {
   // A control keeps the font and picture objects it is given: each load gets objects of its
   // own, so that two controls loaded from one document never change each other's font.

@@ -2,6 +2,7 @@
 #include "host/formfile/form_persistence.h"
 
 #include "control/orvo_mask.h"
+#include "host/core/core_host.h"
 #include "host/core/core_site.h"
 #include "host/formfile/form_file.h"
 #include "platform/property_bag.h"
@@ -13,7 +14,7 @@ FormDocument CaptureForm(FormHost& host) {
   form.title = host.FormTitle();
   form.width = host.FormWidth();
   form.height = host.FormHeight();
-  for (CoreSite* site : host.SiteList()) {
+  for (CoreSite* site : CoreOf(host).SiteList()) {
     OrvoMask* control = site->Control();
     if (!control) continue;  // a foreign control keeps no bag of ours
     MemoryPropertyBag bag;

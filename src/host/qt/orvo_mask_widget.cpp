@@ -153,6 +153,10 @@ class OrvoMaskWidget::EventRelay : public OrvoMaskEvents {
   OrvoMaskWidget* w_;
 };
 
+FormHost& OrvoMaskWidget::host() {
+  return *host_;
+}
+
 QtHostOptions OrvoMaskWidget::ApplicationOptions() {
   QtHostOptions options;
   options.simulatedClock = false;

@@ -9,6 +9,7 @@
 
 #include "host/core/core_popup_form.h"
 #include "host/qt/qt_views.h"
+#include "orvo/qt_host.h"
 
 namespace orvo {
 
@@ -53,6 +54,11 @@ std::unique_ptr<FormHost> CreateQtHost(QtHostOptions options) {
 
 bool IsQtHost(const FormHost& host) {
   return dynamic_cast<const QtHost*>(&host) != nullptr;
+}
+
+QWidget* QtFormWidget(FormHost& host) {
+  auto* qt = dynamic_cast<QtHost*>(&host);
+  return qt ? qt->FormWidget() : nullptr;
 }
 
 bool SaveQtScreenshot(FormHost& host, const std::string& path) {

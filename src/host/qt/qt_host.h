@@ -25,8 +25,8 @@
 #include <string>
 
 #include "host/core/core_host.h"
-#include "host/qt/qt_host_factory.h"
 #include "host/qt/qt_platform.h"
+#include "orvo/qt_host.h"
 
 namespace orvo {
 
