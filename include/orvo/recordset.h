@@ -74,6 +74,10 @@ class Recordset : public Object {
   virtual void MoveNext() = 0;
   virtual void MovePrevious() = 0;
   virtual void Move(int32_t rows, const Variant& startBookmark) = 0;
+  // A hint before a run of MoveNext (or MovePrevious) calls, such as a list reading a page:
+  // the next `rows` records in the run's direction may be read together, in one trip to the
+  // database. ReadAhead(0) ends the run. A recordset is free to ignore it, as the default does.
+  virtual void ReadAhead(int32_t rows) { (void)rows; }
 
   virtual int16_t FieldCount() = 0;
   virtual Field& Fields(int16_t index) = 0;            // raises 3265 when out of range

@@ -40,6 +40,22 @@ class KeepPosition {
   Variant saved_;
 };
 
+// A page is read as one run of steps: the recordset may fetch its rows together.
+class ReadAheadRun {
+ public:
+  ReadAheadRun(Recordset& r, int32_t rows) : r_(r) {
+    TryStep([&] { r_.ReadAhead(rows); });
+  }
+  ~ReadAheadRun() {
+    TryStep([&] { r_.ReadAhead(0); });
+  }
+  ReadAheadRun(const ReadAheadRun&) = delete;
+  ReadAheadRun& operator=(const ReadAheadRun&) = delete;
+
+ private:
+  Recordset& r_;
+};
+
 }  // namespace
 
 bool NotFound(Recordset& r) {
@@ -161,6 +177,8 @@ void ListPage::ReadRows(DataGrid::RowBuffer& rows, const Variant& start, bool ba
   KeepPosition keep(r);
   const std::string criterion = c_.Filter();
   const bool searching = !criterion.empty();
+  // A page of steps from the start, and the one that finds the page's end.
+  ReadAheadRun run(r, searching ? 0 : rows.rowCount + 1);
   const size_t d = backwards ? 1 : 0;
   try {
     if (start.IsEmpty()) {

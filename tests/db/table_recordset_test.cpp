@@ -189,6 +189,28 @@ TEST_P(TableRecordset, BookmarksAndMoveFromABookmark) {
   EXPECT_EQ(ErrorOf([&] { rs->SetBookMark(Variant("x")); }), dberr::kInvalidBookmark);
 }
 
+// Rows read ahead in one trip are handed out only while they continue from the current row
+// in the order and direction they were read in.
+TEST_P(TableRecordset, ReadAheadStepsAsSingleStepsDo) {
+  auto rs = db->OpenTable("prod", "ix_codigo");  // 6 | 5 1 3 | 2 7 | 4
+  rs->ReadAhead(3);
+  rs->MoveFirst();
+  EXPECT_EQ(dbtest::Forward(*rs, "id"), "6|1|3|5|2|7|4");
+  rs->MoveFirst();
+  rs->MoveNext();  // reads 1 3 5 ahead of 6
+  rs->Seek("=", {"B2"});
+  rs->MoveNext();
+  EXPECT_EQ(Field(*rs, "id"), "7");
+  rs->MovePrevious();  // reads 2 5 3 behind 7
+  EXPECT_EQ(Field(*rs, "id"), "2");
+  rs->SetIndex("PrimaryKey");
+  rs->MovePrevious();
+  EXPECT_EQ(Field(*rs, "id"), "1");
+  rs->ReadAhead(0);
+  rs->MoveNext();
+  EXPECT_EQ(Field(*rs, "id"), "2");
+}
+
 TEST_P(TableRecordset, EndsAndEmptyTables) {
   auto rs = db->OpenTable("prod");
   EXPECT_FALSE(rs->BOF());

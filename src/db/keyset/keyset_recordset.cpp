@@ -72,6 +72,7 @@ void KeysetRecordset::Close() {
   if (closed_) return;
   closed_ = true;
   row_.reset();
+  ahead_.clear();
   cursor_ = nullptr;
   engine_.cursor.reset();
 }
@@ -200,11 +201,32 @@ void KeysetRecordset::MoveLast() {
   Land(First(false, nullptr));
 }
 
+std::optional<CursorRow> KeysetRecordset::Neighbour(bool forward) {
+  if (!row_) return First(forward, nullptr);
+  if (readAhead_ <= 1) return Step(forward, RowCursor::BoundOf(*row_), false, nullptr, 0);
+  if (ahead_.empty() || aheadForward_ != forward || aheadAfter_ != row_->id) {
+    const KeyBound from = RowCursor::BoundOf(*row_);
+    std::vector<CursorRow> rows = cursor_->Walk(forward, &from, false, nullptr, 0, readAhead_);
+    ahead_.assign(std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    aheadForward_ = forward;
+  }
+  if (ahead_.empty()) return std::nullopt;
+  CursorRow next = std::move(ahead_.front());
+  ahead_.pop_front();
+  aheadAfter_ = next.id;
+  return next;
+}
+
+void KeysetRecordset::ReadAhead(int32_t rows) {
+  CheckOpen();
+  readAhead_ = rows > 0 ? rows : 0;
+  ahead_.clear();
+}
+
 void KeysetRecordset::MoveNext() {
   CheckOpen();
   if (eof_) RaiseError(dberr::kNoCurrentRecord, "no current record: already past the last record");
-  auto next =
-      row_ ? Step(true, RowCursor::BoundOf(*row_), false, nullptr, 0) : First(true, nullptr);
+  auto next = Neighbour(true);
   row_.reset();
   bof_ = false;
   eof_ = true;
@@ -215,8 +237,7 @@ void KeysetRecordset::MovePrevious() {
   CheckOpen();
   if (bof_)
     RaiseError(dberr::kNoCurrentRecord, "no current record: already before the first record");
-  auto previous =
-      row_ ? Step(false, RowCursor::BoundOf(*row_), false, nullptr, 0) : First(false, nullptr);
+  auto previous = Neighbour(false);
   row_.reset();
   eof_ = false;
   bof_ = true;
@@ -318,6 +339,7 @@ void KeysetRecordset::SetIndex(const std::string& name) {
 }
 
 void KeysetRecordset::UseIndex(const std::string& name) {
+  ahead_.clear();  // read in the old order
   const IndexSchema* index = nullptr;
   if (!Trim(name).empty()) {
     index = plan_.table->FindIndex(Trim(name));
@@ -489,6 +511,7 @@ std::string KeysetRecordset::Source() {
 void KeysetRecordset::Requery() {
   CheckOpen();
   cursor_->Refill();
+  ahead_.clear();
   noMatch_ = false;
   MoveFirst();
 }

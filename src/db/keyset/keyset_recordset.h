@@ -20,9 +20,11 @@
 // - The current record's fields are read when it becomes current (a move, seek, find or
 //   bookmark), as the classic record buffer was: another user's later change or deletion
 //   shows after the next move; Move 0 reads the record again (3021 when it is gone).
-//   Moving from a record deleted meanwhile goes on to its neighbours.
+//   Moving from a record deleted meanwhile goes on to its neighbours. Within a ReadAhead run
+//   the records stepped onto were read together, when the run's first step was taken.
 #pragma once
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -105,6 +107,7 @@ class KeysetRecordset : public Recordset {
   void MoveNext() override;
   void MovePrevious() override;
   void Move(int32_t rows, const Variant& startBookmark) override;
+  void ReadAhead(int32_t rows) override;
 
   int16_t FieldCount() override;
   Field& Fields(int16_t index) override;
@@ -148,6 +151,9 @@ class KeysetRecordset : public Recordset {
   std::optional<CursorRow> First(bool forward, const SqlFragment* extra);
   std::optional<CursorRow> Step(bool forward, const KeyBound& from, bool inclusive,
                                 const SqlFragment* extra, int64_t skip);
+  // The record after (before) the current one, from the rows read ahead when they continue
+  // from it.
+  std::optional<CursorRow> Neighbour(bool forward);
   Variant BookmarkOf(const std::vector<SqlValue>& id);
 
   RecordsetEngine engine_;
@@ -161,6 +167,12 @@ class KeysetRecordset : public Recordset {
   std::string index_;
   const IndexSchema* currentIndex_ = nullptr;
   std::optional<CursorRow> row_;
+  // Rows read ahead of the current one in a run of steps (ReadAhead): they follow the row
+  // whose identity is aheadAfter_, in aheadForward_'s direction.
+  int32_t readAhead_ = 0;
+  std::deque<CursorRow> ahead_;
+  std::vector<SqlValue> aheadAfter_;
+  bool aheadForward_ = true;
   bool bof_ = true, eof_ = true;
   bool noMatch_ = false;
   bool closed_ = false;
