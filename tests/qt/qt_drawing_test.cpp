@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "access/constituents.h"
+#include "access/internals.h"
 #include "control/orvo_mask.h"
 #include "db/sqlite/sqlite_database.h"
 #include "host/core/core_popup_form.h"
@@ -25,6 +26,7 @@
 #include "host/qt/qt_host.h"
 #include "host/qt/qt_views.h"
 #include "platform/property_bag.h"
+#include "popups/calc_form.h"
 
 namespace orvo::testing {
 namespace {
@@ -397,33 +399,64 @@ TEST_F(QtDrawingTest, LookupGridShowsEveryRowItWasSizedFor) {
   for (QScrollBar* bar : bars) EXPECT_FALSE(bar->isVisible());
 }
 
+// The keys past the digits carry pictures: each its own, drawn in whole pixels of the text
+// colour (grey while the key is disabled), centred on the key. The memory indicator shows
+// once the memory holds a number.
 TEST_F(QtDrawingTest, CalculatorShowsEveryFaceAndItsMemoryIndicator) {
   host.Click(*Constituents(C("valor")).bot);
   host.ProcessPending();
   QWidget* popup = OpenPopup();
-  ASSERT_NE(popup, nullptr);
+  CalcForm* calc = SharedCalculator();
+  ASSERT_TRUE(popup && calc);
   QApplication::processEvents();
-  QImage face = popup->grab().toImage();
-  QPushButton *five = nullptr, *memoryPlus = nullptr;
-  const QList<QPushButton*> keys = popup->findChildren<QPushButton*>();
-  ASSERT_EQ(keys.size(), 25);
-  for (QPushButton* key : keys) {
-    const QRect inside = key->geometry().adjusted(3, 3, -3, -3);
-    if (key->isEnabled()) {
-      EXPECT_GT(Count(face, inside, Dark), 0) << key->text().toStdString();
-    }
-    if (key->text() == "5") five = key;
-    if (key->text() == "M+") memoryPlus = key;
+  auto key = [&](int16_t index) { return QtView::WidgetOf(*NodeOf(&calc->Button(index))); };
+  // The mask of a pictured key's pixels in its ink, over their bounding box, which must stand
+  // on the key's centre; any other pixel darker than the key's ground is a blur.
+  auto faceOf = [&](const QImage& shot, int16_t index) {
+    QWidget* k = key(index);
+    const QColor ink = k->palette().color(k->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                          QPalette::ButtonText);
+    const QRect inside = k->geometry().adjusted(3, 3, -3, -3);
+    QRect box;
+    int stray = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x) {
+        const QColor c = shot.pixelColor(x, y);
+        if (c == ink)
+          box |= QRect(x, y, 1, 1);
+        else if (c.lightness() < 200)
+          ++stray;
+      }
+    EXPECT_EQ(stray, 0) << "key " << index;
+    EXPECT_FALSE(box.isEmpty()) << "key " << index;
+    const QRectF whole = k->geometry();
+    EXPECT_LE(std::abs(QRectF(box).center().x() - whole.center().x()), 1.0) << "key " << index;
+    EXPECT_LE(std::abs(QRectF(box).center().y() - whole.center().y()), 1.0) << "key " << index;
+    return shot.copy(box).createMaskFromColor(ink.rgb());
+  };
+  QImage shot = popup->grab().toImage();
+  std::vector<QImage> faces;
+  for (int16_t i = calc::kMemoryRecall; i <= calc::kAccept; ++i) {
+    EXPECT_TRUE(key(i)->property("text").toString().isEmpty()) << "key " << i;
+    faces.push_back(faceOf(shot, i));
+    for (size_t j = 0; j + 1 < faces.size(); ++j)
+      EXPECT_NE(faces[j], faces.back()) << "keys " << calc::kMemoryRecall + j << " and " << i;
   }
-  ASSERT_TRUE(five && memoryPlus);
+  for (int16_t i = calc::kEquals; i <= calc::kDigit9; ++i)
+    if (key(i)->isEnabled())
+      EXPECT_GT(Count(shot, key(i)->geometry().adjusted(3, 3, -3, -3), Dark), 0) << "key " << i;
   // Twips of the form's design: the indicator at 110, 110, 105 x 135.
   const QRect indicator(ToPixels(110), ToPixels(110), ToPixels(105), ToPixels(135));
-  EXPECT_EQ(Count(face, indicator, Dark), 0);
-  QTest::mouseClick(five, Qt::LeftButton);
-  QTest::mouseClick(memoryPlus, Qt::LeftButton);
+  EXPECT_EQ(Count(shot, indicator, Dark), 0);
+  ASSERT_FALSE(key(calc::kMemoryRecall)->isEnabled());
+  QTest::mouseClick(key(calc::kDigit0 + 5), Qt::LeftButton);
+  QTest::mouseClick(key(calc::kMemoryPlus), Qt::LeftButton);
   QApplication::processEvents();
-  face = popup->grab().toImage();
-  EXPECT_GT(Count(face, indicator, Dark), 2);
+  shot = popup->grab().toImage();
+  EXPECT_GT(Count(shot, indicator, Dark), 2);
+  // Memory recall, enabled now, shows its face in the text colour.
+  ASSERT_TRUE(key(calc::kMemoryRecall)->isEnabled());
+  EXPECT_EQ(faceOf(shot, calc::kMemoryRecall), faces.front());
 }
 
 }  // namespace
