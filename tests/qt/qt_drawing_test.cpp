@@ -248,6 +248,33 @@ TEST_F(QtDrawingTest, ShapeFillFollowsFocusAndHatchesAreLinesOfTheFillColour) {
   EXPECT_GE(lines, hatch.height() / 8);
 }
 
+// A border wider than a pixel: Solid centres its pen on the bounds' edge, so that only its
+// inner half shows, in whole pixels; Inside Solid keeps the whole pen inside the bounds.
+TEST_F(QtDrawingTest, ShapeBorderInsideSolidKeepsTheWholePenInside) {
+  constexpr Color kYellow = 0x00FFFF;
+  const struct {
+    TipoBordaShape style;
+    int16_t width;
+    int shown;  // pixels of border inside the bounds
+  } kCases[] = {
+      {TipoBordaShape::Solid, 4, 2},
+      {TipoBordaShape::Solid, 3, 2},
+      {TipoBordaShape::InsideSolid, 4, 4},
+  };
+  C("valor").SetShapeBorderColor(kYellow);
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::to_string(static_cast<int>(c.style)) + " " + std::to_string(c.width));
+    C("valor").SetShapeBorderStyle(c.style);
+    C("valor").SetShapeBorderWidth(c.width);
+    const QRect shape = Plan("valor", *Constituents(C("valor")).shp);
+    const QImage shot = Shot();
+    const int y = shape.center().y();
+    for (int i = 0; i < c.shown; ++i)
+      EXPECT_EQ(shot.pixelColor(shape.left() + i, y), QColor(Qt::yellow)) << "pixel " << i;
+    EXPECT_EQ(shot.pixelColor(shape.left() + c.shown, y), QColor(Qt::red));
+  }
+}
+
 // The field's border as the model drew it: on the field's edge pixels, in the palette's
 // colours for the system colours named.
 TEST_F(QtDrawingTest, FieldBordersShowTheirEdges) {
