@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 #include <map>
 #include <memory>
@@ -197,6 +198,34 @@ TEST_F(QtDrawingTest, TwipsFollowTheScreensDotsPerInch) {
   host.PlaceControl(SiteOf("texto"), 120, 120, 1440, 900);
   QApplication::processEvents();
   EXPECT_EQ(QtView::WidgetOf(SiteOf("texto").Surface())->width(), qRound(dpi));
+}
+
+// Moved to a screen of other dots per inch, the form converts twips with that screen's and
+// each control lays itself out again in its pixels: the edit box stays two pixels inside the
+// field's sunken border, where a layout left in the old pixels would put it three (at 144 dpi).
+// Needs a platform with a second screen of another dpi.
+TEST_F(QtDrawingTest, TwipsFollowTheScreenTheFormMovesTo) {
+  QWindow* window = host.FormWidget()->windowHandle();
+  ASSERT_NE(window, nullptr);
+  QScreen* home = window->screen();
+  QScreen* other = nullptr;
+  for (QScreen* s : QGuiApplication::screens())
+    if (s->logicalDotsPerInch() != home->logicalDotsPerInch()) other = s;
+  if (!other) GTEST_SKIP() << "no screen of another dpi";
+  TextBox* box = nullptr;
+  for (auto& t : Constituents(C("texto")).txt)
+    if (t && t->Visible()) box = t.get();
+  ASSERT_NE(box, nullptr);
+  QWidget* edit = QtView::WidgetOf(*NodeOf(box));
+  QWidget* surface = QtView::WidgetOf(SiteOf("texto").Surface());
+  for (QScreen* screen : {other, home}) {
+    SCOPED_TRACE(screen->logicalDotsPerInch());
+    window->setScreen(screen);
+    QApplication::processEvents();
+    EXPECT_FLOAT_EQ(QtTwipsPerPixel(), static_cast<float>(1440 / screen->logicalDotsPerInch()));
+    EXPECT_EQ(surface->width(), qRound(SiteOf("texto").Surface().width / QtTwipsPerPixel()));
+    EXPECT_EQ(edit->pos(), QPoint(2, 2));
+  }
 }
 
 // Each caption's text lies inside the rect the layout gave its label, and nowhere else in

@@ -68,18 +68,25 @@ class QtButtonView : public QtView {
 
  protected:
   void ShowModel(uint32_t changes) override {
+    // A glyph is drawn for the pixels of the screen: it is drawn again for another screen's.
+    const bool rescaled = (changes & change::kGeometry) && (faceScale_ != QtTwipsPerPixel() ||
+                                                            faceRatio_ != q_->devicePixelRatioF());
+    if ((changes & change::kContent) || rescaled) ShowFace();
     if (changes & change::kGeometry) FitFace();
-    if (!(changes & change::kContent)) return;
+  }
+
+  // The named glyphs are drawn as dots rather than set as text, so that no font can lack them
+  // and each stays sharp at the screen's dots per inch.
+  void ShowFace() {
     PictureRef picture = Model().Picture();
-    // The named glyphs are drawn as dots rather than set as text, so that no font can lack
-    // them and each stays sharp at the screen's dots per inch.
+    faceScale_ = QtTwipsPerPixel();
+    faceRatio_ = q_->devicePixelRatioF();
     const bool glyph = picture && IsPatternGlyph(picture->name);
-    q_->setIcon(glyph ? PatternGlyphIcon(picture->name, q_->palette(), q_->devicePixelRatioF())
-                      : QIcon());
+    q_->setIcon(glyph ? PatternGlyphIcon(picture->name, q_->palette(), faceRatio_) : QIcon());
     if (glyph) {
       const QSize pixels = q_->icon().availableSizes().value(0);
-      const qreal ratio = q_->devicePixelRatioF();
-      q_->setIconSize(QSize(qRound(pixels.width() / ratio), qRound(pixels.height() / ratio)));
+      q_->setIconSize(
+          QSize(qRound(pixels.width() / faceRatio_), qRound(pixels.height() / faceRatio_)));
     }
     q_->setText(picture ? QString() : FromLatin1(Model().Caption()));
     FitFace();
@@ -105,6 +112,8 @@ class QtButtonView : public QtView {
  private:
   CoreCommandButton& Model() const { return static_cast<CoreCommandButton&>(*node_.widget); }
   QPointer<QPushButton> q_;
+  float faceScale_ = 0;  // the twips per pixel and device pixel ratio the face was drawn for
+  qreal faceRatio_ = 0;
 };
 
 // Qt's range is [Min, Max] with the value as it is. Min above Max is shown negated, as
