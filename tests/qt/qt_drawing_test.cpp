@@ -203,7 +203,7 @@ TEST_F(QtDrawingTest, TwipsFollowTheScreensDotsPerInch) {
 // Moved to a screen of other dots per inch, the form converts twips with that screen's and
 // each control lays itself out again in its pixels: the edit box stays two pixels inside the
 // field's sunken border, where a layout left in the old pixels would put it three (at 144 dpi).
-// Needs a platform with a second screen of another dpi.
+// The screen's size is that screen's too. Needs a platform with a second screen of another dpi.
 TEST_F(QtDrawingTest, TwipsFollowTheScreenTheFormMovesTo) {
   QWindow* window = host.FormWidget()->windowHandle();
   ASSERT_NE(window, nullptr);
@@ -225,6 +225,7 @@ TEST_F(QtDrawingTest, TwipsFollowTheScreenTheFormMovesTo) {
     EXPECT_FLOAT_EQ(QtTwipsPerPixel(), static_cast<float>(1440 / screen->logicalDotsPerInch()));
     EXPECT_EQ(surface->width(), qRound(SiteOf("texto").Surface().width / QtTwipsPerPixel()));
     EXPECT_EQ(edit->pos(), QPoint(2, 2));
+    EXPECT_FLOAT_EQ(host.Services().ScreenWidth(), screen->size().width() * QtTwipsPerPixel());
   }
 }
 

@@ -311,13 +311,14 @@ float QtPlatform::TwipsPerPixelY() const {
   return QtTwipsPerPixel();
 }
 
+// The screen the form stands on, whose dots per inch the twips follow.
 float QtPlatform::ScreenWidth() const {
-  QScreen* s = QGuiApplication::primaryScreen();
+  QScreen* s = watchedScreen_ ? watchedScreen_.data() : QGuiApplication::primaryScreen();
   return s ? s->size().width() * QtTwipsPerPixel() : 12000;
 }
 
 float QtPlatform::ScreenHeight() const {
-  QScreen* s = QGuiApplication::primaryScreen();
+  QScreen* s = watchedScreen_ ? watchedScreen_.data() : QGuiApplication::primaryScreen();
   return s ? s->size().height() * QtTwipsPerPixel() : 12000;
 }
 
