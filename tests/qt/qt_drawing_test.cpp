@@ -229,6 +229,38 @@ TEST_F(QtDrawingTest, TwipsFollowTheScreenTheFormMovesTo) {
   }
 }
 
+// A form in an application's window follows the screen that window moves to.
+TEST(QtDrawingOnScreens, AnEmbeddedFormFollowsTheScreenItsWindowMovesTo) {
+  static int argc = 1;
+  static char name[] = "qt_drawing_test";
+  static char* argv[] = {name, nullptr};
+  std::unique_ptr<QApplication> app;
+  if (!qApp) app = std::make_unique<QApplication>(argc, argv);
+  QWidget window;
+  window.resize(400, 200);
+  QtHost host(&window, QtHostOptions{});
+  ControlSite& site = host.CreateSite("campo");
+  OrvoMask control(site);
+  host.RegisterControl(site, &control);
+  MemoryPropertyBag bag;
+  control.UserControl_ReadProperties(bag);
+  host.PlaceControl(site, 0, 0, 1440, 600);
+  host.ShowForm();
+  window.show();
+  QApplication::processEvents();
+  QScreen* home = window.screen();
+  QScreen* other = nullptr;
+  for (QScreen* s : QGuiApplication::screens())
+    if (s->logicalDotsPerInch() != home->logicalDotsPerInch()) other = s;
+  if (!other) GTEST_SKIP() << "no screen of another dpi";
+  QWidget* surface = QtView::WidgetOf(static_cast<CoreSite&>(site).Surface());
+  for (QScreen* screen : {other, home}) {
+    window.windowHandle()->setScreen(screen);
+    QApplication::processEvents();
+    EXPECT_EQ(surface->width(), qRound(screen->logicalDotsPerInch()));
+  }
+}
+
 // Each caption's text lies inside the rect the layout gave its label, and nowhere else in
 // its control, whichever side of the field it stands.
 TEST_F(QtDrawingTest, CaptionsLieWhereTheLayoutPutTheirLabels) {
