@@ -43,12 +43,15 @@ CalcForm::CalcForm(HostServices& host, const LocaleSettings& locale)
   for (int r = 0; r < 5; ++r) {
     for (int c = 0; c < 5; ++c) {
       const int16_t index = kKeyAt[r][c];
-      // The decimal key shows the separator of the locale the calculator was loaded under.
-      bot[index] = form_->CreateButton(index == calc::kDecimalPoint ? locale.decimalSeparator
-                                                                    : calc_.Caption(index));
-      // The keys past the digits carry pictures, named for their role.
-      if (index > calc::kDigit9)
+      // The keys up to the digits carry captions, the decimal key the separator of the locale
+      // the calculator was loaded under; the others carry pictures named for their role.
+      if (index > calc::kDigit9) {
+        bot[index] = form_->CreateButton("");
         bot[index]->SetPicture(std::make_shared<Picture>("calc:" + calc_.Caption(index)));
+      } else {
+        bot[index] = form_->CreateButton(index == calc::kDecimalPoint ? locale.decimalSeparator
+                                                                      : calc_.Caption(index));
+      }
       bot[index]->Move(kColumnLefts[c], kRowTops[r], kKeyWidth,
                        r == 0 ? kFirstRowHeight : kRowHeight);
       bot[index]->OnClick = [this, index] { ButtonClick(index); };

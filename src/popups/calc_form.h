@@ -16,7 +16,7 @@ namespace orvo {
 
 class CalcForm {
  public:
-  // Loads the form: its size, display, memory indicator and keys with their captions.
+  // Loads the form: its size, display, memory indicator and keys with their faces.
   CalcForm(HostServices& host, const LocaleSettings& locale);
   ~CalcForm();
   CalcForm(const CalcForm&) = delete;

@@ -11,12 +11,14 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 #include <map>
 #include <memory>
 #include <vector>
 
 #include "access/constituents.h"
+#include "access/internals.h"
 #include "control/orvo_mask.h"
 #include "db/sqlite/sqlite_database.h"
 #include "host/core/core_popup_form.h"
@@ -25,6 +27,7 @@
 #include "host/qt/qt_host.h"
 #include "host/qt/qt_views.h"
 #include "platform/property_bag.h"
+#include "popups/calc_form.h"
 
 namespace orvo::testing {
 namespace {
@@ -197,6 +200,67 @@ TEST_F(QtDrawingTest, TwipsFollowTheScreensDotsPerInch) {
   EXPECT_EQ(QtView::WidgetOf(SiteOf("texto").Surface())->width(), qRound(dpi));
 }
 
+// Moved to a screen of other dots per inch, the form converts twips with that screen's and
+// each control lays itself out again in its pixels: the edit box stays two pixels inside the
+// field's sunken border, where a layout left in the old pixels would put it three (at 144 dpi).
+// The screen's size is that screen's too. Needs a platform with a second screen of another dpi.
+TEST_F(QtDrawingTest, TwipsFollowTheScreenTheFormMovesTo) {
+  QWindow* window = host.FormWidget()->windowHandle();
+  ASSERT_NE(window, nullptr);
+  QScreen* home = window->screen();
+  QScreen* other = nullptr;
+  for (QScreen* s : QGuiApplication::screens())
+    if (s->logicalDotsPerInch() != home->logicalDotsPerInch()) other = s;
+  if (!other) GTEST_SKIP() << "no screen of another dpi";
+  TextBox* box = nullptr;
+  for (auto& t : Constituents(C("texto")).txt)
+    if (t && t->Visible()) box = t.get();
+  ASSERT_NE(box, nullptr);
+  QWidget* edit = QtView::WidgetOf(*NodeOf(box));
+  QWidget* surface = QtView::WidgetOf(SiteOf("texto").Surface());
+  for (QScreen* screen : {other, home}) {
+    SCOPED_TRACE(screen->logicalDotsPerInch());
+    window->setScreen(screen);
+    QApplication::processEvents();
+    EXPECT_FLOAT_EQ(QtTwipsPerPixel(), static_cast<float>(1440 / screen->logicalDotsPerInch()));
+    EXPECT_EQ(surface->width(), qRound(SiteOf("texto").Surface().width / QtTwipsPerPixel()));
+    EXPECT_EQ(edit->pos(), QPoint(2, 2));
+    EXPECT_FLOAT_EQ(host.Services().ScreenWidth(), screen->size().width() * QtTwipsPerPixel());
+  }
+}
+
+// A form in an application's window follows the screen that window moves to.
+TEST(QtDrawingOnScreens, AnEmbeddedFormFollowsTheScreenItsWindowMovesTo) {
+  static int argc = 1;
+  static char name[] = "qt_drawing_test";
+  static char* argv[] = {name, nullptr};
+  std::unique_ptr<QApplication> app;
+  if (!qApp) app = std::make_unique<QApplication>(argc, argv);
+  QWidget window;
+  window.resize(400, 200);
+  QtHost host(&window, QtHostOptions{});
+  ControlSite& site = host.CreateSite("campo");
+  OrvoMask control(site);
+  host.RegisterControl(site, &control);
+  MemoryPropertyBag bag;
+  control.UserControl_ReadProperties(bag);
+  host.PlaceControl(site, 0, 0, 1440, 600);
+  host.ShowForm();
+  window.show();
+  QApplication::processEvents();
+  QScreen* home = window.screen();
+  QScreen* other = nullptr;
+  for (QScreen* s : QGuiApplication::screens())
+    if (s->logicalDotsPerInch() != home->logicalDotsPerInch()) other = s;
+  if (!other) GTEST_SKIP() << "no screen of another dpi";
+  QWidget* surface = QtView::WidgetOf(static_cast<CoreSite&>(site).Surface());
+  for (QScreen* screen : {other, home}) {
+    window.windowHandle()->setScreen(screen);
+    QApplication::processEvents();
+    EXPECT_EQ(surface->width(), qRound(screen->logicalDotsPerInch()));
+  }
+}
+
 // Each caption's text lies inside the rect the layout gave its label, and nowhere else in
 // its control, whichever side of the field it stands.
 TEST_F(QtDrawingTest, CaptionsLieWhereTheLayoutPutTheirLabels) {
@@ -244,6 +308,33 @@ TEST_F(QtDrawingTest, ShapeFillFollowsFocusAndHatchesAreLinesOfTheFillColour) {
     EXPECT_NE(shot.pixelColor(x, y + 1), QColor(Qt::magenta)) << "row " << y;
   }
   EXPECT_GE(lines, hatch.height() / 8);
+}
+
+// A border wider than a pixel: Solid centres its pen on the bounds' edge, so that only its
+// inner half shows, in whole pixels; Inside Solid keeps the whole pen inside the bounds.
+TEST_F(QtDrawingTest, ShapeBorderInsideSolidKeepsTheWholePenInside) {
+  constexpr Color kYellow = 0x00FFFF;
+  const struct {
+    TipoBordaShape style;
+    int16_t width;
+    int shown;  // pixels of border inside the bounds
+  } kCases[] = {
+      {TipoBordaShape::Solid, 4, 2},
+      {TipoBordaShape::Solid, 3, 2},
+      {TipoBordaShape::InsideSolid, 4, 4},
+  };
+  C("valor").SetShapeBorderColor(kYellow);
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::to_string(static_cast<int>(c.style)) + " " + std::to_string(c.width));
+    C("valor").SetShapeBorderStyle(c.style);
+    C("valor").SetShapeBorderWidth(c.width);
+    const QRect shape = Plan("valor", *Constituents(C("valor")).shp);
+    const QImage shot = Shot();
+    const int y = shape.center().y();
+    for (int i = 0; i < c.shown; ++i)
+      EXPECT_EQ(shot.pixelColor(shape.left() + i, y), QColor(Qt::yellow)) << "pixel " << i;
+    EXPECT_EQ(shot.pixelColor(shape.left() + c.shown, y), QColor(Qt::red));
+  }
 }
 
 // The field's border as the model drew it: on the field's edge pixels, in the palette's
@@ -397,33 +488,64 @@ TEST_F(QtDrawingTest, LookupGridShowsEveryRowItWasSizedFor) {
   for (QScrollBar* bar : bars) EXPECT_FALSE(bar->isVisible());
 }
 
+// The keys past the digits carry pictures: each its own, drawn in whole pixels of the text
+// colour (grey while the key is disabled), centred on the key. The memory indicator shows
+// once the memory holds a number.
 TEST_F(QtDrawingTest, CalculatorShowsEveryFaceAndItsMemoryIndicator) {
   host.Click(*Constituents(C("valor")).bot);
   host.ProcessPending();
   QWidget* popup = OpenPopup();
-  ASSERT_NE(popup, nullptr);
+  CalcForm* calc = SharedCalculator();
+  ASSERT_TRUE(popup && calc);
   QApplication::processEvents();
-  QImage face = popup->grab().toImage();
-  QPushButton *five = nullptr, *memoryPlus = nullptr;
-  const QList<QPushButton*> keys = popup->findChildren<QPushButton*>();
-  ASSERT_EQ(keys.size(), 25);
-  for (QPushButton* key : keys) {
-    const QRect inside = key->geometry().adjusted(3, 3, -3, -3);
-    if (key->isEnabled()) {
-      EXPECT_GT(Count(face, inside, Dark), 0) << key->text().toStdString();
-    }
-    if (key->text() == "5") five = key;
-    if (key->text() == "M+") memoryPlus = key;
+  auto key = [&](int16_t index) { return QtView::WidgetOf(*NodeOf(&calc->Button(index))); };
+  // The mask of a pictured key's pixels in its ink, over their bounding box, which must stand
+  // on the key's centre; any other pixel darker than the key's ground is a blur.
+  auto faceOf = [&](const QImage& shot, int16_t index) {
+    QWidget* k = key(index);
+    const QColor ink = k->palette().color(k->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                          QPalette::ButtonText);
+    const QRect inside = k->geometry().adjusted(3, 3, -3, -3);
+    QRect box;
+    int stray = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x) {
+        const QColor c = shot.pixelColor(x, y);
+        if (c == ink)
+          box |= QRect(x, y, 1, 1);
+        else if (c.lightness() < 200)
+          ++stray;
+      }
+    EXPECT_EQ(stray, 0) << "key " << index;
+    EXPECT_FALSE(box.isEmpty()) << "key " << index;
+    const QRectF whole = k->geometry();
+    EXPECT_LE(std::abs(QRectF(box).center().x() - whole.center().x()), 1.0) << "key " << index;
+    EXPECT_LE(std::abs(QRectF(box).center().y() - whole.center().y()), 1.0) << "key " << index;
+    return shot.copy(box).createMaskFromColor(ink.rgb());
+  };
+  QImage shot = popup->grab().toImage();
+  std::vector<QImage> faces;
+  for (int16_t i = calc::kMemoryRecall; i <= calc::kAccept; ++i) {
+    EXPECT_TRUE(key(i)->property("text").toString().isEmpty()) << "key " << i;
+    faces.push_back(faceOf(shot, i));
+    for (size_t j = 0; j + 1 < faces.size(); ++j)
+      EXPECT_NE(faces[j], faces.back()) << "keys " << calc::kMemoryRecall + j << " and " << i;
   }
-  ASSERT_TRUE(five && memoryPlus);
+  for (int16_t i = calc::kEquals; i <= calc::kDigit9; ++i)
+    if (key(i)->isEnabled())
+      EXPECT_GT(Count(shot, key(i)->geometry().adjusted(3, 3, -3, -3), Dark), 0) << "key " << i;
   // Twips of the form's design: the indicator at 110, 110, 105 x 135.
   const QRect indicator(ToPixels(110), ToPixels(110), ToPixels(105), ToPixels(135));
-  EXPECT_EQ(Count(face, indicator, Dark), 0);
-  QTest::mouseClick(five, Qt::LeftButton);
-  QTest::mouseClick(memoryPlus, Qt::LeftButton);
+  EXPECT_EQ(Count(shot, indicator, Dark), 0);
+  ASSERT_FALSE(key(calc::kMemoryRecall)->isEnabled());
+  QTest::mouseClick(key(calc::kDigit0 + 5), Qt::LeftButton);
+  QTest::mouseClick(key(calc::kMemoryPlus), Qt::LeftButton);
   QApplication::processEvents();
-  face = popup->grab().toImage();
-  EXPECT_GT(Count(face, indicator, Dark), 2);
+  shot = popup->grab().toImage();
+  EXPECT_GT(Count(shot, indicator, Dark), 2);
+  // Memory recall, enabled now, shows its face in the text colour.
+  ASSERT_TRUE(key(calc::kMemoryRecall)->isEnabled());
+  EXPECT_EQ(faceOf(shot, calc::kMemoryRecall), faces.front());
 }
 
 }  // namespace

@@ -89,8 +89,10 @@ void PaintPictureBox(QPainter& p, const QRect& r, const CorePictureBox& box) {
   }
 }
 
-// The fill's hatches are lines of the fill colour over what lies behind the shape; the border
-// (its width in pixels) lies wholly inside the shape's bounds, whatever its style.
+// The fill's hatches are lines of the fill colour over what lies behind the shape. The
+// border's pen (its width in pixels) is centred on the edge of the shape's bounds, its outer
+// half cut off by them, except in Inside Solid, where the figure shrinks to keep the whole
+// pen inside. Either way the pen covers whole pixels.
 void PaintShape(QPainter& p, const QRect& rect, const CoreShape& s) {
   p.setRenderHint(QPainter::Antialiasing);
   static const Qt::BrushStyle kBrushes[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
@@ -109,7 +111,10 @@ void PaintShape(QPainter& p, const QRect& rect, const CoreShape& s) {
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);
   }
-  const qreal inset = style == Qt::NoPen ? 0 : width / 2;
+  const bool inside = s.BorderStyle() == static_cast<int>(TipoBordaShape::InsideSolid);
+  // A pen of odd width centres on the edge pixels' middles, one of even width on their outer
+  // edge: ceil(width / 2) pixels of it show.
+  const qreal inset = style == Qt::NoPen ? 0 : inside ? width / 2 : std::fmod(width, 2) / 2;
   QRectF r = QRectF(rect).adjusted(inset, inset, -inset, -inset);
   const auto kind = static_cast<TipoShape>(s.ShapeKind());
   if (kind == TipoShape::Square || kind == TipoShape::Circle || kind == TipoShape::RoundedSquare) {

@@ -1,24 +1,21 @@
 // Views over Qt's own controls: label, button, scroll bar and list. What the user
 // does in them (a click, a drag of the bar, a row chosen) goes to the model, which then
 // notifies as it does for any other input.
-#include <QApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
-#include <cmath>
 
 #include "base/error.h"
 #include "host/core/core_host.h"
 #include "host/core/core_list_box.h"
 #include "host/core/core_widgets.h"
 #include "host/qt/qt_conversions.h"
+#include "host/qt/qt_glyphs.h"
 #include "host/qt/qt_platform.h"
 #include "host/qt/qt_views.h"
 
@@ -55,38 +52,6 @@ class QtLabelView : public QtView {
   QPointer<QLabel> q_;
 };
 
-// The calculator's pictured keys, named for their role: the signs a calculator shows.
-QString CalculatorFace(const std::string& role) {
-  static const std::pair<const char*, char16_t> kSigns[] = {
-      {"sqrt", 0x221A}, {"+/-", 0x00B1}, {"*", 0x00D7}, {"/", 0x00F7}, {"-", 0x2212}};
-  for (const auto& [name, sign] : kSigns)
-    if (role == name) return QString(QChar(sign));
-  return FromLatin1(role);
-}
-
-// The browse button's glyphs, drawn pixel by pixel rather than set as text, so that no font
-// can lack them: a solid triangle pointing down, seven pixels wide and four high, and three
-// dots of two pixels; both grow with the screen's dots per inch.
-QIcon BrowseGlyph(const std::string& name) {
-  const int unit = std::max(1, static_cast<int>(std::lround(15 / QtTwipsPerPixel())));
-  const bool arrow = name == "dropdown";
-  QPixmap pixmap(arrow ? 7 * unit : 10 * unit, arrow ? 4 * unit : 2 * unit);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  const QColor ink = QApplication::palette().color(QPalette::ButtonText);
-  if (arrow) {
-    for (int row = 0; row < 4; ++row)
-      p.fillRect(row * unit, row * unit, (7 - 2 * row) * unit, unit, ink);
-  } else {
-    for (int dot = 0; dot < 3; ++dot) p.fillRect(dot * 4 * unit, 0, 2 * unit, 2 * unit, ink);
-  }
-  p.end();
-  QIcon icon;
-  icon.addPixmap(pixmap, QIcon::Normal);
-  icon.addPixmap(pixmap, QIcon::Active);
-  return icon;
-}
-
 class QtButtonView : public QtView {
  public:
   QtButtonView(QtPlatform& p, WidgetNode& node, QPushButton* button)
@@ -103,23 +68,32 @@ class QtButtonView : public QtView {
 
  protected:
   void ShowModel(uint32_t changes) override {
+    // A glyph is drawn for the pixels of the screen: it is drawn again for another screen's.
+    const bool rescaled = (changes & change::kGeometry) && (faceScale_ != QtTwipsPerPixel() ||
+                                                            faceRatio_ != q_->devicePixelRatioF());
+    if ((changes & change::kContent) || rescaled) ShowFace();
     if (changes & change::kGeometry) FitFace();
-    if (!(changes & change::kContent)) return;
-    PictureRef picture = static_cast<CoreCommandButton&>(*node_.widget).Picture();
-    const bool glyph = picture && (picture->name == "ellipsis" || picture->name == "dropdown");
-    q_->setIcon(glyph ? BrowseGlyph(picture->name) : QIcon());
+  }
+
+  // The named glyphs are drawn as dots rather than set as text, so that no font can lack them
+  // and each stays sharp at the screen's dots per inch.
+  void ShowFace() {
+    PictureRef picture = Model().Picture();
+    faceScale_ = QtTwipsPerPixel();
+    faceRatio_ = q_->devicePixelRatioF();
+    const bool glyph = picture && IsPatternGlyph(picture->name);
+    q_->setIcon(glyph ? PatternGlyphIcon(picture->name, q_->palette(), faceRatio_) : QIcon());
     if (glyph) {
-      q_->setIconSize(q_->icon().availableSizes().value(0));
-      q_->setText({});
-    } else if (picture && picture->name.rfind("calc:", 0) == 0)
-      q_->setText(CalculatorFace(picture->name.substr(5)));
-    else if (picture)
-      q_->setText({});
+      const QSize pixels = q_->icon().availableSizes().value(0);
+      q_->setIconSize(
+          QSize(qRound(pixels.width() / faceRatio_), qRound(pixels.height() / faceRatio_)));
+    }
+    q_->setText(picture ? QString() : FromLatin1(Model().Caption()));
     FitFace();
   }
 
-  // A face wider or taller than its key (MR on the calculator's short top row) is set in a
-  // smaller font, so that it stays inside the key's bevel.
+  // A caption wider or taller than its key is set in a smaller font, so that it stays inside
+  // the key's bevel.
   void FitFace() {
     if (q_->text().isEmpty() || q_->width() <= 0 || q_->height() <= 0) return;
     const int bevel = q_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, q_) + 2;
@@ -136,7 +110,10 @@ class QtButtonView : public QtView {
   }
 
  private:
+  CoreCommandButton& Model() const { return static_cast<CoreCommandButton&>(*node_.widget); }
   QPointer<QPushButton> q_;
+  float faceScale_ = 0;  // the twips per pixel and device pixel ratio the face was drawn for
+  qreal faceRatio_ = 0;
 };
 
 // Qt's range is [Min, Max] with the value as it is. Min above Max is shown negated, as

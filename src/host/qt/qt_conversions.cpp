@@ -10,21 +10,30 @@ namespace orvo {
 
 namespace {
 
-float twipsPerPixel = 0;  // 0 until the screen is read
+float twipsPerPixel = 0;  // 0 until a screen is read
+
+// Twips per pixel of a screen, 0 for none.
+float TwipsPerPixelOf(const QScreen* screen) {
+  const qreal dpi = screen ? screen->logicalDotsPerInch() : 0;
+  return dpi > 0 ? static_cast<float>(1440.0 / dpi) : 0;
+}
 
 }  // namespace
 
-void UpdateQtTwipsPerPixel() {
-  const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                              ? QGuiApplication::primaryScreen()
-                              : nullptr;
-  const qreal dpi = screen ? screen->logicalDotsPerInch() : 0;
-  twipsPerPixel = dpi > 0 ? static_cast<float>(1440.0 / dpi) : 15.0f;
+void FollowScreenDpi(const QScreen* screen) {
+  const float value = TwipsPerPixelOf(screen);
+  if (value > 0) twipsPerPixel = value;
 }
 
 float QtTwipsPerPixel() {
-  if (twipsPerPixel <= 0) UpdateQtTwipsPerPixel();
-  return twipsPerPixel;
+  if (twipsPerPixel > 0) return twipsPerPixel;
+  // Not cached before there is a screen: the application may not exist yet.
+  const float primary = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                            ? TwipsPerPixelOf(QGuiApplication::primaryScreen())
+                            : 0;
+  if (primary <= 0) return 15;
+  twipsPerPixel = primary;
+  return primary;
 }
 
 QColor ToQColor(Color c) {

@@ -9,14 +9,19 @@
 #include "base/key_strokes.h"
 #include "platform/host_objects.h"
 
+class QScreen;
+
 namespace orvo {
 
-// Twips per pixel of the primary screen, from its logical dots per inch: 15 at 96 dpi, 12 at
-// 120. Every conversion between twips and pixels in the Qt host goes through it. Qt keeps one
-// logical dpi for both directions, so one value serves across and down.
+// Twips per pixel of the screen the form's window stands on, from its logical dots per inch:
+// 15 at 96 dpi, 12 at 120. Every conversion between twips and pixels in the Qt host goes
+// through it. Qt keeps one logical dpi for both directions, so one value serves across and
+// down. Until a window follows a screen, the primary screen's; 15 before there is a screen.
+// One value serves the process: forms on two screens of different dpi share the last one
+// followed.
 float QtTwipsPerPixel();
-// Reads the screen's dpi again; each QtPlatform does when it starts.
-void UpdateQtTwipsPerPixel();
+// Follows `screen`'s dpi (nothing when it is null or reports none).
+void FollowScreenDpi(const QScreen* screen);
 
 inline int ToPixels(float twips) {
   return static_cast<int>(std::lround(twips / QtTwipsPerPixel()));

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 
 #include "base/dates.h"
@@ -58,6 +60,22 @@ class QtEventRouter : public QObject {
   QtPlatform& platform_;
 };
 
+// Shows of the form: the window it stands in exists from its first show on, and an embedded
+// form may be shown in another application window than before.
+class ScreenWatch : public QObject {
+ public:
+  explicit ScreenWatch(std::function<void()> watch) : watch_(std::move(watch)) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) watch_();
+    return false;
+  }
+
+ private:
+  std::function<void()> watch_;
+};
+
 std::string QtDateFormatToClassic(const QString& f) {
   std::string out;
   for (QChar c : f) out.push_back(c == QChar('M') ? 'm' : static_cast<char>(c.toLatin1()));
@@ -67,8 +85,9 @@ std::string QtDateFormatToClassic(const QString& f) {
 }  // namespace
 
 QtPlatform::QtPlatform(QWidget* embedIn)
-    : ownedApp_(EnsureApplication()), embedded_(embedIn != nullptr) {
-  UpdateQtTwipsPerPixel();
+    : ownedApp_(EnsureApplication()),
+      embedded_(embedIn != nullptr),
+      laidOutFor_(QtTwipsPerPixel()) {
   router_ = std::make_unique<QtEventRouter>(*this);
   formWidget_ = std::make_unique<QWidget>(embedIn);
   if (!embedded_) {
@@ -76,6 +95,55 @@ QtPlatform::QtPlatform(QWidget* embedIn)
     formWidget_->setGeometry(0, 0, 200, 100);
   }
   formWidget_->installEventFilter(router_.get());
+  screenWatch_ = std::make_unique<ScreenWatch>([this] { WatchWindowScreen(); });
+  formWidget_->installEventFilter(screenWatch_.get());
+}
+
+void QtPlatform::WatchWindowScreen() {
+  QWindow* window = formWidget_ ? formWidget_->window()->windowHandle() : nullptr;
+  if (!window) return;
+  if (window != watchedWindow_) {
+    QObject::disconnect(windowScreenChange_);
+    watchedWindow_ = window;
+    windowScreenChange_ = QObject::connect(window, &QWindow::screenChanged, router_.get(),
+                                           [this](QScreen* screen) { FollowScreen(screen); });
+  }
+  FollowScreen(window->screen());
+}
+
+void QtPlatform::FollowScreen(QScreen* screen) {
+  const bool moved = screen != watchedScreen_;
+  if (moved) {
+    QObject::disconnect(screenDpiChange_);
+    watchedScreen_ = screen;
+    if (screen)
+      screenDpiChange_ = QObject::connect(screen, &QScreen::logicalDotsPerInchChanged,
+                                          router_.get(), [this, screen] { FollowScreen(screen); });
+  }
+  // The value is the process's: another form on the same window may have followed first.
+  FollowScreenDpi(screen);
+  const bool rescaled = QtTwipsPerPixel() != laidOutFor_;
+  laidOutFor_ = QtTwipsPerPixel();
+  // Another screen may have other device pixels for the same dpi: the views draw again.
+  if (moved || rescaled) ShowInNewPixels(rescaled);
+}
+
+// Every view takes its place again in the new pixels (a popup's drawing, kept in twips,
+// repaints with it). When a pixel holds other twips, each control, told of a resize as the
+// control expects to be, lays its parts out again for the new size of a pixel.
+void QtPlatform::ShowInNewPixels(bool rescaled) {
+  if (closed_ || !host_) return;
+  std::vector<WidgetNode*> nodes;
+  for (WidgetNode* node : byObject_)
+    if (std::find(nodes.begin(), nodes.end(), node) == nodes.end()) nodes.push_back(node);
+  for (WidgetNode* node : nodes) node->Show(change::kGeometry | change::kRepaint);
+  if (!rescaled) return;
+  if (!embedded_ && host_->FormWidth() > 0)
+    FormFrameChanged(host_->FormTitle(), host_->FormWidth(), host_->FormHeight());
+  for (ControlSite* site : host_->Sites())
+    HandlingInput([&] {
+      if (auto resize = static_cast<CoreSite*>(site)->Handlers().OnResize) resize();
+    });
 }
 
 QtPlatform::~QtPlatform() {
@@ -243,13 +311,14 @@ float QtPlatform::TwipsPerPixelY() const {
   return QtTwipsPerPixel();
 }
 
+// The screen the form stands on, whose dots per inch the twips follow.
 float QtPlatform::ScreenWidth() const {
-  QScreen* s = QGuiApplication::primaryScreen();
+  QScreen* s = watchedScreen_ ? watchedScreen_.data() : QGuiApplication::primaryScreen();
   return s ? s->size().width() * QtTwipsPerPixel() : 12000;
 }
 
 float QtPlatform::ScreenHeight() const {
-  QScreen* s = QGuiApplication::primaryScreen();
+  QScreen* s = watchedScreen_ ? watchedScreen_.data() : QGuiApplication::primaryScreen();
   return s ? s->size().height() * QtTwipsPerPixel() : 12000;
 }
 

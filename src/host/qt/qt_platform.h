@@ -18,7 +18,9 @@
 
 class QApplication;
 class QKeyEvent;
+class QScreen;
 class QWidget;
+class QWindow;
 
 namespace orvo {
 
@@ -102,6 +104,14 @@ class QtPlatform : public HostPlatform {
   void ReportInputError(const Error& e);
 
  private:
+  // The form's window moved to another screen, or its screen's dots per inch changed: the
+  // conversion between twips and pixels follows, and the form is laid out again in the new
+  // pixels.
+  void FollowScreen(QScreen* screen);
+  // Watches the screen under the window the form stands in (its own, or the application's
+  // it is embedded in), once that window exists.
+  void WatchWindowScreen();
+  void ShowInNewPixels(bool rescaled);
   void UserActivatedLater(CoreWindow* window);
   void UserDeactivated(CoreWindow* window);
   // The stroke that the key event now being sent stands for (exact codes for our own sends).
@@ -114,6 +124,7 @@ class QtPlatform : public HostPlatform {
   CoreHost* host_ = nullptr;
   bool closed_ = false;
   bool embedded_ = false;
+  float laidOutFor_ = 0;  // the twips per pixel the form was last laid out for
   std::function<bool(bool)> tabOut_;
   int syncing_ = 0;
   // The window the model last asked the window system to activate, until the window system
@@ -130,6 +141,10 @@ class QtPlatform : public HostPlatform {
   const QKeyEvent* sendingEvent_ = nullptr;
   KeyStroke sendingStroke_;
   std::unique_ptr<QObject> router_;
+  std::unique_ptr<QObject> screenWatch_;
+  QPointer<QWindow> watchedWindow_;
+  QPointer<QScreen> watchedScreen_;
+  QMetaObject::Connection windowScreenChange_, screenDpiChange_;
   std::unique_ptr<QWidget> formWidget_;
 };
 
