@@ -4,7 +4,8 @@
 // Supports:
 // - views for every widget of widgets.h: QLineEdit / QPlainTextEdit text boxes (showing the
 //   model's text and selection; the user's own mouse selection goes back to the model, and
-//   the context menu's actions take the paths of their keys), QLabel, painted picture box,
+//   the context menu's actions take the paths of their keys; text set at the box's top),
+//   QLabel (a caption beside a box drawn on the line of the box's text), painted picture box,
 //   image and shape, QPushButton, QScrollBar (inverted ranges shown inverted; a wheel notch
 //   is an arrow click), QListWidget, and the grid painted from the model's drawing data
 //   with a real QScrollBar (it never holds the table);
