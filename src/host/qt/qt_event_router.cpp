@@ -2,6 +2,7 @@
 // host model's input.
 #include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -65,6 +66,24 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
       const KeyStroke* sent = SendingStroke(e);
       host_->KeyReleased(node, sent ? *sent : StrokeOf(e));
       return true;
+    }
+    case QEvent::InputMethod: {
+      // Text an input method commits (a dead-key compose, a candidate chosen) is typed: each
+      // character takes a typed key's path, through the control's key handlers, the mask and
+      // a list's search. The text still being composed is left to Qt to show.
+      auto* e = static_cast<QInputMethodEvent*>(event);
+      if (!node || e->commitString().isEmpty()) return false;
+      const std::string typed = ToLatin1(e->commitString());
+      e->setCommitString(QString());
+      for (char c : typed) {
+        const KeyStroke k = KeyStrokeForChar(static_cast<unsigned char>(c));
+        host_->KeyPressed(node, node->window, k);
+        // A handler may have destroyed the widget: the rest of the text has nowhere to go.
+        if (!(node = byObject_.value(watched, nullptr))) return true;
+        host_->KeyReleased(node, k);
+        if (!(node = byObject_.value(watched, nullptr))) return true;
+      }
+      return false;
     }
     case QEvent::FocusIn:
       // Only a click is the user's: Tab never reaches Qt's navigation, and Qt's own moves

@@ -1,8 +1,8 @@
 // The text box's view: a QLineEdit (one line) or QPlainTextEdit (several) that shows the
-// model's text and selection. Keys never edit it (the event filter takes them); a selection
-// the user makes with Qt's own mouse handling goes back to the model, a text Qt changed by
-// itself (a drop, a middle-button paste) does not. The context menu is the model's, whose
-// actions take the paths of their keys.
+// model's text and selection. Keys never edit it (the event filter takes them, and types the
+// text an input method commits); a selection the user makes with Qt's own mouse handling goes
+// back to the model, a text Qt changed by itself (a drop, a middle-button paste) does not. The
+// context menu is the model's, whose actions take the paths of their keys.
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>

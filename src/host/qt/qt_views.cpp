@@ -19,6 +19,10 @@ QtView::QtView(QtPlatform& platform, WidgetNode& node, QWidget* widget)
     : platform_(platform), node_(node), widget_(widget) {
   // A widget keeps its clicks, as a child window does (a caption's click toggled twice).
   widget->setAttribute(Qt::WA_NoMousePropagation);
+  // Characters typed into a list or grid search it: an input method's composed ones too (the
+  // event filter types what it commits).
+  if (node.kind == WidgetKind::ListBox || node.kind == WidgetKind::DataGrid)
+    widget->setAttribute(Qt::WA_InputMethodEnabled);
   platform_.Route(widget, &node);
   if (!node.Windowed()) KeepWindowedOnTop();
 }
