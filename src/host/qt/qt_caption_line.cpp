@@ -10,7 +10,6 @@
 
 namespace orvo {
 
-// Visibility is the model's: Qt hides every widget of a window not yet shown.
 // The label and the box share a top when the caption stands beside the field; the box's text
 // is then lower by the box's border and the editor's own margin. A caption above or below the
 // field (its label ends before the box begins) is left as it is.
@@ -18,6 +17,7 @@ int CaptionDrop(const QtPlatform& platform, const QWidget& surface, const QRect&
                 const QFont& captionFont) {
   const int captionBaseline = label.top() + QFontMetrics(captionFont).ascent();
   for (QObject* o : surface.children()) {
+    // Visibility is the model's: Qt hides every widget of a window not yet shown.
     const WidgetNode* frame = platform.RoutedNode(o);
     auto* field = qobject_cast<QWidget*>(o);
     if (!frame || !field || frame->kind != WidgetKind::PictureBox || !frame->visible) continue;
