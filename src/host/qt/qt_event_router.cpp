@@ -69,18 +69,16 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
     }
     case QEvent::InputMethod: {
       // Text an input method commits (a dead-key compose, a candidate chosen) is typed: each
-      // character takes a typed key's path, through the control's key handlers, the mask and
-      // a list's search. The text still being composed is left to Qt to show.
+      // character goes down as its key, through the control's key handlers, the mask and a
+      // list's search. The key the user lets go comes up as itself, so a composed "a" reads
+      // as a typed one. The text still being composed is left to Qt to show.
       auto* e = static_cast<QInputMethodEvent*>(event);
       if (!node || e->commitString().isEmpty()) return false;
       const std::string typed = ToLatin1(e->commitString());
       e->setCommitString(QString());
       for (char c : typed) {
-        const KeyStroke k = KeyStrokeForChar(static_cast<unsigned char>(c));
-        host_->KeyPressed(node, node->window, k);
+        host_->KeyPressed(node, node->window, KeyStrokeForChar(static_cast<unsigned char>(c)));
         // A handler may have destroyed the widget: the rest of the text has nowhere to go.
-        if (!(node = byObject_.value(watched, nullptr))) return true;
-        host_->KeyReleased(node, k);
         if (!(node = byObject_.value(watched, nullptr))) return true;
       }
       return false;
