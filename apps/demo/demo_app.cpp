@@ -61,6 +61,10 @@ FormWindow& DemoApp::NewWindow() {
     panel_.show();
     panel_.move(window->frameGeometry().topRight() + QPoint(8, 0));
   }
+  // The window just asked for is the one to type in, not the panel shown after it nor the
+  // window whose menu asked: it comes forward active, its first field holding the focus.
+  window->raise();
+  window->activateWindow();
   return *window;
 }
 

@@ -142,6 +142,13 @@ void FormWindow::Load(const FormDocument& form) {
   canvas_->setMinimumSize(Pixels(form.width) + shift, Pixels(form.height));
   Bind();
   adjustSize();
+  // The first field takes the focus, now or when the window is next active, as a form's first
+  // control does; the field that held it may have gone with the old form.
+  for (const Field& f : fields_) {
+    if (!f.widget) continue;
+    f.widget->setFocus(Qt::OtherFocusReason);
+    break;
+  }
 }
 
 FormDocument FormWindow::Capture() const {

@@ -242,6 +242,12 @@ TEST_F(RealDemo, AClerkFillsTheFormThroughEachPopupAndSavesTheCustomer) {
 }
 
 TEST_F(RealDemo, ASecondWindowKeepsFieldsOfItsOwn) {
+  // A window opens with its first field holding the focus, as a form's first control does.
+  auto firstFieldFocused = [this](demo::FormWindow* w) {
+    return WaitFor(
+        [&] { return w->isActiveWindow() && QApplication::focusWidget() == Box("txtCodigo", w); });
+  };
+  EXPECT_TRUE(firstFieldFocused(window));
   Click(Box("txtNome"));
   Type("primeira");
   Menu("Nova janela");
@@ -252,6 +258,7 @@ TEST_F(RealDemo, ASecondWindowKeepsFieldsOfItsOwn) {
     return second->windowHandle() && second->windowHandle()->isExposed() &&
            second->pos() == QPoint(560, 60);
   }));
+  EXPECT_TRUE(firstFieldFocused(second));
   Click(Box("txtNome", second));
   Type("segunda");
   EXPECT_TRUE(WaitFor([&] { return Field("txtNome", second).Text() == "SEGUNDA"; }));

@@ -13,6 +13,7 @@
 #include "base/error.h"
 #include "host/core/core_host.h"
 #include "host/core/core_list_box.h"
+#include "host/core/core_site.h"
 #include "host/core/core_widgets.h"
 #include "host/qt/qt_conversions.h"
 #include "host/qt/qt_glyphs.h"
@@ -36,9 +37,6 @@ class QtLabelView : public QtView {
       QPalette pal = q_->palette();
       pal.setColor(QPalette::WindowText, ToQColor(label.ForeColor()));
       pal.setColor(QPalette::Window, Qt::white);
-      static const Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
-      q_->setAlignment(kAlignments[std::clamp<int16_t>(label.Alignment(), 0, 2)] |
-                       Qt::AlignVCenter);
       const bool display = label.BorderStyle() == 1;
       q_->setFrameStyle(display ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
       q_->setAutoFillBackground(display);
@@ -46,9 +44,30 @@ class QtLabelView : public QtView {
       if (display) pal.setColor(QPalette::Light, QColor(160, 160, 160));
       q_->setPalette(pal);
     }
+    if (changes &
+        (change::kGeometry | change::kState | change::kStyle | change::kContent | change::kParent))
+      FollowBoxLine();
   }
+  void BoxBesideChanged() override { FollowBoxLine(); }
 
  private:
+  // A caption on its field's line is drawn on the line of the box's text; the label's widget
+  // grows down by as much, so that nothing below that line is cut.
+  void FollowBoxLine() {
+    auto& label = static_cast<CoreLabel&>(*node_.widget);
+    const QRect plan(q_->x(), q_->y(), q_->width(), std::max(0, ToPixels(node_.height)));
+    const QWidget* surface =
+        node_.site && !node_.detached ? WidgetOf(node_.site->Surface()) : nullptr;
+    const int drop = surface && label.BorderStyle() != 1
+                         ? CaptionDrop(platform_, *surface, plan, q_->font())
+                         : 0;
+    static const Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    q_->setAlignment(kAlignments[std::clamp<int16_t>(label.Alignment(), 0, 2)] |
+                     (drop > 0 ? Qt::AlignTop : Qt::AlignVCenter));
+    q_->setContentsMargins(0, drop, 0, 0);
+    q_->resize(plan.width(), plan.height() + drop);
+  }
+
   QPointer<QLabel> q_;
 };
 

@@ -2,6 +2,7 @@
 // host model's input.
 #include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -65,6 +66,22 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
       const KeyStroke* sent = SendingStroke(e);
       host_->KeyReleased(node, sent ? *sent : StrokeOf(e));
       return true;
+    }
+    case QEvent::InputMethod: {
+      // Text an input method commits (a dead-key compose, a candidate chosen) is typed: each
+      // character goes down as its key, through the control's key handlers, the mask and a
+      // list's search. The key the user lets go comes up as itself, so a composed "a" reads
+      // as a typed one. The text still being composed is left to Qt to show.
+      auto* e = static_cast<QInputMethodEvent*>(event);
+      if (!node || e->commitString().isEmpty()) return false;
+      const std::string typed = ToLatin1(e->commitString());
+      e->setCommitString(QString());
+      for (char c : typed) {
+        host_->KeyPressed(node, node->window, KeyStrokeForChar(static_cast<unsigned char>(c)));
+        // A handler may have destroyed the widget: the rest of the text has nowhere to go.
+        if (!(node = byObject_.value(watched, nullptr))) return true;
+      }
+      return false;
     }
     case QEvent::FocusIn:
       // Only a click is the user's: Tab never reaches Qt's navigation, and Qt's own moves

@@ -4,14 +4,16 @@
 // Supports:
 // - views for every widget of widgets.h: QLineEdit / QPlainTextEdit text boxes (showing the
 //   model's text and selection; the user's own mouse selection goes back to the model, and
-//   the context menu's actions take the paths of their keys), QLabel, painted picture box,
+//   the context menu's actions take the paths of their keys; text set at the box's top),
+//   QLabel (a caption beside a box drawn on the line of the box's text), painted picture box,
 //   image and shape, QPushButton, QScrollBar (inverted ranges shown inverted; a wheel notch
 //   is an arrow click), QListWidget, and the grid painted from the model's drawing data
 //   with a real QScrollBar (it never holds the table);
 // - popups as real frameless windows painting the model's drawing data, transient for the
 //   form's window; one the window system closes closes as on Escape, and a move or resize
 //   of the form closes them;
-// - real input: keys (every key is the control's: no shortcut takes it first), mouse
+// - real input: keys (every key is the control's: no shortcut takes it first), the text an
+//   input method commits (typed as its characters, into a box, a list or a grid), mouse
 //   presses, moves and releases, the wheel over the grid, focus given by a click, window activation
 //   by the window system (WM_ACTIVATE also when the user activates another window);
 // - text measured with the real font; the system clipboard, beep and pointer; the real or

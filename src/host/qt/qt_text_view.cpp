@@ -1,8 +1,8 @@
 // The text box's view: a QLineEdit (one line) or QPlainTextEdit (several) that shows the
-// model's text and selection. Keys never edit it (the event filter takes them); a selection
-// the user makes with Qt's own mouse handling goes back to the model, a text Qt changed by
-// itself (a drop, a middle-button paste) does not. The context menu is the model's, whose
-// actions take the paths of their keys.
+// model's text and selection. Keys never edit it (the event filter takes them, and types the
+// text an input method commits); a selection the user makes with Qt's own mouse handling goes
+// back to the model, a text Qt changed by itself (a drop, a middle-button paste) does not. The
+// context menu is the model's, whose actions take the paths of their keys.
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +20,12 @@
 namespace orvo {
 
 namespace {
+
+// The first line of text stands this far below the editor's top: QLineEdit's own margin above
+// a top-aligned line, and the document margin the multi-line editor is given. A line at the
+// top, whatever the box's height, is where a caption beside the box can meet it.
+constexpr int kLineEditTopMargin = 1;
+constexpr int kPlainTextMargin = 2;
 
 // Qt keeps line breaks as LF; the model as CR LF.
 std::string ToClassicText(const QString& plain) {
@@ -64,12 +70,14 @@ class QtTextView : public QtView {
         plain_(qobject_cast<QPlainTextEdit*>(editor)) {
     if (line_) {
       line_->setFrame(false);
+      line_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       QObject::connect(line_, &QLineEdit::textChanged, line_, [this] { FromUser(); });
       QObject::connect(line_, &QLineEdit::selectionChanged, line_, [this] { FromUser(); });
       QObject::connect(line_, &QLineEdit::cursorPositionChanged, line_, [this] { FromUser(); });
     } else {
       plain_->setTabChangesFocus(true);
       plain_->setFrameShape(QFrame::NoFrame);
+      plain_->document()->setDocumentMargin(kPlainTextMargin);
       QObject::connect(plain_, &QPlainTextEdit::textChanged, plain_, [this] { FromUser(); });
       QObject::connect(plain_, &QPlainTextEdit::cursorPositionChanged, plain_,
                        [this] { FromUser(); });
@@ -195,6 +203,15 @@ class QtTextView : public QtView {
 };
 
 }  // namespace
+
+int FirstLineBaseline(const QWidget* editor) {
+  if (auto* line = qobject_cast<const QLineEdit*>(editor))
+    return line->contentsRect().top() + line->textMargins().top() + kLineEditTopMargin +
+           QFontMetrics(line->font()).ascent();
+  if (auto* plain = qobject_cast<const QPlainTextEdit*>(editor))
+    return plain->viewport()->y() + kPlainTextMargin + QFontMetrics(plain->font()).ascent();
+  return -1;
+}
 
 std::unique_ptr<WidgetView> MakeQtTextView(QtPlatform& platform, WidgetNode& node) {
   QWidget* parent = platform.ParentFor(node);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "host/core/core_site.h"
 #include "host/qt/qt_conversions.h"
 #include "host/qt/qt_platform.h"
 
@@ -18,6 +19,10 @@ QtView::QtView(QtPlatform& platform, WidgetNode& node, QWidget* widget)
     : platform_(platform), node_(node), widget_(widget) {
   // A widget keeps its clicks, as a child window does (a caption's click toggled twice).
   widget->setAttribute(Qt::WA_NoMousePropagation);
+  // Characters typed into a list or grid search it: an input method's composed ones too (the
+  // event filter types what it commits).
+  if (node.kind == WidgetKind::ListBox || node.kind == WidgetKind::DataGrid)
+    widget->setAttribute(Qt::WA_InputMethodEnabled);
   platform_.Route(widget, &node);
   if (!node.Windowed()) KeepWindowedOnTop();
 }
@@ -61,6 +66,20 @@ void QtView::Update(uint32_t changes) {
   }
   if (changes & change::kRepaint) widget_->update();
   ShowModel(changes);
+  constexpr uint32_t kMoves = change::kGeometry | change::kState | change::kStyle | change::kParent;
+  if ((changes & kMoves) &&
+      (node_.kind == WidgetKind::TextBox || node_.kind == WidgetKind::PictureBox))
+    TellCaptionsBeside();
+}
+
+void QtView::TellCaptionsBeside() {
+  QWidget* surface = node_.site ? WidgetOf(node_.site->Surface()) : nullptr;
+  if (!surface) return;
+  for (QObject* o : surface->children()) {
+    const WidgetNode* n = platform_.RoutedNode(o);
+    if (n && n->kind == WidgetKind::Label)
+      if (auto* view = dynamic_cast<QtView*>(n->view.get())) view->BoxBesideChanged();
+  }
 }
 
 // A windowless widget (a label, shape or image) is painted on the surface it sits on, so every

@@ -29,7 +29,11 @@ class QtView : public WidgetView {
  protected:
   // What only this kind of view shows.
   virtual void ShowModel(uint32_t /*changes*/) {}
+  // A box of the same control moved, showed, hid or changed its font: a caption on its line
+  // follows its text.
+  virtual void BoxBesideChanged() {}
   void KeepWindowedOnTop();
+  void TellCaptionsBeside();
 
   QtPlatform& platform_;
   WidgetNode& node_;
@@ -45,6 +49,15 @@ class QtCanvas : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override;
 };
+
+// Where the first line of a text box's editor stands: the baseline's row in the editor's
+// pixels, -1 for a widget that is no text box's editor.
+int FirstLineBaseline(const QWidget* editor);
+// How far a caption of `captionFont` at `label` (pixels of the control's surface) is drawn
+// below the label's top so as to stand on the baseline of a text box whose line it shares; 0
+// when it shares none.
+int CaptionDrop(const QtPlatform& platform, const QWidget& surface, const QRect& label,
+                const QFont& captionFont);
 
 // The view for a node of any kind.
 std::unique_ptr<WidgetView> MakeQtView(QtPlatform& platform, WidgetNode& node);
