@@ -531,9 +531,11 @@ TEST_F(QtDrawingTest, CalculatorShowsEveryFaceAndItsMemoryIndicator) {
     for (size_t j = 0; j + 1 < faces.size(); ++j)
       EXPECT_NE(faces[j], faces.back()) << "keys " << calc::kMemoryRecall + j << " and " << i;
   }
-  for (int16_t i = calc::kEquals; i <= calc::kDigit9; ++i)
-    if (key(i)->isEnabled())
+  for (int16_t i = calc::kEquals; i <= calc::kDigit9; ++i) {
+    if (key(i)->isEnabled()) {
       EXPECT_GT(Count(shot, key(i)->geometry().adjusted(3, 3, -3, -3), Dark), 0) << "key " << i;
+    }
+  }
   // Twips of the form's design: the indicator at 110, 110, 105 x 135.
   const QRect indicator(ToPixels(110), ToPixels(110), ToPixels(105), ToPixels(135));
   EXPECT_EQ(Count(shot, indicator, Dark), 0);
