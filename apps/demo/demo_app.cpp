@@ -56,13 +56,13 @@ FormWindow& DemoApp::NewWindow() {
         Qt::QueuedConnection);
   });
   windows_.emplace_back(window);
+  // The window manager places both windows: the panel goes first, so that the form is placed
+  // beside it rather than under it (moving a window before the manager has framed it puts
+  // its title bar off the screen).
+  if (number == 1) panel_.show();
   window->show();
-  if (number == 1) {
-    panel_.show();
-    panel_.move(window->frameGeometry().topRight() + QPoint(8, 0));
-  }
-  // The window just asked for is the one to type in, not the panel shown after it nor the
-  // window whose menu asked: it comes forward active, its first field holding the focus.
+  // The window just asked for is the one to type in, not the panel nor the window whose menu
+  // asked: it comes forward active, its first field holding the focus.
   window->raise();
   window->activateWindow();
   return *window;
