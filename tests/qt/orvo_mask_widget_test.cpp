@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QLineEdit>
@@ -158,6 +159,40 @@ TEST_F(WidgetTest, TypedKeysReachEachFieldInEachWindow) {
   one.Activate();
   QTest::keyClicks(Focused(), "!");
   EXPECT_EQ(one.second->text(), "ana!");
+}
+
+// A field keeps its editing keys from the application's shortcuts (Ctrl+X is its cut); other
+// keys with Ctrl or Alt go to the window's shortcuts first, as a menu's do (Ctrl+S, the access
+// key Alt+A); an Alt key no shortcut wants reaches the control as a key, typing nothing.
+TEST_F(WidgetTest, ShortcutsTakeCtrlAndAltKeysButNotTheFieldsEditingKeys) {
+  FieldWindow w({40, 40});
+  int menu = 0, cut = 0, save = 0;
+  auto* access = new QAction(&w.window);
+  access->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
+  QObject::connect(access, &QAction::triggered, [&] { ++menu; });
+  auto* appCut = new QAction(&w.window);
+  appCut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+  QObject::connect(appCut, &QAction::triggered, [&] { ++cut; });
+  auto* appSave = new QAction(&w.window);
+  appSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  QObject::connect(appSave, &QAction::triggered, [&] { ++save; });
+  w.window.addActions({access, appCut, appSave});
+  std::vector<int> altKeys;
+  QObject::connect(w.second, &OrvoMaskWidget::KeyDown, [&](int16_t& keyCode, int16_t& shift) {
+    if (shift & 4 && keyCode != 18) altKeys.push_back(keyCode);  // 18: Alt itself
+  });
+  w.second->setFocus();
+  QApplication::processEvents();
+  QTest::keyClicks(Focused(), "ana");
+  QTest::keyClick(Focused(), Qt::Key_A, Qt::AltModifier);
+  QTest::keyClick(Focused(), Qt::Key_B, Qt::AltModifier);
+  EXPECT_EQ(menu, 1);
+  EXPECT_EQ(altKeys, std::vector<int>{'B'});
+  EXPECT_EQ(w.second->text(), "ana");
+  QTest::keyClick(Focused(), Qt::Key_X, Qt::ControlModifier);
+  QTest::keyClick(Focused(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(cut, 0);
+  EXPECT_EQ(save, 1);
 }
 
 struct RecordingEvents : OrvoMaskEvents {

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWheelEvent>
@@ -22,10 +23,34 @@ KeyStroke StrokeOf(const QKeyEvent* e) {
   k.keyCode = VirtualKeyOf(e->key(), e->text(), e->modifiers());
   k.shift = ShiftStateOf(e->modifiers());
   const QString text = e->text();
-  // Delete types no character here, though some platforms attach DEL to it.
-  if (text.size() == 1 && text[0].unicode() < 256 && k.keyCode != vk::kDelete)
+  // Delete types no character here, though some platforms attach DEL to it; nor does a key
+  // with Alt (and no Ctrl): it is an access key, not typing.
+  const bool accessKey =
+      (e->modifiers() & Qt::AltModifier) && !(e->modifiers() & Qt::ControlModifier);
+  if (text.size() == 1 && text[0].unicode() < 256 && k.keyCode != vk::kDelete && !accessKey)
     k.keyAscii = static_cast<int16_t>(text[0].unicode());
   return k;
+}
+
+// Whether a key is the field's before any shortcut of its window: what types or edits text
+// (keys without Ctrl, Alt or Meta, the standard editing keys, Ctrl+Tab), as Qt's own editors
+// claim them. Other keys with Ctrl or Alt go to the window's shortcuts first (a menu's
+// Ctrl+S, its access keys, as a form's accelerators took them) and come on to the field
+// when no shortcut wants them.
+bool FieldKeyFirst(const QKeyEvent* e) {
+  const Qt::KeyboardModifiers mods = e->modifiers();
+  if (!(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) return true;
+  if (e->key() == Qt::Key_Tab && (mods & Qt::ControlModifier)) return true;
+  for (QKeySequence::StandardKey editing :
+       {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+        QKeySequence::Redo, QKeySequence::SelectAll, QKeySequence::MoveToNextWord,
+        QKeySequence::MoveToPreviousWord, QKeySequence::SelectNextWord,
+        QKeySequence::SelectPreviousWord, QKeySequence::MoveToStartOfDocument,
+        QKeySequence::MoveToEndOfDocument, QKeySequence::SelectStartOfDocument,
+        QKeySequence::SelectEndOfDocument, QKeySequence::DeleteStartOfWord,
+        QKeySequence::DeleteEndOfWord})
+    if (e->matches(editing)) return true;
+  return false;
 }
 
 int16_t ButtonOf(Qt::MouseButtons b) {
@@ -51,7 +76,7 @@ bool QtPlatform::Filter(QObject* watched, QEvent* event) {
   } done{delivering_};
   switch (event->type()) {
     case QEvent::ShortcutOverride:
-      // Every key is the control's: no application shortcut takes it first.
+      if (!FieldKeyFirst(static_cast<QKeyEvent*>(event))) return false;
       event->accept();
       return true;
     case QEvent::KeyPress: {

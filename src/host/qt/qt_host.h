@@ -12,10 +12,12 @@
 // - popups as real frameless windows painting the model's drawing data, transient for the
 //   form's window; one the window system closes closes as on Escape, and a move or resize
 //   of the form closes them;
-// - real input: keys (every key is the control's: no shortcut takes it first), the text an
-//   input method commits (typed as its characters, into a box, a list or a grid), mouse
-//   presses, moves and releases, the wheel over the grid, focus given by a click, window activation
-//   by the window system (WM_ACTIVATE also when the user activates another window);
+// - real input: keys (the control's before any shortcut of the window, except keys with Ctrl
+//   or Alt that are not editing keys: a menu's Ctrl+S and access keys come first; Alt with a
+//   key types nothing), the text an input method commits (typed as its characters, into a
+//   box, a list or a grid), mouse presses, moves and releases, the wheel over the grid, focus
+//   given by a click, window activation by the window system (WM_ACTIVATE also when the user
+//   activates another window);
 // - text measured with the real font; the system clipboard, beep and pointer; the real or
 //   a fixed clock; the regional settings of QLocale::system() on request; screenshots;
 // - the offscreen platform (QT_QPA_PLATFORM=offscreen) at 96 dpi, 15 twips per pixel.
