@@ -42,6 +42,36 @@ TEST_P(Dynaset, FindsWalkTheStatementOrder) {
   EXPECT_EQ(Field(*rs, "nome"), "Arruela");
 }
 
+// LIKE compares accented letters without regard to case too, on a caseless indexed column
+// (whose prefix narrows to an index range) and on a plain one; '_' takes one accented letter.
+TEST_P(Dynaset, LikeFoldsTheCaseOfAccentedLetters) {
+  DatabaseRef cities = dbtest::MakeDb(
+      GetParam(),
+      "CREATE TABLE cid (id INTEGER PRIMARY KEY, nome VARCHAR(30) COLLATE NOCASE, obs TEXT);"
+      "CREATE INDEX ix_nome ON cid (nome);"
+      "INSERT INTO cid VALUES (1, 'S\xC3O PAULO', 'Capital');"
+      "INSERT INTO cid VALUES (2, 's\xE3o carlos', 'INTERIOR');"
+      "INSERT INTO cid VALUES (3, 'SANTOS', 'litoral');"
+      "INSERT INTO cid VALUES (4, 'Santo Andr\xE9', 'ABC');"
+      "INSERT INTO cid VALUES (5, 'S\xC3O JOS\xC9 DOS CAMPOS', 'vale');"
+      "INSERT INTO cid VALUES (6, 'Concei\xE7\xE3o', NULL);");
+  auto rs = cities->OpenDynaset("SELECT * FROM cid ORDER BY id");
+  auto found = [&](const std::string& criterion) {
+    std::string ids;
+    for (rs->FindFirst(criterion); !rs->NoMatch(); rs->FindNext(criterion))
+      ids += (ids.empty() ? "" : "|") + Field(*rs, "id");
+    return ids;
+  };
+  EXPECT_EQ(found("nome LIKE 's\xE3*'"), "1|2|5");
+  EXPECT_EQ(found("nome LIKE 'S\xC3O J*'"), "5");
+  EXPECT_EQ(found("nome LIKE 's\xE3o jos\xE9*'"), "5");
+  EXPECT_EQ(found("nome LIKE 'santo*'"), "3|4");
+  EXPECT_EQ(found("nome LIKE '*\xC7\xC3O'"), "6");
+  EXPECT_EQ(found("nome LIKE 'S_O *'"), "1|2|5");
+  EXPECT_EQ(found("nome NOT LIKE 's*'"), "6");
+  EXPECT_EQ(found("obs LIKE 'INTER*' Or obs LIKE 'capital'"), "1|2");
+}
+
 TEST_P(Dynaset, WhereAndOrderOfTheStatement) {
   auto rs = db->OpenDynaset("SELECT nome, preco FROM prod WHERE grupo = 2 ORDER BY preco DESC");
   EXPECT_EQ(rs->RecordCount(), 3);

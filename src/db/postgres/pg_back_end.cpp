@@ -21,10 +21,28 @@ std::string PgBackEnd::Placeholder(const SqlValue& value, bool typedByColumn) co
   return "?";
 }
 
+namespace {
+
+// Text folded to lower case, the accented letters of Latin-1 too: ILIKE and lower() under
+// the "C" collation fold A to Z only, and a caseless (nondeterministic) collation takes no
+// LIKE at all.
+std::string Folded(const std::string& text) {
+  static const std::string kFrom = [] {
+    std::string upper;
+    for (int c = 0xC0; c <= 0xDE; ++c)
+      if (c != 0xD7) upper += static_cast<char>(c);
+    return upper;
+  }();
+  static const std::string kTo = LCase(kFrom);
+  return "lower(translate(" + text + ", '" + kFrom + "', '" + kTo + "'))";
+}
+
+}  // namespace
+
 std::string PgBackEnd::Like(const std::string& left, std::optional<ColumnKind>, bool negate,
                             const std::string& pattern) const {
-  return "(" + left + ")::text COLLATE \"C\"" + (negate ? " NOT ILIKE " : " ILIKE ") + pattern +
-         " ESCAPE '\\'";
+  return Folded("(" + left + ")::text COLLATE \"C\"") + (negate ? " NOT LIKE " : " LIKE ") +
+         Folded("(" + pattern + ")::text COLLATE \"C\"") + " ESCAPE '\\'";
 }
 
 SqlFragment PgBackEnd::PrefixRange(const std::string& column, const std::string& prefix) const {

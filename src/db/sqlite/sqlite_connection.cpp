@@ -9,6 +9,7 @@
 
 #include "base/error.h"
 #include "db/dialect/db_errors.h"
+#include "db/sqlite/sqlite_like.h"
 
 namespace orvo {
 
@@ -155,6 +156,7 @@ SqliteConnection::SqliteConnection(const std::string& path, const Options& optio
   }
   sqlite3_extended_result_codes(db_, 0);
   sqlite3_busy_timeout(db_, options.busyTimeoutMs);
+  RegisterCaselessLike(db_);
   // A file that is not a database only shows itself on the first read; make that read now
   // so the error names the file instead of surfacing at some later query.
   rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
