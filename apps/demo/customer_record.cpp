@@ -1,7 +1,9 @@
-// Saving the customer on the registration form: the form's values as one row of `clientes`.
+// The customer on the registration form as one row of `clientes`: shown when its code is
+// chosen, written back when the form is saved.
 #include <QDate>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "form_window.h"
@@ -48,6 +50,60 @@ std::string NumberOf(const Variant& v) {
 }
 
 }  // namespace
+
+void FormWindow::ShowRecord() {
+  OrvoMask* code = Find("txtCodigo");
+  const Variant key = code ? code->Value() : Variant();
+  if (showing_ || !Filled(key) || !IsNumeric(key, Locale())) return;
+  RecordsetRef row = db_->OpenTable("clientes", "PrimaryKey");
+  row->Seek("=", {Variant(static_cast<double>(ToLong(key, Locale())))});
+  if (row->NoMatch()) return;  // a new customer: the form keeps what was typed
+  showing_ = true;
+  auto column = [&](const char* name) { return row->Fields(name).Value(); };
+  // Each field on its own: one the column's value does not fit is logged, the rest shown.
+  auto show = [&](const char* field, const std::function<void(OrvoMask&)>& put) {
+    OrvoMask* c = Find(field);
+    if (!c) return;
+    try {
+      put(*c);
+    } catch (const Error& e) {
+      if (log_)
+        log_(std::string(field) + ": error " + std::to_string(e.Number()) + " " + e.Message());
+    }
+  };
+  auto text = [&](const char* field, const char* name) {
+    show(field, [&](OrvoMask& c) {
+      const Variant v = column(name);
+      c.SetText(Filled(v) ? ToText(v, Locale()) : std::string());
+    });
+  };
+  auto value = [&](const char* field, const char* name) {
+    show(field, [&](OrvoMask& c) {
+      const Variant v = column(name);
+      Filled(v) ? c.SetValue(v) : c.SetText(std::string());
+    });
+  };
+  text("txtNome", "nome");
+  text("txtCpf", "cpf");
+  text("txtTelefone", "telefone");
+  value("txtNascimento", "nascimento");
+  value("txtLimite", "limite");
+  value("txtParcelas", "parcelas");
+  text("txtUf", "uf");
+  NarrowCities();
+  value("txtCidade", "cidade");  // the list shows the city as its row
+  const Variant kind = column("tipo");
+  const std::string letter = Filled(kind) ? ToText(kind, Locale()) : "";
+  const size_t chosen = letter.size() == 1 ? std::string("FJE").find(letter[0]) : std::string::npos;
+  if (chosen != std::string::npos) ChooseOption("optTipo", Variant(static_cast<int16_t>(chosen)));
+  text("txtObs", "obs");
+  show("chkAtivo", [&](OrvoMask& c) {
+    const Variant v = column("ativo");
+    c.SetValue(Variant(Filled(v) && ToBoolean(v, Locale())));
+  });
+  showing_ = false;
+  if (log_) log_("record shown");
+}
 
 void FormWindow::SaveRecord() {
   auto value = [this](const char* name) {

@@ -149,26 +149,37 @@ bool TourForm(DemoApp& demo, const QString& folder) {
     std::printf("demo: the empty customer was refused: %s\n", e.Message().c_str());
   }
 
+  // Choosing customer 12 shows the customer; each field is then typed over.
   tour.In("txtCodigo", [](OrvoMaskWidget& w) { w.host().Type("12"); });
-  tour.In("txtNome", [](OrvoMaskWidget& w) { w.host().Type("Maria da Silva"); });
-  tour.In("txtCpf", [](OrvoMaskWidget& w) { w.host().Type("12345678909"); });
-  tour.In("txtTelefone", [](OrvoMaskWidget& w) { w.host().Type("1133224455"); });
-  tour.In("txtNascimento", [](OrvoMaskWidget& w) { w.host().Type("15031985"); });
-  tour.In("txtLimite", [](OrvoMaskWidget& w) { w.host().Type("1500"); });
+  if (OrvoMask* name = window.Find("txtNome"); !name || name->Text().empty())
+    tour.Fail("choosing a customer did not show the customer");
+  const auto retype = [](const char* text) {
+    return [text](OrvoMaskWidget& w) {
+      w.host().Key("Home");
+      w.host().Key("Shift+End");
+      w.host().Type(text);
+    };
+  };
+  tour.In("txtNome", retype("Maria da Silva"));
+  tour.In("txtCpf", retype("12345678909"));
+  tour.In("txtTelefone", retype("1133224455"));
+  tour.In("txtNascimento", retype("15031985"));
+  tour.In("txtLimite", retype("1500"));
   // The bar's upper arrow raises the number of instalments: 1 -> 3.
   tour.In("txtParcelas", [&](OrvoMaskWidget& w) {
     QScrollBar* bar = nullptr;
     for (QScrollBar* b : w.findChildren<QScrollBar*>())
       if (b->isVisible()) bar = b;
     if (!bar) return tour.Fail("the instalments show no bar");
+    w.control().SetText("1");
     ClickUpperArrow(*bar);
     ClickUpperArrow(*bar);
     if (w.control().Text() != "3") tour.Fail("the upper arrow did not raise the instalments to 3");
   });
-  tour.In("txtUf", [](OrvoMaskWidget& w) { w.host().Type("SP"); });
-  tour.In("txtCidade", [](OrvoMaskWidget& w) { w.host().Type("camp"); });
+  tour.In("txtUf", retype("SP"));
+  tour.In("txtCidade", retype("camp"));
   tour.In("optTipo(1)", [](OrvoMaskWidget& w) { w.host().Key("Space"); });
-  tour.In("txtObs", [](OrvoMaskWidget& w) { w.host().Type("Cliente desde 2010."); });
+  tour.In("txtObs", retype("Cliente desde 2010."));
   tour.In("chkAtivo", [](OrvoMaskWidget& w) { w.host().Key("Space"); });
   tour.Shoot("form-filled.png");
   tour.In("txtNome", [&](OrvoMaskWidget&) {

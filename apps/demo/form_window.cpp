@@ -182,11 +182,25 @@ void FormWindow::Bind() {
     const std::string arrayName = f.arrayName;
     f.events->onChange = [this, option, arrayName] { ChooseOption(arrayName, option->Value()); };
   }
+  for (Field& f : fields_) {
+    // Choosing a customer's code shows the customer, so that a save keeps what it held.
+    if (f.name != "txtCodigo" || !f.events) continue;
+    f.events->onChange = [this] {
+      try {
+        ShowRecord();
+      } catch (const Error& e) {
+        if (log_)
+          log_("showing the customer: error " + std::to_string(e.Number()) + " " + e.Message());
+      }
+    };
+  }
   try {
     if (OrvoMask* code = Find("txtCodigo")) code->SetRecordSource(db_->OpenTable("clientes"));
     if (Find("txtUf") && Find("txtCidade")) {
       NarrowCities();
       for (Field& f : fields_) {
+        // A state chosen narrows the cities at once: a city typed next is searched there.
+        if (f.name == "txtUf") f.events->onChange = [this] { NarrowCitiesLogged(); };
         if (f.name != "txtCidade") continue;
         f.events->onSetFilter = [this] { NarrowCities(); };
         f.events->onOpenRecordSet = [this](RecordsetRef& rs, const std::string& statement) {
@@ -211,6 +225,14 @@ void FormWindow::ChooseOption(const std::string& arrayName, const Variant& chose
     if (log_) log_(arrayName + ": error " + std::to_string(e.Number()) + " " + e.Message());
   }
   choosing_ = false;
+}
+
+void FormWindow::NarrowCitiesLogged() {
+  try {
+    NarrowCities();
+  } catch (const Error& e) {
+    if (log_) log_("narrowing the cities: error " + std::to_string(e.Number()) + " " + e.Message());
+  }
 }
 
 // The city list holds the chosen state's cities: it is narrowed when it is about to be shown

@@ -41,6 +41,8 @@ class FormWindow : public QMainWindow {
   FormDocument Capture() const;
   // Raises when the file cannot be written; the old file is then whole.
   void Save(const std::string& path);
+  // Shows the customer whose code the code field holds; nothing when the code is new.
+  void ShowRecord();
   // Writes the customer on the form to the database: the chosen code's row is updated, or a
   // new one added. Raises with the database's message when it refuses a value; the form
   // keeps what was typed and the row its old values.
@@ -61,6 +63,7 @@ class FormWindow : public QMainWindow {
   // single choice.
   void Bind();
   void NarrowCities();
+  void NarrowCitiesLogged();  // from a field's event: an error is logged
   void ChooseOption(const std::string& arrayName, const Variant& chosen);
   void Warn(const QString& what, const Error& e);
 
@@ -72,6 +75,7 @@ class FormWindow : public QMainWindow {
   std::string formPath_;
   std::string citiesState_ = "?";  // the state the city list holds
   bool choosing_ = false;          // an option group is being brought in line
+  bool showing_ = false;           // a customer's row is being put on the form
 };
 
 }  // namespace orvo::demo
