@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <cstdio>
@@ -36,6 +37,19 @@ void ClickUpperArrow(QScrollBar& bar) {
   QApplication::sendEvent(&bar, &press);
   QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, {}, {});
   QApplication::sendEvent(&bar, &release);
+}
+
+// Every part of the field (its box, button, bar, caption) lies within the widget, which is no
+// smaller than the control's least size: nothing of it is cut off.
+bool Whole(OrvoMaskWidget& field) {
+  const QSize least = field.minimumSizeHint();
+  if (field.width() < least.width() || field.height() < least.height()) return false;
+  for (QWidget* part : field.findChildren<QWidget*>()) {
+    if (part->window() != field.window() || !part->isVisibleTo(&field)) continue;
+    const QRect place(part->mapTo(&field, QPoint(0, 0)), part->size());
+    if (!field.rect().contains(place)) return false;
+  }
+  return true;
 }
 
 class Tour {
@@ -77,11 +91,29 @@ class Tour {
   }
 
   // F4 drops the field's popup down; the picture shows it open, then a click outside
-  // closes it.
+  // closes it. The popup opens just below or above the field and, when the window fits on
+  // its screen, lies whole on it.
   void ShootPopup(const char* field, const char* name) {
     In(field, [&](OrvoMaskWidget& w) {
       w.host().Key("F4");
       QCoreApplication::processEvents();
+      const std::string what = std::string("the popup of ") + field;
+      const QRect at(w.mapToGlobal(QPoint(0, 0)), w.size());
+      const QRect screen = w.screen()->availableGeometry();
+      const int near = static_cast<int>(180 / OrvoMaskWidget::twipsPerPixel());  // 1/8 inch
+      int open = 0;
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!IsPopupOf(top, window_)) continue;
+        ++open;
+        const QRect popup = top->geometry();
+        if (screen.contains(window_.frameGeometry()) && !screen.contains(popup))
+          Fail((what + " is not whole on the screen").c_str());
+        const bool below = popup.top() > at.bottom() && popup.top() - at.bottom() <= near;
+        const bool above = popup.bottom() < at.top() && at.top() - popup.bottom() <= near;
+        if ((!below && !above) || popup.right() < at.left() || popup.left() > at.right())
+          Fail((what + " does not open beside its field").c_str());
+      }
+      if (open == 0) Fail((what + " did not open").c_str());
       Shoot(name);
       w.host().ActivateOutside();
     });
@@ -138,9 +170,12 @@ bool TourForm(DemoApp& demo, const QString& folder) {
   if (columns.size() != 1) tour.Fail("the edit boxes do not stand in one column");
   // The window's least size keeps every field whole.
   const QRect least(QPoint(0, 0), window.centralWidget()->minimumSize());
-  for (const FormWindow::Field& f : window.Fields())
-    if (f.widget && !least.contains(f.widget->geometry()))
-      tour.Fail("a field lies beyond the window's least size");
+  for (const FormWindow::Field& f : window.Fields()) {
+    if (!f.widget) continue;
+    if (!least.contains(f.widget->geometry()))
+      tour.Fail(("the field " + f.name + " lies beyond the window's least size").c_str());
+    if (!Whole(*f.widget)) tour.Fail(("the field " + f.name + " is cut off").c_str());
+  }
   // A customer without a name is refused by the database, and the transaction is undone.
   try {
     window.SaveRecord();
@@ -187,6 +222,8 @@ bool TourForm(DemoApp& demo, const QString& folder) {
     std::printf("demo: saved the customer\n");
   });
 
+  if (!window.screen()->availableGeometry().contains(window.frameGeometry()))
+    std::printf("demo: the window is larger than its screen; the popups may leave it\n");
   tour.ShootPopup("txtNascimento", "popup-calendar.png");
   tour.ShootPopup("txtLimite", "popup-calculator.png");
   tour.ShootPopup("txtCodigo", "popup-lookup-grid.png");

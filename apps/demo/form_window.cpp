@@ -20,12 +20,17 @@ namespace orvo::demo {
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15;  // at the host's 96 dots per inch
-constexpr float kCaptionGap = 120;    // twips between the widest caption and the boxes
-constexpr float kMargin = 240;        // twips around the form
+constexpr float kCaptionGap = 120;  // twips between the widest caption and the boxes
+constexpr float kMargin = 240;      // twips around the form
 
+// The form file's twips convert as the fields' own do, at the screen's dots per inch: the
+// captions, measured in pixels of that screen, then keep their place beside the boxes.
 int Pixels(float twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+  return static_cast<int>(std::lround(twips / OrvoMaskWidget::twipsPerPixel()));
+}
+
+float Twips(int pixels) {
+  return static_cast<float>(pixels) * OrvoMaskWidget::twipsPerPixel();
 }
 
 QString Text(const std::string& latin1) {
@@ -124,6 +129,7 @@ void FormWindow::Load(const FormDocument& form) {
   if (widest == 0) fileColumn = 0;
   const float column = std::max(fileColumn, widest + kCaptionGap);
   const int shift = Pixels(column) - Pixels(fileColumn);
+  QRect fields;
   for (const Field& f : fields_) {
     if (!f.widget) continue;
     QRect place = f.widget->geometry();
@@ -134,12 +140,19 @@ void FormWindow::Load(const FormDocument& form) {
     } else if (place.left() > Pixels(kMargin)) {
       place.translate(shift, 0);
     }
-    f.widget->setGeometry(place);
     f.widget->updateSizeHints();
+    // A field the file made smaller than its control's least size would be drawn beyond its
+    // widget and cut there.
+    place.setSize(place.size().expandedTo(f.widget->minimumSizeHint()));
+    f.widget->setGeometry(place);
+    fields = fields.united(place);
   }
 
   // The window never shrinks below the form: every field stays whole.
-  canvas_->setMinimumSize(Pixels(form.width) + shift, Pixels(form.height));
+  const int margin = Pixels(kMargin);
+  canvas_->setMinimumSize(
+      QSize(Pixels(form.width) + shift, Pixels(form.height))
+          .expandedTo(QSize(fields.right() + 1 + margin, fields.bottom() + 1 + margin)));
   Bind();
   adjustSize();
   // The first field takes the focus, now or when the window is next active, as a form's first
@@ -154,16 +167,15 @@ void FormWindow::Load(const FormDocument& form) {
 FormDocument FormWindow::Capture() const {
   FormDocument form;
   form.title = windowTitle().toLatin1().toStdString();
-  form.width = static_cast<float>(canvas_->minimumWidth()) * kTwipsPerPixel;
-  form.height = static_cast<float>(canvas_->minimumHeight()) * kTwipsPerPixel;
+  form.width = Twips(canvas_->minimumWidth());
+  form.height = Twips(canvas_->minimumHeight());
   for (const Field& f : fields_) {
     if (!f.widget) continue;  // a field that failed to load is not written back
     MemoryPropertyBag bag;
     f.widget->control().UserControl_WriteProperties(bag);
     const QRect g = f.widget->geometry();
-    auto twips = [](int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; };
-    form.controls.push_back(FormControl{f.arrayName, f.index, twips(g.left()), twips(g.top()),
-                                        twips(g.width()), twips(g.height()), bag.Entries()});
+    form.controls.push_back(FormControl{f.arrayName, f.index, Twips(g.left()), Twips(g.top()),
+                                        Twips(g.width()), Twips(g.height()), bag.Entries()});
   }
   return form;
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "demo_app.h"
 #include "demo_database.h"
@@ -55,7 +56,11 @@ int main(int argc, char** argv) {
   if (!orvo::demo::ReadOptions(argc, argv, options)) return 2;
   // The pictures, and a form file saved with no display, need no window system.
   const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-  if (!options.screenshots.empty() || !display) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // An offscreen platform already asked for keeps its options (a screens file, for one).
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  const bool offscreen = platform && std::string_view(platform).starts_with("offscreen");
+  if ((!options.screenshots.empty() || !display) && !offscreen)
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
   // Qt's own texts and numbers (the progress dialog's) in the captions' locale.
   if (!options.systemLocale) QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));

@@ -12,6 +12,7 @@
 
 #include "customer_form.h"
 #include "orvo/orvo_mask.h"
+#include "orvo/orvo_mask_widget.h"
 
 namespace orvo::demo {
 
@@ -20,8 +21,7 @@ namespace {
 // Twips. A row is a field's height and the gap under it.
 constexpr float kMargin = 240, kRowHeight = 330, kRowGap = 120, kMemoHeight = 900;
 constexpr float kOptionWidth = 1700;
-constexpr float kCaptionGap = 120;    // between the widest caption and the column of boxes
-constexpr float kTwipsPerPixel = 15;  // at the host's 96 dots per inch
+constexpr float kCaptionGap = 120;  // between the widest caption and the column of boxes
 
 enum class Place { Column, Beside };  // a captioned field, or a box standing in the column
 
@@ -172,7 +172,9 @@ float CaptionWidth(const Font* font, const std::string& caption) {
   f.setBold(font->bold);
   f.setItalic(font->italic);
   const QString text = QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
-  return static_cast<float>(QFontMetrics(f).horizontalAdvance(text)) * kTwipsPerPixel;
+  // Measured in pixels of the screen, as the label draws it.
+  return static_cast<float>(QFontMetrics(f).horizontalAdvance(text)) *
+         OrvoMaskWidget::twipsPerPixel();
 }
 
 FormDocument RegistrationFormDocument() {

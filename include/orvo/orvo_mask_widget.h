@@ -3,9 +3,11 @@
 // application sets.
 //
 // Supports:
-// - any QLayout: minimumSizeHint is the control's least size (its layout in twips, 15 twips
-//   a pixel), sizeHint that size widened to a field of 2400 twips; the height is fixed unless
-//   the application gives the widget another size policy;
+// - any QLayout: minimumSizeHint is the control's least size (its layout in twips, at
+//   twipsPerPixel()), sizeHint that size widened to a field of 2400 twips; the height is
+//   fixed unless the application gives the widget another size policy. A part the control
+//   places above or left of its surface (a check box centred on a shorter caption) is kept
+//   inside the widget: the control stands that far in, and both hints count it;
 // - one Qt signal per event of OrvoMaskEvents, named as the event, with its arguments.
 //   By-reference arguments (KeyCode, Shift, KeyAscii, Cancel, Status, the recordset and its
 //   statement, the mouse's) are references to the control's own: a slot connected directly
@@ -69,6 +71,10 @@ class OrvoMaskWidget : public QWidget {
                           std::optional<int16_t> index = std::nullopt);
   ~OrvoMaskWidget() override;
   static QtHostOptions ApplicationOptions();
+  // Twips per pixel the fields convert with: 1440 over the logical dots per inch of the
+  // screen their windows stand on (15 at 96, 12 at 120). An application placing fields by
+  // twips, as a form file gives them, converts with it.
+  static float twipsPerPixel();
 
   // Every property and method of the field; set through these, the size hints follow once
   // updateSizeHints() is called (the Q_PROPERTY setters call it themselves).
@@ -123,6 +129,9 @@ class OrvoMaskWidget : public QWidget {
   bool LeaveByTab(bool backwards);
   void FocusLeftForAnotherWidget(QWidget* now);
   void WatchWindow();
+  QRect FormPlace() const;
+  void FitControl();
+  void KeepPartsInside();
 
   std::unique_ptr<QtHost> host_;
   ControlSite* site_ = nullptr;
@@ -131,6 +140,7 @@ class OrvoMaskWidget : public QWidget {
   OrvoMaskEvents* appEvents_ = nullptr;
   QPointer<QWidget> watchedWindow_;
   QSize least_;
+  QPoint inset_;  // where the form stands in the widget: past parts placed beyond its corner
   bool probing_ = false;
 };
 

@@ -92,6 +92,32 @@ TEST_F(WidgetTest, SizeHintsComeFromTheControlsLayoutAndTheLayoutHonoursThem) {
       << box.x() << "," << box.y() << " " << box.width() << "x" << box.height();
 }
 
+// A check box stands level with its caption's middle: beside a caption shorter than the box
+// its top is above the control's surface. The widget lets none of its parts stick out.
+TEST_F(WidgetTest, ACheckBoxBesideASmallCaptionStaysWholeInsideTheWidget) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* check = new OrvoMaskWidget(nullptr, "chk");
+  layout->addWidget(check);
+  check->setDataType(static_cast<int>(TipoDeCampo::Boolean));
+  check->control().SetAlignment(TipoAlinhamento::FieldRight);
+  auto small = std::make_shared<Font>();
+  small->size = 4;
+  check->control().SetCaptionFont(small);
+  check->setCaption("Ativo");
+  window.show();
+  QApplication::processEvents();
+  for (QWidget* part : check->findChildren<QWidget*>()) {
+    if (part->isWindow() || !part->isVisibleTo(check)) continue;
+    const QRect place(part->mapTo(check, QPoint(0, 0)), part->size());
+    EXPECT_TRUE(check->rect().contains(place))
+        << part->metaObject()->className() << " at " << place.x() << "," << place.y() << " "
+        << place.width() << "x" << place.height() << " in " << check->width() << "x"
+        << check->height();
+  }
+  EXPECT_LE(check->minimumSizeHint().height(), check->height());
+}
+
 // Qt's chain and the model's focus move together: each field's control gets and loses the
 // focus as Qt's focus passes through it.
 TEST_F(WidgetTest, TabRunsThroughTheFieldsInTheWindowsOrder) {

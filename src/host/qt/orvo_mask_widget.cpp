@@ -2,6 +2,7 @@
 // as signals, its focus in Qt's Tab chain.
 #include "host/qt/orvo_mask_widget.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDateTime>
 #include <QFocusEvent>
@@ -17,6 +18,13 @@ namespace orvo {
 namespace {
 
 constexpr float kPreferredFieldWidth = 2400;  // twips, the width a new field is given
+
+// Whether `part` lies inside a scroll area below `top`, where it may stand anywhere.
+bool Scrolled(const QWidget* part, const QWidget* top) {
+  for (const QWidget* w = part->parentWidget(); w && w != top; w = w->parentWidget())
+    if (qobject_cast<const QAbstractScrollArea*>(w)) return true;
+  return false;
+}
 
 QtPlatform& PlatformOf(QtHost& host) {
   return static_cast<QtPlatform&>(host.Platform());
@@ -163,6 +171,10 @@ QtHostOptions OrvoMaskWidget::ApplicationOptions() {
   return options;
 }
 
+float OrvoMaskWidget::twipsPerPixel() {
+  return QtTwipsPerPixel();
+}
+
 OrvoMaskWidget::OrvoMaskWidget(QWidget* parent, const QString& name, QtHostOptions options,
                                std::optional<int16_t> index)
     : QWidget(parent), host_(std::make_unique<QtHost>(this, std::move(options))) {
@@ -203,25 +215,59 @@ void OrvoMaskWidget::updateSizeHints() {
   least_ = QSize(ToPixels(site_->Width()), ToPixels(site_->Height()));
   host_->ResizeControl(*site_, width, height);
   probing_ = false;
+  KeepPartsInside();
   updateGeometry();
 }
 
 QSize OrvoMaskWidget::minimumSizeHint() const {
-  return least_;
+  return least_ + QSize(inset_.x(), inset_.y());
 }
 
 QSize OrvoMaskWidget::sizeHint() const {
-  return QSize(std::max(least_.width(), ToPixels(kPreferredFieldWidth)), least_.height());
+  const QSize least = minimumSizeHint();
+  return QSize(std::max(least.width(), ToPixels(kPreferredFieldWidth)), least.height());
 }
 
 void OrvoMaskWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (QWidget* form = host_->FormWidget()) form->setGeometry(rect());
+  if (QWidget* form = host_->FormWidget()) form->setGeometry(FormPlace());
   if (probing_) return;
+  FitControl();
+  KeepPartsInside();
+}
+
+QRect OrvoMaskWidget::FormPlace() const {
+  return QRect(inset_, size() - QSize(inset_.x(), inset_.y()));
+}
+
+// The control's surface is the widget less the inset its form stands at.
+void OrvoMaskWidget::FitControl() {
   PlatformOf(*host_).HandlingInput([&] {
-    host_->ResizeControl(*site_, static_cast<float>(width()) * QtTwipsPerPixel(),
-                         static_cast<float>(height()) * QtTwipsPerPixel());
+    host_->ResizeControl(*site_, static_cast<float>(width() - inset_.x()) * QtTwipsPerPixel(),
+                         static_cast<float>(height() - inset_.y()) * QtTwipsPerPixel());
   });
+}
+
+// The control may place a part above or left of its surface: a check box is centred on its
+// caption, which at some dots per inch is a pixel shorter than the box. The form then stands
+// that far into the widget, so the part is drawn whole, and the size hints count the inset.
+void OrvoMaskWidget::KeepPartsInside() {
+  QWidget* form = host_->FormWidget();
+  if (!form) return;
+  QPoint overhang;
+  for (QWidget* part : form->findChildren<QWidget*>()) {
+    // An open popup is a window of its own; what scrolls inside an editor is its own.
+    if (part->window() != form->window() || !part->isVisibleTo(form) || Scrolled(part, form))
+      continue;
+    const QPoint at = part->mapTo(form, QPoint(0, 0));
+    overhang.setX(std::max(overhang.x(), -at.x()));
+    overhang.setY(std::max(overhang.y(), -at.y()));
+  }
+  if (overhang == inset_) return;
+  inset_ = overhang;
+  form->setGeometry(FormPlace());
+  FitControl();
+  updateGeometry();
 }
 
 void OrvoMaskWidget::changeEvent(QEvent* event) {
