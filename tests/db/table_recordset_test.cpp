@@ -206,9 +206,12 @@ TEST_P(TableRecordset, ReadAheadStepsAsSingleStepsDo) {
   rs->SetIndex("PrimaryKey");
   rs->MovePrevious();
   EXPECT_EQ(Field(*rs, "id"), "1");
+  rs->MoveLast();  // reads 6 5 behind 7
+  rs->MovePrevious();
+  EXPECT_EQ(Field(*rs, "id"), "6");
   rs->ReadAhead(0);
   rs->MoveNext();
-  EXPECT_EQ(Field(*rs, "id"), "2");
+  EXPECT_EQ(Field(*rs, "id"), "7");
 }
 
 TEST_P(TableRecordset, EndsAndEmptyTables) {

@@ -187,18 +187,28 @@ void KeysetRecordset::SetBookMark(const Variant& bookmark) {
   SetRow(std::move(*row));
 }
 
+std::optional<CursorRow> KeysetRecordset::End(bool first) {
+  if (readAhead_ <= 1) return First(first, nullptr);
+  std::vector<CursorRow> rows = cursor_->Walk(first, nullptr, false, nullptr, 0, readAhead_);
+  if (rows.empty()) return std::nullopt;
+  ahead_.assign(std::make_move_iterator(rows.begin() + 1), std::make_move_iterator(rows.end()));
+  aheadForward_ = first;
+  aheadAfter_ = rows.front().id;
+  return std::move(rows.front());
+}
+
 void KeysetRecordset::MoveFirst() {
   CheckOpen();
   row_.reset();
   bof_ = eof_ = true;
-  Land(First(true, nullptr));
+  Land(End(true));
 }
 
 void KeysetRecordset::MoveLast() {
   CheckOpen();
   row_.reset();
   bof_ = eof_ = true;
-  Land(First(false, nullptr));
+  Land(End(false));
 }
 
 std::optional<CursorRow> KeysetRecordset::Neighbour(bool forward) {

@@ -152,8 +152,9 @@ class KeysetRecordset : public Recordset {
   std::optional<CursorRow> Step(bool forward, const KeyBound& from, bool inclusive,
                                 const SqlFragment* extra, int64_t skip);
   // The record after (before) the current one, from the rows read ahead when they continue
-  // from it.
+  // from it; the first (last) record, reading those after (before) it ahead in a run.
   std::optional<CursorRow> Neighbour(bool forward);
+  std::optional<CursorRow> End(bool first);
   Variant BookmarkOf(const std::vector<SqlValue>& id);
 
   RecordsetEngine engine_;
