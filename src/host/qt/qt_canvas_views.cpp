@@ -47,9 +47,13 @@ void DrawPictureGlyph(QPainter& p, const QRect& r, const Picture* picture) {
   }
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1.5));
+  // The marks are designed at 96 dpi; at other densities their pen and margin grow with
+  // the pixels, so that a tick never reaches the box's border.
+  const qreal scale = 15.0 / QtTwipsPerPixel();
+  p.setPen(QPen(Qt::black, 1.5 * scale));
   const std::string& name = picture->name;
-  QRectF box = QRectF(r).adjusted(2, 2, -2, -2);
+  const qreal inset = 2 * scale;
+  QRectF box = QRectF(r).adjusted(inset, inset, -inset, -inset);
   if (name == "check") {
     QPainterPath path;
     path.moveTo(box.left(), box.center().y());
