@@ -126,6 +126,7 @@ void CoreHost::ShowForm() {
 
 void CoreHost::Register(WidgetNode* node) {
   node->id = ++nextNodeId_;
+  node->z = NextZ(true);  // a widget is made in front of its siblings
   nodes_[node->id] = node;
   if (node->window) node->window->Add(node);
 }
@@ -139,6 +140,7 @@ void CoreHost::Unregister(WidgetNode* node) {
     for (auto& [id, n] : nodes_)
       if (n->parent == node) {
         n->parent = nullptr;
+        n->z = NextZ(true);  // it comes to the front of its new siblings
         n->Show(change::kParent | change::kGeometry);
       }
   }

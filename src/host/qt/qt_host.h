@@ -47,7 +47,11 @@ class QtHost : private QtPlatformHolder, public CoreHost {
   ~QtHost() override;
 
   // The form's window, and a PNG of it and every shown popup; false when it cannot write.
-  QWidget* FormWidget() const { return platform.FormWidget(); }
+  // The views of what the model shows are all made by then.
+  QWidget* FormWidget() const {
+    platform.MakeDeferredViews();
+    return platform.FormWidget();
+  }
   bool SaveScreenshot(const std::string& path);
 };
 

@@ -163,15 +163,34 @@ void QtPlatform::SetHost(CoreHost* host) {
   tops_.insert(formWidget_.get(), &host->Form());
 }
 
-// In an application's window Qt's Tab chain enters an embedded form through its holder only:
-// the views take the focus by click or from the model, never by Qt's own Tab.
 std::unique_ptr<WidgetView> QtPlatform::CreateView(WidgetNode& node) {
   std::unique_ptr<WidgetView> view = MakeQtView(*this, node);
-  auto* qtView = dynamic_cast<QtView*>(view.get());
-  if (embedded_ && qtView && node.kind != WidgetKind::Popup)
-    if (QWidget* w = qtView->Widget())
-      w->setFocusPolicy(w->focusPolicy() & Qt::ClickFocus ? Qt::ClickFocus : Qt::NoFocus);
+  if (auto* qtView = dynamic_cast<QtView*>(view.get())) qtView->KeepOutOfQtTabChain();
   return view;
+}
+
+void QtPlatform::Defer(QtView* view) {
+  if (std::find(deferred_.begin(), deferred_.end(), view) == deferred_.end())
+    deferred_.push_back(view);
+  if (deferredScheduled_ || closed_) return;
+  deferredScheduled_ = true;
+  QTimer::singleShot(0, router_.get(), [this] {
+    deferredScheduled_ = false;
+    MakeDeferredViews();
+  });
+}
+
+void QtPlatform::ForgetDeferred(QtView* view) {
+  deferred_.erase(std::remove(deferred_.begin(), deferred_.end(), view), deferred_.end());
+}
+
+// A view made meanwhile may defer others (a popup's parts): they are made too.
+void QtPlatform::MakeDeferredViews() const {
+  while (!deferred_.empty() && !closed_) {
+    QtView* view = deferred_.front();
+    deferred_.erase(deferred_.begin());
+    if (view->Wanted()) view->MakeNow(true);
+  }
 }
 
 CoreWindow* QtPlatform::WindowOfTop(QWidget* top) const {
@@ -196,6 +215,7 @@ QWidget* QtPlatform::ParentFor(const WidgetNode& node) const {
 }
 
 void QtPlatform::ShowWindow(CoreWindow& window, bool shown) {
+  MakeDeferredViews();
   if (CorePopupForm* popup = window.Popup()) return popup->Node().Show(change::kShown);
   formWidget_->setVisible(shown);
 }
@@ -222,6 +242,7 @@ void QtPlatform::WindowActivated(CoreWindow* window) {
 // put it.
 void QtPlatform::FocusMoved(CoreWindow& window, WidgetNode* focused) {
   if (embedded_ && !focused && !window.Popup()) return;
+  MakeDeferredViews();
   FocusSync sync(*this);
   QWidget* w = focused ? QtView::WidgetOf(*focused) : nullptr;
   if (!w) w = TopOf(&window);
@@ -235,6 +256,7 @@ const KeyStroke* QtPlatform::SendingStroke(const QKeyEvent* e) const {
 // The key goes as a real key event to the widget that shows the model's focus, so that it
 // takes the path a typed key takes.
 bool QtPlatform::SendKey(WidgetNode* target, const KeyStroke& key) {
+  MakeDeferredViews();
   auto receiver = [&](WidgetNode* t) {
     QWidget* w = t ? QtView::WidgetOf(*t) : nullptr;
     return w ? w : TopOf(host_->ActiveWindow());
@@ -270,6 +292,7 @@ void QtPlatform::ScheduleIdle() {
 }
 
 void QtPlatform::ProcessEvents() {
+  MakeDeferredViews();
   QCoreApplication::processEvents();
 }
 
