@@ -27,7 +27,7 @@ CoreSite& AsCore(ControlSite& site) {
 CoreHost::CoreHost(HostPlatform& platform)
     : platform_(platform),
       services_(*this),
-      locale_(LocaleSettings::PtBR()),
+      locale_(std::make_shared<const LocaleSettings>(LocaleSettings::PtBR())),
       ambientFont_(std::make_shared<orvo::Font>()),
       form_(*this, nullptr) {
   active_ = &form_;
