@@ -14,6 +14,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "base/dates.h"
 #include "host/core/core_host.h"
@@ -170,8 +171,7 @@ std::unique_ptr<WidgetView> QtPlatform::CreateView(WidgetNode& node) {
 }
 
 void QtPlatform::Defer(QtView* view) {
-  if (std::find(deferred_.begin(), deferred_.end(), view) == deferred_.end())
-    deferred_.push_back(view);
+  deferred_.push_back(view);
   if (deferredScheduled_ || closed_) return;
   deferredScheduled_ = true;
   QTimer::singleShot(0, router_.get(), [this] {
@@ -181,16 +181,14 @@ void QtPlatform::Defer(QtView* view) {
 }
 
 void QtPlatform::ForgetDeferred(QtView* view) {
-  deferred_.erase(std::remove(deferred_.begin(), deferred_.end(), view), deferred_.end());
+  std::replace(deferred_.begin(), deferred_.end(), view, static_cast<QtView*>(nullptr));
 }
 
 // A view made meanwhile may defer others (a popup's parts): they are made too.
 void QtPlatform::MakeDeferredViews() const {
-  while (!deferred_.empty() && !closed_) {
-    QtView* view = deferred_.front();
-    deferred_.erase(deferred_.begin());
-    if (view->Wanted()) view->MakeNow(true);
-  }
+  for (size_t i = 0; i < deferred_.size() && !closed_; ++i)
+    if (QtView* view = std::exchange(deferred_[i], nullptr)) view->MakeDeferred();
+  if (!closed_) deferred_.clear();
 }
 
 CoreWindow* QtPlatform::WindowOfTop(QWidget* top) const {

@@ -23,7 +23,7 @@ QtView::QtView(QtPlatform& platform, WidgetNode& node, QWidget* widget)
 QtView::QtView(QtPlatform& platform, WidgetNode& node) : platform_(platform), node_(node) {}
 
 QtView::~QtView() {
-  platform_.ForgetDeferred(this);
+  if (waiting_) platform_.ForgetDeferred(this);
   if (!widget_) return;
   platform_.Unroute(widget_);
   platform_.DisposeWidget(widget_.data());
@@ -36,9 +36,15 @@ QWidget* QtView::WidgetOf(const WidgetNode& node) {
   return view->Widget();
 }
 
+void QtView::MakeDeferred() {
+  waiting_ = false;
+  if (Wanted()) MakeNow(true);
+}
+
 void QtView::MakeNow(bool showModel) {
-  if (widget_) return;
-  platform_.ForgetDeferred(this);
+  if (made_) return;
+  if (waiting_) platform_.ForgetDeferred(this);
+  waiting_ = false;
   QWidget* parent =
       node_.kind == WidgetKind::Popup ? platform_.FormWidget() : platform_.ParentFor(node_);
   QWidget* widget = MakeWidget(parent);
@@ -59,6 +65,7 @@ void QtView::KeepOutOfQtTabChain() {
 
 void QtView::Adopt(QWidget* widget) {
   widget_ = widget;
+  made_ = true;
   // A widget keeps its clicks, as a child window does (a caption's click toggled twice).
   widget->setAttribute(Qt::WA_NoMousePropagation);
   // Characters typed into a list or grid search it: an input method's composed ones too (the
@@ -76,9 +83,10 @@ void QtView::Update(uint32_t changes) {
   const bool first = !updated_;
   updated_ = true;
   if (!widget_) {
-    if (!Wanted()) return;
-    if (first) return platform_.Defer(this);
-    return MakeNow(true);
+    if (made_ || !Wanted()) return;  // a widget Qt deleted is not made again
+    if (!first) return MakeNow(true);
+    waiting_ = true;
+    return platform_.Defer(this);
   }
   const bool popup = node_.kind == WidgetKind::Popup;
   if ((changes & change::kParent) && !popup) {

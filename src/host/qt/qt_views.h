@@ -34,6 +34,8 @@ class QtView : public WidgetView {
   // Makes the widget now, if it is not made yet; `showModel` shows the model in it at once
   // (a view made with its node is shown by the node's first update).
   void MakeNow(bool showModel);
+  // The platform's turn to make a widget deferred at the node's first update.
+  void MakeDeferred();
   // Whether the model shows the node: a widget made for it at the node's first update would
   // show.
   bool Wanted() const { return node_.visible && !node_.detached; }
@@ -62,6 +64,8 @@ class QtView : public WidgetView {
   void TakeStackingPlace();
 
   bool updated_ = false;  // the node's first update (its creation) has come
+  bool waiting_ = false;  // deferred at the first update, not made yet
+  bool made_ = false;     // a widget was made (Qt may have deleted it since)
 };
 
 // A plain widget that paints through a callback.
