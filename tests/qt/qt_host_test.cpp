@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <cstdio>
 
 #include "../host/fake_field.h"
+#include "host/core/core_site.h"
 #include "host/qt/qt_conversions.h"
 #include "host/qt/qt_views.h"
 
@@ -81,6 +83,60 @@ TEST(QtHost, WidgetsMirrorTheHostsState) {
   EXPECT_EQ(bar->Value(), 8);
   q->triggerAction(QAbstractSlider::SliderToMinimum);
   EXPECT_EQ(bar->Value(), 10);
+}
+
+// A hidden part has no QWidget; the one made when it first shows shows what the part was given
+// meanwhile, and stands among its siblings where its stacking puts it.
+TEST(QtHost, APartShownLateShowsWhatItWasGivenWhileHidden) {
+  QtHost host;
+  ControlSite& site = host.CreateSite("a");
+  host.ShowForm();
+  auto pic = site.CreatePictureBox();
+  pic->Move(0, 0, 3000, 1500);
+  auto memo = site.CreateTextBox(pic.get(), true);
+  auto bar = site.CreateScrollBar(pic.get(), true);
+  auto other = site.CreateScrollBar(pic.get(), false);
+  auto shape = site.CreateShape();
+  for (Widget* w : std::initializer_list<Widget*>{memo.get(), bar.get(), other.get(), shape.get()})
+    w->SetVisible(false);
+  QApplication::processEvents();
+  auto made = [](Widget& w) { return static_cast<QtView&>(*NodeOf(&w)->view).Widget(); };
+  auto* surface = static_cast<QtView&>(*static_cast<CoreSite&>(site).Surface().view).Widget();
+  EXPECT_EQ(made(*memo), nullptr);
+  EXPECT_EQ(made(*shape), nullptr);
+
+  memo->Move(150, 150, 1500, 600);
+  memo->SetText("um\r\ndois");
+  memo->SetSelStart(4);
+  memo->SetSelLength(3);
+  auto font = std::make_shared<Font>();
+  font->bold = true;
+  memo->SetFont(font);
+  memo->SetForeColor(0x0000FF);
+  memo->SetEnabled(false);
+  bar->SetMax(50);
+  bar->SetValue(20);
+  bar->ZOrder(1);    // to the back
+  memo->ZOrder(0);   // to the front
+  shape->ZOrder(0);  // in front of the windowless ones only
+  for (Widget* w : std::initializer_list<Widget*>{other.get(), shape.get(), bar.get(), memo.get()})
+    w->SetVisible(true);
+
+  auto* q = qobject_cast<QPlainTextEdit*>(made(*memo));
+  ASSERT_NE(q, nullptr);
+  EXPECT_EQ(q->toPlainText(), "um\ndois");
+  EXPECT_EQ(q->textCursor().selectedText(), "doi");
+  EXPECT_TRUE(q->font().bold());
+  EXPECT_EQ(q->palette().color(QPalette::Text), QColor(255, 0, 0));
+  EXPECT_FALSE(q->isEnabled());
+  EXPECT_TRUE(q->isVisible());
+  EXPECT_EQ(q->geometry(), QRect(10, 10, 100, 40));
+  EXPECT_EQ(qobject_cast<QScrollBar*>(made(*bar))->value(), 20);
+  QWidgetList order;  // bottom to top
+  for (QObject* o : made(*pic)->children())
+    if (auto* w = qobject_cast<QWidget*>(o); w && w->isVisible()) order.push_back(w);
+  EXPECT_EQ(order, (QWidgetList{made(*bar), made(*other), q}));
+  EXPECT_LT(surface->children().indexOf(made(*shape)), surface->children().indexOf(made(*pic)));
 }
 
 // Only keys edit the text: Qt's own edits (a drop, a middle-button paste) would pass by the

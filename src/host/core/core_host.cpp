@@ -27,7 +27,7 @@ CoreSite& AsCore(ControlSite& site) {
 CoreHost::CoreHost(HostPlatform& platform)
     : platform_(platform),
       services_(*this),
-      locale_(LocaleSettings::PtBR()),
+      locale_(std::make_shared<const LocaleSettings>(LocaleSettings::PtBR())),
       ambientFont_(std::make_shared<orvo::Font>()),
       form_(*this, nullptr) {
   active_ = &form_;
@@ -126,6 +126,7 @@ void CoreHost::ShowForm() {
 
 void CoreHost::Register(WidgetNode* node) {
   node->id = ++nextNodeId_;
+  node->z = NextZ(true);  // a widget is made in front of its siblings
   nodes_[node->id] = node;
   if (node->window) node->window->Add(node);
 }
@@ -139,6 +140,7 @@ void CoreHost::Unregister(WidgetNode* node) {
     for (auto& [id, n] : nodes_)
       if (n->parent == node) {
         n->parent = nullptr;
+        n->z = NextZ(true);  // it comes to the front of its new siblings
         n->Show(change::kParent | change::kGeometry);
       }
   }

@@ -52,7 +52,9 @@ class CoreHost : public FormHost {
   HostServices& Services() { return services_; }
 
   // FormHost: what an application does, and what a user does.
-  void SetLocale(const LocaleSettings& locale) override { locale_ = locale; }
+  void SetLocale(const LocaleSettings& locale) override {
+    locale_ = std::make_shared<const LocaleSettings>(locale);
+  }
   ControlSite& CreateSite(const std::string& name, const SiteOptions& options = {}) override;
   // The OrvoMask a site hosts, reported in ParentControls (null for foreign controls).
   void RegisterControl(ControlSite& site, OrvoMask* control) override;
@@ -146,7 +148,7 @@ class CoreHost : public FormHost {
   // Model internals the widgets, sites and views use.
   HostPlatform& Platform() const { return platform_; }
   CoreServices& CoreServicesRef() { return services_; }
-  const LocaleSettings& Locale() const { return locale_; }
+  const LocaleSettings& Locale() const { return *locale_; }
   FontRef AmbientFont() const { return ambientFont_; }
   CoreWindow& Form() { return form_; }
   // Window handles are unique in the process, as a window system's are: state kept per
@@ -184,7 +186,7 @@ class CoreHost : public FormHost {
 
   HostPlatform& platform_;
   CoreServices services_;
-  LocaleSettings locale_;
+  std::shared_ptr<const LocaleSettings> locale_;  // shared with the sites made under it
   FontRef ambientFont_;
   int32_t zCounter_ = 0;
   std::unordered_map<uint64_t, WidgetNode*> nodes_;

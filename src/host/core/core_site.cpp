@@ -11,7 +11,7 @@
 namespace orvo {
 
 CoreSite::CoreSite(CoreHost& host, std::string name, const SiteOptions& options,
-                   LocaleSettings locale)
+                   std::shared_ptr<const LocaleSettings> locale)
     : host_(host),
       name_(std::move(name)),
       index_(options.index),

@@ -17,7 +17,8 @@ namespace orvo {
 // one the site was created under.
 class SiteServices : public HostServices {
  public:
-  SiteServices(HostServices& host, LocaleSettings locale)
+  // Sites made under the same locale share it.
+  SiteServices(HostServices& host, std::shared_ptr<const LocaleSettings> locale)
       : host_(host), locale_(std::move(locale)) {}
   HostServices& Root() override { return host_.Root(); }
   void ClipboardClear() override { host_.ClipboardClear(); }
@@ -34,7 +35,7 @@ class SiteServices : public HostServices {
   float TwipsPerPixelY() const override { return host_.TwipsPerPixelY(); }
   float ScreenWidth() const override { return host_.ScreenWidth(); }
   float ScreenHeight() const override { return host_.ScreenHeight(); }
-  LocaleSettings Locale() const override { return locale_; }
+  LocaleSettings Locale() const override { return *locale_; }
   int32_t GetWindowLong(int32_t hwnd, int32_t index) const override {
     return host_.GetWindowLong(hwnd, index);
   }
@@ -50,12 +51,13 @@ class SiteServices : public HostServices {
 
  private:
   HostServices& host_;
-  LocaleSettings locale_;
+  std::shared_ptr<const LocaleSettings> locale_;
 };
 
 class CoreSite : public ControlSite {
  public:
-  CoreSite(CoreHost& host, std::string name, const SiteOptions& options, LocaleSettings locale);
+  CoreSite(CoreHost& host, std::string name, const SiteOptions& options,
+           std::shared_ptr<const LocaleSettings> locale);
   ~CoreSite() override;
 
   HostServices& Services() override { return services_; }

@@ -63,6 +63,7 @@ void CoreWindow::Remove(WidgetNode* node) {
   for (WidgetNode* n : nodes_)
     if (n->parent == node) {
       n->parent = nullptr;
+      n->z = host_.NextZ(true);  // it comes to the front of its new siblings
       n->Show(change::kParent | change::kGeometry);
     }
   if (focused_ == node) focused_ = nullptr;

@@ -44,7 +44,7 @@ struct WidgetNode {
   bool enabled = true;
   bool detached = false;  // its control or window went while the library still holds it
   int32_t hwnd = 0;       // 0 for windowless widgets
-  int32_t z = 0;
+  int32_t z = 0;          // stacking among siblings: a higher z stands in front
   std::unique_ptr<WidgetView> view;
 
   bool Windowed() const {

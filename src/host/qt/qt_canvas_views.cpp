@@ -186,20 +186,23 @@ Qt::CursorShape CursorOf(int16_t pointer) {
 
 class QtCanvasView : public QtView {
  public:
-  QtCanvasView(QtPlatform& platform, WidgetNode& node, QtCanvas* canvas)
-      : QtView(platform, node, canvas) {
+  QtCanvasView(QtPlatform& platform, WidgetNode& node) : QtView(platform, node) {}
+
+ protected:
+  QWidget* MakeWidget(QWidget* parent) override {
+    auto* canvas = new QtCanvas(parent);
     canvas->paint = [this, canvas](QPainter& p) {
       platform_.HandlingInput([&] { Paint(p, canvas->rect()); });
     };
-    if (node.kind == WidgetKind::Shape) canvas->setAttribute(Qt::WA_TransparentForMouseEvents);
-    if (node.kind == WidgetKind::Popup) {
+    if (node_.kind == WidgetKind::Shape) canvas->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (node_.kind == WidgetKind::Popup) {
       canvas->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
       canvas->setAttribute(Qt::WA_DeleteOnClose, false);
-      platform.WatchTopLevel(canvas, node.window);
+      platform_.WatchTopLevel(canvas, node_.window);
     }
+    return canvas;
   }
 
- protected:
   void ShowModel(uint32_t changes) override {
     if (node_.kind == WidgetKind::Popup) return ShowPopup(changes);
     if (node_.kind == WidgetKind::Surface && (changes & change::kStyle)) {
@@ -259,11 +262,12 @@ class QtCanvasView : public QtView {
 }  // namespace
 
 // A popup is a window of its own that belongs to the form's: the window system keeps it
-// over the form and minimises and restores it with the form.
+// over the form and minimises and restores it with the form. A control's surface and a popup
+// are made at once; a picture box, image or shape when it first shows.
 std::unique_ptr<WidgetView> MakeQtCanvasView(QtPlatform& platform, WidgetNode& node) {
-  QWidget* parent =
-      node.kind == WidgetKind::Popup ? platform.FormWidget() : platform.ParentFor(node);
-  return std::make_unique<QtCanvasView>(platform, node, new QtCanvas(parent));
+  auto view = std::make_unique<QtCanvasView>(platform, node);
+  if (node.kind == WidgetKind::Surface || node.kind == WidgetKind::Popup) view->MakeNow(false);
+  return view;
 }
 
 }  // namespace orvo

@@ -26,9 +26,10 @@ namespace {
 
 class QtLabelView : public QtView {
  public:
-  QtLabelView(QtPlatform& p, WidgetNode& node, QLabel* label) : QtView(p, node, label), q_(label) {}
+  QtLabelView(QtPlatform& p, WidgetNode& node) : QtView(p, node) {}
 
  protected:
+  QWidget* MakeWidget(QWidget* parent) override { return q_ = new QLabel(parent); }
   void ShowModel(uint32_t changes) override {
     auto& label = static_cast<CoreLabel&>(*node_.widget);
     if (changes & change::kContent) q_->setText(FromLatin1(label.Caption()));
@@ -73,9 +74,13 @@ class QtLabelView : public QtView {
 
 class QtButtonView : public QtView {
  public:
-  QtButtonView(QtPlatform& p, WidgetNode& node, QPushButton* button)
-      : QtView(p, node, button), q_(button) {
-    auto& model = static_cast<CoreCommandButton&>(*node.widget);
+  QtButtonView(QtPlatform& p, WidgetNode& node) : QtView(p, node) {}
+
+ protected:
+  QWidget* MakeWidget(QWidget* parent) override {
+    q_ = new QPushButton(parent);
+    CoreCommandButton& model = Model();
+    QtPlatform& p = platform_;
     q_->setText(FromLatin1(model.Caption()));
     // Real mouse clicks on a display; the model's own clicks raise OnClick themselves.
     QObject::connect(q_, &QPushButton::clicked, q_, [&model, &p] {
@@ -83,9 +88,9 @@ class QtButtonView : public QtView {
         if (auto click = model.OnClick) click();
       });
     });
+    return q_;
   }
 
- protected:
   void ShowModel(uint32_t changes) override {
     // A glyph is drawn for the pixels of the screen: it is drawn again for another screen's.
     const bool rescaled = (changes & change::kGeometry) && (faceScale_ != QtTwipsPerPixel() ||
@@ -141,18 +146,19 @@ class QtButtonView : public QtView {
 // model's bar does.
 class QtScrollBarView : public QtView {
  public:
-  QtScrollBarView(QtPlatform& p, WidgetNode& node, QScrollBar* bar)
-      : QtView(p, node, bar), q_(bar) {
-    auto& model = Bar();
-    q_->setOrientation(model.Vertical() ? Qt::Vertical : Qt::Horizontal);
+  QtScrollBarView(QtPlatform& p, WidgetNode& node) : QtView(p, node) {}
+
+ protected:
+  QWidget* MakeWidget(QWidget* parent) override {
+    q_ = new QScrollBar(Bar().Vertical() ? Qt::Vertical : Qt::Horizontal, parent);
     // The user dragging or clicking the real bar.
     QObject::connect(q_, &QScrollBar::valueChanged, q_, [this](int v) {
       if (!mirroring_)
         platform_.HandlingInput([&] { Bar().SetValue(static_cast<int16_t>(negated_ ? -v : v)); });
     });
+    return q_;
   }
 
- protected:
   void ShowModel(uint32_t changes) override {
     if (!(changes & change::kSelection)) return;
     const CoreScrollBar& b = Bar();
@@ -230,16 +236,17 @@ class QtListView : public QtView {
 }  // namespace
 
 std::unique_ptr<WidgetView> MakeQtControlView(QtPlatform& platform, WidgetNode& node) {
-  QWidget* parent = platform.ParentFor(node);
   switch (node.kind) {
     case WidgetKind::Label:
-      return std::make_unique<QtLabelView>(platform, node, new QLabel(parent));
+      return std::make_unique<QtLabelView>(platform, node);
     case WidgetKind::Button:
-      return std::make_unique<QtButtonView>(platform, node, new QPushButton(parent));
+      return std::make_unique<QtButtonView>(platform, node);
     case WidgetKind::ScrollBar:
-      return std::make_unique<QtScrollBarView>(platform, node, new QScrollBar(parent));
+      return std::make_unique<QtScrollBarView>(platform, node);
     case WidgetKind::ListBox:
-      return std::make_unique<QtListView>(platform, node, new QListWidget(parent));
+      // Made at once: the model asks the list how it lays out its rows.
+      return std::make_unique<QtListView>(platform, node,
+                                          new QListWidget(platform.ParentFor(node)));
     case WidgetKind::DataGrid:
       return MakeQtGridView(platform, node);
     default:

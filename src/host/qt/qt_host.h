@@ -9,6 +9,8 @@
 //   image and shape, QPushButton, QScrollBar (inverted ranges shown inverted; a wheel notch
 //   is an arrow click), QListWidget, and the grid painted from the model's drawing data
 //   with a real QScrollBar (it never holds the table);
+// - a widget's QWidget made when it first shows (or is asked for), showing the model's whole
+//   state and standing where the model's stacking puts it: a hidden part costs no QWidget;
 // - popups as real frameless windows painting the model's drawing data, transient for the
 //   form's window; one the window system closes closes as on Escape, and a move or resize
 //   of the form closes them;
@@ -49,7 +51,11 @@ class QtHost : private QtPlatformHolder, public CoreHost {
   ~QtHost() override;
 
   // The form's window, and a PNG of it and every shown popup; false when it cannot write.
-  QWidget* FormWidget() const { return platform.FormWidget(); }
+  // The views of what the model shows are all made by then.
+  QWidget* FormWidget() const {
+    platform.MakeDeferredViews();
+    return platform.FormWidget();
+  }
   bool SaveScreenshot(const std::string& path);
 };
 

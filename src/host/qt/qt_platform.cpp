@@ -14,6 +14,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "base/dates.h"
 #include "host/core/core_host.h"
@@ -163,15 +164,31 @@ void QtPlatform::SetHost(CoreHost* host) {
   tops_.insert(formWidget_.get(), &host->Form());
 }
 
-// In an application's window Qt's Tab chain enters an embedded form through its holder only:
-// the views take the focus by click or from the model, never by Qt's own Tab.
 std::unique_ptr<WidgetView> QtPlatform::CreateView(WidgetNode& node) {
   std::unique_ptr<WidgetView> view = MakeQtView(*this, node);
-  auto* qtView = dynamic_cast<QtView*>(view.get());
-  if (embedded_ && qtView && node.kind != WidgetKind::Popup)
-    if (QWidget* w = qtView->Widget())
-      w->setFocusPolicy(w->focusPolicy() & Qt::ClickFocus ? Qt::ClickFocus : Qt::NoFocus);
+  if (auto* qtView = dynamic_cast<QtView*>(view.get())) qtView->KeepOutOfQtTabChain();
   return view;
+}
+
+void QtPlatform::Defer(QtView* view) {
+  deferred_.push_back(view);
+  if (deferredScheduled_ || closed_) return;
+  deferredScheduled_ = true;
+  QTimer::singleShot(0, router_.get(), [this] {
+    deferredScheduled_ = false;
+    MakeDeferredViews();
+  });
+}
+
+void QtPlatform::ForgetDeferred(QtView* view) {
+  std::replace(deferred_.begin(), deferred_.end(), view, static_cast<QtView*>(nullptr));
+}
+
+// A view made meanwhile may defer others (a popup's parts): they are made too.
+void QtPlatform::MakeDeferredViews() const {
+  for (size_t i = 0; i < deferred_.size() && !closed_; ++i)
+    if (QtView* view = std::exchange(deferred_[i], nullptr)) view->MakeDeferred();
+  if (!closed_) deferred_.clear();
 }
 
 CoreWindow* QtPlatform::WindowOfTop(QWidget* top) const {
@@ -196,6 +213,7 @@ QWidget* QtPlatform::ParentFor(const WidgetNode& node) const {
 }
 
 void QtPlatform::ShowWindow(CoreWindow& window, bool shown) {
+  MakeDeferredViews();
   if (CorePopupForm* popup = window.Popup()) return popup->Node().Show(change::kShown);
   formWidget_->setVisible(shown);
 }
@@ -222,6 +240,7 @@ void QtPlatform::WindowActivated(CoreWindow* window) {
 // put it.
 void QtPlatform::FocusMoved(CoreWindow& window, WidgetNode* focused) {
   if (embedded_ && !focused && !window.Popup()) return;
+  MakeDeferredViews();
   FocusSync sync(*this);
   QWidget* w = focused ? QtView::WidgetOf(*focused) : nullptr;
   if (!w) w = TopOf(&window);
@@ -235,6 +254,7 @@ const KeyStroke* QtPlatform::SendingStroke(const QKeyEvent* e) const {
 // The key goes as a real key event to the widget that shows the model's focus, so that it
 // takes the path a typed key takes.
 bool QtPlatform::SendKey(WidgetNode* target, const KeyStroke& key) {
+  MakeDeferredViews();
   auto receiver = [&](WidgetNode* t) {
     QWidget* w = t ? QtView::WidgetOf(*t) : nullptr;
     return w ? w : TopOf(host_->ActiveWindow());
@@ -270,6 +290,7 @@ void QtPlatform::ScheduleIdle() {
 }
 
 void QtPlatform::ProcessEvents() {
+  MakeDeferredViews();
   QCoreApplication::processEvents();
 }
 

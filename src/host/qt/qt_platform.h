@@ -25,6 +25,7 @@ class QWindow;
 namespace orvo {
 
 class CoreHost;
+class QtView;
 
 class QtPlatform : public HostPlatform {
  public:
@@ -38,6 +39,12 @@ class QtPlatform : public HostPlatform {
   // The model is going away: Qt's events no longer reach it.
   void Close() { closed_ = true; }
   QWidget* FormWidget() const { return formWidget_.get(); }
+  // Views whose nodes were made shown wait for the model's current work to end before they
+  // make their widgets (a control hides most of its parts right after making them); they are
+  // made from the event loop, or before anything shows, focuses or sends keys to a widget.
+  void Defer(QtView* view);
+  void ForgetDeferred(QtView* view);
+  void MakeDeferredViews() const;
   bool Embedded() const { return embedded_; }
   // Where Tab past the form's last control goes when the form is embedded.
   void SetTabOut(std::function<bool(bool backwards)> tabOut) { tabOut_ = std::move(tabOut); }
@@ -138,6 +145,8 @@ class QtPlatform : public HostPlatform {
   QHash<QObject*, WidgetNode*> byObject_;
   QHash<QObject*, CoreWindow*> tops_;
   std::vector<QObject*> delivering_;
+  mutable std::vector<QtView*> deferred_;
+  bool deferredScheduled_ = false;
   const QKeyEvent* sendingEvent_ = nullptr;
   KeyStroke sendingStroke_;
   std::unique_ptr<QObject> router_;

@@ -64,33 +64,38 @@ int32_t QtToClassicPos(const QString& plain, int32_t pos) {
 
 class QtTextView : public QtView {
  public:
-  QtTextView(QtPlatform& platform, WidgetNode& node, QWidget* editor)
-      : QtView(platform, node, editor),
-        line_(qobject_cast<QLineEdit*>(editor)),
-        plain_(qobject_cast<QPlainTextEdit*>(editor)) {
-    if (line_) {
-      line_->setFrame(false);
-      line_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      QObject::connect(line_, &QLineEdit::textChanged, line_, [this] { FromUser(); });
-      QObject::connect(line_, &QLineEdit::selectionChanged, line_, [this] { FromUser(); });
-      QObject::connect(line_, &QLineEdit::cursorPositionChanged, line_, [this] { FromUser(); });
-    } else {
+  QtTextView(QtPlatform& platform, WidgetNode& node) : QtView(platform, node) {}
+
+ protected:
+  QWidget* MakeWidget(QWidget* parent) override {
+    QWidget* editor;
+    if (static_cast<TextBox*>(node_.widget)->MultiLine()) {
+      plain_ = new QPlainTextEdit(parent);
       plain_->setTabChangesFocus(true);
       plain_->setFrameShape(QFrame::NoFrame);
       plain_->document()->setDocumentMargin(kPlainTextMargin);
       QObject::connect(plain_, &QPlainTextEdit::textChanged, plain_, [this] { FromUser(); });
       QObject::connect(plain_, &QPlainTextEdit::cursorPositionChanged, plain_,
                        [this] { FromUser(); });
-      platform.Route(plain_->viewport(), &node);
+      platform_.Route(plain_->viewport(), &node_);
+      editor = plain_;
+    } else {
+      line_ = new QLineEdit(parent);
+      line_->setFrame(false);
+      line_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      QObject::connect(line_, &QLineEdit::textChanged, line_, [this] { FromUser(); });
+      QObject::connect(line_, &QLineEdit::selectionChanged, line_, [this] { FromUser(); });
+      QObject::connect(line_, &QLineEdit::cursorPositionChanged, line_, [this] { FromUser(); });
+      editor = line_;
     }
     editor->setAcceptDrops(false);
     editor->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(
         editor, &QWidget::customContextMenuRequested, editor,
         [this](const QPoint& at) { platform_.HandlingInput([&] { ShowEditMenu(at); }); });
+    return editor;
   }
 
- protected:
   void ShowModel(uint32_t changes) override {
     const CoreTextBox& box = Box();
     ++writing_;
@@ -214,11 +219,7 @@ int FirstLineBaseline(const QWidget* editor) {
 }
 
 std::unique_ptr<WidgetView> MakeQtTextView(QtPlatform& platform, WidgetNode& node) {
-  QWidget* parent = platform.ParentFor(node);
-  QWidget* editor = static_cast<TextBox*>(node.widget)->MultiLine()
-                        ? static_cast<QWidget*>(new QPlainTextEdit(parent))
-                        : new QLineEdit(parent);
-  return std::make_unique<QtTextView>(platform, node, editor);
+  return std::make_unique<QtTextView>(platform, node);
 }
 
 }  // namespace orvo

@@ -16,18 +16,14 @@ void QtCanvas::paintEvent(QPaintEvent*) {
 }
 
 QtView::QtView(QtPlatform& platform, WidgetNode& node, QWidget* widget)
-    : platform_(platform), node_(node), widget_(widget) {
-  // A widget keeps its clicks, as a child window does (a caption's click toggled twice).
-  widget->setAttribute(Qt::WA_NoMousePropagation);
-  // Characters typed into a list or grid search it: an input method's composed ones too (the
-  // event filter types what it commits).
-  if (node.kind == WidgetKind::ListBox || node.kind == WidgetKind::DataGrid)
-    widget->setAttribute(Qt::WA_InputMethodEnabled);
-  platform_.Route(widget, &node);
-  if (!node.Windowed()) KeepWindowedOnTop();
+    : platform_(platform), node_(node) {
+  Adopt(widget);
 }
 
+QtView::QtView(QtPlatform& platform, WidgetNode& node) : platform_(platform), node_(node) {}
+
 QtView::~QtView() {
+  if (waiting_) platform_.ForgetDeferred(this);
   if (!widget_) return;
   platform_.Unroute(widget_);
   platform_.DisposeWidget(widget_.data());
@@ -35,11 +31,63 @@ QtView::~QtView() {
 
 QWidget* QtView::WidgetOf(const WidgetNode& node) {
   auto* view = dynamic_cast<QtView*>(node.view.get());
-  return view ? view->Widget() : nullptr;
+  if (!view) return nullptr;
+  view->MakeNow(true);
+  return view->Widget();
 }
 
+void QtView::MakeDeferred() {
+  waiting_ = false;
+  if (Wanted()) MakeNow(true);
+}
+
+void QtView::MakeNow(bool showModel) {
+  if (made_) return;
+  if (waiting_) platform_.ForgetDeferred(this);
+  waiting_ = false;
+  QWidget* parent =
+      node_.kind == WidgetKind::Popup ? platform_.FormWidget() : platform_.ParentFor(node_);
+  QWidget* widget = MakeWidget(parent);
+  if (!widget) return;
+  Adopt(widget);
+  KeepOutOfQtTabChain();
+  if (showModel)
+    Update(change::kParent | change::kGeometry | change::kState | change::kContent |
+           change::kSelection | change::kStyle);
+}
+
+// In an application's window Qt's Tab chain enters an embedded form through its holder only:
+// the views take the focus by click or from the model, never by Qt's own Tab.
+void QtView::KeepOutOfQtTabChain() {
+  if (!widget_ || !platform_.Embedded() || node_.kind == WidgetKind::Popup) return;
+  widget_->setFocusPolicy(widget_->focusPolicy() & Qt::ClickFocus ? Qt::ClickFocus : Qt::NoFocus);
+}
+
+void QtView::Adopt(QWidget* widget) {
+  widget_ = widget;
+  made_ = true;
+  // A widget keeps its clicks, as a child window does (a caption's click toggled twice).
+  widget->setAttribute(Qt::WA_NoMousePropagation);
+  // Characters typed into a list or grid search it: an input method's composed ones too (the
+  // event filter types what it commits).
+  if (node_.kind == WidgetKind::ListBox || node_.kind == WidgetKind::DataGrid)
+    widget->setAttribute(Qt::WA_InputMethodEnabled);
+  platform_.Route(widget, &node_);
+  TakeStackingPlace();
+}
+
+// The node's first update comes as it is made, when a control may still be about to hide it:
+// a widget it wants then is made once the model's current work is done (or sooner, when
+// something asks for it).
 void QtView::Update(uint32_t changes) {
-  if (!widget_) return;
+  const bool first = !updated_;
+  updated_ = true;
+  if (!widget_) {
+    if (made_ || !Wanted()) return;  // a widget Qt deleted is not made again
+    if (!first) return MakeNow(true);
+    waiting_ = true;
+    return platform_.Defer(this);
+  }
   const bool popup = node_.kind == WidgetKind::Popup;
   if ((changes & change::kParent) && !popup) {
     QWidget* parent = platform_.ParentFor(node_);
@@ -70,6 +118,26 @@ void QtView::Update(uint32_t changes) {
   if ((changes & kMoves) &&
       (node_.kind == WidgetKind::TextBox || node_.kind == WidgetKind::PictureBox))
     TellCaptionsBeside();
+}
+
+void QtView::TakeStackingPlace() {
+  QWidget* parent = widget_->parentWidget();
+  if (!parent || node_.kind == WidgetKind::Popup) return;
+  auto below = [](const WidgetNode& a, const WidgetNode& b) {
+    return std::pair(a.Windowed(), a.z) < std::pair(b.Windowed(), b.z);
+  };
+  QWidget* above = nullptr;
+  const WidgetNode* aboveNode = nullptr;
+  for (QObject* o : parent->children()) {
+    const WidgetNode* n = platform_.RoutedNode(o);
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || !n || w == widget_ || !below(node_, *n)) continue;
+    if (!aboveNode || below(*n, *aboveNode)) above = w, aboveNode = n;
+  }
+  if (above)
+    widget_->stackUnder(above);
+  else
+    widget_->raise();
 }
 
 void QtView::TellCaptionsBeside() {

@@ -18,15 +18,33 @@ class QtPlatform;
 
 class QtView : public WidgetView {
  public:
+  // A view whose widget is made at once.
   QtView(QtPlatform& platform, WidgetNode& node, QWidget* widget);
+  // A view whose widget is made (by MakeWidget) when its node is first shown or its widget is
+  // first asked for: a hidden constituent costs no QWidget. The widget made then shows the
+  // model's whole state and takes its place among its siblings as if it had been there all
+  // along.
+  QtView(QtPlatform& platform, WidgetNode& node);
   ~QtView() override;
   void Update(uint32_t changes) override;
 
   QWidget* Widget() const { return widget_; }
-  // The QWidget of a node's view, null when it has none.
+  // The QWidget of a node's view, made now if not yet; null when the node has no view.
   static QWidget* WidgetOf(const WidgetNode& node);
+  // Makes the widget now, if it is not made yet; `showModel` shows the model in it at once
+  // (a view made with its node is shown by the node's first update).
+  void MakeNow(bool showModel);
+  // The platform's turn to make a widget deferred at the node's first update.
+  void MakeDeferred();
+  // Whether the model shows the node: a widget made for it at the node's first update would
+  // show.
+  bool Wanted() const { return node_.visible && !node_.detached; }
+  // Called once a widget is set up.
+  void KeepOutOfQtTabChain();
 
  protected:
+  // Makes and sets up the widget of a view made without one.
+  virtual QWidget* MakeWidget(QWidget* /*parent*/) { return nullptr; }
   // What only this kind of view shows.
   virtual void ShowModel(uint32_t /*changes*/) {}
   // A box of the same control moved, showed, hid or changed its font: a caption on its line
@@ -38,6 +56,16 @@ class QtView : public WidgetView {
   QtPlatform& platform_;
   WidgetNode& node_;
   QPointer<QWidget> widget_;
+
+ private:
+  void Adopt(QWidget* widget);
+  // Stands the widget among its siblings where the model's stacking puts it: windowless ones
+  // below windowed ones, each group in the order of the nodes' z.
+  void TakeStackingPlace();
+
+  bool updated_ = false;  // the node's first update (its creation) has come
+  bool waiting_ = false;  // deferred at the first update, not made yet
+  bool made_ = false;     // a widget was made (Qt may have deleted it since)
 };
 
 // A plain widget that paints through a callback.
