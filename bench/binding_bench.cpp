@@ -12,7 +12,7 @@
 
 #include "base/error.h"
 #include "bench_databases.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
 

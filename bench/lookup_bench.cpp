@@ -16,7 +16,7 @@
 #include "access/constituents.h"
 #include "access/internals.h"
 #include "bench_databases.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/core/widget_node.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/qt_views.h"

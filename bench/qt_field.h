@@ -1,7 +1,7 @@
 // QtField: one field of the control on a shown Qt form, focused, for the Qt benchmarks.
 #pragma once
 
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/qt/qt_host.h"
 
 namespace orvo::bench {

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/qt/qt_host.h"
 
 namespace {

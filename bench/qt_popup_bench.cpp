@@ -8,8 +8,8 @@
 
 #include "access/constituents.h"
 #include "access/internals.h"
-#include "control/orvo_mask.h"
-#include "control/process_state.h"
+#include "orvo/orvo_mask.h"
+#include "access/internals.h"
 #include "host/core/widget_node.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/qt_views.h"
@@ -24,7 +24,7 @@ using namespace orvo;
 PopupForm* OpenPopup(OrvoMask& control) {
   if (CalendForm* calendar = CalendarForm(control); calendar && calendar->Shown())
     return &calendar->Form();
-  if (CalcForm* calc = Process().calcForm.get(); calc && calc->Form().Visible())
+  if (CalcForm* calc = SharedCalculator(); calc && calc->Form().Visible())
     return &calc->Form();
   return nullptr;
 }

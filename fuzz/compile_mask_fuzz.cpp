@@ -13,7 +13,7 @@
 #include "base/error.h"
 #include "base/locale_settings.h"
 #include "base/variant.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "fuzz_input.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/error.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/formfile/form_json.h"
 #include "host/formfile/form_persistence.h"
 #include "host/headless/headless_host.h"

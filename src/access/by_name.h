@@ -13,6 +13,9 @@ namespace orvo {
 
 class OrvoMask;
 
+// The keys a property bag keeps for the control, each once.
+std::vector<std::string> SavedPropertyKeys();
+
 // Unknown names raise error 438; writing a member that is only read raises 383.
 Variant GetProperty(OrvoMask& c, const std::string& name);
 void SetProperty(OrvoMask& c, const std::string& name, const Variant& value);

@@ -34,4 +34,8 @@ CalcForm* SharedCalculator() {
   return Process().calcForm.get();
 }
 
+bool CalculatorLoaded() {
+  return Process().gCalcLoaded != 0;
+}
+
 }  // namespace orvo

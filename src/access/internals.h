@@ -30,8 +30,9 @@ void LocateValue(OrvoMask& c);
 CalendForm* CalendarForm(const OrvoMask& c);
 
 // The control that owns the open popup (null when none), and the calculator the controls
-// of the process share (null until one drops it down).
+// of the process share (null until one drops it down) and whether it is loaded.
 OrvoMask* PopupOwnerControl();
 CalcForm* SharedCalculator();
+bool CalculatorLoaded();
 
 }  // namespace orvo

@@ -1,5 +1,6 @@
 // By-name access to the control's properties and public variables, each as a Variant of its
 // declared type; private members are read through the control's own MemberValue.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -9,6 +10,7 @@
 #include "base/error.h"
 #include "base/strings.h"
 #include "control/orvo_mask.h"
+#include "control/property_table.h"
 
 namespace orvo {
 
@@ -361,6 +363,14 @@ void SetIndexedProperty(OrvoMask& c, const std::string& name, int16_t index, con
   if (UCase(name) == "LIST")
     return c.SetList(index, value.IsEmpty() ? "" : ToText(value, c.Locale()));
   NoSuchMember(name);
+}
+
+std::vector<std::string> SavedPropertyKeys() {
+  std::vector<std::string> keys;
+  for (const PropertyInfo& p : kPropertyTable)
+    if (p.Saved() && std::find(keys.begin(), keys.end(), p.savedKey) == keys.end())
+      keys.emplace_back(p.savedKey);
+  return keys;
 }
 
 }  // namespace orvo

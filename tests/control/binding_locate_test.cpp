@@ -9,8 +9,8 @@
 #include "access/internals.h"
 #include "base/error.h"
 #include "base/format.h"
-#include "control/orvo_mask.h"
-#include "control/process_state.h"
+#include "orvo/orvo_mask.h"
+#include "access/internals.h"
 #include "host/headless/headless_host.h"
 #include "popups/calend_form.h"
 
@@ -190,7 +190,7 @@ class Binding : public ::testing::Test {
   }
   void TearDown() override {
     c.reset();
-    Process().gActiveControl = nullptr;
+    EXPECT_EQ(PopupOwnerControl(), nullptr);  // the control took its claim with it
   }
 
   // Codigo (long), [Cod Cli] (text), Nome (text 40), Quando (date); three customers.
@@ -256,7 +256,7 @@ TEST_P(LocateCriterion, WritesTheCriterionAndLandsOnTheRecord) {
   EXPECT_EQ(rs->log, k.calls);
   if (k.findRow >= 0) {
     EXPECT_EQ(rs->Fields("Codigo").Value().AsLong(), k.findRow + 1);
-    EXPECT_EQ(Process().gActiveControl, c.get());
+    EXPECT_EQ(PopupOwnerControl(), c.get());
     EXPECT_EQ(CalendarForm(*c)->Grid().Bookmark(), Variant(double{1.0 * k.findRow}));
   }
 }
@@ -396,7 +396,7 @@ TEST_F(Binding, PrepareListWithAnEmptyFieldShowsTheFirstRecordOfTheRange) {
   PrepareList(*c, skip);
   EXPECT_EQ(rs->log, (Log{"Seek >= Bia"}));
   EXPECT_EQ(CalendarForm(*c)->Grid().Bookmark().AsDouble(), 2);
-  EXPECT_EQ(Process().gActiveControl, c.get());
+  EXPECT_EQ(PopupOwnerControl(), c.get());
 }
 
 TEST_F(Binding, PrepareListWalksTheRangeTheApplicationSetsInSetFilter) {

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
 

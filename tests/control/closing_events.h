@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "control/orvo_mask_events.h"
+#include "orvo/orvo_mask_events.h"
 #include "lookup/recordset.h"
 
 namespace orvo::testing {

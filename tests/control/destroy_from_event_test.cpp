@@ -15,8 +15,8 @@
 #include "access/internals.h"
 #include "base/key_codes.h"
 #include "closing_events.h"
-#include "control/orvo_mask.h"
-#include "control/process_state.h"
+#include "orvo/orvo_mask.h"
+#include "access/internals.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
 #include "popups/calc_form.h"
@@ -84,7 +84,7 @@ class Form {
 
   // Nothing refers to a closed field, and the field "other" still takes keys.
   void ExpectWorking() {
-    OrvoMask* active = Process().gActiveControl;
+    OrvoMask* active = PopupOwnerControl();
     if (active) {
       bool live = false;
       for (auto& [name, f] : fields_) live = live || f->c.get() == active;
@@ -116,7 +116,7 @@ class Form {
   void ClickItem(const std::string& name, int line) {
     host.Click(*CalendarForm(*Get(name))->lst, 30, 195.0f * line + 90);
   }
-  void ClickCalc(int16_t key) { host.Click(Process().calcForm->Button(key)); }
+  void ClickCalc(int16_t key) { host.Click(SharedCalculator()->Button(key)); }
 
   HeadlessHost host;
 
@@ -240,7 +240,7 @@ TEST_P(DestroyFromEvent, TheFieldEndsAndTheFormGoesOn) {
   EXPECT_EQ(form.Get("f"), nullptr) << c.event << " was not raised by " << c.how;
   form.ExpectWorking();
   form.host.Click(*form.Parts("n").bot);
-  ASSERT_TRUE(Process().calcForm && Process().calcForm->Form().Visible());
+  ASSERT_TRUE(SharedCalculator() && SharedCalculator()->Form().Visible());
   form.ClickCalc(calc::kDigit0 + 5);
   form.ClickCalc(calc::kAccept);
   EXPECT_EQ(form.Get("n")->Text(), "5,00");
@@ -272,12 +272,12 @@ TEST(DestroyWithPopups, EveryOrderWithEachPopupOpen) {
         form.host.ActivateOutside();
       }
       form.host.Click(*form.Parts(open).bot);
-      ASSERT_EQ(Process().gActiveControl, form.Get(open));
+      ASSERT_EQ(PopupOwnerControl(), form.Get(open));
       for (const std::string& name : order) {
         form.Close(name);
         form.ExpectWorking();
       }
-      EXPECT_EQ(Process().calcForm, nullptr);
+      EXPECT_EQ(SharedCalculator(), nullptr);
     } while (std::next_permutation(order.begin(), order.end()));
   }
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "access/internals.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
 

@@ -8,7 +8,7 @@
 #include "access/by_name.h"
 #include "access/constituents.h"
 #include "base/error.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
 

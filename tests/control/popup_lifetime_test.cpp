@@ -6,8 +6,8 @@
 
 #include "access/constituents.h"
 #include "base/key_codes.h"
-#include "control/orvo_mask.h"
-#include "control/process_state.h"
+#include "orvo/orvo_mask.h"
+#include "access/internals.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
 #include "popups/calc_form.h"
@@ -43,17 +43,17 @@ TEST(PopupLifetime, FieldDestroyedWhileItsPopupIsOpen) {
   auto date = NewField(host, "d", TipoDeCampo::Date);
   auto number = NewField(host, "n", TipoDeCampo::Numeric);
   host.Click(*Constituents(*date).bot);
-  ASSERT_EQ(Process().gActiveControl, date.get());
+  ASSERT_EQ(PopupOwnerControl(), date.get());
   Destroy(host, date);
-  EXPECT_EQ(Process().gActiveControl, nullptr);
+  EXPECT_EQ(PopupOwnerControl(), nullptr);
   host.ActivateOutside();
 
   host.Click(*Constituents(*number).bot);
-  ASSERT_TRUE(Process().calcForm && Process().calcForm->Form().Visible());
+  ASSERT_TRUE(SharedCalculator() && SharedCalculator()->Form().Visible());
   Destroy(host, number);
-  EXPECT_EQ(Process().gActiveControl, nullptr);
-  EXPECT_EQ(Process().calcForm, nullptr);
-  EXPECT_EQ(Process().gCalcLoaded, 0);
+  EXPECT_EQ(PopupOwnerControl(), nullptr);
+  EXPECT_EQ(SharedCalculator(), nullptr);
+  EXPECT_EQ(CalculatorLoaded(), false);
   host.ActivateOutside();
 }
 
@@ -67,15 +67,15 @@ TEST(PopupLifetime, CalculatorOfAnotherHost) {
   HeadlessHost second;
   auto b = NewField(second, "b", TipoDeCampo::Numeric);
   second.Click(*Constituents(*b).bot);
-  ASSERT_TRUE(Process().calcForm);
-  EXPECT_EQ(&Process().calcForm->Host(), &second.Services());
-  second.Click(Process().calcForm->Button(calc::kDigit0 + 8));
-  second.Click(Process().calcForm->Button(calc::kAccept));
+  ASSERT_TRUE(SharedCalculator());
+  EXPECT_EQ(&SharedCalculator()->Host(), &second.Services());
+  second.Click(SharedCalculator()->Button(calc::kDigit0 + 8));
+  second.Click(SharedCalculator()->Button(calc::kAccept));
   EXPECT_EQ(b->Text(), "8,00");
   Destroy(*first, a);
   first.reset();
   Destroy(second, b);
-  EXPECT_EQ(Process().calcForm, nullptr);
+  EXPECT_EQ(SharedCalculator(), nullptr);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 #include "access/constituents.h"
 #include "access/internals.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "db/dialect/db_errors.h"
 #include "db/sqlite/sqlite_connection.h"
 #include "db/sqlite/sqlite_database.h"

@@ -9,8 +9,8 @@
 #include "../control/closing_events.h"
 #include "access/constituents.h"
 #include "access/internals.h"
-#include "control/orvo_mask.h"
-#include "control/process_state.h"
+#include "orvo/orvo_mask.h"
+#include "access/internals.h"
 #include "db_test_support.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"
@@ -62,10 +62,10 @@ class LookupDestroy : public ::testing::Test {
   }
   // The other field still opens its calendar and takes keys.
   void ExpectWorking() {
-    EXPECT_EQ(Process().gActiveControl, nullptr);
+    EXPECT_EQ(PopupOwnerControl(), nullptr);
     host.ActivateOutside();
     host.Click(*Constituents(*other).bot);
-    EXPECT_EQ(Process().gActiveControl, other.get());
+    EXPECT_EQ(PopupOwnerControl(), other.get());
     host.ActivateOutside();
     host.FocusControl(other->Site());
     host.Type("01022024");
@@ -119,7 +119,7 @@ TEST_F(LookupDestroy, GridOpenEndedBeforeAndAfterAnotherField) {
     host.Click(*Constituents(*other).bot);  // the calendar loaded, then closed
     host.ActivateOutside();
     host.Click(*Constituents(*c).bot);
-    ASSERT_EQ(Process().gActiveControl, c.get());
+    ASSERT_EQ(PopupOwnerControl(), c.get());
     if (gridFirst) {
       Close(c);
       host.ActivateOutside();
@@ -135,7 +135,7 @@ TEST_F(LookupDestroy, GridOpenEndedBeforeAndAfterAnotherField) {
       EXPECT_EQ(c->Text().substr(0, 1), "M");
       Close(c);
     }
-    EXPECT_EQ(Process().gActiveControl, nullptr);
+    EXPECT_EQ(PopupOwnerControl(), nullptr);
   }
 }
 

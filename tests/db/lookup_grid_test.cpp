@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "access/internals.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "db_test_support.h"
 #include "host/headless/headless_host.h"
 #include "platform/property_bag.h"

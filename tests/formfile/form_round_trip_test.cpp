@@ -6,7 +6,7 @@
 #include <iterator>
 #include <set>
 
-#include "control/property_table.h"
+#include "access/by_name.h"
 #include "form_test_support.h"
 #include "host/formfile/form_json.h"
 
@@ -114,8 +114,7 @@ TEST_P(FormRoundTrip, EveryKeyAwayFromItsDefaultReadsBackTheSameEveryTime) {
   for (const FormControl& c : saved.controls)
     for (const auto& [key, value] : c.properties) written.insert(key);
   std::set<std::string> all;
-  for (const PropertyInfo& p : kPropertyTable)
-    if (p.Saved()) all.insert(std::string(p.savedKey));
+  for (const std::string& key : SavedPropertyKeys()) all.insert(key);
   std::vector<std::string> lost;
   std::set_difference(all.begin(), all.end(), written.begin(), written.end(),
                       std::back_inserter(lost));

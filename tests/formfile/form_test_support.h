@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/core/core_host.h"
 #include "host/formfile/form_persistence.h"
 #include "host/headless/headless_host.h"

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "control/orvo_mask.h"
-#include "control/orvo_mask_events.h"
+#include "orvo/orvo_mask.h"
+#include "orvo/orvo_mask_events.h"
 #include "db/keyset/database.h"
 #include "host/headless/headless_host.h"
 

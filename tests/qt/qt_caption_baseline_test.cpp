@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "access/constituents.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "host/core/core_site.h"
 #include "host/qt/qt_conversions.h"
 #include "host/qt/qt_host.h"

@@ -13,8 +13,8 @@
 
 #include "access/constituents.h"
 #include "../control/closing_events.h"
-#include "control/orvo_mask.h"
-#include "control/process_state.h"
+#include "orvo/orvo_mask.h"
+#include "access/internals.h"
 #include "host/qt/qt_host.h"
 #include "host/qt/qt_views.h"
 #include "platform/property_bag.h"
@@ -113,7 +113,7 @@ const QtCase kQtCases[] = {
     {"DropDown", "the calculator opening", [](QtForm&) {}, ClickButton},
     {"Change", "OK on the calculator", ClickButton,
      [](QtForm&) {
-       QTest::mouseClick(ViewOf(Process().calcForm->Button(calc::kAccept)), Qt::LeftButton, {},
+       QTest::mouseClick(ViewOf(SharedCalculator()->Button(calc::kAccept)), Qt::LeftButton, {},
                          QPoint(3, 3));
      }},
 };
@@ -129,7 +129,7 @@ TEST_P(QtDestroyFromEvent, TheFieldEndsAndTheFormGoesOn) {
   c.raise(q);
   QApplication::processEvents();
   EXPECT_EQ(q.f, nullptr) << c.event << " was not raised by " << c.how;
-  EXPECT_EQ(Process().gActiveControl, nullptr);
+  EXPECT_EQ(PopupOwnerControl(), nullptr);
   q.host.FocusControl(q.g->Site());
   QTest::keyClicks(ViewOf(*Constituents(*q.g).txt[0]), "ok");
   EXPECT_EQ(q.g->Text(), "ok");
@@ -146,9 +146,9 @@ INSTANTIATE_TEST_SUITE_P(Events, QtDestroyFromEvent, ::testing::ValuesIn(kQtCase
 TEST(QtDestroyWithPopups, FieldAndThenHostEndWithTheCalculatorOpen) {
   auto q = std::make_unique<QtForm>("");
   ClickButton(*q);
-  ASSERT_TRUE(Process().calcForm && Process().calcForm->Form().Visible());
+  ASSERT_TRUE(SharedCalculator() && SharedCalculator()->Form().Visible());
   q->Close(q->f);
-  EXPECT_EQ(Process().calcForm, nullptr);
+  EXPECT_EQ(SharedCalculator(), nullptr);
   QApplication::processEvents();
   q->host.FocusControl(q->g->Site());
   QTest::keyClicks(ViewOf(*Constituents(*q->g).txt[0]), "ok");
@@ -181,7 +181,7 @@ TEST(QtDestroyWithPopups, EveryOrderWithEachPopupOpen) {
       }
       q.host.Click(*Constituents(*fields[open]).bot);
       QApplication::processEvents();
-      ASSERT_EQ(Process().gActiveControl, fields[open].get());
+      ASSERT_EQ(PopupOwnerControl(), fields[open].get());
       for (const std::string& name : order) {
         q.Close(fields[name]);
         QApplication::processEvents();
@@ -190,7 +190,7 @@ TEST(QtDestroyWithPopups, EveryOrderWithEachPopupOpen) {
         QTest::keyClicks(ViewOf(*Constituents(*q.g).txt[0]), "ok");
         EXPECT_EQ(q.g->Text(), "ok");
       }
-      EXPECT_EQ(Process().gActiveControl, nullptr);
+      EXPECT_EQ(PopupOwnerControl(), nullptr);
     } while (std::next_permutation(order.begin(), order.end()));
   }
 }

@@ -19,7 +19,7 @@
 
 #include "access/constituents.h"
 #include "access/internals.h"
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "db/sqlite/sqlite_database.h"
 #include "host/core/core_popup_form.h"
 #include "host/core/core_site.h"

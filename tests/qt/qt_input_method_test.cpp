@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "control/orvo_mask.h"
+#include "orvo/orvo_mask.h"
 #include "db/sqlite/sqlite_database.h"
 #include "host/core/widget_node.h"
 #include "host/qt/qt_host.h"
