@@ -14,6 +14,7 @@ OrvoMaskImpl::OrvoMaskImpl(OrvoMask& q, ControlSite& site, OrvoMaskEvents* event
     : q_(q),
       site_(site),
       events_(events ? events : &noEvents_),
+      locale_(site.Services().Locale()),
       popupOwner_(std::make_unique<ControlPopupOwner>(q)) {
   pic = site_.CreatePictureBox();
   txt[0] = site_.CreateTextBox(pic.get(), false);
@@ -152,7 +153,6 @@ void OrvoMaskImpl::UserControl_Initialize() {
 
   // The separators are read when each control is created; the module keeps one value for
   // all controls, so a control created after the settings change sees the new ones.
-  locale_ = site_.Services().Locale();
   ps.gDecimalSeparator = locale_.decimalSeparator.empty() ? "," : locale_.decimalSeparator;
   ps.gGroupSeparator = ps.gDecimalSeparator == "," ? "." : ",";
 

@@ -235,7 +235,8 @@ class OrvoMaskImpl {
   OrvoMaskEvents noEvents_;
   OrvoMaskEvents* events_;
   MemberRecord m_;
-  LocaleSettings locale_;
+  // The site's settings, kept as they were when it was made: shared, never copied.
+  const LocaleSettings& locale_;
   std::unique_ptr<ControlPopupOwner> popupOwner_;
   std::unique_ptr<orvo::CalendForm> calendForm_;
   bool terminated_ = false;

@@ -55,8 +55,9 @@ class HostServices {
   virtual float ScreenWidth() const = 0;  // twips
   virtual float ScreenHeight() const = 0;
 
-  // The user's regional settings as they are now.
-  virtual LocaleSettings Locale() const = 0;
+  // The user's regional settings as they are now; the reference holds as long as the
+  // services do.
+  virtual const LocaleSettings& Locale() const = 0;
 
   // Window styles, rectangles and the cursor (pixels, screen coordinates).
   virtual int32_t GetWindowLong(int32_t hwnd, int32_t index) const = 0;

@@ -70,7 +70,7 @@ float CoreServices::ScreenHeight() const {
   return host_.Platform().ScreenHeight();
 }
 
-LocaleSettings CoreServices::Locale() const {
+const LocaleSettings& CoreServices::Locale() const {
   return host_.Locale();
 }
 

@@ -29,7 +29,7 @@ class CoreServices : public HostServices {
   float TwipsPerPixelY() const override;
   float ScreenWidth() const override;
   float ScreenHeight() const override;
-  LocaleSettings Locale() const override;
+  const LocaleSettings& Locale() const override;
   int32_t GetWindowLong(int32_t hwnd, int32_t index) const override;
   void SetWindowLong(int32_t hwnd, int32_t index, int32_t value) override;
   Rect GetWindowRect(int32_t hwnd) const override;

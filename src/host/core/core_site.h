@@ -35,7 +35,7 @@ class SiteServices : public HostServices {
   float TwipsPerPixelY() const override { return host_.TwipsPerPixelY(); }
   float ScreenWidth() const override { return host_.ScreenWidth(); }
   float ScreenHeight() const override { return host_.ScreenHeight(); }
-  LocaleSettings Locale() const override { return *locale_; }
+  const LocaleSettings& Locale() const override { return *locale_; }
   int32_t GetWindowLong(int32_t hwnd, int32_t index) const override {
     return host_.GetWindowLong(hwnd, index);
   }
