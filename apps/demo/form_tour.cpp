@@ -238,6 +238,16 @@ bool TourForm(DemoApp& demo, const QString& folder) {
   if (!firstName || firstName->Text() != "MARIA DA SILVA")
     tour.Fail("typing in the second window changed the first");
   tour.Shoot(second, "second-window.png");
+  // A form loaded again into a window on screen (Arquivo, "Abrir formulário") shows its
+  // fields as the first load did.
+  second.Load(second.Capture());
+  QCoreApplication::processEvents();
+  for (const FormWindow::Field& f : second.Fields()) {
+    if (f.widget && !f.widget->isVisible()) {
+      tour.Fail("a form loaded again into a shown window hides its fields");
+      break;
+    }
+  }
 
   QCoreApplication::processEvents();
   const std::string log = QDir(folder).filePath("event-log.png").toStdString();

@@ -107,6 +107,9 @@ void FormWindow::Load(const FormDocument& form) {
       MemoryPropertyBag bag = BagFor(entry);
       w->control().UserControl_ReadProperties(bag);
       f.widget = w;
+      // A child made after its window is shown stays hidden until shown: a form opened
+      // again would show none of its fields.
+      w->show();
     } catch (const Error& e) {
       if (log_)
         log_(f.name + " not loaded: error " + std::to_string(e.Number()) + " " + e.Message());
