@@ -187,14 +187,24 @@ void KeysetRecordset::SetBookMark(const Variant& bookmark) {
   SetRow(std::move(*row));
 }
 
+void KeysetRecordset::ReadAheadFrom(bool forward, const KeyBound* from) {
+  std::vector<CursorRow> rows = cursor_->Walk(forward, from, false, nullptr, 0, readAhead_);
+  ahead_.assign(std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+  aheadForward_ = forward;
+}
+
+std::optional<CursorRow> KeysetRecordset::TakeAhead() {
+  if (ahead_.empty()) return std::nullopt;
+  CursorRow next = std::move(ahead_.front());
+  ahead_.pop_front();
+  aheadAfter_ = next.id;
+  return next;
+}
+
 std::optional<CursorRow> KeysetRecordset::End(bool first) {
   if (readAhead_ <= 1) return First(first, nullptr);
-  std::vector<CursorRow> rows = cursor_->Walk(first, nullptr, false, nullptr, 0, readAhead_);
-  if (rows.empty()) return std::nullopt;
-  ahead_.assign(std::make_move_iterator(rows.begin() + 1), std::make_move_iterator(rows.end()));
-  aheadForward_ = first;
-  aheadAfter_ = rows.front().id;
-  return std::move(rows.front());
+  ReadAheadFrom(first, nullptr);
+  return TakeAhead();
 }
 
 void KeysetRecordset::MoveFirst() {
@@ -216,15 +226,9 @@ std::optional<CursorRow> KeysetRecordset::Neighbour(bool forward) {
   if (readAhead_ <= 1) return Step(forward, RowCursor::BoundOf(*row_), false, nullptr, 0);
   if (ahead_.empty() || aheadForward_ != forward || aheadAfter_ != row_->id) {
     const KeyBound from = RowCursor::BoundOf(*row_);
-    std::vector<CursorRow> rows = cursor_->Walk(forward, &from, false, nullptr, 0, readAhead_);
-    ahead_.assign(std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
-    aheadForward_ = forward;
+    ReadAheadFrom(forward, &from);
   }
-  if (ahead_.empty()) return std::nullopt;
-  CursorRow next = std::move(ahead_.front());
-  ahead_.pop_front();
-  aheadAfter_ = next.id;
-  return next;
+  return TakeAhead();
 }
 
 void KeysetRecordset::ReadAhead(int32_t rows) {

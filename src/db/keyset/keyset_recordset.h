@@ -155,6 +155,9 @@ class KeysetRecordset : public Recordset {
   // from it; the first (last) record, reading those after (before) it ahead in a run.
   std::optional<CursorRow> Neighbour(bool forward);
   std::optional<CursorRow> End(bool first);
+  // Reads readAhead_ rows from `from` (an end when null) into ahead_; hands out the next.
+  void ReadAheadFrom(bool forward, const KeyBound* from);
+  std::optional<CursorRow> TakeAhead();
   Variant BookmarkOf(const std::vector<SqlValue>& id);
 
   RecordsetEngine engine_;
