@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "demo_database.h"
 #include "form_window.h"
 #include "orvo/error.h"
 
@@ -62,14 +63,7 @@ void FormWindow::ShowRecord() {
   auto column = [&](const char* name) { return row->Fields(name).Value(); };
   // Each field on its own: one the column's value does not fit is logged, the rest shown.
   auto show = [&](const char* field, const std::function<void(OrvoMask&)>& put) {
-    OrvoMask* c = Find(field);
-    if (!c) return;
-    try {
-      put(*c);
-    } catch (const Error& e) {
-      if (log_)
-        log_(std::string(field) + ": error " + std::to_string(e.Number()) + " " + e.Message());
-    }
+    if (OrvoMask* c = Find(field)) Logged(field, [&] { put(*c); });
   };
   auto text = [&](const char* field, const char* name) {
     show(field, [&](OrvoMask& c) {
@@ -90,12 +84,15 @@ void FormWindow::ShowRecord() {
   value("txtLimite", "limite");
   value("txtParcelas", "parcelas");
   text("txtUf", "uf");
-  NarrowCities();
+  Logged("narrowing the cities", [this] { NarrowCities(); });
   value("txtCidade", "cidade");  // the list shows the city as its row
-  const Variant kind = column("tipo");
-  const std::string letter = Filled(kind) ? ToText(kind, Locale()) : "";
-  const size_t chosen = letter.size() == 1 ? std::string("FJE").find(letter[0]) : std::string::npos;
-  if (chosen != std::string::npos) ChooseOption("optTipo", Variant(static_cast<int16_t>(chosen)));
+  Logged("optTipo", [&] {
+    const Variant kind = column("tipo");
+    const std::string letter = Filled(kind) ? ToText(kind, Locale()) : "";
+    const size_t chosen =
+        letter.size() == 1 ? std::string("FJE").find(letter[0]) : std::string::npos;
+    if (chosen != std::string::npos) ChooseOption("optTipo", Variant(static_cast<int16_t>(chosen)));
+  });
   text("txtObs", "obs");
   show("chkAtivo", [&](OrvoMask& c) {
     const Variant v = column("ativo");
@@ -147,8 +144,7 @@ void FormWindow::SaveRecord() {
   // One transaction: a refused value leaves the old row as it was. A known code keeps the
   // columns the form does not show; a new one is the next free code.
   const std::string key = NumberOf(value("txtCodigo"));
-  db_->Exec("BEGIN");
-  try {
+  InTransaction(*db_, [&] {
     bool updated = false;
     if (key != "NULL") {
       db_->Exec("UPDATE clientes SET " + assignments + " WHERE codigo = " + key);
@@ -160,15 +156,7 @@ void FormWindow::SaveRecord() {
       db_->Exec("INSERT INTO clientes (codigo, num, " + names + ") VALUES (" + code + ", 0, " +
                 values + ")");
     }
-    db_->Exec("COMMIT");
-  } catch (const Error&) {
-    try {
-      db_->Exec("ROLLBACK");
-    } catch (const Error&) {
-      // A lost connection took the transaction with it.
-    }
-    throw;
-  }
+  });
   if (log_) log_("record saved");
 }
 

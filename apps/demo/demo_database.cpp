@@ -50,23 +50,29 @@ DatabaseRef OpenPostgres(const std::string& conninfo, int64_t rows,
                          const SampleProgress& progress) {
   std::shared_ptr<PostgresDatabase> db = PostgresDatabase::Open(conninfo);
   if (HasFormTables(*db)) return db;
-  db->Exec("BEGIN");
-  try {
+  InTransaction(*db, [&] {
     CreatePgCustomerTable(*db, rows, 1, progress);
     db->Exec(kFormTables);
-    db->Exec("COMMIT");
+  });
+  return db;
+}
+
+}  // namespace
+
+void InTransaction(Database& db, const std::function<void()>& work) {
+  db.Exec("BEGIN");
+  try {
+    work();
+    db.Exec("COMMIT");
   } catch (const Error&) {
     try {
-      db->Exec("ROLLBACK");
+      db.Exec("ROLLBACK");
     } catch (const Error&) {
       // The connection is gone, and the transaction with it.
     }
     throw;
   }
-  return db;
 }
-
-}  // namespace
 
 DatabaseRef OpenDemoDatabase(const std::string& target, int64_t rows,
                              const SampleProgress& progress) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "orvo/database.h"
@@ -16,6 +17,10 @@ namespace orvo::demo {
 // columns the registration form adds (cpf, telefone, parcelas). `progress` hears the customers
 // being written. A creation cut short leaves nothing the next start would take for a whole
 // database.
+// Runs `work` in one transaction of `db`: committed whole, or rolled back and its error
+// raised again.
+void InTransaction(Database& db, const std::function<void()>& work);
+
 DatabaseRef OpenDemoDatabase(const std::string& target, int64_t rows,
                              const SampleProgress& progress);
 

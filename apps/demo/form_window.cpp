@@ -200,22 +200,18 @@ void FormWindow::Bind() {
   for (Field& f : fields_) {
     // Choosing a customer's code shows the customer, so that a save keeps what it held.
     if (f.name != "txtCodigo" || !f.events) continue;
-    f.events->onChange = [this] {
-      try {
-        ShowRecord();
-      } catch (const Error& e) {
-        if (log_)
-          log_("showing the customer: error " + std::to_string(e.Number()) + " " + e.Message());
-      }
-    };
+    f.events->onChange = [this] { Logged("showing the customer", [this] { ShowRecord(); }); };
   }
-  try {
+  Logged("binding the lookups", [this] {
     if (OrvoMask* code = Find("txtCodigo")) code->SetRecordSource(db_->OpenTable("clientes"));
     if (Find("txtUf") && Find("txtCidade")) {
       NarrowCities();
       for (Field& f : fields_) {
         // A state chosen narrows the cities at once: a city typed next is searched there.
-        if (f.name == "txtUf") f.events->onChange = [this] { NarrowCitiesLogged(); };
+        if (f.name == "txtUf")
+          f.events->onChange = [this] {
+            Logged("narrowing the cities", [this] { NarrowCities(); });
+          };
         if (f.name != "txtCidade") continue;
         f.events->onSetFilter = [this] { NarrowCities(); };
         f.events->onOpenRecordSet = [this](RecordsetRef& rs, const std::string& statement) {
@@ -223,8 +219,14 @@ void FormWindow::Bind() {
         };
       }
     }
+  });
+}
+
+void FormWindow::Logged(const std::string& what, const std::function<void()>& step) {
+  try {
+    step();
   } catch (const Error& e) {
-    if (log_) log_("binding the lookups: error " + std::to_string(e.Number()) + " " + e.Message());
+    if (log_) log_(what + ": error " + std::to_string(e.Number()) + " " + e.Message());
   }
 }
 
@@ -233,21 +235,11 @@ void FormWindow::Bind() {
 void FormWindow::ChooseOption(const std::string& arrayName, const Variant& chosen) {
   if (choosing_) return;
   choosing_ = true;
-  try {
+  Logged(arrayName, [&] {
     for (const Field& f : fields_)
       if (f.widget && f.index && f.arrayName == arrayName) f.widget->control().SetValue(chosen);
-  } catch (const Error& e) {
-    if (log_) log_(arrayName + ": error " + std::to_string(e.Number()) + " " + e.Message());
-  }
+  });
   choosing_ = false;
-}
-
-void FormWindow::NarrowCitiesLogged() {
-  try {
-    NarrowCities();
-  } catch (const Error& e) {
-    if (log_) log_("narrowing the cities: error " + std::to_string(e.Number()) + " " + e.Message());
-  }
 }
 
 // The city list holds the chosen state's cities: it is narrowed when it is about to be shown

@@ -63,7 +63,9 @@ class FormWindow : public QMainWindow {
   // single choice.
   void Bind();
   void NarrowCities();
-  void NarrowCitiesLogged();  // from a field's event: an error is logged
+  // Runs a step the window takes on its own (from a field's event, or showing a row): an
+  // error is logged after `what` (what was being done), and the window goes on.
+  void Logged(const std::string& what, const std::function<void()>& step);
   void ChooseOption(const std::string& arrayName, const Variant& chosen);
   void Warn(const QString& what, const Error& e);
 
