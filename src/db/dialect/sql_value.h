@@ -38,6 +38,9 @@ struct SqlFragment {
 // Bytes that are not valid UTF-8 are taken as Latin-1 as they are; characters above 255
 // become '?'.
 std::string Utf8ToLatin1(const char* s, int length);
+// The code point at the start of `size` bytes of UTF-8, and in `length` the bytes it takes;
+// a byte that starts no whole sequence stands for itself, one byte long.
+char32_t DecodeUtf8(const unsigned char* p, size_t size, size_t& length);
 
 // "Cod Cli" -> "\"Cod Cli\"", inner double quotes doubled.
 std::string QuoteIdentifier(const std::string& name);

@@ -8,39 +8,19 @@
 #include <string_view>
 #include <vector>
 
+#include "db/dialect/sql_value.h"
+
 namespace orvo {
 
 namespace {
 
-// The code points of UTF-8 text; a byte that starts no valid sequence stands for itself.
+// The code points of UTF-8 text; a byte that starts no whole sequence stands for itself.
 std::vector<char32_t> CodePoints(std::string_view text) {
   std::vector<char32_t> out;
   out.reserve(text.size());
-  for (size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const int length = lead < 0x80         ? 1
-                       : (lead >> 5) == 6  ? 2
-                       : (lead >> 4) == 14 ? 3
-                       : (lead >> 3) == 30 ? 4
-                                           : 0;
-    char32_t c = length == 1   ? lead
-                 : length == 2 ? lead & 0x1F
-                 : length == 3 ? lead & 0x0F
-                               : lead & 0x07;
-    bool whole = length > 0 && i + length <= text.size();
-    for (int k = 1; whole && k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      whole = (next & 0xC0) == 0x80;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (!whole) {
-      out.push_back(lead);
-      ++i;
-      continue;
-    }
-    out.push_back(c);
-    i += length;
-  }
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  for (size_t i = 0, taken = 0; i < text.size(); i += taken)
+    out.push_back(DecodeUtf8(p + i, text.size() - i, taken));
   return out;
 }
 
